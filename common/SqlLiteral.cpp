@@ -1,0 +1,36 @@
+// SQL literal helpers.
+#include "common/SqlLiteral.h"
+
+#include "common/Convert.h"
+
+namespace qel {
+
+std::string noQuote(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c == '\'')
+            c = '`';
+    return out;
+}
+
+std::string sqlText(std::string_view text) {
+    return "'" + noQuote(text) + "'";
+}
+
+std::string sqlNumber(double value) {
+    return formatNumber(value);
+}
+
+std::string sqlNumber(std::int64_t value) {
+    return std::to_string(value);
+}
+
+std::string sqlDate(const Date& date) {
+    return "'" + date.toIso() + "'";
+}
+
+std::string sqlBool(bool value) {
+    return value ? "1" : "0";
+}
+
+} // namespace qel

@@ -1,0 +1,132 @@
+// Shared connection and statement routines.
+#include "server/data/Database.h"
+
+#include "common/IniFile.h"
+
+#include <dlfcn.h>
+#include <filesystem>
+
+namespace qel {
+namespace {
+
+thread_local std::shared_ptr<Connection> tConn;
+thread_local bool tStarted = false;
+
+const char* const kProvider = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=";
+const char* const kSecurity = ";Persist Security Info=True;Jet OLEDB:Database Password=KWP58";
+
+ServerError raisedFrom(const ServerError& e, std::string context) {
+    return ServerError(kPassedThrough, e.source(), e.description(), e.kind(), "Database", std::move(context));
+}
+
+// The folder of the shared library (or program) this code is linked into.
+std::string ownFolder() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&ownFolder), &info) && info.dli_fname)
+        return std::filesystem::absolute(info.dli_fname).parent_path().string();
+    return std::filesystem::current_path().string();
+}
+
+} // namespace
+
+std::shared_ptr<Connection>& gConn() {
+    return tConn;
+}
+
+Connection& requireConnection() {
+    if (!tConn)
+        throw ServerError(kPassedThrough, "Database", "The database is not connected.",
+                          ErrorKind::NotConnected);
+    return *tConn;
+}
+
+std::string GetPrivateString(const std::string& key) {
+    return readIniValue("Data", key);
+}
+
+void Main() {
+    try {
+        GetDbConnection(GetPrivateString("DB_Path"));
+    } catch (...) {
+        // A missing or wrong path leaves the thread without a connection, silently.
+    }
+}
+
+void startDataServerThread() {
+    if (tStarted)
+        return;
+    tStarted = true;
+    Main();
+}
+
+std::string GetConnectionString(const std::string& path) {
+    return kProvider + path + kSecurity;
+}
+
+std::string GetDefaultConnectionString() {
+    return GetConnectionString((std::filesystem::path(ownFolder()) / "Plendrik.mdb").string());
+}
+
+std::string dataSourceOf(const std::string& connectionString) {
+    const std::string key = "Data Source=";
+    const auto start = connectionString.find(key);
+    if (start == std::string::npos)
+        return {};
+    const auto from = start + key.size();
+    const auto end = connectionString.find(';', from);
+    return connectionString.substr(from, end == std::string::npos ? std::string::npos : end - from);
+}
+
+std::shared_ptr<Connection> GetDbConnection(const std::string& path) {
+    try {
+        if (path.empty())
+            throw ServerError(kErrOpenDatabase, "Database", "No database path is set.", ErrorKind::Io);
+        auto conn = Connection::open(path, GetConnectionString(path));
+        tConn = conn;
+        return conn;
+    } catch (const ServerError& e) {
+        throw raisedFrom(e, "GetDbConnection");
+    }
+}
+
+std::shared_ptr<Connection> GetADOConnection() {
+    try {
+        const std::string cs = GetDefaultConnectionString();
+        return Connection::open(dataSourceOf(cs), cs);
+    } catch (const ServerError& e) {
+        throw raisedFrom(e, "GetADOConnection");
+    }
+}
+
+Recordset ExecuteQueryReturnRS(std::string_view sql, Connection* conn, const std::vector<Variant>& params) {
+    try {
+        Connection& c = conn ? *conn : requireConnection();
+        return c.query(sql, params);
+    } catch (const ServerError& e) {
+        throw raisedFrom(e, "ExecuteQueryReturnRS(" + std::string(sql) + ")");
+    }
+}
+
+bool ExecuteQuery(std::string_view sql, Connection* conn, const std::vector<Variant>& params) {
+    try {
+        Connection& c = conn ? *conn : requireConnection();
+        c.execute(sql, params);
+        return true;
+    } catch (const ServerError& e) {
+        throw raisedFrom(e, "ExecuteQuery(" + std::string(sql) + ")");
+    }
+}
+
+std::int32_t ReturnDbData(std::string_view sql, const std::vector<Variant>& params) {
+    const Recordset rs = ExecuteQueryReturnRS(sql, nullptr, params);
+    try {
+        if (rs.IsBOF() && rs.IsEOF())
+            return 0;
+        const Variant& v = rs[0];
+        return v.isNull() ? 0 : v.toInt32();
+    } catch (const ServerError& e) {
+        throw raisedFrom(e, "ReturnDbData");
+    }
+}
+
+} // namespace qel
