@@ -2,3 +2,5 @@
 #pragma once
 
 #include "server/data/Db.h"
+#include "server/support/CompanyPersist.h"
+#include "server/support/DeprSupport.h"
