@@ -4,3 +4,5 @@
 #include "server/data/Db.h"
 #include "server/support/CompanyPersist.h"
 #include "server/support/DeprSupport.h"
+#include "server/reporting/Auto.h"
+#include "server/reporting/Depr4562.h"
