@@ -6,3 +6,4 @@
 #include "server/support/DeprSupport.h"
 #include "server/reporting/Auto.h"
 #include "server/reporting/Depr4562.h"
+#include "server/engine/MonthlyDepr.h"

@@ -1,0 +1,30 @@
+// Fiscal period texts and period dates.
+#include "server/engine/MonthlyPeriod.h"
+
+#include <cstdio>
+
+namespace qel {
+
+std::optional<Date> periodDate(std::string_view period) {
+    if (period.size() != 6)
+        return std::nullopt;
+    int digits[6];
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (period[i] < '0' || period[i] > '9')
+            return std::nullopt;
+        digits[i] = period[i] - '0';
+    }
+    const int year = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
+    const int month = digits[4] * 10 + digits[5];
+    if (year <= 1900 || month < 1 || month > 12)
+        return std::nullopt;
+    return Date(year, month, 1);
+}
+
+std::string periodText(const Date& date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d", date.year(), date.month());
+    return text;
+}
+
+} // namespace qel
