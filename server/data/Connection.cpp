@@ -236,6 +236,9 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, const std:
         conn->execute("PRAGMA journal_mode=WAL");
         conn->execute("PRAGMA synchronous=FULL");
         conn->execute("PRAGMA foreign_keys=ON");
+        // 64 MB of page cache: postings and report rebuilds touch every index page of a
+        // company's rows, and the default 2 MB makes their time grow faster than the rows.
+        conn->execute("PRAGMA cache_size=-65536");
         conn->query("SELECT count(*) FROM sqlite_master");
     } catch (const ServerError& e) {
         throw ServerError(kErrOpenDatabase, "Database",

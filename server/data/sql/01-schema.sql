@@ -55,6 +55,8 @@ CREATE TABLE tblAssets (
 );
 CREATE INDEX idxAssetsCompany ON tblAssets (Company_Id, fiscal_start_date);
 CREATE INDEX idxAssetsClass ON tblAssets (depr_class_id);
+-- The monthly posting finds the assets waiting for their catch-up month by company.
+CREATE INDEX idxAssetsCatchUp ON tblAssets (Company_Id, depr_adj);
 
 -- The yearly depreciation rows of an asset in one book (1 Federal, 3 AMT, 4 State, 5 Other).
 -- A row written without its book belongs to the Federal book.
