@@ -7,3 +7,4 @@
 #include "server/reporting/Auto.h"
 #include "server/reporting/Depr4562.h"
 #include "server/engine/MonthlyDepr.h"
+#include "server/engine/CalcDepr.h"

@@ -1,0 +1,294 @@
+// The engine's runs as pure functions: rate-table and formula schedules, the vehicle rules and
+// continuations, the financial book's straight-line schedule, and the checks of their input.
+#include "server/engine/DeprRun.h"
+
+#include "common/Convert.h"
+#include "common/ServerError.h"
+
+#include <cmath>
+#include <string>
+
+namespace qel::depr {
+namespace {
+
+[[noreturn]] void refuse(const std::string& description) {
+    throw ServerError::invalidArgument("CalcDepr", description);
+}
+
+// Amounts beyond a thousand trillion dollars are no amounts of this system; the limit keeps every
+// whole-dollar conversion exact.
+constexpr double kLargestAmount = 1e15;
+
+void checkNumber(double value, const char* what) {
+    if (!std::isfinite(value) || std::fabs(value) > kLargestAmount)
+        refuse(std::string("The ") + what + " is not a number of at most 15 digits.");
+}
+
+void checkRunAsset(const RunAsset& a) {
+    if (a.inService.isNoDate())
+        refuse("The asset has no in-service date.");
+    if (a.isSold() && a.sold < a.inService)
+        refuse("The sale date " + a.sold.toIso() + " lies before the in-service date " + a.inService.toIso() +
+               ".");
+    if (a.convention < kHalfYear || a.convention > kNoConvention)
+        refuse("The convention " + std::to_string(a.convention) +
+               " is unknown; it must be 1 (half year), 2 (mid-quarter), 3 (mid-month) or 4 (none).");
+    checkNumber(a.netCost, "depreciable basis");
+    checkNumber(a.busPercent, "business-use fraction");
+    checkNumber(a.bonus, "special depreciation allowance");
+    checkNumber(a.sec179, "section 179 expense");
+    if (a.vehicle && !(a.busPercent > 0))
+        refuse("A vehicle needs a business-use fraction above 0.");
+}
+
+void checkLife(double life) {
+    if (!(life >= 1))
+        refuse("The life must be at least 1 year (it is " + formatNumber(life) + ").");
+}
+
+// The running sums of a vehicle's table years that the continuation needs.
+struct VehicleTrack {
+    double capped = 0;     // the full-use amounts of the years so far, each at most its cap
+    double fourthYear = 0; // the full-use amount of the fourth year; 0 when there was none
+
+    void add(const AutoCaps& caps, int n, double fullUse) {
+        const double cap = caps.amount[static_cast<std::size_t>(capIndex(n))];
+        if (n == 4)
+            fourthYear = fullUse;
+        capped += fullUse < cap ? fullUse : cap;
+    }
+    double yearlyAfterTable(const AutoCaps& caps) const {
+        return fourthYear < caps.amount[4] ? fourthYear : caps.amount[4];
+    }
+};
+
+} // namespace
+
+void checkMacrsRun(const RunAsset& asset, double life) {
+    checkRunAsset(asset);
+    checkLife(life);
+}
+
+void checkFormulaRun(const RunAsset& asset, std::string_view method, int life) {
+    const auto formula = formulaFromText(method);
+    if (!formula)
+        refuse("The method '" + std::string(method) +
+               "' is not computed here; it must be S/L, Amortize, ADS, Macrs27, Macrs31 or Macrs39.");
+    checkRunAsset(asset);
+    checkLife(life);
+    if (*formula == Formula::Ads && asset.convention == kNoConvention)
+        refuse("ADS needs the half-year, mid-quarter or mid-month convention, not None.");
+    if (asset.vehicle && asset.netCost == 0)
+        refuse("A vehicle's depreciable basis must not be 0.");
+}
+
+std::vector<Row> macrsSchedule(const RunAsset& a, double life, std::span<const double> rates,
+                               const AutoCaps& caps, const BusinessUse& businessUse) {
+    std::vector<Row> rows;
+    const int soldYear = a.soldYear();
+    if (a.isSold() && soldYear == a.inService.year())
+        return rows;
+    const double N = a.netCost;
+    const double s = a.sec179;
+    const double g = a.bonus;
+    // The cost at full business use.
+    const double F = a.vehicle ? (s + N + g) / a.busPercent : 0;
+    VehicleTrack track;
+    double A = 0;
+    int rowYear = a.inService.year();
+    bool endedAtSale = false;
+    rows.reserve(rates.size());
+    for (std::size_t i = 0; i < rates.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        const double r = rates[i];
+        double D = r * N;
+        if (a.vehicle) {
+            const int k = capIndex(n);
+            double b = businessUse(rowYear);
+            track.add(caps, n, r * (F - (s + g)));
+            D = b > 0 ? r * (b * F - (s + g)) : r * N;
+            double basis = F - (s + g);
+            if (!(b > 0)) {
+                b = a.busPercent;
+                basis = N;
+            }
+            D = limitAutoDepr(caps, k, D, b, basis, A, g, s);
+        }
+        if (rowYear == soldYear)
+            D = adjustLastYearDepr(D, a.convention, a.soldMonth());
+        A += roundHalfEven(D);
+        // The extra year of the half-year and mid-quarter tables brings the total to the basis;
+        // a vehicle only when the difference is small, since its caps keep it below the basis.
+        if (n == life + 1) {
+            if (roundHalfEven(A) != N) {
+                const double d = roundHalfEven(N - A);
+                if (!a.vehicle || d < 5) {
+                    D += d;
+                    A = N;
+                }
+            }
+            if (roundHalfEven(D) == 0)
+                break;
+        }
+        rows.push_back({rowYear, D, A});
+        if (rowYear == soldYear) {
+            endedAtSale = true;
+            break;
+        }
+        ++rowYear;
+    }
+    if (a.vehicle && !endedAtSale && (!a.isSold() || soldYear >= rowYear) && F - (s + g) > roundHalfEven(A))
+        autoContinuation(track.yearlyAfterTable(caps), rowYear, A, a.busPercent, soldYear,
+                         F - (s + track.capped + g), businessUse, rows);
+    return rows;
+}
+
+std::vector<Row> formulaSchedule(const RunAsset& a, Formula formula, int life, const AutoCaps& caps,
+                                 const BusinessUse& businessUse) {
+    std::vector<Row> rows;
+    const int soldYear = a.soldYear();
+    if (a.isSold() && soldYear == a.inService.year())
+        return rows;
+    const int m = a.inService.month();
+    const std::string convention = formula == Formula::Ads ? conventionName(a.convention, m) : std::string();
+    const int saleMonth = formula == Formula::Amortize ? a.soldMonth() - 1 : a.soldMonth();
+    const double N = a.netCost;
+    const double F = a.vehicle ? N / a.busPercent : 0;
+    VehicleTrack track;
+    // The year's amount keeps its value into the next year when that year's rule gives none.
+    double D = 0;
+    double A = 0;
+    bool finalYear = false;
+    bool endedAtSale = false;
+    int rowYear = a.inService.year();
+    rows.reserve(static_cast<std::size_t>(life) + 1);
+    for (int n = 1; n <= life + 1; ++n) {
+        const YearRule rule = formulaYear(formula, n, life, m, N, convention);
+        if (rule.endsRun)
+            return rows;
+        if (rule.amount)
+            D = *rule.amount;
+        finalYear = finalYear || rule.finalYear;
+        if (a.vehicle) {
+            const int k = capIndex(n);
+            double b = businessUse(rowYear);
+            track.add(caps, n, D / N * F);
+            if (b > 0)
+                D = D / N * (b * F);
+            double basis = F;
+            if (!(b > 0)) {
+                b = a.busPercent;
+                basis = N;
+            }
+            D = limitAutoDepr(caps, k, D, b, basis, A, 0, 0);
+        }
+        if (rowYear == soldYear)
+            D = adjustLastYearDepr(D, a.convention, saleMonth);
+        A += roundHalfEven(D);
+        if (!a.vehicle && (finalYear || A > N)) {
+            if (roundHalfEven(A) != N) {
+                D += roundHalfEven(N - A);
+                A = N;
+            }
+            if (roundHalfEven(D) == 0)
+                break;
+        }
+        if (D > 0)
+            rows.push_back({rowYear, D, A});
+        if (rowYear == soldYear) {
+            endedAtSale = true;
+            break;
+        }
+        ++rowYear;
+    }
+    if (a.vehicle && !endedAtSale && (!a.isSold() || soldYear >= rowYear) && F > roundHalfEven(A))
+        autoContinuation(track.yearlyAfterTable(caps), rowYear, A, a.busPercent, soldYear, F - track.capped,
+                         businessUse, rows);
+    return rows;
+}
+
+void autoContinuation(double yearly, int fromYear, double accum, double busPercent, int soldYear,
+                      double unrecovered, const BusinessUse& businessUse, std::vector<Row>& out) {
+    double taken = 0;
+    int year = fromYear;
+    while (taken < unrecovered) {
+        if (soldYear != 0 && soldYear < year)
+            break;
+        double b = businessUse(year);
+        if (b == 0)
+            b = busPercent;
+        double E = b * yearly;
+        taken += roundHalfEven(E);
+        if (taken > unrecovered) {
+            taken -= E;
+            E = unrecovered - taken;
+            if (E < 0)
+                E = 0;
+            taken = unrecovered;
+        }
+        // A year that takes nothing would never bring the balance down.
+        if (roundHalfEven(E) <= 0)
+            break;
+        accum += roundHalfEven(E);
+        out.push_back({year, E, accum});
+        ++year;
+    }
+}
+
+std::vector<Row> olderAutoContinuation(double netCost, double accum, double yearly, int fromYear) {
+    std::vector<Row> rows;
+    int year = fromYear;
+    double E = yearly;
+    while (roundHalfEven(accum) < netCost) {
+        if (roundHalfEven(E) <= 0)
+            break;
+        accum += roundHalfEven(E);
+        if (accum > netCost) {
+            accum -= E;
+            E = netCost - accum;
+            accum += E;
+        }
+        rows.push_back({year, E, accum});
+        ++year;
+    }
+    return rows;
+}
+
+void checkBookSchedule(double cost, double life, int month) {
+    checkNumber(cost, "cost");
+    checkNumber(life, "life");
+    checkLife(life);
+    if (month < 1 || month > 12)
+        refuse("The in-service month must be 1 to 12 (it is " + std::to_string(month) + ").");
+}
+
+BookSchedule bookSlSchedule(double cost, double life, int year, int month, int soldYear, int soldMonth) {
+    BookSchedule out;
+    // A life that rounds down (5.4 to 5, 4.5 to 4) leaves part of the cost that the year rule
+    // never reaches; such a life takes full shares until less than one is left.
+    const bool fractionalTail = roundHalfEven(life) < life;
+    double left = cost;
+    double accum = 0;
+    int n = 0;
+    while (left > 1) {
+        if (year > 9999)
+            refuse("The straight-line schedule would run past the year 9999.");
+        ++n;
+        double D = fractionalTail && n >= 2 ? cost / life : slYearDepr(n, cost, life, month);
+        if (D > left)
+            D = left;
+        if (soldYear == year)
+            D = soldMonth / 12.0 * D;
+        accum += D;
+        left = cost - accum;
+        if (D > 0)
+            out.rows.push_back({year, D, accum});
+        if (year == soldYear)
+            break;
+        ++year;
+    }
+    out.year = year;
+    return out;
+}
+
+} // namespace qel::depr

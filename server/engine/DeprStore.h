@@ -1,0 +1,57 @@
+// DeprStore: the engine's statements on one connection: reading a MACRS rate column and a
+// vehicle's business fraction, and replacing an asset's yearly rows of a book in tblDepr with
+// the gain or loss of a sale. Every statement is prepared once per connection and re-bound for
+// each row. The callers group the writes of a run in one Transaction.
+//
+// Also the calling thread's vehicle caps, which GetAutoMaxRates loads and the runs read.
+#pragma once
+
+#include "server/data/Connection.h"
+#include "server/engine/DeprRun.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qel {
+
+// The Federal tax book: the one whose rows give an asset's gain or loss on its sale.
+inline constexpr std::int16_t kFederalBook = 1;
+
+// Refuses (InvalidArgument) a book other than 1 Federal, 3 AMT, 4 State, 5 Other.
+void checkBook(std::int16_t bookId);
+
+class DeprStore {
+public:
+    explicit DeprStore(Connection& conn) : conn_(conn) {}
+
+    // The positive rates of `column` of the rate table `table` in recovery-year order. A table or
+    // column that does not exist is refused (InvalidArgument) with the database's message.
+    // Both names are built by the engine, never from user text.
+    std::vector<double> readRates(const std::string& table, const std::string& column);
+
+    // Bpercent of the company's vehicle use row of the year for the asset; 0 when there is none.
+    // A Null fraction fails (invalid use of Null).
+    double businessPercent(int year, std::int32_t company, std::int32_t asset);
+
+    // Deletes the asset's rows of the book.
+    void deleteRows(std::int32_t asset, std::int16_t book);
+    // Inserts the rows for the company, book and asset.
+    void insertRows(std::int32_t company, std::int16_t book, std::int32_t asset,
+                    const std::vector<depr::Row>& rows);
+    // Inserts the rows without naming the book (the table's default book takes them).
+    void insertRowsWithoutBook(std::int32_t company, std::int32_t asset, const std::vector<depr::Row>& rows);
+
+    // Writes the asset's gain (a loss when negative) on its sale: sale price + the highest
+    // accumulated depreciation of the asset's Federal book rows (rounded half to even, 0 when
+    // there is none) - the basis, in whole dollars.
+    void setGainLoss(std::int32_t asset, std::int64_t basis, std::int64_t salesPrice);
+
+private:
+    Connection& conn_;
+};
+
+// The calling thread's vehicle caps: all 0 until GetAutoMaxRates first finds a limits row.
+depr::AutoCaps& threadAutoCaps();
+
+} // namespace qel
