@@ -34,7 +34,8 @@ public:
     // sold_date, Method, Life, in_service_date, book_life, vehicle_num.
     Recordset GetImportedAssetsToUpdate(std::int32_t lngCompanyId);
     // Runs the tax-book engine for every marked imported row of the company, then clears the
-    // marks. True, or raises.
+    // marks, in one transaction. An asset whose run fails keeps its mark; the others are stored
+    // and unmarked, and then the run raises naming how many failed and which. True otherwise.
     bool ProcessImportedAssets(std::int32_t lngCompanyId);
     // Chart of accounts; neither argument is used.
     Recordset GetGLaccounts(std::int32_t lngCompanyId, std::int16_t Year);
@@ -158,7 +159,10 @@ public:
     Recordset GetPropertTaxData(std::int32_t intCompanyID, const std::string& strPeriod);
     Recordset GetBookAssetLedger(std::int32_t lngCompanyId, const std::string& strPeriod);
     Recordset GetTagNumToAssetID(std::int32_t lngCompanyId);
-    // Appends the workbook's asset rows, each marked for depreciation. True, or raises.
+    // Appends the workbook's asset rows (.xlsx or .xls, rows 2 on until column A is empty),
+    // each marked for depreciation, in one transaction. True, or raises naming the row and
+    // column: nothing is stored when a row belongs to another company than lngCompany or holds
+    // a value its column cannot take, or when the workbook cannot be read.
     bool ImportAssetsFromExcel(std::int32_t lngCompany, const std::string& strExcelPath);
     bool ExportBookAssetLedger(const std::string& strPeriod, std::int32_t lngCompanyId,
                                const std::string& strExcelPath);

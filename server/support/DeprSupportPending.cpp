@@ -7,13 +7,7 @@
 
 namespace qel {
 
-bool DeprSupport::ProcessImportedAssets(std::int32_t) {
-    throw ServerError::notAvailable("DeprSupport", "ProcessImportedAssets");
-}
 
-Recordset DeprSupport::GetImportedAssetsToUpdate(std::int32_t) {
-    throw ServerError::notAvailable("DeprSupport", "GetImportedAssetsToUpdate");
-}
 
 bool DeprSupport::ExportDeprJVDetail(const std::string&, std::int32_t, const std::string&) {
     throw ServerError::notAvailable("DeprSupport", "ExportDeprJVDetail");
@@ -35,32 +29,14 @@ bool DeprSupport::ExportAssetListing(const std::string&, std::int32_t, const std
     throw ServerError::notAvailable("DeprSupport", "ExportAssetListing");
 }
 
-bool DeprSupport::ImportAssetsFromExcel(std::int32_t, const std::string&) {
-    throw ServerError::notAvailable("DeprSupport", "ImportAssetsFromExcel");
-}
 
 bool DeprSupport::ExportBookAssetLedger(const std::string&, std::int32_t, const std::string&) {
     throw ServerError::notAvailable("DeprSupport", "ExportBookAssetLedger");
 }
 
-Recordset DeprSupport::GetImportedAssets(std::int32_t) {
-    throw ServerError::notAvailable("DeprSupport", "GetImportedAssets");
-}
 
-std::string DeprSupport::GetActualMethod(const std::string&, double, double) {
-    throw ServerError::notAvailable("DeprSupport", "GetActualMethod");
-}
 
-bool DeprSupport::DoDeprForImportedAssets(std::int32_t, std::int32_t, std::int32_t, double, std::int32_t,
-                                          std::int32_t, std::int32_t, std::int32_t, double, std::int16_t,
-                                          const Date&, const Date&, const std::string&, const std::string&,
-                                          const std::string&) {
-    throw ServerError::notAvailable("DeprSupport", "DoDeprForImportedAssets");
-}
 
-bool DeprSupport::ResetDoImportDepr(std::int32_t) {
-    throw ServerError::notAvailable("DeprSupport", "ResetDoImportDepr");
-}
 
 Recordset DeprSupport::GetGLaccounts(std::int32_t, std::int16_t) {
     throw ServerError::notAvailable("DeprSupport", "GetGLaccounts");

@@ -1,0 +1,37 @@
+// The interface between Workbook and the reader of each file format, and what the readers
+// share. Internal to common/: callers use Workbook.h.
+#pragma once
+
+#include "common/Workbook.h"
+
+#include <memory>
+#include <string>
+
+namespace qel {
+
+// The reader of one sheet of one file format.
+class SheetSource {
+public:
+    virtual ~SheetSource() = default;
+    // Fills `row` with the next row that holds at least one cell, rows in ascending order;
+    // false after the last row. Throws ServerError (kind Io) on malformed data.
+    virtual bool next(SheetRow& row) = 0;
+    virtual const std::string& sheetName() const = 0;
+    virtual bool uses1904Dates() const = 0;
+};
+
+// Opens the active sheet of an Office Open XML workbook (.xlsx).
+std::unique_ptr<SheetSource> openXlsxSheet(const std::string& path);
+// Opens the first worksheet of an Excel 97-2003 workbook (.xls).
+std::unique_ptr<SheetSource> openXlsSheet(const std::string& path);
+
+// The largest row and column numbers a worksheet can have; a reference beyond them marks a
+// malformed file.
+inline constexpr int kMaxSheetRow = 1048576;
+inline constexpr int kMaxSheetColumn = 16384;
+
+// Raises the error of an unreadable workbook: ServerError kind Io, "The workbook '<path>'
+// cannot be read: <cause>".
+[[noreturn]] void throwWorkbookError(const std::string& path, const std::string& cause);
+
+} // namespace qel

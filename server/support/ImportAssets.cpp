@@ -1,0 +1,333 @@
+// DeprSupport.ImportAssetsFromExcel: appends the assets of an import workbook to tblAssets,
+// each row marked DoImportDepr for the processing that follows.
+//
+// The sheet holds one asset per row from row 2 until the first row whose column A is empty;
+// columns A to S map to the asset's fields. The workbook is read directly (no spreadsheet
+// program) and the whole import is one transaction: a row that cannot be stored stores none,
+// and the error names the row and the column.
+#include "server/support/DeprSupport.h"
+
+#include "common/Convert.h"
+#include "common/ServerError.h"
+#include "common/SqlLiteral.h"
+#include "common/Workbook.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace qel {
+namespace {
+
+// The sheet's columns (A = 1).
+enum Column : int {
+    kCompany = 1, // A
+    kName,        // B
+    kCost,        // C
+    kAllowance,   // D
+    kMethod,      // E
+    kInService,   // F
+    kType179,     // G
+    kDeduction179,
+    kConvention,
+    kLife,
+    kVehicle,
+    kBookLife,
+    kBookCost,
+    kBusinessPercent,
+    kAccount,
+    kSoldDate,
+    kSoldAmount,
+    kOtherDeductions,
+    kNotes, // S
+};
+
+// The longest texts kept, in characters.
+constexpr std::size_t kNameLength = 44;
+constexpr std::size_t kNotesLength = 75;
+
+// The first `count` characters of a UTF-8 text.
+std::string firstCharacters(const std::string& text, std::size_t count) {
+    std::size_t i = 0;
+    for (std::size_t n = 0; i < text.size() && n < count; ++n) {
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+            ++i;
+    }
+    return text.substr(0, i);
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool parseWhole(std::string_view text, int& out) {
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return ec == std::errc() && ptr == text.data() + text.size() && !text.empty();
+}
+
+// A date typed as text: the system's short-date form "m/d/yyyy", or "yyyy-mm-dd".
+std::optional<Date> parseDateText(std::string_view text) {
+    text = trimBlanks(text);
+    if (auto iso = Date::fromIso(text); iso && text.size() == 10)
+        return iso;
+    const auto slash1 = text.find('/');
+    const auto slash2 = slash1 == std::string_view::npos ? slash1 : text.find('/', slash1 + 1);
+    if (slash2 == std::string_view::npos)
+        return std::nullopt;
+    int month = 0, day = 0, year = 0;
+    if (!parseWhole(text.substr(0, slash1), month) ||
+        !parseWhole(text.substr(slash1 + 1, slash2 - slash1 - 1), day) || text.size() - slash2 - 1 != 4 ||
+        !parseWhole(text.substr(slash2 + 1), year) || !Date::isValid(year, month, day))
+        return std::nullopt;
+    return Date(year, month, day);
+}
+
+// The fields of one sheet row, read as the import stores them.
+struct AssetRow {
+    std::int32_t company = 0;
+    std::string name;
+    double cost = 0;
+    double allowance = 0;
+    std::int32_t method = 0;
+    Date inService;
+    bool type179 = false;
+    double deduction179 = 0;
+    std::int32_t convention = 0;
+    double life = 0;
+    bool vehicle = false; // stored as vehicle_num -1, "needs a number"
+    double bookLife = 0;
+    double bookCost = 0;
+    double businessPercent = 1;
+    std::int32_t account = 0;
+    std::optional<Date> soldDate;
+    double soldAmount = 0;
+    std::optional<double> otherDeductions;
+    std::string notes;
+};
+
+// Reads the cells of the workbook's current row; every value that the column cannot take is
+// refused with the row, the column and the value.
+class RowReader {
+public:
+    RowReader(const Workbook& book, std::int32_t company) : book_(book), company_(company) {}
+
+    AssetRow read() const {
+        AssetRow r;
+        r.company = companyOf();
+        r.name = noQuote(firstCharacters(text(kName), kNameLength));
+        r.cost = number(kCost, "Cost");
+        r.allowance = number(kAllowance, "Allowance 30 %");
+        r.method = whole(kMethod, "depr_method");
+        r.inService = requiredDate(kInService, "In_service_date");
+        r.type179 = yesNo(kType179, "Type_179");
+        r.deduction179 = number(kDeduction179, "179_deduction");
+        r.convention = whole(kConvention, "convention");
+        r.life = number(kLife, "life");
+        r.vehicle = lower(text(kVehicle)) == "yes";
+        r.bookLife = number(kBookLife, "book_life");
+        r.bookCost = number(kBookCost, "book_cost");
+        // No fraction given means full business use.
+        r.businessPercent = number(kBusinessPercent, "bussiness_percent");
+        if (r.businessPercent == 0)
+            r.businessPercent = 1;
+        r.account = wholeOfNumber(kAccount, "Id_acct");
+        const std::string sold = text(kSoldDate);
+        if (sold != "" && sold != " ")
+            r.soldDate = date(kSoldDate, "sold_Date");
+        r.soldAmount = number(kSoldAmount, "Sold_Amt");
+        if (!isEmpty(book_.cell(kOtherDeductions)))
+            r.otherDeductions = number(kOtherDeductions, "other_deductions");
+        r.notes = noQuote(firstCharacters(text(kNotes), kNotesLength));
+        return r;
+    }
+
+private:
+    static bool isEmpty(const Variant& v) { return v.isNull() || (v.isText() && v.toString().empty()); }
+
+    static std::string lower(std::string s) {
+        for (char& c : s)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return s;
+    }
+
+    // The cell's value as text, as the system shows it (numbers in plain decimal, Yes/No as
+    // True or False, an empty cell as "").
+    std::string text(int column) const { return book_.cell(column).toString(); }
+
+    [[noreturn]] void refuse(int column, const char* field, const std::string& what) const {
+        throw ServerError(kTypeMismatch, "DeprSupport",
+                          "Row " + std::to_string(book_.row()) + ", column " + columnName(column) + " (" +
+                              field + "): " + what,
+                          ErrorKind::Conversion);
+    }
+
+    std::string shown(int column) const {
+        const Variant& v = book_.cell(column);
+        return v.isText() ? "the text '" + v.toString() + "'" : "the value " + v.toString();
+    }
+
+    // The leading number of the cell's text: a number cell gives its value (to the 15
+    // significant digits it shows), an empty or blank cell 0, a text its number when the whole
+    // text is one. Any other text ("1,250", "12.5%", "abc") is refused rather than read in part.
+    double number(int column, const char* field) const {
+        const Variant& v = book_.cell(column);
+        if (v.isNumber())
+            return leadingNumber(v.toString());
+        const std::string t = v.toString();
+        if (v.isNull() || trimBlanks(t).empty())
+            return 0;
+        if (v.isText() && isPlainNumber(t))
+            return leadingNumber(t);
+        refuse(column, field, shown(column) + " is not a number.");
+    }
+
+    // A whole number, half to even, within the range of the column.
+    std::int32_t wholeOfNumber(int column, const char* field) const {
+        const double n = roundHalfEven(number(column, field));
+        if (!(n >= std::numeric_limits<std::int32_t>::min() && n <= std::numeric_limits<std::int32_t>::max()))
+            refuse(column, field, shown(column) + " is out of range.");
+        return static_cast<std::int32_t>(n);
+    }
+
+    // An id the column stores unchanged: a whole number that must be there.
+    std::int32_t whole(int column, const char* field) const {
+        if (isEmpty(book_.cell(column)))
+            refuse(column, field, "the cell is empty.");
+        const double n = number(column, field);
+        if (n != std::floor(n) ||
+            !(n >= std::numeric_limits<std::int32_t>::min() && n <= std::numeric_limits<std::int32_t>::max()))
+            refuse(column, field, shown(column) + " is not a whole number.");
+        return static_cast<std::int32_t>(n);
+    }
+
+    std::int32_t companyOf() const {
+        const Variant& v = book_.cell(kCompany);
+        std::optional<double> n;
+        if (v.isNumber())
+            n = v.toDouble();
+        else if (v.isText() && isPlainNumber(v.toString()))
+            n = leadingNumber(v.toString());
+        if (!n || *n != company_)
+            throw ServerError::invalidArgument(
+                "DeprSupport", "Row " + std::to_string(book_.row()) + ": the company in column A (" +
+                                   v.toString() + ") is not the company being imported into (" +
+                                   std::to_string(company_) + ").");
+        return company_;
+    }
+
+    Date date(int column, const char* field) const {
+        const Variant& v = book_.cell(column);
+        std::optional<Date> d;
+        if (v.isNumber())
+            d = book_.dateFromSerial(v.toDouble());
+        else if (v.isText())
+            d = parseDateText(v.toString());
+        if (!d)
+            refuse(column, field, shown(column) + " is not a date.");
+        return *d;
+    }
+
+    Date requiredDate(int column, const char* field) const {
+        if (isEmpty(book_.cell(column)))
+            refuse(column, field, "the cell is empty.");
+        return date(column, field);
+    }
+
+    bool yesNo(int column, const char* field) const {
+        const Variant& v = book_.cell(column);
+        if (v.isBool())
+            return v.toBool();
+        if (v.isNumber()) // an .xls workbook gives TRUE and FALSE as 1 and 0
+            return v.toDouble() != 0;
+        const std::string t = lower(std::string(trimBlanks(v.toString())));
+        if (t == "true")
+            return true;
+        if (t == "false")
+            return false;
+        refuse(column, field, isEmpty(v) ? "the cell is empty." : shown(column) + " is not TRUE or FALSE.");
+    }
+
+    const Workbook& book_;
+    std::int32_t company_;
+};
+
+// The insert of one row. Fields the row does not set (vehicle_num, sold_date and
+// other_deductions when their cells are empty) are left out, so they keep the table's defaults.
+std::string insertStatement(const AssetRow& r) {
+    std::string columns =
+        "Company_Id, Asset_Name, Cost, [Allowance 30 %], depr_method, In_service_date, Type_179,"
+        " [179_deduction], convention, life, book_life, book_cost, bussiness_percent, Id_acct,"
+        " Sold_Amt, notes, Depr_Class_Id, DoImportDepr";
+    std::string values = "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 1";
+    if (r.vehicle) {
+        columns += ", vehicle_num";
+        values += ", -1";
+    }
+    if (r.soldDate) {
+        columns += ", sold_Date";
+        values += ", ?";
+    }
+    if (r.otherDeductions) {
+        columns += ", other_deductions";
+        values += ", ?";
+    }
+    return "INSERT INTO tblAssets (" + columns + ") VALUES (" + values + ")";
+}
+
+void store(Connection& conn, const AssetRow& r) {
+    Statement& st = conn.cached(insertStatement(r));
+    int i = 0;
+    for (const Variant& v :
+         {Variant(r.company), Variant(r.name), Variant(r.cost), Variant(r.allowance), Variant(r.method),
+          Variant(r.inService), Variant(r.type179), Variant(r.deduction179), Variant(r.convention),
+          Variant(r.life), Variant(r.bookLife), Variant(r.bookCost), Variant(r.businessPercent),
+          Variant(r.account), Variant(r.soldAmount), Variant(r.notes)})
+        st.bind(++i, v);
+    if (r.soldDate)
+        st.bind(++i, Variant(*r.soldDate));
+    if (r.otherDeductions)
+        st.bind(++i, Variant(*r.otherDeductions));
+    st.run();
+}
+
+} // namespace
+
+bool DeprSupport::ImportAssetsFromExcel(std::int32_t lngCompany, const std::string& strExcelPath) {
+    return passOn("DeprSupport", " ImportAssetsFromExcel", [&] {
+        Connection& conn = requireConnection();
+        Workbook book(strExcelPath);
+        const RowReader reader(book, lngCompany);
+        Transaction tx(conn);
+        // Row 1 holds the headings; the data end at the first row whose column A is empty, and
+        // a row missing from the sheet is such a row.
+        int expected = 2;
+        while (book.nextRow()) {
+            if (book.row() < expected)
+                continue;
+            if (book.row() != expected || book.cell(kCompany).isNull() ||
+                (book.cell(kCompany).isText() && book.cell(kCompany).toString().empty()))
+                break;
+            const AssetRow row = reader.read();
+            try {
+                store(conn, row);
+            } catch (const ServerError& e) {
+                throw ServerError(e.number(), e.source(),
+                                  "Row " + std::to_string(expected) + ": " + e.description(), e.kind());
+            }
+            ++expected;
+        }
+        tx.commit();
+        return true;
+    });
+}
+
+} // namespace qel

@@ -1,0 +1,194 @@
+// DeprSupport: the processing of imported assets. The program completes each marked row
+// (fiscal dates, method caption, vehicle number) from GetImportedAssetsToUpdate; then
+// ProcessImportedAssets runs the engine for the tax book of every marked row and clears the
+// marks.
+//
+// A run is one transaction. An asset whose engine run fails keeps its mark (so the next run
+// takes it again) and is reported with the others that failed once the run is stored; the
+// assets that succeeded keep their schedules and lose their marks.
+#include "server/support/DeprSupport.h"
+
+#include "common/ServerError.h"
+#include "common/SqlLiteral.h"
+#include "server/engine/CalcDepr.h"
+#include "server/support/ImportRun.h"
+
+#include <sqlite3.h>
+
+#include <limits>
+#include <vector>
+
+namespace qel {
+namespace {
+
+// The Federal (tax) book, the only book the import computes.
+constexpr std::int16_t kTaxBook = 1;
+// The overflow number of a whole number that does not fit its type.
+constexpr std::int32_t kErrOverflow = 6;
+// The number of a missing (Null) value where one is needed.
+constexpr std::int32_t kErrInvalidUseOfNull = 94;
+
+std::int16_t toInteger(std::int32_t value, const char* what) {
+    if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
+        throw ServerError(kErrOverflow, "DeprSupport",
+                          std::string("Overflow: ") + what + " " + std::to_string(value) +
+                              " does not fit a 16-bit number",
+                          ErrorKind::Conversion);
+    return static_cast<std::int16_t>(value);
+}
+
+// The current row's value of a field the run needs; a Null is refused.
+const Variant& required(const Recordset& rs, const char* field) {
+    const Variant& v = rs[field];
+    if (v.isNull())
+        throw ServerError(kErrInvalidUseOfNull, "DeprSupport",
+                          std::string("Invalid use of Null: the field ") + field + " is empty.",
+                          ErrorKind::Conversion);
+    return v;
+}
+
+// The statement of both row sets: the company's marked rows whose method is known.
+std::string markedRows(const std::string& selectList, std::int32_t company) {
+    return selectList +
+           " FROM tblAssets INNER JOIN tblDeprMethods ON tblAssets.depr_method = tblDeprMethods.ID" +
+           " Where DoImportDepr = " + sqlBool(true) + " and company_Id = " + sqlNumber(company);
+}
+
+struct Failure {
+    std::int32_t asset;
+    std::string cause;
+    std::int32_t number;
+    ErrorKind kind;
+};
+
+// The report of the assets whose run failed: how many, which, and the first cause.
+ServerError failureReport(const std::vector<Failure>& failures, std::size_t processed) {
+    std::string assets;
+    for (const auto& f : failures)
+        assets += (assets.empty() ? "" : ", ") + std::to_string(f.asset);
+    const auto& first = failures.front();
+    return ServerError(first.number, "DeprSupport",
+                       std::to_string(failures.size()) + " of " + std::to_string(processed) +
+                           " imported assets could not be depreciated and stay marked for the next run: " +
+                           assets + ". Asset " + std::to_string(first.asset) + ": " + first.cause,
+                       first.kind);
+}
+
+} // namespace
+
+Recordset DeprSupport::GetImportedAssetsToUpdate(std::int32_t lngCompanyId) {
+    return passOn("DeprSupport", "GetImportedAssetsToUpdate", [&] {
+        return ExecuteQueryReturnRS(
+            markedRows("SELECT Company_Id, Asset_num, sold_date, Method, Life AS Life,"
+                       " in_service_date AS in_service_date, book_life, vehicle_num",
+                       lngCompanyId));
+    });
+}
+
+Recordset DeprSupport::GetImportedAssets(std::int32_t lngCompanyId) {
+    return passOn("DeprSupport", "GetImportedAssets", [&] {
+        return ExecuteQueryReturnRS(
+            markedRows("SELECT Company_Id, Asset_num, Cost, [Allowance 30 %],"
+                       " bussiness_percent, [179_deduction],  convention,  fiscal_sold_date,"
+                       " Method,  sold_amt, other_deductions,  life, vehicle_num,"
+                       " fiscal_start_date",
+                       lngCompanyId));
+    });
+}
+
+bool DeprSupport::ResetDoImportDepr(std::int32_t lngCompanyId) {
+    return passOn("DeprSupport", "ResetDoImportDepr", [&] {
+        return ExecuteQuery("Update tblAssets set DoImportDepr = " + sqlBool(false) +
+                            " Where company_Id = " + sqlNumber(lngCompanyId));
+    });
+}
+
+std::string DeprSupport::GetActualMethod(const std::string& strMethod, double dblBusPercent, double dblLife) {
+    return import::actualMethod(strMethod, dblBusPercent, dblLife);
+}
+
+bool DeprSupport::DoDeprForImportedAssets(std::int32_t lngCompanyId, std::int32_t lngAssetId,
+                                          std::int32_t lngCost, double dblBusPercent,
+                                          std::int32_t lngAllowance, std::int32_t lng179,
+                                          std::int32_t lngOtherDeductions, std::int32_t lngSalesAmt,
+                                          double dblLife, std::int16_t intConvention, const Date& dtInService,
+                                          const Date& dtDateSold, const std::string& strMethod,
+                                          const std::string& strActualMethod, const std::string& strAuto) {
+    return passOn("DeprSupport", " DoDeprForImportedAssets", [&] {
+        const std::int32_t basis =
+            import::netCost(lngCost, dblBusPercent, lngOtherDeductions, lng179, lngAllowance);
+        const import::RunPlan plan = import::planRun(strMethod, strActualMethod, basis, lng179, dblLife);
+        CalcDepr engine;
+        switch (plan.run) {
+        case import::EngineRun::ZeroListed:
+            return engine.DoZeroListed(lngCompanyId, lngAssetId, dtInService, kTaxBook);
+        case import::EngineRun::RateTable:
+            return engine.DoMacrsDepr(basis, dblLife, lngAllowance, lngCompanyId, lngAssetId, intConvention,
+                                      dtInService, dtDateSold, strAuto, lng179, lngSalesAmt, dblBusPercent,
+                                      strActualMethod, kTaxBook);
+        case import::EngineRun::Formula:
+            return engine.DoDepr(basis, plan.formulaLife, intConvention, lngCompanyId, lngAssetId,
+                                 dtInService, dtDateSold, strActualMethod, lngSalesAmt, strAuto,
+                                 dblBusPercent, kTaxBook);
+        case import::EngineRun::None:
+            break;
+        }
+        return true;
+    });
+}
+
+bool DeprSupport::ProcessImportedAssets(std::int32_t lngCompanyId) {
+    return passOn("DeprSupport", " ProcessImportedAssets", [&] {
+        Connection& conn = requireConnection();
+        Recordset rs = GetImportedAssets(lngCompanyId);
+        Transaction tx(conn);
+        std::vector<Failure> failures;
+        for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext()) {
+            const std::int32_t asset = required(rs, "asset_num").toInt32();
+            try {
+                const std::string strAuto = "N";
+                const std::string method = required(rs, "Method").toString();
+                const double businessPercent = required(rs, "bussiness_percent").toDouble();
+                const double life = required(rs, "Life").toDouble();
+                const std::string actualMethod = GetActualMethod(method, businessPercent, life);
+                const Date fiscalStart = required(rs, "fiscal_start_date").toDate();
+                // The program fills the fiscal dates between the import and this run; without
+                // them the engine would date the schedule from 1900.
+                if (fiscalStart.isNoDate())
+                    throw ServerError::invalidArgument("DeprSupport", "its fiscal start date is not set.");
+                const bool done = DoDeprForImportedAssets(
+                    required(rs, "Company_id").toInt32(), asset, required(rs, "Cost").toInt32(),
+                    businessPercent, required(rs, "allowance 30 %").toInt32(),
+                    required(rs, "179_deduction").toInt32(), required(rs, "other_deductions").toInt32(),
+                    required(rs, "sold_amt").toInt32(), life,
+                    toInteger(required(rs, "Convention").toInt32(), "the convention"), fiscalStart,
+                    required(rs, "fiscal_sold_date").toDate(), method, actualMethod, strAuto);
+                if (!done)
+                    failures.push_back(
+                        {asset, "the depreciation run stored no schedule.", kErrDatabase, ErrorKind::Sql});
+            } catch (const ServerError& e) {
+                // A failure that made the database undo the whole transaction ends the run: none
+                // of its work stands, so nothing may be reported as done.
+                if (sqlite3_get_autocommit(conn.handle()))
+                    throw;
+                failures.push_back({asset, e.description(), e.number(), e.kind()});
+            }
+        }
+        ResetDoImportDepr(lngCompanyId);
+        if (!failures.empty()) {
+            Statement keep =
+                conn.prepare("Update tblAssets set DoImportDepr = " + sqlBool(true) + " Where Asset_num = ?");
+            for (const auto& f : failures) {
+                keep.bind(1, Variant(f.asset));
+                keep.run();
+                keep.reset();
+            }
+        }
+        tx.commit();
+        if (!failures.empty())
+            throw failureReport(failures, rs.RecordCount());
+        return true;
+    });
+}
+
+} // namespace qel

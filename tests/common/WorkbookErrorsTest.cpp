@@ -1,0 +1,174 @@
+// The workbook reader on files it cannot read: each is refused as an I/O error that names the
+// file and the cause, and no truncated or damaged file crashes it.
+#include "common/ServerError.h"
+#include "common/Workbook.h"
+#include "tests/testsupport/FreshDatabase.h"
+#include "tests/testsupport/WorkbookWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace qel {
+namespace {
+
+using test::SheetData;
+
+const SheetData kRows{
+    {"Company", "Name", "Cost"},
+    {1, "Desk", 1250.0, true, Date(2010, 7, 1)},
+    {1, "Chair", 80.5, false, Date(2011, 1, 1)},
+};
+
+test::XlsOptions passwordProtected() {
+    test::XlsOptions o;
+    o.passwordProtected = true;
+    return o;
+}
+
+test::XlsOptions streamNamed(const char* name) {
+    test::XlsOptions o;
+    o.streamName = name;
+    return o;
+}
+
+// Opens the workbook and reads every row; the error, or "" when it was read.
+std::string readError(const std::filesystem::path& path) {
+    try {
+        Workbook book(path.string());
+        while (book.nextRow()) {
+            for (int c = 1; c <= 8; ++c)
+                (void)book.cell(c);
+        }
+        return "";
+    } catch (const ServerError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::Io) << e.description();
+        EXPECT_NE(e.description().find(path.string()), std::string::npos) << e.description();
+        return e.description();
+    }
+}
+
+struct BadFile {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> make; // empty: the file does not exist
+    const char* cause;                                      // part of the error's description
+};
+
+class WorkbookErrors : public ::testing::TestWithParam<BadFile> {};
+
+TEST_P(WorkbookErrors, AreClearIoErrors) {
+    const auto& c = GetParam();
+    test::TempFolder folder;
+    const auto path = folder.path() / "book.xlsx";
+    if (c.make)
+        c.make(path);
+    const std::string error = readError(path);
+    EXPECT_NE(error.find(c.cause), std::string::npos) << error;
+}
+
+std::string sheetPackagePart(const std::string& sheetXml) {
+    return "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>" +
+           sheetXml + "</sheetData></worksheet>";
+}
+
+// A package with a workbook part and a sheet part of the given content.
+void writeSheetPackage(const std::filesystem::path& path, const std::string& sheetXml,
+                       const std::string& sheetType = "worksheet") {
+    const std::string rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
+    test::writeZip(
+        path,
+        {{"xl/workbook.xml",
+          R"(<workbook xmlns:r="x"><sheets><sheet name="S" r:id="rId1"/></sheets></workbook>)"},
+         {"xl/_rels/workbook.xml.rels", "<Relationships><Relationship Id=\"rId1\" Type=\"" + rel + sheetType +
+                                            "\" Target=\"worksheets/sheet1.xml\"/>"
+                                            "<Relationship Id=\"rId2\" Type=\"" +
+                                            rel +
+                                            "sharedStrings\" Target=\"sharedStrings.xml\"/>"
+                                            "</Relationships>"},
+         {"xl/sharedStrings.xml", "<sst><si><t>only</t></si></sst>"},
+         {"xl/worksheets/sheet1.xml", sheetPackagePart(sheetXml)}});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, WorkbookErrors,
+    ::testing::Values(
+        BadFile{"Missing", nullptr, "No such file"},
+        BadFile{"Empty", [](const auto& p) { test::writeBytes(p, ""); }, "not an Excel workbook"},
+        BadFile{"PlainText", [](const auto& p) { test::writeBytes(p, "Company,Name\n1,Desk\n"); },
+                "not an Excel workbook"},
+        BadFile{"ZipWithoutWorkbook",
+                [](const auto& p) {
+                    test::writeZip(p, {{"readme.txt", "hello"}});
+                },
+                "it has no workbook part"},
+        BadFile{"TruncatedXlsx",
+                [](const auto& p) {
+                    test::writeXlsx(p, kRows);
+                    const auto bytes = test::readBytes(p);
+                    test::writeBytes(p, bytes.substr(0, bytes.size() / 2));
+                },
+                "not a valid .xlsx package"},
+        BadFile{"TruncatedXls",
+                [](const auto& p) {
+                    test::writeXls(p, kRows);
+                    test::writeBytes(p, test::readBytes(p).substr(0, 1000));
+                },
+                "damaged or truncated"},
+        BadFile{"PasswordProtectedXls", [](const auto& p) { test::writeXls(p, kRows, passwordProtected()); },
+                "protected by a password"},
+        BadFile{"EncryptedXlsx",
+                [](const auto& p) { test::writeXls(p, {}, streamNamed("EncryptedPackage")); },
+                "protected by a password"},
+        BadFile{"CompoundFileWithoutWorkbook",
+                [](const auto& p) { test::writeXls(p, {}, streamNamed("Other")); },
+                "holds no workbook stream"},
+        BadFile{"MalformedXml",
+                [](const auto& p) { writeSheetPackage(p, "<row r=\"1\"><c r=\"A1\"><v>1</v></row>"); },
+                "is malformed (mismatched tag"},
+        BadFile{"UnknownSharedString",
+                [](const auto& p) {
+                    writeSheetPackage(p, "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>7</v></c></row>");
+                },
+                "names a shared string that does not exist"},
+        BadFile{"RowsOutOfOrder",
+                [](const auto& p) {
+                    writeSheetPackage(p, "<row r=\"2\"><c r=\"A2\"><v>1</v></c></row><row r=\"1\"/>");
+                },
+                "out of order"},
+        BadFile{"CellBeyondTheLastColumn",
+                [](const auto& p) { writeSheetPackage(p, "<row r=\"1\"><c r=\"XFE1\"><v>1</v></c></row>"); },
+                "cell reference 'XFE1' is not valid"},
+        BadFile{"HugeRowNumber",
+                [](const auto& p) { writeSheetPackage(p, "<row r=\"99999999999\"><c><v>1</v></c></row>"); },
+                "is not a number"},
+        BadFile{"ChartAsActiveSheet", [](const auto& p) { writeSheetPackage(p, "", "chartsheet"); },
+                "is not a worksheet"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Every prefix of a small workbook, and the workbook with bytes damaged along its length, is
+// either read or refused with an I/O error; none crashes the reader (run under the sanitizers).
+TEST(WorkbookDamage, TruncatedAndDamagedFilesNeverCrash) {
+    test::TempFolder folder;
+    const auto sourceXlsx = folder.path() / "source.xlsx";
+    const auto sourceXls = folder.path() / "source.xls";
+    test::writeXlsx(sourceXlsx, kRows);
+    test::writeXls(sourceXls, kRows);
+    const auto target = folder.path() / "damaged";
+    for (const auto& source : {sourceXlsx, sourceXls}) {
+        SCOPED_TRACE(source.filename().string());
+        const std::string bytes = test::readBytes(source);
+        for (std::size_t length = 0; length < bytes.size(); length += 7) {
+            test::writeBytes(target, bytes.substr(0, length));
+            readError(target);
+        }
+        for (std::size_t at = 0; at < bytes.size(); at += 5) {
+            std::string damaged = bytes;
+            damaged[at] = static_cast<char>(damaged[at] ^ 0x5A);
+            test::writeBytes(target, damaged);
+            readError(target);
+        }
+    }
+}
+
+} // namespace
+} // namespace qel

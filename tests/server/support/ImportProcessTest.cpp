@@ -1,0 +1,360 @@
+// The processing of imported assets: the row sets, the method the engine runs and the
+// arguments it gets, the marks, and the assets whose run fails.
+//
+// Which engine operation ran, and with what, is checked against a twin: an unmarked asset with
+// the same fields whose schedule the test computes by calling the engine itself with the
+// arguments expected. Both schedules (and gains or losses) must be the same.
+#include "server/engine/CalcDepr.h"
+#include "tests/server/support/ImportFixture.h"
+
+#include <functional>
+#include <optional>
+
+namespace qel::test {
+namespace {
+
+// An imported asset as the program leaves it before the processing: fiscal dates filled.
+struct Imported {
+    std::int32_t company = 1;
+    std::int32_t method = 1; // MACRS
+    double cost = 1000;
+    double businessPercent = 1;
+    double life = 7;
+    std::int32_t convention = 1; // half year
+    double allowance = 0;
+    double section179 = 0;
+    double otherDeductions = 0;
+    double soldAmount = 0;
+    std::string fiscalStart = "2010-07-01";
+    std::string fiscalSold = "1900-01-01";
+};
+
+class ProcessTest : public ImportTest {
+protected:
+    std::int32_t add(const Imported& a, bool marked = true) {
+        fresh_.exec("INSERT INTO tblAssets (Company_Id, Asset_name, Cost, [Allowance 30 %], [179_deduction],"
+                    " depr_method, life, convention, other_deductions, bussiness_percent, sold_amt,"
+                    " fiscal_start_date, fiscal_sold_date, DoImportDepr) VALUES (" +
+                    std::to_string(a.company) + ", 'Imported', " + std::to_string(a.cost) + ", " +
+                    std::to_string(a.allowance) + ", " + std::to_string(a.section179) + ", " +
+                    std::to_string(a.method) + ", " + std::to_string(a.life) + ", " +
+                    std::to_string(a.convention) + ", " + std::to_string(a.otherDeductions) + ", " +
+                    std::to_string(a.businessPercent) + ", " + std::to_string(a.soldAmount) + ", '" +
+                    a.fiscalStart + "', '" + a.fiscalSold + "', " + (marked ? "1" : "0") + ")");
+        return static_cast<std::int32_t>(fresh_.conn().lastInsertRowid());
+    }
+
+    // The asset's tax-book rows ("year depr accum") and its gain or loss.
+    std::vector<std::string> schedule(std::int32_t asset) const {
+        std::vector<std::string> rows;
+        const Recordset rs = fresh_.conn().query(
+            "SELECT [year], depr, accum_depr FROM tblDepr WHERE BookId = 1 AND asset_num = " +
+            std::to_string(asset) + " ORDER BY [year]");
+        for (const auto& r : rs.rows())
+            rows.push_back(r[0].toString() + " " + r[1].toString() + " " + r[2].toString());
+        rows.push_back(
+            "gain/loss " +
+            fresh_.value("SELECT gain_loss FROM tblAssets WHERE Asset_num = " + std::to_string(asset))
+                .toString());
+        return rows;
+    }
+
+    bool marked(std::int32_t asset) const {
+        return fresh_.value("SELECT DoImportDepr FROM tblAssets WHERE Asset_num = " + std::to_string(asset))
+            .toBool();
+    }
+
+    // ProcessImportedAssets' error, with the class and operation it passes on.
+    ServerError processError(std::int32_t company = 1) {
+        try {
+            DeprSupport().ProcessImportedAssets(company);
+        } catch (const ServerError& e) {
+            EXPECT_EQ(e.number(), kPassedThrough);
+            EXPECT_EQ(e.helpFile(), "DeprSupport");
+            EXPECT_EQ(e.helpContext(), " ProcessImportedAssets");
+            return e;
+        }
+        ADD_FAILURE() << "the processing did not fail";
+        return ServerError(0, "", "", ErrorKind::Sql);
+    }
+};
+
+const Date kStart(2010, 7, 1);
+const Date kNotSold;
+
+// The engine call expected for the twin asset; empty when no calculation is expected.
+using EngineCall = std::function<void(CalcDepr&, std::int32_t asset)>;
+
+struct DispatchCase {
+    const char* name;
+    Imported asset;
+    EngineCall expected;
+};
+
+void PrintTo(const DispatchCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+Imported with(std::function<void(Imported&)> change) {
+    Imported a;
+    change(a);
+    return a;
+}
+
+class ImportDispatch : public ProcessTest, public ::testing::WithParamInterface<DispatchCase> {};
+
+TEST_P(ImportDispatch, RunsTheEngineAsExpected) {
+    const auto& c = GetParam();
+    const std::int32_t imported = add(c.asset);
+    const std::int32_t twin = add(c.asset, false);
+    if (c.expected) {
+        CalcDepr engine;
+        c.expected(engine, twin);
+    }
+
+    EXPECT_TRUE(DeprSupport().ProcessImportedAssets(1));
+
+    const auto got = schedule(imported);
+    EXPECT_EQ(got, schedule(twin));
+    EXPECT_EQ(got.size() > 1, static_cast<bool>(c.expected)) << "rows written: " << got.size() - 1;
+    EXPECT_FALSE(marked(imported));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, ImportDispatch,
+    ::testing::Values(
+        DispatchCase{"MacrsLife7", Imported{},
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.DoMacrsDepr(1000, 7, 0, 1, a, 1, kStart, kNotSold, "N", 0, 0, 1, "MACRS", 1);
+                     }},
+        DispatchCase{"Macrs150", with([](Imported& a) { a.method = 11; }),
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.DoMacrsDepr(1000, 7, 0, 1, a, 1, kStart, kNotSold, "N", 0, 0, 1, "MACRS 150", 1);
+                     }},
+        DispatchCase{"ListedAt051RunsAsMacrs", with([](Imported& a) {
+                         a.method = 9;
+                         a.businessPercent = 0.51;
+                         a.life = 5;
+                     }),
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.DoMacrsDepr(510, 5, 0, 1, a, 1, kStart, kNotSold, "N", 0, 0, 0.51, "MACRS", 1);
+                     }},
+        DispatchCase{"ListedAt05RunsAsAds", with([](Imported& a) {
+                         a.method = 9;
+                         a.businessPercent = 0.5;
+                         a.life = 5;
+                     }),
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.DoDepr(500, 5, 1, 1, a, kStart, kNotSold, "ADS", 0, "N", 0.5, 1);
+                     }},
+        DispatchCase{"Macrs275RunsAsMacrs27WithLife28", with([](Imported& a) {
+                         a.life = 27.5;
+                         a.convention = 3;
+                     }),
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.DoDepr(1000, 28, 3, 1, a, kStart, kNotSold, "Macrs27", 0, "N", 1, 1);
+                     }},
+        DispatchCase{"Macrs315RunsAsMacrs31WithLife32", with([](Imported& a) {
+                         a.life = 31.5;
+                         a.convention = 3;
+                     }),
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.DoDepr(1000, 32, 3, 1, a, kStart, kNotSold, "Macrs31", 0, "N", 1, 1);
+                     }},
+        DispatchCase{"Macrs39", with([](Imported& a) {
+                         a.life = 39;
+                         a.convention = 3;
+                     }),
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.DoDepr(1000, 39, 3, 1, a, kStart, kNotSold, "Macrs39", 0, "N", 1, 1);
+                     }},
+        DispatchCase{"MacrsBeyond39RunsAsAds", with([](Imported& a) { a.life = 40; }),
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.DoDepr(1000, 40, 1, 1, a, kStart, kNotSold, "ADS", 0, "N", 1, 1);
+                     }},
+        DispatchCase{"StraightLine", with([](Imported& a) {
+                         a.method = 4;
+                         a.life = 10;
+                     }),
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.DoDepr(1000, 10, 1, 1, a, kStart, kNotSold, "S/L", 0, "N", 1, 1);
+                     }},
+        DispatchCase{"Amortize", with([](Imported& a) {
+                         a.method = 3;
+                         a.life = 15;
+                     }),
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.DoDepr(1000, 15, 1, 1, a, kStart, kNotSold, "Amortize", 0, "N", 1, 1);
+                     }},
+        DispatchCase{"NetCostHalfDown", with([](Imported& a) {
+                         a.cost = 1001;
+                         a.businessPercent = 0.5;
+                     }),
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.DoMacrsDepr(500, 7, 0, 1, a, 1, kStart, kNotSold, "N", 0, 0, 0.5, "MACRS", 1);
+                     }},
+        DispatchCase{"NetCostHalfUp", with([](Imported& a) {
+                         a.cost = 1003;
+                         a.businessPercent = 0.5;
+                     }),
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.DoMacrsDepr(502, 7, 0, 1, a, 1, kStart, kNotSold, "N", 0, 0, 0.5, "MACRS", 1);
+                     }},
+        DispatchCase{"FractionalCostToEven", with([](Imported& a) { a.cost = 100.5; }),
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.DoMacrsDepr(100, 7, 0, 1, a, 1, kStart, kNotSold, "N", 0, 0, 1, "MACRS", 1);
+                     }},
+        DispatchCase{"DeductionsAndSale", with([](Imported& a) {
+                         a.cost = 5000;
+                         a.allowance = 1000;
+                         a.section179 = 500;
+                         a.otherDeductions = 250;
+                         a.fiscalSold = "2013-03-01";
+                         a.soldAmount = 400;
+                     }),
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.DoMacrsDepr(3250, 7, 1000, 1, a, 1, kStart, Date(2013, 3, 1), "N", 500, 400, 1,
+                                       "MACRS", 1);
+                     }},
+        DispatchCase{"ListedWhollyExpensedGetsItsZeroRow", with([](Imported& a) {
+                         a.method = 9;
+                         a.life = 5;
+                         a.section179 = 1000;
+                     }),
+                     [](CalcDepr& e, std::int32_t a) { e.DoZeroListed(1, a, kStart, 1); }},
+        DispatchCase{"MacrsWhollyExpensedGetsNothing", with([](Imported& a) { a.section179 = 1000; }),
+                     nullptr},
+        DispatchCase{"ListedWithoutCostGetsNothing", with([](Imported& a) {
+                         a.method = 9;
+                         a.life = 5;
+                         a.cost = 0;
+                     }),
+                     nullptr},
+        DispatchCase{"NonDeprGetsNothing", with([](Imported& a) { a.method = 10; }), nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ProcessTest, RowSetsHoldTheCompanysMarkedRowsOfKnownMethods) {
+    const auto mine = add(Imported{});
+    add(Imported{}, false);
+    add(with([](Imported& a) { a.company = 2; }));
+    add(with([](Imported& a) { a.method = 99; }));
+
+    const Recordset rs = DeprSupport().GetImportedAssetsToUpdate(1);
+    std::vector<std::string> names;
+    for (const auto& f : rs.fields())
+        names.push_back(f.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Company_Id", "Asset_num", "sold_date", "Method", "Life",
+                                               "in_service_date", "book_life", "vehicle_num"}));
+    ASSERT_EQ(rs.RecordCount(), 1u);
+    EXPECT_EQ(rs["Asset_num"].toInt32(), mine);
+    EXPECT_EQ(rs["Method"].toString(), "MACRS");
+    EXPECT_EQ(DeprSupport().GetImportedAssetsToUpdate(3).RecordCount(), 0u);
+}
+
+TEST_F(ProcessTest, ClearsOnlyTheCompanysMarks) {
+    const auto unknownMethod = add(with([](Imported& a) { a.method = 99; }));
+    const auto otherCompany = add(with([](Imported& a) { a.company = 2; }));
+
+    EXPECT_TRUE(DeprSupport().ProcessImportedAssets(1));
+    EXPECT_FALSE(marked(unknownMethod));
+    EXPECT_EQ(schedule(unknownMethod).size(), 1u);
+    EXPECT_TRUE(marked(otherCompany));
+    EXPECT_EQ(schedule(otherCompany).size(), 1u);
+    // Nothing marked: the run still succeeds.
+    EXPECT_TRUE(DeprSupport().ProcessImportedAssets(1));
+}
+
+struct FailureCase {
+    const char* name;
+    const char* change; // SQL after "UPDATE tblAssets SET ", for the second asset
+    const char* cause;  // part of the report
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ImportFailures : public ProcessTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(ImportFailures, KeepTheFailedAssetMarkedAndProcessTheOthers) {
+    const auto& c = GetParam();
+    const auto first = add(Imported{});
+    const auto second = add(Imported{});
+    const auto third = add(Imported{});
+    fresh_.exec(std::string("UPDATE tblAssets SET ") + c.change +
+                " WHERE Asset_num = " + std::to_string(second));
+
+    const ServerError e = processError();
+    EXPECT_NE(
+        e.description().find("1 of 3 imported assets could not be depreciated and stay marked for the next "
+                             "run: " +
+                             std::to_string(second) + ". Asset " + std::to_string(second) + ": "),
+        std::string::npos)
+        << e.description();
+    EXPECT_NE(e.description().find(c.cause), std::string::npos) << e.description();
+    EXPECT_FALSE(marked(first));
+    EXPECT_TRUE(marked(second));
+    EXPECT_FALSE(marked(third));
+    EXPECT_GT(schedule(first).size(), 1u);
+    EXPECT_EQ(schedule(second).size(), 1u);
+    EXPECT_GT(schedule(third).size(), 1u);
+
+    // Mended, the asset is taken by the next run.
+    fresh_.exec(
+        "UPDATE tblAssets SET Cost = 1000, convention = 1, life = 7, fiscal_start_date = '2010-07-01',"
+        " [179_deduction] = 0, other_deductions = 0"
+        " WHERE Asset_num = " +
+        std::to_string(second));
+    EXPECT_TRUE(DeprSupport().ProcessImportedAssets(1));
+    EXPECT_FALSE(marked(second));
+    EXPECT_EQ(schedule(second), schedule(first));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, ImportFailures,
+    ::testing::Values(
+        FailureCase{"UnknownConvention", "convention = 9", "The convention 9 is unknown"},
+        FailureCase{"LifeWithoutRates", "life = 12", "There are no MACRS rates Half12"},
+        FailureCase{"EmptyCost", "Cost = NULL", "Invalid use of Null: the field Cost is empty."},
+        FailureCase{"FiscalDatesNotFilled", "fiscal_start_date = '1900-01-01'",
+                    "its fiscal start date is not set."},
+        FailureCase{"DeductionsOverflow", "[179_deduction] = 2147483647, other_deductions = 1", "Overflow"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ProcessTest, AFailureAfterTheEngineRunsUndoesTheWholeRun) {
+    const auto asset = add(Imported{});
+    fresh_.exec("CREATE TRIGGER refuseReset BEFORE UPDATE OF DoImportDepr ON tblAssets"
+                " BEGIN SELECT RAISE(ABORT, 'refused by the test'); END");
+    const ServerError e = processError();
+    EXPECT_NE(e.description().find("refused by the test"), std::string::npos) << e.description();
+    EXPECT_TRUE(marked(asset));
+    EXPECT_EQ(schedule(asset).size(), 1u);
+}
+
+// The whole chain: the import, the program's completion of the marked rows, the processing.
+TEST_F(ProcessTest, ImportedRowsGetTheirScheduleOnceCompleted) {
+    auto listed = importRow();
+    listed[E] = 9;
+    listed[J] = 5;
+    listed[N] = 0.6;
+    auto building = importRow();
+    building[J] = 39;
+    building[I] = 3;
+    ASSERT_TRUE(DeprSupport().ImportAssetsFromExcel(1, writeSheet({importRow(), listed, building})));
+
+    // What the program does for a company whose fiscal year ends in December.
+    Recordset rs = DeprSupport().GetImportedAssetsToUpdate(1);
+    ASSERT_EQ(rs.RecordCount(), 3u);
+    for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext())
+        fresh_.exec("UPDATE tblAssets SET fiscal_start_date = date(In_service_date, 'start of month')"
+                    " WHERE Asset_num = " +
+                    rs["asset_num"].toString());
+
+    EXPECT_TRUE(DeprSupport().ProcessImportedAssets(1));
+    EXPECT_EQ(fresh_.value("SELECT count(*) FROM tblAssets WHERE DoImportDepr = 1").toInt64(), 0);
+    EXPECT_EQ(fresh_.value("SELECT count(DISTINCT asset_num) FROM tblDepr WHERE BookId = 1").toInt64(), 3);
+    EXPECT_EQ(DeprSupport().GetImportedAssetsToUpdate(1).RecordCount(), 0u);
+}
+
+} // namespace
+} // namespace qel::test
