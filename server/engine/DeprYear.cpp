@@ -68,6 +68,11 @@ YearRule straightLineYear(int n, int life, int month, double netCost) {
             rule.finalYear = true;
         }
     }
+    // Placed in service in the first fiscal month, the asset's last year is year L: it takes
+    // the final-year fill-up there, or whole-dollar rounding of N / L would leave the
+    // accumulated amount short of the basis (1000 over 3 years would end at 999).
+    if (month == 1 && n == life)
+        rule.finalYear = true;
     return rule;
 }
 

@@ -202,6 +202,17 @@ TEST(CalcDeprSchedule, AccumulatedAmountNeverPassesTheBasis) {
     EXPECT_NEAR(rows.back().depr, 1000 / 6.0 - 2, 1e-9);
 }
 
+TEST(CalcDeprSchedule, AccumulatedAmountReachesTheBasisFromTheFirstMonth) {
+    // 1000 over 3 years from month 1 in whole-dollar steps of 333 would stop at 999; the last
+    // year is filled up to the basis.
+    for (Formula formula : {Formula::StraightLine, Formula::Amortize}) {
+        const auto rows = formulaSchedule(asset(1000, Date(2010, 1, 1)), formula, 3, {}, kNoUse);
+        ASSERT_EQ(rows.size(), 3u);
+        EXPECT_DOUBLE_EQ(rows.back().accum, 1000);
+        EXPECT_NEAR(rows.back().depr, 1000 / 3.0 + 1, 1e-9);
+    }
+}
+
 TEST(CalcDeprSchedule, AmortizeSoldInTheFirstFiscalMonthWritesNoRowForTheSaleYear) {
     const auto rows = formulaSchedule(asset(1200, Date(2010, 4, 1), kNoConvention, Date(2012, 1, 1)),
                                       Formula::Amortize, 5, {}, kNoUse);
