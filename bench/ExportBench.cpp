@@ -1,0 +1,126 @@
+// The six Excel exports over one company of 100,000 assets, each with a Federal row of the year,
+// a posted book period, a description row, a class and an account: the time to write each
+// workbook from the database to its file.
+#include "common/SqlLiteral.h"
+#include "server/support/DeprSupport.h"
+#include "tests/testsupport/FreshDatabase.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+using qel::sqlNumber;
+
+constexpr int kAssets = 100000;
+constexpr const char* kPeriod = "201003";
+constexpr const char* kYear = "2010";
+
+// The generated company, made once for every benchmark of the run.
+struct BenchCompany {
+    qel::test::FreshDatabase fresh;
+    std::int32_t company = 0;
+
+    BenchCompany() {
+        qel::Connection& conn = fresh.conn();
+        qel::Transaction tx(conn);
+        conn.execute("INSERT INTO tblCompany ([Company Name], [Year End Month]) VALUES ('Bench Co', 12)");
+        company = static_cast<std::int32_t>(conn.lastInsertRowid());
+        const std::string c = sqlNumber(company);
+        conn.execute(
+            "INSERT INTO tblLocations ([Short Location], [Long Location]) VALUES ('Plant', 'Main plant')");
+        const std::string location = sqlNumber(conn.lastInsertRowid());
+        // Ten accounts in pairs that share a depreciation account, and five classes.
+        conn.execute(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10)"
+            " INSERT INTO tblAccounts ([Account Descr], [Capital Account], [Accum Acct], [Depr Account],"
+            " [Gain Loss Acct]) SELECT 'Account ' || i, 1500 + i, 1590 + i, 6100 + i / 2, '8000' FROM n");
+        conn.execute(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5)"
+            " INSERT INTO tblDeprClass (Method_ID, Description, [Life], [If Auto - Type], [Amortize #],"
+            " ID_acct) SELECT 1, 'Class ' || i, '7', 'N/A', '', 0 FROM n");
+        // In service over the five fiscal years before the period; methods MACRS, ADS and S/L;
+        // every twentieth asset without a class.
+        conn.execute(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + sqlNumber(kAssets) +
+            ")"
+            " INSERT INTO tblAssets (Company_Id, Asset_name, Cost, [Allowance 30 %], [179_deduction],"
+            " In_Service_date, depr_method, life, convention, other_deductions, bussiness_percent, sold_date,"
+            " sold_amt, notes, depr_class_id, actual_method, fiscal_start_date, fiscal_sold_date, book_life,"
+            " book_cost, Id_acct)"
+            " SELECT " +
+            c +
+            ", 'Asset number ' || i, 1000 + i % 5000, 0, 0, date('2005-01-01', '+' || (i % 60) || ' months'),"
+            " CASE i % 3 WHEN 0 THEN 1 WHEN 1 THEN 2 ELSE 4 END, 5 + i % 3 * 2, 1 + i % 3, 0, 1,"
+            " '1900-01-01', 0, 'note ' || i,"
+            " CASE WHEN i % 20 = 0 THEN 0 ELSE (SELECT min(ID) FROM tblDeprClass) + i % 5 END, '200 DB',"
+            " date('2005-01-01', '+' || (i % 60) || ' months'), '1900-01-01', 7, 1000 + i % 5000,"
+            " (SELECT min(Id_acct) FROM tblAccounts) + i % 10 FROM n");
+        conn.execute(
+            "INSERT INTO tblDepr (client_num, BookId, asset_num, [year], depr, accum_depr)"
+            " SELECT Company_Id, 1, Asset_num, 2010, Cost / 7, Cost / 2 FROM tblAssets WHERE Company_Id = " +
+            c);
+        conn.execute("INSERT INTO tblPeriodDepr (client_num, asset_num, period, depr, accum_depr, id_acct)"
+                     " SELECT Company_Id, Asset_num, " +
+                     qel::sqlText(kPeriod) +
+                     ", Cost / 84, Cost / 3, Id_acct FROM tblAssets WHERE Company_Id = " + c);
+        conn.execute(
+            "INSERT INTO tblAssetDescription ([Asset ID], [Tag Number], [Serial Number], Location_id,"
+            " [Long Description]) SELECT Asset_num, 'T-' || Asset_num, 'SN-' || Asset_num, " +
+            location + ", 'Long description of ' || Asset_name FROM tblAssets WHERE Company_Id = " + c);
+        tx.commit();
+    }
+};
+
+BenchCompany& benchCompany() {
+    static BenchCompany data;
+    return data;
+}
+
+using ExportFn = bool (qel::DeprSupport::*)(const std::string&, std::int32_t, const std::string&);
+
+void BM_Export(benchmark::State& state, ExportFn fn, const char* period) {
+    BenchCompany& data = benchCompany();
+    qel::DeprSupport support;
+    const fs::path path = data.fresh.folder() / "Bench.xlsx";
+    std::uintmax_t bytes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fs::remove(path);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize((support.*fn)(period, data.company, path.string()));
+        state.PauseTiming();
+        bytes = fs::file_size(path);
+        state.ResumeTiming();
+    }
+    state.counters["assets"] = kAssets;
+    state.counters["file_MB"] = static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(BM_Export, TaxDepr, &qel::DeprSupport::ExportTaxWorksheet, kYear)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK_CAPTURE(BM_Export, BookDetailDeprJV, &qel::DeprSupport::ExportDeprJVDetail, kPeriod)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK_CAPTURE(BM_Export, BookSummaryDeprJV, &qel::DeprSupport::ExportDeprJVSummary, kPeriod)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK_CAPTURE(BM_Export, PropertyTax, &qel::DeprSupport::ExportPropertyTax, kPeriod)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK_CAPTURE(BM_Export, AssetListing, &qel::DeprSupport::ExportAssetListing, "")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK_CAPTURE(BM_Export, AssetLedger, &qel::DeprSupport::ExportBookAssetLedger, kPeriod)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+BENCHMARK_MAIN();
