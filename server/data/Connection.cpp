@@ -157,12 +157,25 @@ int Statement::columnCount() const {
 }
 
 Variant Statement::column(int index) const {
+    return readColumn(index, storedAs(sqlite3_column_decltype(stmt_, index)));
+}
+
+Statement::Stored Statement::storedAs(const char* declType) {
+    if (!declType)
+        return Stored::Plain;
+    const std::string t = upper(declType);
+    if (t.find("BOOL") != std::string::npos)
+        return Stored::YesNo;
+    if (t.find("DATE") != std::string::npos)
+        return Stored::IsoDate;
+    return Stored::Plain;
+}
+
+Variant Statement::readColumn(int index, Stored stored) const {
     const int type = sqlite3_column_type(stmt_, index);
     if (type == SQLITE_NULL)
         return {};
-    const char* decl = sqlite3_column_decltype(stmt_, index);
-    const std::string declUpper = decl ? upper(decl) : std::string();
-    if (declUpper.find("BOOL") != std::string::npos)
+    if (stored == Stored::YesNo)
         return Variant(sqlite3_column_int64(stmt_, index) != 0);
     switch (type) {
     case SQLITE_INTEGER:
@@ -172,7 +185,7 @@ Variant Statement::column(int index) const {
     default: {
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
         std::string text(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt_, index)));
-        if (declUpper.find("DATE") != std::string::npos)
+        if (stored == Stored::IsoDate)
             if (auto d = Date::fromIso(text))
                 return Variant(*d);
         return Variant(std::move(text));
@@ -185,17 +198,19 @@ Recordset Statement::fetchAll() {
     std::vector<Field> fields;
     fields.reserve(static_cast<std::size_t>(n));
     std::vector<bool> computed;
+    std::vector<Stored> stored;
     for (int i = 0; i < n; ++i) {
         const char* decl = sqlite3_column_decltype(stmt_, i);
         fields.push_back(fieldFromDeclType(sqlite3_column_name(stmt_, i), decl));
         computed.push_back(decl == nullptr);
+        stored.push_back(storedAs(decl));
     }
     Recordset rs(std::move(fields));
     while (step()) {
         std::vector<Variant> row;
         row.reserve(static_cast<std::size_t>(n));
         for (int i = 0; i < n; ++i)
-            row.push_back(column(i));
+            row.push_back(readColumn(i, stored[static_cast<std::size_t>(i)]));
         rs.addRow(std::move(row));
     }
     for (int i = 0; i < n; ++i) {
