@@ -1,0 +1,31 @@
+// The program's error box: the procedure's lead text, the real cause and the error number, in
+// an OK box with the default title, as every handler of the program reports a failure.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace qel {
+
+// A failure as the user is told of it.
+struct ErrorInfo {
+    QString description; // the real cause (ServerError's description, or the exception's text)
+    std::int32_t number; // ServerError's number; 0 for a failure that carries none
+};
+
+// The failure being handled; call it only inside a catch block.
+ErrorInfo currentError();
+
+// The text lead + description + numberSeparator + number, as in
+// "Error in GetLastCompany " + description + " Error Number: " + number.
+QString errorText(const QString& lead, const ErrorInfo& error, const QString& numberSeparator);
+
+// Shows errorText of the failure being handled in an OK box; call it only inside a catch block.
+void showErrorBox(const QString& lead, const QString& numberSeparator);
+
+// The separators the handlers use between the description and the number.
+inline const QString kErrorNumber = QStringLiteral(" Error Number: ");
+inline const QString kBlank = QStringLiteral(" ");
+
+} // namespace qel

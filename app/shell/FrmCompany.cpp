@@ -1,0 +1,242 @@
+// The company picker.
+#include "app/shell/FrmCompany.h"
+
+#include "app/shell/CompanyPicker.h"
+#include "app/shell/ErrorBox.h"
+#include "app/shell/MaintenanceServices.h"
+#include "app/shell/MdiMain.h"
+#include "app/shell/ProgramState.h"
+#include "app/shell/Startup.h"
+#include "app/shell/Subsystems.h"
+#include "app/shell/UiServices.h"
+#include "app/shell/WindowPosition.h"
+#include "server/support/CompanyPersist.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace qel {
+namespace {
+
+void setTextColour(QWidget* w, const QColor& colour) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Text, colour);
+    p.setColor(QPalette::ButtonText, colour);
+    w->setPalette(p);
+}
+
+} // namespace
+
+FrmCompany::FrmCompany(QWidget* parent) : QDialog(parent), picker_(std::make_unique<CompanyPicker>()) {
+    setObjectName("frmCompany");
+    setWindowTitle(QStringLiteral("Select Company"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(twipsToPixelsX(*this, 3315), twipsToPixelsY(*this, 5595));
+    // The controls are placed in twips for the forms' 8.25-point sans serif font; Liberation Sans
+    // has the metrics of the font they were laid out for.
+    QFont formFont(QStringLiteral("Liberation Sans"));
+    formFont.setPointSizeF(8.25);
+    setFont(formFont);
+    const QColor darkBlue(0, 0, 192);
+
+    fraEdit = new QGroupBox(this);
+    fraEdit->setObjectName("fraEdit");
+    setTwipsGeometry(*fraEdit, 100, 0, 3100, 945);
+    Label2 = new QLabel(QStringLiteral("Enter beginning letters to locate Name."), fraEdit);
+    Label2->setObjectName("Label2");
+    setTwipsGeometry(*Label2, 0, 120, 2895, 255);
+    txtClientList = new QLineEdit(fraEdit);
+    txtClientList->setObjectName("txtClientList");
+    setTwipsGeometry(*txtClientList, 160, 450, 2745, 315);
+    QFont typeAheadFont(QStringLiteral("Verdana"));
+    typeAheadFont.setPointSizeF(9);
+    typeAheadFont.setBold(true);
+    txtClientList->setFont(typeAheadFont);
+    setTextColour(txtClientList, darkBlue);
+
+    lstPickClient = new QListWidget(this);
+    lstPickClient->setObjectName("lstPickClient");
+    setTwipsGeometry(*lstPickClient, 105, 1080, 3105, 3180);
+    QFont listFont(QStringLiteral("Verdana"));
+    listFont.setPointSizeF(9);
+    lstPickClient->setFont(listFont);
+
+    cmdNew = new QPushButton(QStringLiteral("&New "), this);
+    cmdNew->setObjectName("cmdNew");
+    cmdNew->setToolTip(QStringLiteral("Add a new Company/Client."));
+    setTwipsGeometry(*cmdNew, 120, 4400, 900, 375);
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setDefault(true);
+    setTwipsGeometry(*cmdOK, 1200, 4400, 900, 375);
+    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel->setObjectName("cmdCancel");
+    setTwipsGeometry(*cmdCancel, 2280, 4400, 900, 375);
+
+    lblCompanyId = new QLabel(this);
+    lblCompanyId->setObjectName("lblCompanyId");
+    setTwipsGeometry(*lblCompanyId, 120, 4920, 3015, 255);
+    QFont bold = lblCompanyId->font();
+    bold.setBold(true);
+    lblCompanyId->setFont(bold);
+    setTextColour(lblCompanyId, QColor(0, 128, 0));
+
+    chkShowOnStart = new QCheckBox(QStringLiteral("Show on start up."), this);
+    chkShowOnStart->setObjectName("chkShowOnStart");
+    setTwipsGeometry(*chkShowOnStart, 120, 5280, 1575, 255);
+    setTextColour(chkShowOnStart, darkBlue);
+
+    setTabOrder(txtClientList, lstPickClient);
+    setTabOrder(lstPickClient, cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+    setTabOrder(cmdCancel, cmdNew);
+    setTabOrder(cmdNew, chkShowOnStart);
+
+    // New hands over to company maintenance, which must be there.
+    cmdNew->setEnabled(subsystems().maintenance != nullptr);
+
+    connect(txtClientList, &QLineEdit::textChanged, this, &FrmCompany::txtClientList_Change);
+    connect(txtClientList, &QLineEdit::returnPressed, this, &FrmCompany::txtClientList_Return);
+    connect(lstPickClient, &QListWidget::currentRowChanged, this, &FrmCompany::lstPickClient_Selected);
+    connect(lstPickClient, &QListWidget::itemDoubleClicked, this, [this] { cmdOk_Click(); });
+    lstPickClient->viewport()->installEventFilter(this);
+    connect(cmdOK, &QPushButton::clicked, this, &FrmCompany::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &FrmCompany::reject);
+    connect(cmdNew, &QPushButton::clicked, this, &FrmCompany::cmdNew_Click);
+    connect(chkShowOnStart, &QCheckBox::toggled, this, [this] { ShowOnStartChanged = true; });
+
+    load();
+}
+
+FrmCompany::~FrmCompany() = default;
+
+void FrmCompany::load() {
+    const QString lead = QStringLiteral("Error in Form_Load ");
+    try {
+        if (const MdiMain* main = MdiMain::instance()) {
+            const TwipsRect at = windowTwips(*main);
+            setWindowTop(*this, at.top + 800);
+            setWindowLeft(*this, at.left + 3000);
+        }
+    } catch (...) {
+        showErrorBox(lead, kBlank);
+    }
+    if (!GetListData()) {
+        // Without a list there is nothing to pick: the window closes at once and the program
+        // goes on.
+        done(QDialog::Rejected);
+        return;
+    }
+    loaded_ = true;
+    try {
+        if (CheckForShowCompany())
+            chkShowOnStart->setChecked(true);
+    } catch (...) {
+        showErrorBox(lead, kBlank);
+    }
+}
+
+bool FrmCompany::GetListData() {
+    try {
+        CompanyPersist companies;
+        picker_->load(companies.GetCompanyList());
+    } catch (...) {
+        showErrorBox(QStringLiteral("Error in GetListData "), kBlank);
+        ui().messageBox(QStringLiteral("Can not connect to the database."), MsgButtons::Ok, MsgIcon::Critical,
+                        QStringLiteral("Get List Data"));
+        return false;
+    }
+    for (const CompanyRow& row : picker_->rows())
+        lstPickClient->addItem(row.name);
+    return true;
+}
+
+void FrmCompany::txtClientList_Change(const QString& text) {
+    try {
+        const int row = picker_->typeAhead(text);
+        if (row != -1)
+            lstPickClient->setCurrentRow(row);
+    } catch (...) {
+        showErrorBox(QStringLiteral("Error in txtClientList "), kBlank);
+    }
+}
+
+// Enter in the type-ahead box selects the found row again and empties the box; OK follows, as
+// Enter anywhere in the window chooses it.
+void FrmCompany::txtClientList_Return() {
+    if (txtClientList->text().isEmpty())
+        return;
+    if (picker_->foundIndex() > 0)
+        lstPickClient->setCurrentRow(picker_->foundIndex());
+    txtClientList->clear();
+}
+
+void FrmCompany::lstPickClient_Selected(int row) {
+    if (row < 0)
+        return;
+    try {
+        lblCompanyId->setText(picker_->companyIdCaption(row));
+    } catch (...) {
+        showErrorBox(QStringLiteral("Error in lstPickClient "), kBlank);
+    }
+}
+
+bool FrmCompany::eventFilter(QObject* watched, QEvent* event) {
+    // Releasing a mouse button over the list empties the type-ahead box.
+    if (watched == lstPickClient->viewport() && event->type() == QEvent::MouseButtonRelease)
+        txtClientList->clear();
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmCompany::cmdOk_Click() {
+    const int row = lstPickClient->currentRow();
+    if (row < 0) {
+        ui().messageBox(QStringLiteral("Please select a company."));
+        return;
+    }
+    try {
+        const std::int32_t id = picker_->companyId(row);
+        const QString name = picker_->rows()[static_cast<std::size_t>(row)].name;
+        if (MdiMain* main = MdiMain::instance())
+            main->setCompanyCaption(name);
+        programState().CurrentCompanyName = name;
+        SetCompanyId(id);
+    } catch (...) {
+        showErrorBox(QStringLiteral("Error in cmdOk_Click "), kBlank);
+        return;
+    }
+    accept();
+}
+
+void FrmCompany::cmdNew_Click() {
+    reject();
+    programState().NewFromCompanyPicker = true;
+    if (MaintenanceServices* maintenance = subsystems().maintenance) {
+        maintenance->DisplayInterface(QStringLiteral("Companies"));
+        maintenance->showMaint();
+    }
+}
+
+void FrmCompany::done(int result) {
+    if (!closed_) {
+        closed_ = true;
+        if (ShowOnStartChanged)
+            SetShowCompany(chkShowOnStart->isChecked());
+        programState().NewFromCompanyPicker = false;
+    }
+    QDialog::done(result);
+}
+
+void showCompanyPicker() {
+    FrmCompany picker(MdiMain::instance());
+    if (picker.loaded())
+        ui().execModal(picker);
+}
+
+} // namespace qel

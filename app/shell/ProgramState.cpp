@@ -1,0 +1,50 @@
+// The program-wide state and its accessors.
+#include "app/shell/ProgramState.h"
+
+#include "app/shell/ErrorBox.h"
+#include "common/ServerError.h"
+#include "common/SqlLiteral.h"
+#include "server/data/Db.h"
+
+#include <limits>
+
+namespace qel {
+
+ProgramState& programState() {
+    static ProgramState state;
+    return state;
+}
+
+void SetCompanyId(std::int32_t lngCompanyId) {
+    programState().CurrentCompanyId = lngCompanyId;
+}
+
+std::int16_t GetDefaultYear() {
+    return programState().WorkingYear;
+}
+
+void SetDefaultYear(const Variant& year) {
+    std::int16_t y = 0;
+    try {
+        y = toInt16(year);
+    } catch (...) {
+        showErrorBox(QStringLiteral("Error in SetDefaultYear "), kBlank);
+        return;
+    }
+    try {
+        db().ExecuteSql("Update tblDefaults set defaultyear = " + sqlNumber(y));
+    } catch (...) {
+        showErrorBox(QStringLiteral("Error in SetDefaultYear "), kBlank);
+    }
+    programState().WorkingYear = y;
+}
+
+std::int16_t toInt16(const Variant& value) {
+    const std::int32_t v = value.toInt32();
+    if (v < std::numeric_limits<std::int16_t>::min() || v > std::numeric_limits<std::int16_t>::max())
+        throw ServerError(6, "Variant", "Overflow: " + std::to_string(v) + " does not fit a 16-bit number",
+                          ErrorKind::Conversion);
+    return static_cast<std::int16_t>(v);
+}
+
+} // namespace qel

@@ -1,0 +1,45 @@
+// The program-wide state of the desktop program: the current company, the working year, the
+// password switch and the flag of the company picker's New button; with the accessors of the
+// company id and the working year.
+//
+// One instance lives from program start to program end. Every subsystem reads the current
+// company id and passes it to the data server; the start-up sequence and the company picker
+// write it.
+#pragma once
+
+#include "common/Variant.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace qel {
+
+struct ProgramState {
+    std::int32_t CurrentCompanyId = 0;
+    QString CurrentCompanyName;
+    // The default fiscal year of reports, exports and the asset form; from tblDefaults.
+    std::int16_t WorkingYear = 0;
+    // "Y": ask for a logon at the next start. Any other text, "N" included, means off.
+    QString EnablePwd;
+    // True only between the company picker's New button and the picker's next close; the
+    // maintenance window reopens the picker when it closes while this is set.
+    bool NewFromCompanyPicker = false;
+};
+
+// The one instance.
+ProgramState& programState();
+
+void SetCompanyId(std::int32_t lngCompanyId);
+std::int16_t GetDefaultYear();
+
+// Stores the year as the working year in tblDefaults and in the running program. A year that is
+// no number changes nothing; a failed update still changes the running program's year. Either
+// failure is shown in the error box "Error in SetDefaultYear ".
+void SetDefaultYear(const Variant& year);
+
+// The value as a 16-bit number (a fraction rounds half to even). Throws ServerError (type
+// mismatch, or overflow number 6) when it is no number or does not fit.
+std::int16_t toInt16(const Variant& value);
+
+} // namespace qel

@@ -1,0 +1,164 @@
+// Start-up steps, the start-up switches of tblDefaults and the saving of the last company.
+#include "app/shell/Startup.h"
+
+#include "app/shell/AppInfo.h"
+#include "app/shell/ErrorBox.h"
+#include "app/shell/FrmCompany.h"
+#include "app/shell/FrmSplash.h"
+#include "app/shell/MdiMain.h"
+#include "app/shell/ProgramServices.h"
+#include "app/shell/ProgramState.h"
+#include "app/shell/Subsystems.h"
+#include "app/shell/UiServices.h"
+#include "app/shell/UserSettings.h"
+#include "common/IniFile.h"
+#include "common/ServerError.h"
+#include "common/SqlLiteral.h"
+#include "server/data/Database.h"
+#include "server/data/Db.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+
+namespace qel {
+namespace {
+
+const QString kSettings = QStringLiteral("Settings");
+
+bool readSwitch(const char* column, const QString& procedure) {
+    try {
+        return db().ReturnValue(std::string("Select ") + column + " from tblDefaults").toBool();
+    } catch (...) {
+        showErrorBox(QStringLiteral("Error in ") + procedure + QStringLiteral(" "), kBlank);
+        return false;
+    }
+}
+
+void writeSwitch(const char* column, bool value, const QString& procedure) {
+    try {
+        db().ExecuteSql(std::string("Update tblDefaults set ") + column + " = " + sqlBool(value));
+    } catch (...) {
+        showErrorBox(QStringLiteral("Error in ") + procedure + QStringLiteral(" "), kBlank);
+    }
+}
+
+} // namespace
+
+bool CheckForDatabase() {
+    try {
+        db conn;
+        const std::string path = GetPrivateString("DB_Path");
+        // An empty name would open a private temporary database instead of failing.
+        if (path.empty())
+            throw ServerError(kErrDatabase, "CheckForDatabase",
+                              "The INI file '" + iniFilePath() +
+                                  "' names no database (key DB_Path of section Data).",
+                              ErrorKind::NotConnected);
+        conn.dbConn(path);
+        programState().WorkingYear = toInt16(conn.ReturnValue("Select DefaultYear from tblDefaults"));
+        return true;
+    } catch (...) {
+        // The cause goes with the message, so the user knows what to mend.
+        ui().messageBox(
+            QStringLiteral("Couldn't connect to the database. Use menu File\\Set Database Path\n\n") +
+            currentError().description);
+        return false;
+    }
+}
+
+void GetLastCompany() {
+    ProgramState& state = programState();
+    const QString lead = QStringLiteral("Error in GetLastCompany ");
+    try {
+        const QString id =
+            GetSetting(kProductName, kSettings, QStringLiteral("CompanyId"), QStringLiteral("1"));
+        state.CurrentCompanyId = Variant(id.toStdString()).toInt32();
+    } catch (...) {
+        showErrorBox(lead, kErrorNumber);
+    }
+    state.CurrentCompanyName =
+        GetSetting(kProductName, kSettings, QStringLiteral("CompanyName"), QStringLiteral("Sample Company"));
+    state.EnablePwd = GetSetting(kProductName, kSettings, QStringLiteral("EnablePwd"), QStringLiteral("N"));
+    if (MdiMain* w = MdiMain::instance()) {
+        w->setCompanyCaption(state.CurrentCompanyName);
+        w->applyPasswordSwitch(state.EnablePwd);
+    }
+}
+
+bool CheckForStartUpHelp() {
+    return readSwitch("StartUp_Help", QStringLiteral("CheckForStartUpHelp"));
+}
+
+bool CheckForShowCompany() {
+    return readSwitch("ShowCompany", QStringLiteral("CheckForShowCompany"));
+}
+
+void SetStartUpHelp(bool value) {
+    writeSwitch("StartUp_Help", value, QStringLiteral("SetStartUpHelp"));
+}
+
+void SetShowCompany(bool value) {
+    writeSwitch("ShowCompany", value, QStringLiteral("SetShowCompany"));
+}
+
+void SaveLastCompany() {
+    const ProgramState& state = programState();
+    const QString lead = QStringLiteral("Error in SaveLastCompany ");
+    const struct {
+        bool usable;
+        const char* key;
+        QString value;
+    } writes[] = {
+        {state.CurrentCompanyId > 0, "CompanyId", QString::number(state.CurrentCompanyId)},
+        {!state.CurrentCompanyName.isEmpty(), "CompanyName", state.CurrentCompanyName},
+        {!state.EnablePwd.isEmpty(), "EnablePwd", state.EnablePwd},
+    };
+    for (const auto& w : writes) {
+        if (!w.usable)
+            continue;
+        try {
+            SaveSetting(kProductName, kSettings, QString::fromLatin1(w.key), w.value);
+        } catch (...) {
+            showErrorBox(lead, kErrorNumber);
+        }
+    }
+}
+
+void ShowStartUpWindows() {
+    if (CheckForStartUpHelp())
+        if (ProgramServices* program = subsystems().program)
+            program->showGettingStarted();
+    if (CheckForShowCompany())
+        showCompanyPicker();
+}
+
+namespace harlune {
+
+StartupResult Main(MdiMain& mainWindow) {
+    // An error that escapes a step is shown in the usual box and the next step runs.
+    const auto step = [](auto&& body) {
+        try {
+            body();
+        } catch (...) {
+            showErrorBox(QStringLiteral("Error in Main. "), kErrorNumber);
+        }
+    };
+    step([] {
+        if (ProgramServices* program = subsystems().program)
+            program->CHMFile(QCoreApplication::applicationDirPath() + QStringLiteral("/Vossmere.chm"));
+    });
+    mainWindow.show();
+    if (!CheckForDatabase())
+        return StartupResult::Running;
+    step([] { GetLastCompany(); });
+    if (programState().EnablePwd == QLatin1String("Y")) {
+        FrmSplash logon(&mainWindow);
+        if (ui().execModal(logon) != QDialog::Accepted)
+            return StartupResult::EndProgram;
+    }
+    step([] { ShowStartUpWindows(); });
+    return StartupResult::Running;
+}
+
+} // namespace harlune
+} // namespace qel

@@ -1,0 +1,118 @@
+// The installed UiServices and the Qt implementation.
+#include "app/shell/UiServices.h"
+
+#include "app/shell/AppInfo.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace qel {
+namespace {
+
+UiServices* gInstalled = nullptr;
+
+QString titleOr(const QString& title) {
+    return title.isEmpty() ? kAppTitle : title;
+}
+
+QString startPath(const FileDialogRequest& r) {
+    if (r.folder.isEmpty())
+        return r.fileName;
+    return r.fileName.isEmpty() ? r.folder : r.folder + QLatin1Char('/') + r.fileName;
+}
+
+} // namespace
+
+UiServices& ui() {
+    static QtUiServices qtServices;
+    return gInstalled ? *gInstalled : qtServices;
+}
+
+UiServices* setUiServices(UiServices* services) {
+    UiServices* previous = gInstalled;
+    gInstalled = services;
+    return previous;
+}
+
+MsgResult QtUiServices::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+                                   const QString& title) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(titleOr(title));
+    box.setText(text);
+    switch (icon) {
+    case MsgIcon::None:
+        break;
+    case MsgIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MsgIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    }
+    switch (buttons) {
+    case MsgButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MsgButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MsgButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case MsgButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return MsgResult::Ok;
+    case QMessageBox::Yes:
+        return MsgResult::Yes;
+    case QMessageBox::No:
+        return MsgResult::No;
+    default:
+        // Esc or the window's close button on a box with a single OK button answers OK.
+        return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;
+    }
+}
+
+QString QtUiServices::inputBox(const QString& prompt, const QString& title, const QString& proposed) {
+    bool ok = false;
+    const QString answer = QInputDialog::getText(QApplication::activeWindow(), titleOr(title), prompt,
+                                                 QLineEdit::Normal, proposed, &ok);
+    return ok ? answer : QString();
+}
+
+QString QtUiServices::openFileName(const FileDialogRequest& request) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title, startPath(request),
+                                        request.filter);
+}
+
+QString QtUiServices::saveFileName(const FileDialogRequest& request) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, startPath(request),
+                                        request.filter);
+}
+
+bool QtUiServices::openDocument(const QString& fileOrAddress) {
+    const QUrl url = QFileInfo::exists(fileOrAddress) ? QUrl::fromLocalFile(fileOrAddress)
+                                                      : QUrl(fileOrAddress, QUrl::StrictMode);
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+int QtUiServices::execModal(QDialog& dialog) {
+    return dialog.exec();
+}
+
+} // namespace qel

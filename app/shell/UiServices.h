@@ -1,0 +1,66 @@
+// UiServices: the one way the program reaches the user outside its own windows: message boxes,
+// input boxes, file dialogs, "open this file or address", and the running of a modal window.
+//
+// The program calls ui(); it gets the Qt implementation unless a test has installed its own
+// (a scripted one that answers and records), so every form can be tested without a person.
+#pragma once
+
+#include <QString>
+
+class QDialog;
+
+namespace qel {
+
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+enum class MsgResult { Ok, Cancel, Yes, No };
+
+// What a file dialog shows. `filter` is in Qt's form ("Database (*.mdb);;All files (*)").
+struct FileDialogRequest {
+    QString title;
+    QString folder;   // where the dialog starts; empty: the platform's choice
+    QString fileName; // the proposed file name
+    QString filter;
+};
+
+class UiServices {
+public:
+    virtual ~UiServices() = default;
+
+    // A message box. An empty title gives the default title, the application title.
+    virtual MsgResult messageBox(const QString& text, MsgButtons buttons = MsgButtons::Ok,
+                                 MsgIcon icon = MsgIcon::None, const QString& title = {}) = 0;
+    // An input box with a proposed answer. Cancel answers an empty text, as the user cannot
+    // tell the two apart either.
+    virtual QString inputBox(const QString& prompt, const QString& title = {},
+                             const QString& proposed = {}) = 0;
+    // The chosen file's full path; empty when the user cancels.
+    virtual QString openFileName(const FileDialogRequest& request) = 0;
+    virtual QString saveFileName(const FileDialogRequest& request) = 0;
+    // Opens a file or an address (web page, mail link) with the user's own program; false when
+    // nothing could open it.
+    virtual bool openDocument(const QString& fileOrAddress) = 0;
+    // Runs a window modally and returns its result (QDialog::Accepted or Rejected) once it has
+    // closed.
+    virtual int execModal(QDialog& dialog) = 0;
+};
+
+// The services in use.
+UiServices& ui();
+// Installs other services (a test's); nullptr goes back to the Qt ones. The caller keeps
+// ownership and must outlive their use. Returns the services that were installed before.
+UiServices* setUiServices(UiServices* services);
+
+// The Qt implementation: QMessageBox, QInputDialog, QFileDialog, QDesktopServices, exec().
+class QtUiServices : public UiServices {
+public:
+    MsgResult messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+                         const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& proposed) override;
+    QString openFileName(const FileDialogRequest& request) override;
+    QString saveFileName(const FileDialogRequest& request) override;
+    bool openDocument(const QString& fileOrAddress) override;
+    int execModal(QDialog& dialog) override;
+};
+
+} // namespace qel

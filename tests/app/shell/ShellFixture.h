@@ -1,0 +1,38 @@
+// The fixture of the desktop program's tests: a fresh database copy (with the INI file, the
+// settings folder and the documents folder in its temporary folder), scripted dialogs, and the
+// program state and subsystem registry emptied before and after.
+#pragma once
+
+#include "app/shell/ProgramState.h"
+#include "app/shell/Subsystems.h"
+#include "app/shell/UserSettings.h"
+#include "tests/testsupport/FreshDatabase.h"
+#include "tests/testsupport/ScriptedUiServices.h"
+
+namespace qel::test {
+
+struct ShellFixture {
+    ShellFixture() { reset(); }
+    ~ShellFixture() { reset(); }
+    ShellFixture(const ShellFixture&) = delete;
+    ShellFixture& operator=(const ShellFixture&) = delete;
+
+    static void reset() {
+        programState() = ProgramState();
+        subsystems() = Subsystems();
+    }
+
+    // A stored per-user setting of the product, or "(none)".
+    static QString stored(const QString& key, const QString& app = QStringLiteral("Qel Corvane 3.0")) {
+        return GetSetting(app, QStringLiteral("Settings"), key, QStringLiteral("(none)"));
+    }
+    static void store(const QString& key, const QString& value,
+                      const QString& app = QStringLiteral("Qel Corvane 3.0")) {
+        SaveSetting(app, QStringLiteral("Settings"), key, value);
+    }
+
+    FreshDatabase fresh;
+    ScriptedUiServices ui;
+};
+
+} // namespace qel::test

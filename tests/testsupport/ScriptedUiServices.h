@@ -1,0 +1,129 @@
+// ScriptedUiServices: UiServices for form tests. Every box, input box, file dialog, document
+// and modal window is recorded; answers come from queues the test fills beforehand, and modal
+// windows are run by handlers the test registers by the window's objectName.
+//
+// With nothing queued, a message box answers its first button (OK or Yes), an input box and a
+// file dialog answer as cancelled (empty text), a document "opens", and a modal window without
+// a handler is rejected (its close steps run). Installing it is scoped: the previous services
+// come back when it is destroyed.
+#pragma once
+
+#include "app/shell/UiServices.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace qel::test {
+
+struct UiCall {
+    enum Kind { Message, Input, OpenFile, SaveFile, Document, Modal } kind;
+    QString text;  // message or prompt; file dialog title; document; modal window's objectName
+    QString title; // box title as given (empty: the default title); input box: its title
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+    QString proposed; // input box: proposed answer; file dialog: proposed file name
+};
+
+class ScriptedUiServices : public UiServices {
+public:
+    using ModalHandler = std::function<void(QDialog&)>;
+
+    ScriptedUiServices() : previous_(setUiServices(this)) {}
+    ~ScriptedUiServices() override { setUiServices(previous_); }
+    ScriptedUiServices(const ScriptedUiServices&) = delete;
+    ScriptedUiServices& operator=(const ScriptedUiServices&) = delete;
+
+    // Answers, used in order by the calls of their kind.
+    void answerMessage(MsgResult r) { messageAnswers_.push_back(r); }
+    void answerInput(const QString& s) { inputAnswers_.push_back(s); }
+    void answerFile(const QString& path) { fileAnswers_.push_back(path); }
+    // Runs the modal window of that objectName each time it opens: the handler clicks what it
+    // wants; a window the handler leaves open is then rejected.
+    void onModal(const QString& objectName, ModalHandler handler) {
+        modalHandlers_[objectName] = std::move(handler);
+    }
+
+    const std::vector<UiCall>& calls() const { return calls_; }
+    // The calls of one kind, in order.
+    std::vector<UiCall> callsOf(UiCall::Kind kind) const {
+        std::vector<UiCall> out;
+        for (const UiCall& c : calls_)
+            if (c.kind == kind)
+                out.push_back(c);
+        return out;
+    }
+    // The texts of the message boxes shown, in order.
+    QStringList messages() const {
+        QStringList out;
+        for (const UiCall& c : calls_)
+            if (c.kind == UiCall::Message)
+                out << c.text;
+        return out;
+    }
+    void clear() { calls_.clear(); }
+
+    MsgResult messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+                         const QString& title) override {
+        calls_.push_back({UiCall::Message, text, title, buttons, icon, {}});
+        if (!messageAnswers_.empty()) {
+            const MsgResult r = messageAnswers_.front();
+            messageAnswers_.pop_front();
+            return r;
+        }
+        return buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel ? MsgResult::Ok : MsgResult::Yes;
+    }
+
+    QString inputBox(const QString& prompt, const QString& title, const QString& proposed) override {
+        calls_.push_back({UiCall::Input, prompt, title, MsgButtons::OkCancel, MsgIcon::None, proposed});
+        return take(inputAnswers_);
+    }
+
+    QString openFileName(const FileDialogRequest& r) override {
+        calls_.push_back({UiCall::OpenFile, r.title, {}, MsgButtons::OkCancel, MsgIcon::None, r.fileName});
+        return take(fileAnswers_);
+    }
+
+    QString saveFileName(const FileDialogRequest& r) override {
+        calls_.push_back({UiCall::SaveFile, r.title, {}, MsgButtons::OkCancel, MsgIcon::None, r.fileName});
+        return take(fileAnswers_);
+    }
+
+    bool openDocument(const QString& fileOrAddress) override {
+        calls_.push_back({UiCall::Document, fileOrAddress, {}, MsgButtons::Ok, MsgIcon::None, {}});
+        return true;
+    }
+
+    int execModal(QDialog& dialog) override {
+        calls_.push_back({UiCall::Modal, dialog.objectName(), {}, MsgButtons::Ok, MsgIcon::None, {}});
+        dialog.setResult(QDialog::Rejected);
+        dialog.show();
+        if (const auto it = modalHandlers_.find(dialog.objectName()); it != modalHandlers_.end())
+            it->second(dialog);
+        if (dialog.isVisible())
+            dialog.reject();
+        return dialog.result();
+    }
+
+private:
+    static QString take(std::deque<QString>& queue) {
+        if (queue.empty())
+            return {};
+        QString s = queue.front();
+        queue.pop_front();
+        return s;
+    }
+
+    UiServices* previous_;
+    std::vector<UiCall> calls_;
+    std::deque<MsgResult> messageAnswers_;
+    std::deque<QString> inputAnswers_;
+    std::deque<QString> fileAnswers_;
+    std::map<QString, ModalHandler> modalHandlers_;
+};
+
+} // namespace qel::test
