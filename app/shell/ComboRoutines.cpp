@@ -1,0 +1,130 @@
+// The combo-box routines.
+#include "app/shell/ComboRoutines.h"
+
+#include "app/shell/ErrorBox.h"
+#include "app/shell/UiServices.h"
+#include "app/shell/WindowPosition.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QStyle>
+
+#include <cmath>
+#include <optional>
+
+namespace qel {
+namespace {
+
+// Without blanks at either end; other white space stays, as the system trims.
+QString trimBlanks(const QString& s) {
+    qsizetype from = 0;
+    qsizetype to = s.size();
+    while (from < to && s.at(from) == QLatin1Char(' '))
+        ++from;
+    while (to > from && s.at(to - 1) == QLatin1Char(' '))
+        --to;
+    return s.mid(from, to - from);
+}
+
+} // namespace
+
+std::int32_t itemData(const QComboBox& cbo, int index) {
+    return cbo.itemData(index, kItemDataRole).toInt();
+}
+
+void FillCboBox(Recordset rs, QComboBox& cbo, bool withItemData, bool add100Percent) {
+    cbo.clear();
+    std::optional<std::int32_t> lastShown;
+    for (const std::vector<Variant>& row : rs.rows()) {
+        try {
+            cbo.addItem(trimBlanks(QString::fromStdString(row.at(0).toString())));
+            if (withItemData)
+                cbo.setItemData(cbo.count() - 1, row.at(1).toInt32(), kItemDataRole);
+        } catch (...) {
+            const ErrorInfo error = currentError();
+            if (lastShown == error.number) {
+                ui().messageBox(QStringLiteral("Can not complete operation. Exiting operation."));
+                return;
+            }
+            ui().messageBox(errorText(QStringLiteral("Error in FillCboBox. "), error, kErrorNumber));
+            lastShown = error.number;
+        }
+    }
+    if (add100Percent)
+        cbo.addItem(QStringLiteral("100 Percent"), 10);
+}
+
+int GetCboIndex(const QString& text, const QComboBox& cbo) {
+    if (text == QLatin1String(" "))
+        return cbo.count() - 1;
+    for (int i = 0; i < cbo.count(); ++i)
+        if (trimBlanks(cbo.itemText(i)) == text)
+            return i;
+    return 0;
+}
+
+int GetCboIndexFromItemData(std::int32_t lngItemData, const QComboBox& cbo) {
+    if (lngItemData == 0)
+        return cbo.count() - 1;
+    for (int i = 0; i < cbo.count(); ++i)
+        if (itemData(cbo, i) == lngItemData)
+            return i;
+    return -1;
+}
+
+void SetCboWidth(QComboBox& cbo, const QWidget& form, int& width) {
+    const QFontMetrics metrics(form.font());
+    for (int i = 0; i < cbo.count(); ++i) {
+        const int entry =
+            static_cast<int>(pixelsToTwipsX(form, metrics.horizontalAdvance(cbo.itemText(i)))) - 3200;
+        if (entry > width)
+            width = entry;
+    }
+    const double twipsPerPixel = pixelsToTwipsX(form, 1);
+    const int scrollBar = form.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &form);
+    width = static_cast<int>(std::lround(width + twipsPerPixel * (scrollBar + 8)));
+    if (width > pixelsToTwipsX(cbo, cbo.width())) {
+        width /= static_cast<int>(std::lround(twipsPerPixel));
+        cbo.view()->setMinimumWidth(width);
+    }
+}
+
+void AddCboBox(MaintEditControls& m, int index) {
+    try {
+        QLineEdit* field = m.mskEdit.at(static_cast<std::size_t>(index));
+        QComboBox*& combo = m.cboEdit[index];
+        if (!combo) {
+            combo = new QComboBox(field->parentWidget());
+            combo->setObjectName(QStringLiteral("cboEdit_%1").arg(index));
+        }
+        combo->setGeometry(field->x(), field->y() - twipsToPixelsY(*field, 25),
+                           field->width() + twipsToPixelsX(*field, 50), combo->sizeHint().height());
+        QWidget::setTabOrder(field, combo);
+        combo->show();
+        field->hide();
+    } catch (...) {
+        showErrorBox(QStringLiteral("Error in AddCboBox "), kErrorNumber);
+    }
+}
+
+void UpdateEditFields(MaintEditControls& m) {
+    try {
+        const auto copy = [&m](int i) {
+            const auto it = m.cboEdit.find(i);
+            if (it == m.cboEdit.end() || !it->second)
+                return;
+            if (i == 0 && it->second->isHidden())
+                return;
+            m.mskEdit.at(static_cast<std::size_t>(i))->setText(it->second->currentText());
+        };
+        copy(0);
+        for (int i = 1; i <= m.MaintFieldCount - 2; ++i)
+            copy(i);
+    } catch (...) {
+        showErrorBox(QStringLiteral("Error in UpdateEditFields. "), kErrorNumber);
+    }
+}
+
+} // namespace qel

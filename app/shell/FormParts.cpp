@@ -1,0 +1,42 @@
+// Helpers for building the small windows of the shell.
+#include "app/shell/FormParts.h"
+
+#include "app/shell/MdiMain.h"
+#include "app/shell/WindowPosition.h"
+
+namespace qel {
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+void setTextColour(QWidget& w, const QColor& colour) {
+    QPalette p = w.palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Text, colour);
+    p.setColor(QPalette::ButtonText, colour);
+    w.setPalette(p);
+}
+
+void setFontOf(QWidget& w, const QString& family, double pointSize, bool bold, bool underline) {
+    QFont font = w.font();
+    if (!family.isEmpty())
+        font.setFamily(family);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    w.setFont(font);
+}
+
+void placeBesideMainWindow(QWidget& w, double leftTwips, double topTwips) {
+    const MdiMain* main = MdiMain::instance();
+    if (!main)
+        return;
+    const TwipsRect at = windowTwips(*main);
+    setWindowTop(w, at.top + topTwips);
+    setWindowLeft(w, at.left + leftTwips);
+}
+
+} // namespace qel

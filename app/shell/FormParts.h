@@ -1,0 +1,30 @@
+// Small helpers with which the About box, "Getting Started" and the bug report build their
+// controls: a named label, a text colour, a font, and the placing of a window relative to the
+// main window.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QString>
+
+namespace qel {
+
+// The dark blue of the program's captions and texts (red 0, green 0, blue 192).
+inline const QColor kCaptionBlue(0, 0, 192);
+// The blue of links (red 0, green 0, blue 255) and the green of messages (red 0, green 128).
+inline const QColor kLinkBlue(0, 0, 255);
+inline const QColor kMessageGreen(0, 128, 0);
+
+// A label with its control name as objectName.
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text);
+
+void setTextColour(QWidget& w, const QColor& colour);
+
+// Sets the font: an empty family keeps the control's own.
+void setFontOf(QWidget& w, const QString& family, double pointSize, bool bold, bool underline = false);
+
+// Places the window at the main window's left and top plus the given twips; nothing when there
+// is no main window.
+void placeBesideMainWindow(QWidget& w, double leftTwips, double topTwips);
+
+} // namespace qel

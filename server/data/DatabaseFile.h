@@ -1,0 +1,41 @@
+// The database file as a whole: copying it while it is in use (SQLite's online backup), putting
+// a copy back in its place, and telling a database of this system from any other file.
+//
+// Every copy is written to a temporary file beside its target and renamed into place only when
+// it is complete, so a copy that fails part-way leaves the target as it was.
+#pragma once
+
+#include "server/data/Connection.h"
+
+#include <functional>
+#include <string>
+
+namespace qel {
+
+// Observes a copy: called after each step with the pages copied so far and the total. An
+// exception thrown from it abandons the copy (the target stays as it was) and leaves the call.
+using CopyProgress = std::function<void(int copied, int total)>;
+
+// Writes the committed state of the database open on `source` to the file at targetPath,
+// replacing a file of that name. The source stays open and usable throughout. Refuses a target
+// that is the source's own file or that another connection holds open (its "-wal" or "-journal"
+// file exists). Throws ServerError (kind Io) with the cause; the target is then unchanged.
+void backupDatabase(Connection& source, const std::string& targetPath, const CopyProgress& progress = {});
+
+// The same copy from the database file at sourcePath, which is only read.
+void copyDatabaseFile(const std::string& sourcePath, const std::string& targetPath,
+                      const CopyProgress& progress = {});
+
+// True when the file at path is an SQLite database that holds every table of this system's
+// schema; false for a missing file, a file that is no database, or a database of another kind.
+// Never throws.
+bool isSystemDatabase(const std::string& path);
+
+// Puts the database at sourcePath in place of the live database file at livePath. The source
+// must be a database of this system (isSystemDatabase), and no connection may hold the live
+// file open (disconnect first). Throws ServerError: kind InvalidArgument when the source is no
+// database of this system, kind Io when the copy fails; the live file is then untouched.
+void restoreDatabase(const std::string& sourcePath, const std::string& livePath,
+                     const CopyProgress& progress = {});
+
+} // namespace qel

@@ -1,0 +1,211 @@
+// List sorting: number, date and text columns, the toggle of the order, the one state all lists
+// share, the comparison as a strict weak ordering, and the removal of the maintenance list's
+// selected row.
+#include "tests/app/shell/ListSortTest.h"
+
+#include "app/shell/ListSort.h"
+#include "tests/app/shell/ShellFixture.h"
+#include "tests/testsupport/QtTestMain.h"
+
+#include <QStandardItemModel>
+#include <QTableView>
+
+namespace qel::test {
+namespace {
+
+// A list of two columns: a name and a cell of the kind under test.
+struct List {
+    explicit List(const QStringList& cells) {
+        for (qsizetype i = 0; i < cells.size(); ++i)
+            model.appendRow(
+                {new QStandardItem(QStringLiteral("row %1").arg(i)), new QStandardItem(cells[i])});
+        proxy.setSourceModel(&model);
+        view.setModel(&proxy);
+    }
+    QStringList column(int c) const {
+        QStringList out;
+        for (int r = 0; r < proxy.rowCount(); ++r)
+            out << proxy.index(r, c).data().toString();
+        return out;
+    }
+    QStandardItemModel model;
+    ListSortProxy proxy;
+    QTableView view;
+};
+
+constexpr std::int32_t kNumber = 20;
+constexpr std::int32_t kDate = 7;
+constexpr std::int32_t kText = 200;
+
+} // namespace
+
+void ListSortTest::init() {
+    listSortState() = ListSortState();
+}
+
+void ListSortTest::numbersSortAsNumbersAndASecondSortTogglesTheOrder() {
+    List list({"9", "10", "", "100"});
+    SortListView(list.proxy, 1, kNumber, 0);
+    QCOMPARE(list.column(1), (QStringList{"", "9", "10", "100"}));
+    SortListView(list.proxy, 1, kNumber, 0);
+    QCOMPARE(list.column(1), (QStringList{"100", "10", "9", ""}));
+    QCOMPARE(listSortState().order, std::int16_t(2));
+}
+
+void ListSortTest::theOrderFlipsOnEachSortOfTheSameColumn() {
+    List list({"b", "C", "a"});
+    const QStringList ascending{"a", "b", "C"};
+    const QStringList descending{"C", "b", "a"};
+    for (const QStringList& expected : {ascending, descending, ascending}) {
+        SortListView(list.proxy, 1, kText, 0);
+        QCOMPARE(list.column(1), expected);
+    }
+    // Another column starts ascending again.
+    SortListView(list.proxy, 0, kText, 0);
+    QCOMPARE(list.column(0), (QStringList{"row 0", "row 1", "row 2"}));
+    QCOMPARE(listSortState().order, std::int16_t(1));
+}
+
+void ListSortTest::theFirstToggledSortOfColumn0IsDescending() {
+    // The state starts on column 0 with no order, so the program's first toggle of column 0
+    // flips to descending.
+    List list({"x", "y", "z"});
+    SortListView(list.proxy, 0, kText, 0);
+    QCOMPARE(list.column(0), (QStringList{"row 2", "row 1", "row 0"}));
+}
+
+void ListSortTest::anOrderOf1Or2IsTakenWithoutToggling() {
+    List list({"3", "1", "2"});
+    for (int i = 0; i < 2; ++i) {
+        SortListView(list.proxy, 1, kNumber, 1);
+        QCOMPARE(list.column(1), (QStringList{"1", "2", "3"}));
+    }
+    SortListView(list.proxy, 1, kDate, 2);
+    SortListView(list.proxy, 1, kNumber, 2);
+    QCOMPARE(list.column(1), (QStringList{"3", "2", "1"}));
+    QCOMPARE(listSortState().column, 1);
+    QCOMPARE(listSortState().typeCode, kNumber);
+    QCOMPARE(listSortState().order, std::int16_t(2));
+}
+
+void ListSortTest::allListsShareOneSortState() {
+    List first({"1", "3", "2"});
+    List second({"6", "4", "5"});
+    SortListView(first.proxy, 1, kNumber, 0);
+    QCOMPARE(first.column(1), (QStringList{"1", "2", "3"}));
+    SortListView(second.proxy, 1, kNumber, 0);
+    QCOMPARE(second.column(1), (QStringList{"6", "5", "4"}));
+}
+
+void ListSortTest::sortValuesAreOrdered_data() {
+    QTest::addColumn<int>("typeCode");
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("expected"); // -1: a before b, 0: equal, 1: b before a
+    QTest::newRow("9 before 10") << kNumber << "9"
+                                 << "10" << -1;
+    QTest::newRow("fractions count") << 5 << "2"
+                                     << "2.5" << -1;
+    QTest::newRow("equal numbers written differently") << 6 << "1,234.50"
+                                                       << "1234.5" << 0;
+    QTest::newRow("thousands separators") << 131 << "999"
+                                          << "1,000" << -1;
+    QTest::newRow("negative in parentheses") << 6 << "($5.00)"
+                                             << "$1.00" << -1;
+    QTest::newRow("beyond 32 bits") << 3 << "2147483648"
+                                    << "3000000000" << -1;
+    QTest::newRow("zero is a number") << 3 << "0"
+                                      << "-1" << 1;
+    QTest::newRow("blank first") << 3 << ""
+                                 << "-1000" << -1;
+    QTest::newRow("a word in a number column first") << 3 << "n/a"
+                                                     << "-1000" << -1;
+    QTest::newRow("two unreadable cells are equal") << 3 << "n/a"
+                                                    << "" << 0;
+    QTest::newRow("dates by day") << kDate << "12/31/2011"
+                                  << "1/1/2012" << -1;
+    QTest::newRow("ISO dates") << 133 << "2012-01-05"
+                               << "12/31/2011" << 1;
+    QTest::newRow("a text that is no date first") << kDate << "soon"
+                                                  << "1/1/1901" << -1;
+    QTest::newRow("texts ignore case") << kText << "apple"
+                                       << "Banana" << -1;
+    QTest::newRow("texts equal but for case") << 129 << "ABC"
+                                              << "abc" << 0;
+    QTest::newRow("the whole text counts") << kText << QString(31, 'x') + "a" << QString(31, 'x') + "b" << -1;
+    QTest::newRow("other type codes have no order") << 72 << "b"
+                                                    << "a" << 0;
+}
+
+void ListSortTest::sortValuesAreOrdered() {
+    QFETCH(int, typeCode);
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(int, expected);
+    const SortValue va = GetSortValue(a, typeCode);
+    const SortValue vb = GetSortValue(b, typeCode);
+    QCOMPARE(sortLess(va, vb), expected < 0);
+    QCOMPARE(sortLess(vb, va), expected > 0);
+    QVERIFY(!sortLess(va, va));
+}
+
+void ListSortTest::rowsAddedLaterGoToTheirPlace() {
+    List list({"12/31/2011", "1/1/2012"});
+    SortListView(list.proxy, 1, kDate, 1);
+    list.model.appendRow({new QStandardItem("late"), new QStandardItem("6/30/2011")});
+    QCOMPARE(list.column(1), (QStringList{"6/30/2011", "12/31/2011", "1/1/2012"}));
+}
+
+namespace {
+
+class FakeMaint : public MaintListHost {
+public:
+    explicit FakeMaint(List& list) : list_(list) {}
+    QAbstractItemView& lvMain() override { return list_.view; }
+    void ClearEditMode() override { calls << "ClearEditMode"; }
+    void NewRecord() override { calls << "NewRecord"; }
+    void ItializeDataField() override { calls << "ItializeDataField"; }
+    void UpdateMaintStatusBar(const QString& message, const QString& colour) override {
+        calls << "UpdateMaintStatusBar " + message + "|" + colour;
+    }
+    QStringList calls;
+
+private:
+    List& list_;
+};
+
+} // namespace
+
+void ListSortTest::removingTheSelectedRowKeepsTheSort() {
+    ScriptedUiServices ui;
+    List list({"30", "10", "20", "40"});
+    SortListView(list.proxy, 1, kNumber, 0);
+    SortListView(list.proxy, 1, kNumber, 0);
+    list.view.setCurrentIndex(list.proxy.index(1, 1)); // "30"
+    FakeMaint maint(list);
+
+    RemoveSortedItem(maint);
+
+    QCOMPARE(list.column(1), (QStringList{"40", "20", "10"}));
+    QCOMPARE(maint.calls,
+             (QStringList{"ClearEditMode", "NewRecord", "UpdateMaintStatusBar Record Deleted|"}));
+    QCOMPARE(listSortState().order, std::int16_t(2));
+    QCOMPARE(ui.messages(), QStringList());
+}
+
+void ListSortTest::removingBeforeAnySortLoadsTheNextRow() {
+    ScriptedUiServices ui;
+    List list({"30", "10", "20"});
+    list.view.setCurrentIndex(list.proxy.index(0, 1));
+    FakeMaint maint(list);
+
+    RemoveSortedItem(maint);
+
+    QCOMPARE(list.column(1), (QStringList{"10", "20"}));
+    QCOMPARE(maint.calls, (QStringList{"ItializeDataField", "UpdateMaintStatusBar Record Deleted|"}));
+    QCOMPARE(ui.messages(), QStringList());
+}
+
+QEL_QTEST_REGISTER(ListSortTest);
+
+} // namespace qel::test

@@ -1,0 +1,231 @@
+// Backup, restore and recognition of the database file.
+#include "server/data/DatabaseFile.h"
+
+#include "server/data/Database.h"
+#include "tests/testsupport/FreshDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace qel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string bytesOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeText(const fs::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+// The files of a folder, by name.
+std::vector<std::string> filesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::int64_t companyCount(const std::string& path) {
+    auto conn = Connection::open(path);
+    return conn->query("SELECT count(*) FROM tblCompany")[0].toInt64();
+}
+
+class DatabaseFileTest : public ::testing::Test {
+protected:
+    fs::path file(const std::string& name) const { return fresh_.folder() / name; }
+    std::string live() const { return fresh_.path(); }
+    void addCompany(const std::string& name) const {
+        fresh_.conn().execute("INSERT INTO tblCompany ([Company Name]) VALUES (?)", {Variant(name)});
+    }
+
+    test::FreshDatabase fresh_;
+};
+
+TEST_F(DatabaseFileTest, BackupWhileConnectedHoldsTheSameRowsAndTheConnectionGoesOn) {
+    addCompany("Before Backup");
+    fs::create_directory(file("saved"));
+    const std::string target = file("saved/VOSSMERE.MDB").string();
+
+    backupDatabase(fresh_.conn(), target);
+    addCompany("After Backup");
+
+    EXPECT_TRUE(isSystemDatabase(target));
+    auto copy = Connection::open(target);
+    EXPECT_EQ(copy->query("PRAGMA integrity_check")[0].toString(), "ok");
+    EXPECT_EQ(copy->query("SELECT count(*) FROM tblCompany")[0].toInt64(),
+              fresh_.value("SELECT count(*) FROM tblCompany").toInt64() - 1);
+    EXPECT_EQ(
+        copy->query("SELECT count(*) FROM tblCompany WHERE [Company Name] = 'Before Backup'")[0].toInt64(),
+        1);
+    EXPECT_EQ(copy->query("SELECT count(*) FROM tblAssets")[0].toInt64(),
+              fresh_.value("SELECT count(*) FROM tblAssets").toInt64());
+    copy.reset();
+    EXPECT_EQ(filesIn(file("saved")), std::vector<std::string>{"VOSSMERE.MDB"});
+}
+
+TEST_F(DatabaseFileTest, BackupReplacesAnExistingFile) {
+    const fs::path target = file("old.mdb");
+    writeText(target, "an older file");
+    backupDatabase(fresh_.conn(), target.string());
+    EXPECT_TRUE(isSystemDatabase(target.string()));
+}
+
+TEST_F(DatabaseFileTest, BackupOntoTheDatabaseItselfIsRefused) {
+    addCompany("Kept");
+    EXPECT_THROW(backupDatabase(fresh_.conn(), live()), ServerError);
+    EXPECT_EQ(fresh_.value("SELECT count(*) FROM tblCompany WHERE [Company Name] = 'Kept'").toInt64(), 1);
+}
+
+TEST_F(DatabaseFileTest, BackupFailingPartWayLeavesTheTargetAsItWas) {
+    const fs::path target = file("old.mdb");
+    writeText(target, "an older file");
+    const auto before = filesIn(fresh_.folder());
+    try {
+        backupDatabase(fresh_.conn(), target.string(),
+                       [](int, int) { throw std::runtime_error("disk full"); });
+        FAIL() << "the copy was abandoned";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "disk full");
+    }
+    EXPECT_EQ(bytesOf(target), "an older file");
+    EXPECT_EQ(filesIn(fresh_.folder()), before);
+}
+
+TEST_F(DatabaseFileTest, BackupIntoAMissingFolderFails) {
+    try {
+        backupDatabase(fresh_.conn(), file("no such folder/VOSSMERE.MDB").string());
+        FAIL() << "the folder is missing";
+    } catch (const ServerError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::Io);
+        EXPECT_NE(e.description().find("no such folder"), std::string::npos) << e.description();
+    }
+}
+
+TEST_F(DatabaseFileTest, RecognisesOnlyDatabasesOfThisSystem) {
+    writeText(file("text.mdb"), "not a database at all, just some text that is long enough");
+    sqlite3* raw = nullptr;
+    sqlite3_open(file("other.mdb").c_str(), &raw);
+    sqlite3_exec(raw, "CREATE TABLE tblAssets (id INTEGER); CREATE TABLE notes (t TEXT)", nullptr, nullptr,
+                 nullptr);
+    sqlite3_close(raw);
+    backupDatabase(fresh_.conn(), file("copy.mdb").string());
+
+    const struct {
+        const char* name;
+        std::string path;
+        bool expected;
+    } cases[] = {
+        {"missing file", file("missing.mdb").string(), false},
+        {"text file", file("text.mdb").string(), false},
+        {"database of another kind", file("other.mdb").string(), false},
+        {"folder", fresh_.folder().string(), false},
+        {"the live database", live(), true},
+        {"a backup", file("copy.mdb").string(), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(isSystemDatabase(c.path), c.expected);
+    }
+}
+
+TEST_F(DatabaseFileTest, RestoreBringsBackTheCopysData) {
+    const std::string copy = file("copy.mdb").string();
+    backupDatabase(fresh_.conn(), copy);
+    addCompany("Added After The Copy");
+    const auto companiesInCopy = companyCount(copy);
+    gConn().reset();
+
+    restoreDatabase(copy, live());
+
+    EXPECT_EQ(companyCount(live()), companiesInCopy);
+    GetDbConnection(live());
+    EXPECT_EQ(fresh_.value("SELECT count(*) FROM tblCompany WHERE [Company Name] = 'Added After The Copy'")
+                  .toInt64(),
+              0);
+    addCompany("Still Writable");
+    gConn().reset();
+    EXPECT_EQ(filesIn(fresh_.folder()), (std::vector<std::string>{"QELFA1.ini", "VOSSMERE.MDB", "copy.mdb"}));
+}
+
+TEST_F(DatabaseFileTest, RestoreTakesWhatTheSourcesLogHolds) {
+    // A source still open elsewhere keeps recent rows in its write-ahead log; a plain file copy
+    // would lose them.
+    const std::string source = file("source.mdb").string();
+    backupDatabase(fresh_.conn(), source);
+    gConn().reset();
+    auto writer = Connection::open(source);
+    writer->execute("PRAGMA wal_autocheckpoint=0");
+    writer->execute("INSERT INTO tblCompany ([Company Name]) VALUES ('Only In The Log')");
+    ASSERT_TRUE(fs::exists(source + "-wal"));
+
+    restoreDatabase(source, live());
+    writer.reset();
+
+    auto restored = Connection::open(live());
+    EXPECT_EQ(restored->query("SELECT count(*) FROM tblCompany WHERE [Company Name] = 'Only In The Log'")[0]
+                  .toInt64(),
+              1);
+}
+
+TEST_F(DatabaseFileTest, RestoreRefusesAFileOfAnotherKindAndLeavesTheDatabase) {
+    writeText(file("VOSSMERE2.MDB"), "some text");
+    gConn().reset();
+    const std::string before = bytesOf(live());
+    try {
+        restoreDatabase(file("VOSSMERE2.MDB").string(), live());
+        FAIL() << "the source is no database of this system";
+    } catch (const ServerError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::InvalidArgument);
+    }
+    EXPECT_EQ(bytesOf(live()), before);
+}
+
+TEST_F(DatabaseFileTest, RestoreFailingPartWayLeavesTheDatabaseUntouched) {
+    const std::string copy = file("copy.mdb").string();
+    backupDatabase(fresh_.conn(), copy);
+    addCompany("Live Only");
+    gConn().reset();
+    const std::string before = bytesOf(live());
+    const auto filesBefore = filesIn(fresh_.folder());
+
+    int calls = 0;
+    EXPECT_THROW(restoreDatabase(copy, live(),
+                                 [&](int copied, int total) {
+                                     EXPECT_LE(copied, total);
+                                     if (++calls == 2)
+                                         throw ServerError(28, "test", "disk full", ErrorKind::Io);
+                                 }),
+                 ServerError);
+
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(bytesOf(live()), before);
+    EXPECT_EQ(filesIn(fresh_.folder()), filesBefore);
+}
+
+TEST_F(DatabaseFileTest, RestoreIsRefusedWhileTheDatabaseIsOpen) {
+    const std::string copy = file("copy.mdb").string();
+    backupDatabase(fresh_.conn(), copy);
+    addCompany("Live Only");
+    try {
+        restoreDatabase(copy, live());
+        FAIL() << "the database is still open";
+    } catch (const ServerError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::Io);
+        EXPECT_NE(e.description().find("in use"), std::string::npos) << e.description();
+    }
+    EXPECT_EQ(fresh_.value("SELECT count(*) FROM tblCompany WHERE [Company Name] = 'Live Only'").toInt64(),
+              1);
+}
+
+} // namespace
+} // namespace qel
