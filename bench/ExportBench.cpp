@@ -4,6 +4,7 @@
 #include "common/SqlLiteral.h"
 #include "server/support/DeprSupport.h"
 #include "tests/testsupport/FreshDatabase.h"
+#include "tests/testsupport/TestData.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,8 +30,7 @@ struct BenchCompany {
     BenchCompany() {
         qel::Connection& conn = fresh.conn();
         qel::Transaction tx(conn);
-        conn.execute("INSERT INTO tblCompany ([Company Name], [Year End Month]) VALUES ('Bench Co', 12)");
-        company = static_cast<std::int32_t>(conn.lastInsertRowid());
+        company = qel::test::addCompany("Bench Co");
         const std::string c = sqlNumber(company);
         conn.execute(
             "INSERT INTO tblLocations ([Short Location], [Long Location]) VALUES ('Plant', 'Main plant')");

@@ -14,6 +14,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -46,6 +47,13 @@ qel::test::SheetData generate(std::int64_t count) {
                          i % 11 == 0 ? qel::Variant(cost / 4) : qel::Variant(), qel::Variant(), "Generated"});
     }
     return sheet;
+}
+
+// Writes the import sheet of `count` assets into the folder as "import.xlsx"; its path.
+std::string writeGenerated(const std::filesystem::path& folder, std::int64_t count) {
+    const std::string path = (folder / "import.xlsx").string();
+    qel::test::writeXlsx(path, generate(count));
+    return path;
 }
 
 // What the program does between the import and the processing, for a company whose fiscal
@@ -86,8 +94,7 @@ private:
 
 void BM_ReadWorkbook(benchmark::State& state) {
     qel::test::TempFolder folder;
-    const std::string path = (folder.path() / "import.xlsx").string();
-    qel::test::writeXlsx(path, generate(state.range(0)));
+    const std::string path = writeGenerated(folder.path(), state.range(0));
     Stopwatch watch;
     for (auto _ : state) {
         watch.time([&] {
@@ -102,24 +109,30 @@ void BM_ReadWorkbook(benchmark::State& state) {
     watch.setCounters(state);
 }
 
-void BM_ImportAssets(benchmark::State& state) {
+// Times body(fresh, path) once per iteration, each time on the database emptied of assets and
+// yearly rows beforehand, with the generated workbook at path.
+template <typename Body> void timeFromNoAssets(benchmark::State& state, Body&& body) {
     qel::test::FreshDatabase fresh;
-    const std::string path = (fresh.folder() / "import.xlsx").string();
-    qel::test::writeXlsx(path, generate(state.range(0)));
+    const std::string path = writeGenerated(fresh.folder(), state.range(0));
     Stopwatch watch;
     for (auto _ : state) {
         state.PauseTiming();
         reset(fresh);
         state.ResumeTiming();
-        watch.time([&] { qel::DeprSupport().ImportAssetsFromExcel(kCompany, path); });
+        watch.time([&] { body(fresh, path); });
     }
     watch.setCounters(state);
 }
 
+void BM_ImportAssets(benchmark::State& state) {
+    timeFromNoAssets(state, [](qel::test::FreshDatabase&, const std::string& path) {
+        qel::DeprSupport().ImportAssetsFromExcel(kCompany, path);
+    });
+}
+
 void BM_ProcessImportedAssets(benchmark::State& state) {
     qel::test::FreshDatabase fresh;
-    const std::string path = (fresh.folder() / "import.xlsx").string();
-    qel::test::writeXlsx(path, generate(state.range(0)));
+    const std::string path = writeGenerated(fresh.folder(), state.range(0));
     qel::DeprSupport().ImportAssetsFromExcel(kCompany, path);
     completeFiscalDates(fresh);
     Stopwatch watch;
@@ -135,21 +148,11 @@ void BM_ProcessImportedAssets(benchmark::State& state) {
 }
 
 void BM_ImportAndProcess(benchmark::State& state) {
-    qel::test::FreshDatabase fresh;
-    const std::string path = (fresh.folder() / "import.xlsx").string();
-    qel::test::writeXlsx(path, generate(state.range(0)));
-    Stopwatch watch;
-    for (auto _ : state) {
-        state.PauseTiming();
-        reset(fresh);
-        state.ResumeTiming();
-        watch.time([&] {
-            qel::DeprSupport().ImportAssetsFromExcel(kCompany, path);
-            completeFiscalDates(fresh);
-            qel::DeprSupport().ProcessImportedAssets(kCompany);
-        });
-    }
-    watch.setCounters(state);
+    timeFromNoAssets(state, [](qel::test::FreshDatabase& fresh, const std::string& path) {
+        qel::DeprSupport().ImportAssetsFromExcel(kCompany, path);
+        completeFiscalDates(fresh);
+        qel::DeprSupport().ProcessImportedAssets(kCompany);
+    });
 }
 
 } // namespace

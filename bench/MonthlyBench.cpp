@@ -9,6 +9,7 @@
 #include "common/SqlLiteral.h"
 #include "server/engine/MonthlyDepr.h"
 #include "tests/testsupport/FreshDatabase.h"
+#include "tests/testsupport/TestData.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,8 +30,7 @@ void resetPostings(qel::test::FreshDatabase& fresh) {
 
 void arrangeCompany(qel::test::FreshDatabase& fresh, std::int64_t assets) {
     using qel::sqlNumber;
-    fresh.exec("INSERT INTO tblCompany (id, [Company Name], [Year End Month]) VALUES (" +
-               sqlNumber(kCompany) + ", " + qel::sqlText("Generated") + ", 6)");
+    qel::test::addCompany(kCompany, "Generated", 6);
     fresh.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
                sqlNumber(assets) + "), a AS (SELECT i, date(" + qel::sqlDate(qel::Date(2008, 1, 1)) +
                ", '+' || (i % 60) || ' months') AS start, 3 + i % 8 AS life "

@@ -7,6 +7,7 @@
 
 #include "common/SqlLiteral.h"
 #include "tests/testsupport/FreshDatabase.h"
+#include "tests/testsupport/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -48,19 +49,22 @@ std::string number(double value) {
 class MonthlyDeprTest : public ::testing::Test {
 protected:
     MonthlyDeprTest() {
-        fresh.exec("INSERT INTO tblCompany (id, [Company Name], [Year End Month]) VALUES (" +
-                   sqlNumber(kHarbour) + ", " + sqlText("Harbour Ltd") + ", 6), (" + sqlNumber(kOther) +
-                   ", " + sqlText("Other Co") + ", 12)");
+        test::addCompany(kHarbour, "Harbour Ltd", 6);
+        test::addCompany(kOther, "Other Co", 12);
     }
 
     std::int64_t add(const BookAsset& a) {
         const Date end = a.end ? *a.end : a.start.addMonths(12 * static_cast<int>(a.life));
-        fresh.exec("INSERT INTO tblAssets (Company_Id, Asset_name, Cost, fiscal_start_date, fiscal_end_date, "
-                   "fiscal_sold_date, Do_Depr_adj, book_life, book_cost, Id_acct) VALUES (" +
-                   sqlNumber(a.company) + ", " + sqlText("Asset") + ", " + sqlNumber(a.taxCost) + ", " +
-                   sqlDate(a.start) + ", " + sqlDate(end) + ", " + sqlDate(a.sold) + ", " +
-                   sqlBool(a.catchUp) + ", " + sqlNumber(a.life) + ", " + sqlNumber(a.bookCost) + ", 7)");
-        return fresh.conn().lastInsertRowid();
+        return test::addAsset({.name = "Asset",
+                               .company = a.company,
+                               .cost = a.taxCost,
+                               .fiscalStart = a.start.toIso(),
+                               .fiscalEnd = end.toIso(),
+                               .sold = a.sold.toIso(),
+                               .account = 7,
+                               .bookLife = a.life,
+                               .bookCost = a.bookCost,
+                               .catchUp = a.catchUp});
     }
 
     // Posts every period from the company's next one through `last`.

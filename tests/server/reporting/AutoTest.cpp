@@ -14,6 +14,7 @@ namespace qel {
 namespace {
 
 using test::AssetRow;
+using test::fieldNames;
 
 constexpr std::int16_t kYear = 2010;
 
@@ -28,13 +29,6 @@ std::vector<std::int64_t> column(Recordset rs, const char* name) {
     for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext())
         values.push_back(rs[name].toInt64());
     return values;
-}
-
-std::vector<std::string> fieldNames(const Recordset& rs) {
-    std::vector<std::string> names;
-    for (const Field& f : rs.fields())
-        names.push_back(f.name);
-    return names;
 }
 
 class AutoTest : public test::AssetFixture {

@@ -14,15 +14,9 @@ namespace qel {
 namespace {
 
 using test::AssetRow;
+using test::fieldNames;
 
 constexpr std::int16_t kYear = 2010;
-
-std::vector<std::string> fieldNames(const Recordset& rs) {
-    std::vector<std::string> names;
-    for (const Field& f : rs.fields())
-        names.push_back(f.name);
-    return names;
-}
 
 std::vector<std::string> texts(Recordset rs, const char* name) {
     std::vector<std::string> values;
@@ -118,8 +112,8 @@ TEST_F(ListedTest, AFourthAssetTurnsTheDetailIntoTwoTotalRowsOnlyWhenItIsCounted
                                                       .method = test::kListed,
                                                       .cost = 500,
                                                       .allowance = c.allowance,
-                                                      .other = c.other,
                                                       .section179 = 20,
+                                                      .other = c.other,
                                                       .business = 0.7,
                                                       .placed = "2010-07-01",
                                                       .vehicle = 5},

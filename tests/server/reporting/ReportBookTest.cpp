@@ -9,8 +9,6 @@ namespace qel::reporttest {
 namespace {
 
 constexpr int kYear = 2010;
-constexpr int kAmt = 3;
-constexpr int kState = 4;
 
 class ReportBookTest : public ReportTest {
 protected:

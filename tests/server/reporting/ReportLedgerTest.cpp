@@ -63,6 +63,19 @@ protected:
                   .bookCost = 100});
     }
 
+    // A second company whose ledger holds one asset, "Hammer"; its id.
+    std::int32_t addSecondCompany() {
+        const auto second = addCompany("Second Co");
+        const auto account = addAccount("Tools", "1800", "1810", "6300");
+        addAsset({.name = "Hammer",
+                  .company = second,
+                  .placed = "2009-01-01",
+                  .account = account,
+                  .bookLife = 3,
+                  .bookCost = 30});
+        return second;
+    }
+
     int ledgerRows() {
         return static_cast<int>(fresh_.value("SELECT count(*) FROM tblBookLedger").toInt64());
     }
@@ -117,14 +130,7 @@ TEST_F(ReportLedgerTest, APeriodWithoutPostingsCountsDepreciableAssetsFullyDepre
 }
 
 TEST_F(ReportLedgerTest, ASecondCompanysRebuildReplacesTheFirstsLedger) {
-    const auto second = addCompany("Second Co");
-    const auto account = addAccount("Tools", "1800", "1810", "6300");
-    addAsset({.name = "Hammer",
-              .company = second,
-              .placed = "2009-01-01",
-              .account = account,
-              .bookLife = 3,
-              .bookCost = 30});
+    const auto second = addSecondCompany();
     EXPECT_EQ(support_.GetBookAssetLedger(company_, kPeriod).RecordCount(), 6u);
 
     const Recordset rs = support_.GetBookAssetLedger(second, kPeriod);
@@ -134,14 +140,7 @@ TEST_F(ReportLedgerTest, ASecondCompanysRebuildReplacesTheFirstsLedger) {
 
 TEST_F(ReportLedgerTest, AFailedRebuildKeepsThePreviousLedger) {
     support_.GetBookAssetLedger(company_, kPeriod);
-    const auto second = addCompany("Second Co");
-    const auto account = addAccount("Tools", "1800", "1810", "6300");
-    addAsset({.name = "Hammer",
-              .company = second,
-              .placed = "2009-01-01",
-              .account = account,
-              .bookLife = 3,
-              .bookCost = 30});
+    const auto second = addSecondCompany();
     fresh_.exec("CREATE TRIGGER failLedger BEFORE INSERT ON tblBookLedger BEGIN SELECT RAISE(ABORT, 'disk "
                 "full'); END");
     try {

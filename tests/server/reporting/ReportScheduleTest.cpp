@@ -105,33 +105,7 @@ TEST_F(ReportScheduleTest, TagNumbersOfTheCompanysDescribedAssets) {
 
 TEST_F(ReportScheduleTest, AssetListingKeepsEveryFieldName) {
     const Recordset rs = support_.GetAssetLedger(company_, report::kAllLocations);
-    EXPECT_EQ(fieldNames(rs), (std::vector<std::string>{"Asset_num",
-                                                        "Asset_name",
-                                                        "Cost",
-                                                        "Allowance 30 %",
-                                                        "Method",
-                                                        "In_Service_date",
-                                                        "bussiness_percent",
-                                                        "179_deduction",
-                                                        "Abbreviation",
-                                                        "life",
-                                                        "sold_date",
-                                                        "sold_amt",
-                                                        "gain_Loss",
-                                                        "notes",
-                                                        "Tag Number",
-                                                        "Serial Number",
-                                                        "Manufacturer",
-                                                        "Long Description",
-                                                        "Short Location",
-                                                        "amortize_code",
-                                                        "other_deductions",
-                                                        "Description",
-                                                        "book_life",
-                                                        "book_cost",
-                                                        "vehicle_num",
-                                                        "Account Descr",
-                                                        "actual_method"}));
+    EXPECT_EQ(fieldNames(rs), kAssetListingFields);
 }
 
 TEST_F(ReportScheduleTest, AssetListingOfAllLocationsOrOfOne) {

@@ -6,17 +6,11 @@
 namespace qel {
 namespace {
 
-using test::fieldNames;
-
 class CompanyPersistTest : public test::SupportTest {};
 
 TEST_F(CompanyPersistTest, RecordsetsCarryTheirFieldNamesInOrder) {
     CompanyPersist cp;
-    struct Case {
-        const char* name;
-        Recordset rs;
-        std::vector<std::string> fields;
-    } cases[] = {
+    const test::FieldNamesCase cases[] = {
         {"GetCompanyMaintData",
          cp.GetCompanyMaintData(),
          {"Company Name", "Owner", "Address         ", "Address 2", "City", "State  ", "Zip Code ", "Tax Id",
@@ -25,14 +19,11 @@ TEST_F(CompanyPersistTest, RecordsetsCarryTheirFieldNamesInOrder) {
         {"GetAssetList", cp.GetAssetList(1, 0), {"Asset_name", "Asset_num"}},
         {"GetCompanyFiscalEndMonth", cp.GetCompanyFiscalEndMonth(1), {"Year End Month"}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(fieldNames(c.rs), c.fields);
-    }
+    test::expectFieldNames(cases);
 }
 
 TEST_F(CompanyPersistTest, CompaniesComeByNameWithTheirId) {
-    const std::int32_t acme = addCompany("Acme");
+    const std::int32_t acme = test::addCompany("Acme");
     CompanyPersist cp;
     const Recordset list = cp.GetCompanyList();
     EXPECT_EQ(test::column(list, 0), (std::vector<std::string>{"Acme", "Sample Company"}));
@@ -45,12 +36,12 @@ TEST_F(CompanyPersistTest, CompaniesComeByNameWithTheirId) {
 }
 
 TEST_F(CompanyPersistTest, AssetListKeepsToTheCompanyAndTheCalendarYearOfTheFiscalStart) {
-    const std::int32_t other = addCompany("Other");
+    const std::int32_t other = test::addCompany("Other");
     addAsset({.name = "Before", .fiscalStart = "2009-12-31"});
     addAsset({.name = "First day", .fiscalStart = "2010-01-01"});
     addAsset({.name = "Last day", .fiscalStart = "2010-12-31"});
     addAsset({.name = "After", .fiscalStart = "2011-01-01"});
-    addAsset({.company = other, .name = "Elsewhere", .fiscalStart = "2010-06-01"});
+    addAsset({.name = "Elsewhere", .company = other, .fiscalStart = "2010-06-01"});
 
     CompanyPersist cp;
     EXPECT_EQ(test::column(cp.GetAssetList(1, 2010), 0), (std::vector<std::string>{"First day", "Last day"}));

@@ -7,8 +7,6 @@
 namespace qel {
 namespace {
 
-using test::fieldNames;
-
 // A value list in the insert's column order, as the asset save writes it: 23 values, and the
 // four book values after them unless the asset is excluded from the books.
 std::string valueList(std::int32_t company, const std::string& name, bool withBookColumns = true) {
@@ -25,7 +23,7 @@ class DeprSupportAssetsTest : public test::SupportTest {};
 TEST_F(DeprSupportAssetsTest, AddAssetReturnsTheNumberOfTheRowItInserted) {
     // Companies share one counter: each call must return its own row, whichever company holds
     // the highest number.
-    const std::int32_t other = addCompany("Other");
+    const std::int32_t other = test::addCompany("Other");
     DeprSupport ds;
     const std::int32_t first = ds.AddAsset(valueList(1, "Press"));
     const std::int32_t second = ds.AddAsset(valueList(other, "Lathe"));
@@ -85,11 +83,7 @@ TEST_F(DeprSupportAssetsTest, AddAssetRefusesABadValueListAndStoresNothing) {
 TEST_F(DeprSupportAssetsTest, RecordsetsCarryTheirFieldNamesInOrder) {
     const std::int32_t asset = addAsset({});
     DeprSupport ds;
-    struct Case {
-        const char* name;
-        Recordset rs;
-        std::vector<std::string> fields;
-    } cases[] = {
+    const test::FieldNamesCase cases[] = {
         {"GetAsset", ds.GetAsset(asset, 1), {"Asset_num",      "Asset_name",      "Cost",
                                              "Allowance 30 %", "In_Service_date", "bussiness_percent",
                                              "179_deduction",  "convention",      "life_id",
@@ -106,21 +100,16 @@ TEST_F(DeprSupportAssetsTest, RecordsetsCarryTheirFieldNamesInOrder) {
           "Salvage", "actual_Method", "costBasis", "BonusCboId"}},
         {"GetBooksSettings", ds.GetBooksSettings(1), {"Amt Book", "State Book", "Other Book"}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(fieldNames(c.rs), c.fields);
-    }
+    test::expectFieldNames(cases);
 }
 
 TEST_F(DeprSupportAssetsTest, GetAssetReturnsOnlyTheCompanysAssetWithItsDescription) {
-    const std::int32_t other = addCompany("Other");
+    const std::int32_t other = test::addCompany("Other");
     const std::int32_t plain = addAsset({.name = "Plain"});
     const std::int32_t described = addAsset({.name = "Described"});
-    const std::int32_t foreign = addAsset({.company = other, .name = "Foreign"});
+    const std::int32_t foreign = addAsset({.name = "Foreign", .company = other});
     const std::int32_t noMethod = addAsset({.name = "No method", .method = 99});
-    fresh_.exec("INSERT INTO tblAssetDescription ([Asset ID], [Tag Number], [Serial Number], Location_id, "
-                "[Long Description]) VALUES (" +
-                std::to_string(described) + ", 'T-1', 'S-9', 4, 'Blue press')");
+    test::addDescription(described, "T-1", "S-9", 4, "Blue press");
 
     DeprSupport ds;
     const Recordset withDescription = ds.GetAsset(described, 1);

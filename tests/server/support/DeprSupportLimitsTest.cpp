@@ -4,33 +4,28 @@
 
 #include "SupportFixture.h"
 
+#include "common/SqlLiteral.h"
+
 namespace qel {
 namespace {
 
 using test::AssetRow;
-using test::fieldNames;
-
-constexpr std::int32_t kMacrs = 1;
-constexpr std::int32_t kListed = 9;
-constexpr std::int32_t kMacrs150 = 11;
+using test::kListed;
+using test::kMacrs150;
 
 class DeprSupportLimitsTest : public test::SupportTest {
 protected:
     void addMisc4562(std::int32_t company, int year, double carryover, double incomeLimit) {
         fresh_.exec("INSERT INTO tblMisc4562Data (Company_Id, [Year], [179 Carryover], [179 Income Limit], "
                     "[Listed Claim], [Other Depr]) VALUES (" +
-                    std::to_string(company) + ", " + std::to_string(year) + ", " + std::to_string(carryover) +
-                    ", " + std::to_string(incomeLimit) + ", 'Yes', 77)");
+                    sqlNumber(company) + ", " + sqlNumber(year) + ", " + sqlNumber(carryover) + ", " +
+                    sqlNumber(incomeLimit) + ", 'Yes', 77)");
     }
 };
 
 TEST_F(DeprSupportLimitsTest, RecordsetsCarryTheirFieldNamesInOrder) {
     DeprSupport ds;
-    struct Case {
-        const char* name;
-        Recordset rs;
-        std::vector<std::string> fields;
-    } cases[] = {
+    const test::FieldNamesCase cases[] = {
         {"Get179forMaint", ds.Get179forMaint(), {"Year  ", "Maximum Amount", "Threshold Cost", "ID"}},
         {"MaxAutoMaint",
          ds.MaxAutoMaint(),
@@ -42,10 +37,7 @@ TEST_F(DeprSupportLimitsTest, RecordsetsCarryTheirFieldNamesInOrder) {
           "168 Property", "Other Depr", "263A Cost", "Exclude 179", "ID"}},
         {"Get179Limits", ds.Get179Limits(2010), {"Maximum Amount", "Threshold Cost"}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(fieldNames(c.rs), c.fields);
-    }
+    test::expectFieldNames(cases);
     const Recordset totals = ds.Get179andCostTotal(1, 2010);
     ASSERT_EQ(totals.fieldCount(), 2u);
     EXPECT_EQ(totals.field(0).name, "cost");
@@ -66,7 +58,7 @@ TEST_F(DeprSupportLimitsTest, LimitListsComeByYear) {
 }
 
 TEST_F(DeprSupportLimitsTest, Misc4562DataForOneYearOrAllYears) {
-    const std::int32_t other = addCompany("Other");
+    const std::int32_t other = test::addCompany("Other");
     addMisc4562(1, 2012, 10, 0);
     addMisc4562(1, 2010, 30, 0);
     addMisc4562(1, 2011, 20, 0);
@@ -116,20 +108,20 @@ TEST_F(DeprSupportLimitsTest, Save179InsertsThenUpdatesOnlyTheCarryover) {
 }
 
 TEST_F(DeprSupportLimitsTest, Section179TotalsCoverTheFiscalYearAndLeaveOutSameYearSales) {
-    const std::int32_t other = addCompany("Other");
+    const std::int32_t other = test::addCompany("Other");
     const auto add = [&](AssetRow a) {
         a.type179 = true;
         a.section179 = 100;
         addAsset(a);
     };
-    add({.cost = 1000, .fiscalStart = "2010-01-01"});                             // first day
-    add({.cost = 2000, .businessPercent = 0.5, .fiscalStart = "2010-12-31"});     // last day
-    add({.cost = 4000, .fiscalStart = "2010-05-01", .fiscalSold = "2011-02-01"}); // sold later
-    add({.cost = 8000, .fiscalStart = "2010-05-01", .fiscalSold = "2010-09-01"}); // sold the same year
-    add({.cost = 16000, .fiscalStart = "2009-12-31"});                            // year before
-    add({.cost = 32000, .fiscalStart = "2011-01-01"});                            // year after
-    add({.company = other, .cost = 64000, .fiscalStart = "2010-05-01"});          // other company
-    addAsset({.cost = 128000, .section179 = 100, .fiscalStart = "2010-05-01"});   // no section 179
+    add({.cost = 1000, .fiscalStart = "2010-01-01"});                           // first day
+    add({.cost = 2000, .business = 0.5, .fiscalStart = "2010-12-31"});          // last day
+    add({.cost = 4000, .fiscalStart = "2010-05-01", .sold = "2011-02-01"});     // sold later
+    add({.cost = 8000, .fiscalStart = "2010-05-01", .sold = "2010-09-01"});     // sold the same year
+    add({.cost = 16000, .fiscalStart = "2009-12-31"});                          // year before
+    add({.cost = 32000, .fiscalStart = "2011-01-01"});                          // year after
+    add({.company = other, .cost = 64000, .fiscalStart = "2010-05-01"});        // other company
+    addAsset({.cost = 128000, .section179 = 100, .fiscalStart = "2010-05-01"}); // no section 179
 
     DeprSupport ds;
     const Recordset totals = ds.Get179andCostTotal(1, 2010);
@@ -147,18 +139,18 @@ TEST_F(DeprSupportLimitsTest, YearAndLastQuarterBasisForTheMidQuarterTest) {
     // Basis: cost times business fraction less section 179 and other deductions.
     addAsset({.cost = 1000, .fiscalStart = "2010-01-01"});                    // in year
     addAsset({.cost = 2000, .section179 = 500, .fiscalStart = "2010-10-01"}); // 4th quarter
-    addAsset({.cost = 4000,
-              .businessPercent = 0.5,
-              .otherDeductions = 1000,
-              .method = kListed,
-              .fiscalStart = "2010-12-31"});                                            // 4th quarter
-    addAsset({.cost = 8000, .fiscalStart = "2010-09-30"});                              // 3rd quarter
-    addAsset({.cost = 16000, .fiscalStart = "2010-11-01", .fiscalSold = "2010-12-01"}); // sold in year
-    addAsset({.cost = 32000, .fiscalStart = "2010-11-01", .fiscalSold = "2012-01-01"}); // sold later
-    addAsset({.cost = 64000, .method = kMacrs150, .fiscalStart = "2010-11-01"});        // not MACRS
-    addAsset({.cost = 128000, .life = 26, .fiscalStart = "2010-11-01"});                // life too long
-    addAsset({.cost = 256000, .method = 4, .fiscalStart = "2010-11-01"});               // S/L
-    addAsset({.cost = 512000, .fiscalStart = "2011-01-01"});                            // next year
+    addAsset({.method = kListed,
+              .cost = 4000,
+              .other = 1000,
+              .business = 0.5,
+              .fiscalStart = "2010-12-31"});                                      // 4th quarter
+    addAsset({.cost = 8000, .fiscalStart = "2010-09-30"});                        // 3rd quarter
+    addAsset({.cost = 16000, .fiscalStart = "2010-11-01", .sold = "2010-12-01"}); // sold in year
+    addAsset({.cost = 32000, .fiscalStart = "2010-11-01", .sold = "2012-01-01"}); // sold later
+    addAsset({.method = kMacrs150, .cost = 64000, .fiscalStart = "2010-11-01"});  // not MACRS
+    addAsset({.cost = 128000, .fiscalStart = "2010-11-01", .life = 26});          // life too long
+    addAsset({.method = 4, .cost = 256000, .fiscalStart = "2010-11-01"});         // S/L
+    addAsset({.cost = 512000, .fiscalStart = "2011-01-01"});                      // next year
 
     DeprSupport ds;
     EXPECT_EQ(ds.GetTotalAssetCost(1, 2010), 1000 + 1500 + 1000 + 8000 + 32000);
@@ -168,10 +160,10 @@ TEST_F(DeprSupportLimitsTest, YearAndLastQuarterBasisForTheMidQuarterTest) {
 }
 
 TEST_F(DeprSupportLimitsTest, BasisSumRoundsHalfToEven) {
-    addAsset({.cost = 1001, .businessPercent = 0.5, .fiscalStart = "2010-11-01"}); // 500.5
+    addAsset({.cost = 1001, .business = 0.5, .fiscalStart = "2010-11-01"}); // 500.5
     DeprSupport ds;
     EXPECT_EQ(ds.GetTotalAssetCost(1, 2010), 500);
-    addAsset({.cost = 2, .businessPercent = 0.5, .fiscalStart = "2010-11-01"}); // 501.5
+    addAsset({.cost = 2, .business = 0.5, .fiscalStart = "2010-11-01"}); // 501.5
     EXPECT_EQ(ds.Get4QtrAssetCost(1, 2010), 502);
 }
 

@@ -3,38 +3,39 @@
 
 #include "SupportFixture.h"
 
+#include "common/SqlLiteral.h"
+
+#include <optional>
+
 namespace qel {
 namespace {
 
 using test::column;
-using test::fieldNames;
 
 class DeprSupportListsTest : public test::SupportTest {
 protected:
-    // Adds an asset class and returns its id.
+    // Adds an asset class and returns its id; without an auto type the column holds Null.
     std::int32_t addClass(std::int32_t method, const std::string& description, const std::string& life,
-                          const std::string& autoType, const std::string& amortize, std::int32_t account) {
+                          const std::optional<std::string>& autoType, const std::string& amortize,
+                          std::int32_t account) {
         fresh_.exec(
             "INSERT INTO tblDeprClass (Method_ID, Description, [Life], [If Auto - Type], [Amortize #], "
             "ID_acct) VALUES (" +
-            std::to_string(method) + ", '" + description + "', " + life + ", " + autoType + ", " + amortize +
-            ", " + std::to_string(account) + ")");
+            sqlNumber(method) + ", " + sqlText(description) + ", " + sqlText(life) + ", " +
+            (autoType ? sqlText(*autoType) : "NULL") + ", " + sqlText(amortize) + ", " + sqlNumber(account) +
+            ")");
         return static_cast<std::int32_t>(fresh_.conn().lastInsertRowid());
     }
     std::int32_t addAccount(const std::string& description) {
-        fresh_.exec("INSERT INTO tblAccounts ([Account Descr], [Capital Account]) VALUES ('" + description +
-                    "', '1500')");
+        fresh_.exec("INSERT INTO tblAccounts ([Account Descr], [Capital Account]) VALUES (" +
+                    sqlText(description) + ", '1500')");
         return static_cast<std::int32_t>(fresh_.conn().lastInsertRowid());
     }
 };
 
 TEST_F(DeprSupportListsTest, RecordsetsCarryTheirFieldNamesInOrder) {
     DeprSupport ds;
-    struct Case {
-        const char* name;
-        Recordset rs;
-        std::vector<std::string> fields;
-    } cases[] = {
+    const test::FieldNamesCase cases[] = {
         {"GetClassMaint",
          ds.GetClassMaint(),
          {"Method", "Description               ", "Life    ", "If Auto - Type", "Amortize #", "Account Descr",
@@ -54,10 +55,7 @@ TEST_F(DeprSupportListsTest, RecordsetsCarryTheirFieldNamesInOrder) {
         {"GetBookCbo", ds.GetBookCbo(), {"BookDescription", "BookId"}},
         {"GetLives", ds.GetLives("MACRS"), {"life"}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(fieldNames(c.rs), c.fields);
-    }
+    test::expectFieldNames(cases);
     const Recordset types = ds.GetTypes(1);
     ASSERT_EQ(types.fieldCount(), 2u);
     EXPECT_EQ(types.field(1).name, "Id");
@@ -85,10 +83,10 @@ TEST_F(DeprSupportListsTest, UserListHidesSideGateOnly) {
 
 TEST_F(DeprSupportListsTest, ClassListsNeedTheirMethodAndAccount) {
     const std::int32_t account = addAccount("Machinery");
-    const std::int32_t press = addClass(1, "Press", "'7'", "'N/A'", "'0'", account);
-    addClass(1, "Orphan account", "'5'", "'N/A'", "'0'", 999);
-    addClass(99, "Orphan method", "'5'", "'N/A'", "'0'", account);
-    const std::int32_t bare = addClass(1, "Bare", "'5'", "NULL", "'0'", account);
+    const std::int32_t press = addClass(1, "Press", "7", "N/A", "0", account);
+    addClass(1, "Orphan account", "5", "N/A", "0", 999);
+    addClass(99, "Orphan method", "5", "N/A", "0", account);
+    const std::int32_t bare = addClass(1, "Bare", "5", std::nullopt, "0", account);
     DeprSupport ds;
 
     const Recordset maint = ds.GetClassMaint();
@@ -132,7 +130,7 @@ TEST_F(DeprSupportListsTest, AccountCombosAgreeAndCombosAreSorted) {
 }
 
 TEST_F(DeprSupportListsTest, ClassInUseIsCountedOverEveryCompany) {
-    const std::int32_t other = addCompany("Other");
+    const std::int32_t other = test::addCompany("Other");
     addAsset({.company = other, .classId = 5});
     addAsset({.classId = 5});
     addAsset({.classId = 6});

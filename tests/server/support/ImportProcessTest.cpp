@@ -6,6 +6,7 @@
 // arguments expected. Both schedules (and gains or losses) must be the same.
 #include "server/engine/CalcDepr.h"
 #include "tests/server/support/ImportFixture.h"
+#include "tests/testsupport/TestData.h"
 
 #include <functional>
 #include <optional>
@@ -32,16 +33,20 @@ struct Imported {
 class ProcessTest : public ImportTest {
 protected:
     std::int32_t add(const Imported& a, bool marked = true) {
-        fresh_.exec("INSERT INTO tblAssets (Company_Id, Asset_name, Cost, [Allowance 30 %], [179_deduction],"
-                    " depr_method, life, convention, other_deductions, bussiness_percent, sold_amt,"
-                    " fiscal_start_date, fiscal_sold_date, DoImportDepr) VALUES (" +
-                    std::to_string(a.company) + ", 'Imported', " + std::to_string(a.cost) + ", " +
-                    std::to_string(a.allowance) + ", " + std::to_string(a.section179) + ", " +
-                    std::to_string(a.method) + ", " + std::to_string(a.life) + ", " +
-                    std::to_string(a.convention) + ", " + std::to_string(a.otherDeductions) + ", " +
-                    std::to_string(a.businessPercent) + ", " + std::to_string(a.soldAmount) + ", '" +
-                    a.fiscalStart + "', '" + a.fiscalSold + "', " + (marked ? "1" : "0") + ")");
-        return static_cast<std::int32_t>(fresh_.conn().lastInsertRowid());
+        return addAsset({.name = "Imported",
+                         .company = a.company,
+                         .method = a.method,
+                         .cost = a.cost,
+                         .allowance = a.allowance,
+                         .section179 = a.section179,
+                         .other = a.otherDeductions,
+                         .business = a.businessPercent,
+                         .fiscalStart = a.fiscalStart,
+                         .sold = a.fiscalSold,
+                         .soldAmt = a.soldAmount,
+                         .life = a.life,
+                         .convention = a.convention,
+                         .imported = marked});
     }
 
     // The asset's tax-book rows ("year depr accum") and its gain or loss.
@@ -240,11 +245,9 @@ TEST_F(ProcessTest, RowSetsHoldTheCompanysMarkedRowsOfKnownMethods) {
     add(with([](Imported& a) { a.method = 99; }));
 
     const Recordset rs = DeprSupport().GetImportedAssetsToUpdate(1);
-    std::vector<std::string> names;
-    for (const auto& f : rs.fields())
-        names.push_back(f.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"Company_Id", "Asset_num", "sold_date", "Method", "Life",
-                                               "in_service_date", "book_life", "vehicle_num"}));
+    EXPECT_EQ(fieldNames(rs),
+              (std::vector<std::string>{"Company_Id", "Asset_num", "sold_date", "Method", "Life",
+                                        "in_service_date", "book_life", "vehicle_num"}));
     ASSERT_EQ(rs.RecordCount(), 1u);
     EXPECT_EQ(rs["Asset_num"].toInt32(), mine);
     EXPECT_EQ(rs["Method"].toString(), "MACRS");
