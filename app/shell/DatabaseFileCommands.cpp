@@ -6,7 +6,6 @@
 #include "app/shell/Startup.h"
 #include "app/shell/UiServices.h"
 #include "common/IniFile.h"
-#include "common/ServerError.h"
 #include "server/data/Database.h"
 #include "server/data/Db.h"
 
@@ -24,17 +23,6 @@ const QString kNameRule = QStringLiteral("File name must be ") + kDatabaseFileNa
 // The dialogs start in the user's home folder, this platform's counterpart of the system drive.
 FileDialogRequest request(const QString& title, const QString& fileName = {}) {
     return {title, QDir::homePath(), fileName, kFilter};
-}
-
-std::string iniDatabasePath() {
-    const std::string path = GetPrivateString("DB_Path");
-    // An empty path would put the copy in the working folder.
-    if (path.empty())
-        throw ServerError(kErrDatabase, "DatabaseFile",
-                          "The INI file '" + iniFilePath() +
-                              "' names no database (key DB_Path of section Data).",
-                          ErrorKind::Io);
-    return path;
 }
 
 } // namespace
@@ -67,6 +55,7 @@ void BackupDatabase() {
 
 void RestoreDatabase() {
     const QString title = QStringLiteral("Restore Database");
+    const QString lead = QStringLiteral("Error in RestoreDatabase ");
     const QString source = ui().openFileName(request(QStringLiteral("Select Database to Restore")));
     if (source.isEmpty())
         return;
@@ -84,7 +73,7 @@ void RestoreDatabase() {
     try {
         live = iniDatabasePath();
     } catch (...) {
-        showErrorBox(QStringLiteral("Error in RestoreDatabase "), kErrorNumber);
+        showErrorBox(lead, kErrorNumber);
         return;
     }
 
@@ -94,13 +83,13 @@ void RestoreDatabase() {
         restoreDatabase(source.toStdString(), live, databaseCopyObserver());
         restored = true;
     } catch (...) {
-        showErrorBox(QStringLiteral("Error in RestoreDatabase "), kErrorNumber);
+        showErrorBox(lead, kErrorNumber);
     }
     // The program goes on with the database file, restored or as it was.
     try {
-        db().dbConn(GetPrivateString("DB_Path"));
+        db().dbConn(live);
     } catch (...) {
-        showErrorBox(QStringLiteral("Error in RestoreDatabase "), kErrorNumber);
+        showErrorBox(lead, kErrorNumber);
         restored = false;
     }
     if (restored)
@@ -108,6 +97,7 @@ void RestoreDatabase() {
 }
 
 void SetDatabasePath() {
+    const QString lead = QStringLiteral("Error in SetDatabasePath ");
     const QString path = ui().openFileName(request(QStringLiteral("Select Database Path")));
     if (path.isEmpty())
         return;
@@ -121,7 +111,7 @@ void SetDatabasePath() {
     try {
         writeIniValue("Data", "DB_Path", path.toStdString());
     } catch (...) {
-        showErrorBox(QStringLiteral("Error in SetDatabasePath "), kErrorNumber);
+        showErrorBox(lead, kErrorNumber);
         return;
     }
     if (!CheckForDatabase()) {
@@ -131,7 +121,7 @@ void SetDatabasePath() {
         try {
             writeIniValue("Data", "DB_Path", previousPath);
         } catch (...) {
-            showErrorBox(QStringLiteral("Error in SetDatabasePath "), kErrorNumber);
+            showErrorBox(lead, kErrorNumber);
         }
         DisplayMsg(QStringLiteral("Database Path was not set."), QStringLiteral("255"));
         return;
@@ -140,7 +130,7 @@ void SetDatabasePath() {
         GetLastCompany();
         ShowStartUpWindows();
     } catch (...) {
-        showErrorBox(QStringLiteral("Error in SetDatabasePath "), kErrorNumber);
+        showErrorBox(lead, kErrorNumber);
     }
     DisplayMsg(QStringLiteral("Database Path was successfully set."));
 }

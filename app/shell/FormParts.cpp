@@ -6,6 +6,12 @@
 
 namespace qel {
 
+void setFormFont(QWidget& window) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8.25);
+    window.setFont(font);
+}
+
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -28,6 +34,13 @@ void setFontOf(QWidget& w, const QString& family, double pointSize, bool bold, b
     font.setBold(bold);
     font.setUnderline(underline);
     w.setFont(font);
+}
+
+void setTipBackground(QWidget& window) {
+    window.setAutoFillBackground(true);
+    QPalette p = window.palette();
+    p.setColor(QPalette::Window, p.color(QPalette::ToolTipBase));
+    window.setPalette(p);
 }
 
 void placeBesideMainWindow(QWidget& w, double leftTwips, double topTwips) {

@@ -1,6 +1,7 @@
-// Small helpers with which the About box, "Getting Started" and the bug report build their
-// controls: a named label, a text colour, a font, and the placing of a window relative to the
-// main window.
+// Small helpers with which the shell's windows (the logon, the company picker, the About box,
+// "Getting Started" and the bug report) build their controls: the forms' font, a named label, a
+// text colour, a font, the tip background, and the placing of a window relative to the main
+// window.
 #pragma once
 
 #include <QColor>
@@ -15,6 +16,10 @@ inline const QColor kCaptionBlue(0, 0, 192);
 inline const QColor kLinkBlue(0, 0, 255);
 inline const QColor kMessageGreen(0, 128, 0);
 
+// Gives the window the 8.25-point sans serif font its controls' twips were laid out for;
+// Liberation Sans has that font's metrics.
+void setFormFont(QWidget& window);
+
 // A label with its control name as objectName.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text);
 
@@ -22,6 +27,9 @@ void setTextColour(QWidget& w, const QColor& colour);
 
 // Sets the font: an empty family keeps the control's own.
 void setFontOf(QWidget& w, const QString& family, double pointSize, bool bold, bool underline = false);
+
+// Fills the window's background with the pale colour of tool tips.
+void setTipBackground(QWidget& window);
 
 // Places the window at the main window's left and top plus the given twips; nothing when there
 // is no main window.

@@ -17,10 +17,7 @@ FrmBugReport::FrmBugReport(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Report a Bug"));
     setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(twipsToPixelsX(*this, 4560), twipsToPixelsY(*this, 2760));
-    setAutoFillBackground(true);
-    QPalette tooltip = palette();
-    tooltip.setColor(QPalette::Window, palette().color(QPalette::ToolTipBase));
-    setPalette(tooltip);
+    setTipBackground(*this);
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName("Frame1");

@@ -3,6 +3,7 @@
 
 #include "app/shell/CompanyPicker.h"
 #include "app/shell/ErrorBox.h"
+#include "app/shell/FormParts.h"
 #include "app/shell/MaintenanceServices.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramState.h"
@@ -21,51 +22,29 @@
 #include <QPushButton>
 
 namespace qel {
-namespace {
-
-void setTextColour(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    p.setColor(QPalette::Text, colour);
-    p.setColor(QPalette::ButtonText, colour);
-    w->setPalette(p);
-}
-
-} // namespace
 
 FrmCompany::FrmCompany(QWidget* parent) : QDialog(parent), picker_(std::make_unique<CompanyPicker>()) {
     setObjectName("frmCompany");
     setWindowTitle(QStringLiteral("Select Company"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(twipsToPixelsX(*this, 3315), twipsToPixelsY(*this, 5595));
-    // The controls are placed in twips for the forms' 8.25-point sans serif font; Liberation Sans
-    // has the metrics of the font they were laid out for.
-    QFont formFont(QStringLiteral("Liberation Sans"));
-    formFont.setPointSizeF(8.25);
-    setFont(formFont);
-    const QColor darkBlue(0, 0, 192);
+    setFormFont(*this);
 
     fraEdit = new QGroupBox(this);
     fraEdit->setObjectName("fraEdit");
     setTwipsGeometry(*fraEdit, 100, 0, 3100, 945);
-    Label2 = new QLabel(QStringLiteral("Enter beginning letters to locate Name."), fraEdit);
-    Label2->setObjectName("Label2");
+    Label2 = makeLabel(fraEdit, "Label2", QStringLiteral("Enter beginning letters to locate Name."));
     setTwipsGeometry(*Label2, 0, 120, 2895, 255);
     txtClientList = new QLineEdit(fraEdit);
     txtClientList->setObjectName("txtClientList");
     setTwipsGeometry(*txtClientList, 160, 450, 2745, 315);
-    QFont typeAheadFont(QStringLiteral("Verdana"));
-    typeAheadFont.setPointSizeF(9);
-    typeAheadFont.setBold(true);
-    txtClientList->setFont(typeAheadFont);
-    setTextColour(txtClientList, darkBlue);
+    setFontOf(*txtClientList, QStringLiteral("Verdana"), 9, true);
+    setTextColour(*txtClientList, kCaptionBlue);
 
     lstPickClient = new QListWidget(this);
     lstPickClient->setObjectName("lstPickClient");
     setTwipsGeometry(*lstPickClient, 105, 1080, 3105, 3180);
-    QFont listFont(QStringLiteral("Verdana"));
-    listFont.setPointSizeF(9);
-    lstPickClient->setFont(listFont);
+    setFontOf(*lstPickClient, QStringLiteral("Verdana"), 9, false);
 
     cmdNew = new QPushButton(QStringLiteral("&New "), this);
     cmdNew->setObjectName("cmdNew");
@@ -79,18 +58,15 @@ FrmCompany::FrmCompany(QWidget* parent) : QDialog(parent), picker_(std::make_uni
     cmdCancel->setObjectName("cmdCancel");
     setTwipsGeometry(*cmdCancel, 2280, 4400, 900, 375);
 
-    lblCompanyId = new QLabel(this);
-    lblCompanyId->setObjectName("lblCompanyId");
+    lblCompanyId = makeLabel(this, "lblCompanyId", QString());
     setTwipsGeometry(*lblCompanyId, 120, 4920, 3015, 255);
-    QFont bold = lblCompanyId->font();
-    bold.setBold(true);
-    lblCompanyId->setFont(bold);
-    setTextColour(lblCompanyId, QColor(0, 128, 0));
+    setFontOf(*lblCompanyId, {}, 8.25, true);
+    setTextColour(*lblCompanyId, kMessageGreen);
 
     chkShowOnStart = new QCheckBox(QStringLiteral("Show on start up."), this);
     chkShowOnStart->setObjectName("chkShowOnStart");
     setTwipsGeometry(*chkShowOnStart, 120, 5280, 1575, 255);
-    setTextColour(chkShowOnStart, darkBlue);
+    setTextColour(*chkShowOnStart, kCaptionBlue);
 
     setTabOrder(txtClientList, lstPickClient);
     setTabOrder(lstPickClient, cmdOK);
@@ -117,16 +93,7 @@ FrmCompany::FrmCompany(QWidget* parent) : QDialog(parent), picker_(std::make_uni
 FrmCompany::~FrmCompany() = default;
 
 void FrmCompany::load() {
-    const QString lead = QStringLiteral("Error in Form_Load ");
-    try {
-        if (const MdiMain* main = MdiMain::instance()) {
-            const TwipsRect at = windowTwips(*main);
-            setWindowTop(*this, at.top + 800);
-            setWindowLeft(*this, at.left + 3000);
-        }
-    } catch (...) {
-        showErrorBox(lead, kBlank);
-    }
+    placeBesideMainWindow(*this, 3000, 800);
     if (!GetListData()) {
         // Without a list there is nothing to pick: the window closes at once and the program
         // goes on.
@@ -134,12 +101,9 @@ void FrmCompany::load() {
         return;
     }
     loaded_ = true;
-    try {
-        if (CheckForShowCompany())
-            chkShowOnStart->setChecked(true);
-    } catch (...) {
-        showErrorBox(lead, kBlank);
-    }
+    // CheckForShowCompany reports its own failure and then answers false.
+    if (CheckForShowCompany())
+        chkShowOnStart->setChecked(true);
 }
 
 bool FrmCompany::GetListData() {

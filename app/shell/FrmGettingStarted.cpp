@@ -57,10 +57,7 @@ FrmGettingStarted::FrmGettingStarted(QWidget* parent) : QDialog(parent) {
     setModal(false);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(twipsToPixelsX(*this, 7050), twipsToPixelsY(*this, 7905));
-    setAutoFillBackground(true);
-    QPalette tooltip = palette();
-    tooltip.setColor(QPalette::Window, palette().color(QPalette::ToolTipBase));
-    setPalette(tooltip);
+    setTipBackground(*this);
     setTextColour(*this, kCaptionBlue);
 
     Frame1 = new QFrame(this);

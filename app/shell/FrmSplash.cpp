@@ -3,6 +3,7 @@
 
 #include "app/shell/AppInfo.h"
 #include "app/shell/ErrorBox.h"
+#include "app/shell/FormParts.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/UiServices.h"
 #include "app/shell/WindowPosition.h"
@@ -15,35 +16,13 @@
 #include <QPushButton>
 
 namespace qel {
-namespace {
-
-const QColor kDarkBlue(0, 0, 192);
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-void setTextColour(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    p.setColor(QPalette::Text, colour);
-    w->setPalette(p);
-}
-
-} // namespace
 
 FrmSplash::FrmSplash(QWidget* parent, LogonCheck check) : QDialog(parent), check_(std::move(check)) {
     setObjectName("frmSplash");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QString());
     setFixedSize(twipsToPixelsX(*this, 3675), twipsToPixelsY(*this, 4050));
-    // The controls are placed in twips for the forms' 8.25-point sans serif font; Liberation Sans
-    // has the metrics of the font they were laid out for.
-    QFont formFont(QStringLiteral("Liberation Sans"));
-    formFont.setPointSizeF(8.25);
-    setFont(formFont);
+    setFormFont(*this);
 
     // The frame is larger than the window and set off its corner, so that its border does not show.
     fraMainFrame = new QFrame(this);
@@ -55,27 +34,21 @@ FrmSplash::FrmSplash(QWidget* parent, LogonCheck check) : QDialog(parent), check
 
     lblApplicationName = makeLabel(picLogo, "lblApplicationName", QStringLiteral("Application Title"));
     setTwipsGeometry(*lblApplicationName, 480, 240, 2490, 1080);
-    QFont titleFont(QStringLiteral("Arial"));
-    titleFont.setPointSizeF(18);
-    titleFont.setBold(true);
-    lblApplicationName->setFont(titleFont);
+    setFontOf(*lblApplicationName, QStringLiteral("Arial"), 18, true);
     lblApplicationName->setWordWrap(true);
-    setTextColour(lblApplicationName, kDarkBlue);
+    setTextColour(*lblApplicationName, kCaptionBlue);
 
     lblVersion = makeLabel(picLogo, "lblVersion", QStringLiteral("version"));
     setTwipsGeometry(*lblVersion, 240, 1380, 2895, 315);
-    QFont versionFont(QStringLiteral("Arial"));
-    versionFont.setPointSizeF(8.25);
-    versionFont.setBold(true);
-    lblVersion->setFont(versionFont);
-    setTextColour(lblVersion, kDarkBlue);
+    setFontOf(*lblVersion, QStringLiteral("Arial"), 8.25, true);
+    setTextColour(*lblVersion, kCaptionBlue);
 
     lblLogonName = makeLabel(picLogo, "lblLogonName", QStringLiteral("&User Name:"));
     setTwipsGeometry(*lblLogonName, 120, 2325, 915, 315);
     txtLogin[0] = new QLineEdit(picLogo);
     txtLogin[0]->setObjectName("txtLogin_0");
     setTwipsGeometry(*txtLogin[0], 1080, 2250, 1935, 330);
-    setTextColour(txtLogin[0], kDarkBlue);
+    setTextColour(*txtLogin[0], kCaptionBlue);
     lblLogonName->setBuddy(txtLogin[0]);
 
     lblPDW = makeLabel(picLogo, "lblPDW", QStringLiteral("&Password:"));

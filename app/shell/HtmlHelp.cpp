@@ -20,8 +20,11 @@ void ShowWarningBox(const QString& message) {
     ui().messageBox(message, MsgButtons::Ok, MsgIcon::Exclamation, kBoxTitle);
 }
 
-bool hasFolder(const QString& name) {
-    return name.contains(QLatin1Char('/'));
+// A name without a folder lies in the program's folder.
+QString inProgramFolder(const QString& name) {
+    if (name.contains(QLatin1Char('/')))
+        return name;
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
 }
 
 } // namespace
@@ -48,8 +51,7 @@ bool HTMLHelp::IsValidHelpFile(const QString& name) const {
 }
 
 bool HTMLHelp::EnsureFileExists(QString& fileName) const {
-    if (!hasFolder(fileName))
-        fileName = QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName;
+    fileName = inProgramFolder(fileName);
     if (QFileInfo(fileName).isFile())
         return true;
     ShowWarningBox(QStringLiteral("The file ") + fileName + QStringLiteral(" does not exist.") + QChar(10) +
@@ -60,8 +62,7 @@ bool HTMLHelp::EnsureFileExists(QString& fileName) const {
 void HTMLHelp::display(QWidget* window, const QString& page) {
     if (!IsValidHelpFile(chmFile_))
         return;
-    if (!hasFolder(chmFile_))
-        chmFile_ = QCoreApplication::applicationDirPath() + QLatin1Char('/') + chmFile_;
+    chmFile_ = inProgramFolder(chmFile_);
     const QString folder = helpFolderOf(chmFile_);
     QString file = folder + QLatin1Char('/') + page.section(QLatin1Char('#'), 0, 0);
     if (!EnsureFileExists(file))

@@ -50,6 +50,21 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
+// Runs the menu command of that name. The commands report their own failures; one that escapes
+// is still shown.
+template <typename Command> void runMenuCommand(const QString& name, Command&& command) {
+    try {
+        command();
+    } catch (...) {
+        showErrorBox(QStringLiteral("Error in ") + name + QStringLiteral(". "), kErrorNumber);
+    }
+}
+
+// The password commands go ahead only when the user confirms with exactly "Yes".
+bool confirmPasswordChange(const QString& prompt) {
+    return ui().inputBox(prompt, QStringLiteral("Password"), QStringLiteral("Yes")) == QLatin1String("Yes");
+}
+
 } // namespace
 
 QColor colourOfNumber(std::int32_t rgb) {
@@ -144,11 +159,7 @@ void MdiMain::buildMenus() {
             action->setObjectName(QString::fromUtf8(def.name));
             action->setProperty("qelNeeds", def.needs);
             connect(action, &QAction::triggered, this, [this, name = QString::fromUtf8(def.name)] {
-                try {
-                    runCommand(name);
-                } catch (...) {
-                    showErrorBox(QStringLiteral("Error in ") + name + QStringLiteral(". "), kErrorNumber);
-                }
+                runMenuCommand(name, [&] { runCommand(name); });
             });
             continue;
         }
@@ -174,15 +185,8 @@ void MdiMain::addItem(QMenu* menu, const MenuItemDef& item) {
     action->setVisible(!item.storedHidden);
     if (item.action == MenuAction::Separator)
         return;
-    connect(action, &QAction::triggered, this, [this, &item] {
-        try {
-            runItem(item);
-        } catch (...) {
-            // The commands report their own failures; one that escapes is still shown.
-            showErrorBox(QStringLiteral("Error in ") + QString::fromUtf8(item.name) + QStringLiteral(". "),
-                         kErrorNumber);
-        }
-    });
+    connect(action, &QAction::triggered, this,
+            [this, &item] { runMenuCommand(QString::fromUtf8(item.name), [&] { runItem(item); }); });
 }
 
 void MdiMain::updateMenuAvailability() {
@@ -319,13 +323,10 @@ void MdiMain::runCommand(const QString& name) {
 }
 
 void MdiMain::enablePassword() {
-    if (ui().inputBox(QStringLiteral("Enable Password Protection"), QStringLiteral("Password"),
-                      QStringLiteral("Yes")) != QLatin1String("Yes"))
+    if (!confirmPasswordChange(QStringLiteral("Enable Password Protection")))
         return;
     programState().EnablePwd = QStringLiteral("Y");
-    menuItem("mnuPassWord")->setVisible(false);
-    menuItem("mnudisablePwd")->setVisible(true);
-    menuItem("mnuUsers")->setVisible(true);
+    showPasswordItems(true);
     // The user table opens at once, so that a user can be entered.
     if (MaintenanceServices* maintenance = subsystems().maintenance) {
         maintenance->DisplayInterface(QStringLiteral("Users"));
@@ -335,14 +336,19 @@ void MdiMain::enablePassword() {
 }
 
 void MdiMain::disablePassword() {
-    if (ui().inputBox(QStringLiteral("Disable Password Protection"), QStringLiteral("Password"),
-                      QStringLiteral("Yes")) != QLatin1String("Yes"))
+    if (!confirmPasswordChange(QStringLiteral("Disable Password Protection")))
         return;
     programState().EnablePwd = QStringLiteral("N");
-    menuItem("mnuPassWord")->setVisible(true);
-    menuItem("mnudisablePwd")->setVisible(false);
-    menuItem("mnuUsers")->setVisible(false);
+    showPasswordItems(false);
     DisplayMsg(QStringLiteral("Password Protection Disabled."), QString());
+}
+
+// With protection on, "Disable Password" and "User Maint" show and "Enable Password" hides; off,
+// the other way round.
+void MdiMain::showPasswordItems(bool protectionOn) {
+    menuItem("mnuPassWord")->setVisible(!protectionOn);
+    menuItem("mnudisablePwd")->setVisible(protectionOn);
+    menuItem("mnuUsers")->setVisible(protectionOn);
 }
 
 void MdiMain::deleteLastPeriod() {

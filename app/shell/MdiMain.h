@@ -74,6 +74,7 @@ private:
     void runItem(const MenuItemDef& item);
     void runCommand(const QString& name);
     void folderCheck();
+    void showPasswordItems(bool protectionOn);
     void fillWindowList(QMenu* menu);
     void unload();
     void keepMinimumSize();

@@ -44,17 +44,20 @@ void writeSwitch(const char* column, bool value, const QString& procedure) {
 
 } // namespace
 
+std::string iniDatabasePath() {
+    const std::string path = GetPrivateString("DB_Path");
+    if (path.empty())
+        throw ServerError(kErrDatabase, "iniDatabasePath",
+                          "The INI file '" + iniFilePath() +
+                              "' names no database (key DB_Path of section Data).",
+                          ErrorKind::NotConnected);
+    return path;
+}
+
 bool CheckForDatabase() {
     try {
         db conn;
-        const std::string path = GetPrivateString("DB_Path");
-        // An empty name would open a private temporary database instead of failing.
-        if (path.empty())
-            throw ServerError(kErrDatabase, "CheckForDatabase",
-                              "The INI file '" + iniFilePath() +
-                                  "' names no database (key DB_Path of section Data).",
-                              ErrorKind::NotConnected);
-        conn.dbConn(path);
+        conn.dbConn(iniDatabasePath());
         programState().WorkingYear = toInt16(conn.ReturnValue("Select DefaultYear from tblDefaults"));
         return true;
     } catch (...) {

@@ -6,11 +6,18 @@
 // then GetLastCompany and ShowStartUpWindows (without the logon).
 #pragma once
 
+#include <string>
+
 class QApplication;
 
 namespace qel {
 
 class MdiMain;
+
+// The database file named by "DB_Path" of the INI file. Throws ServerError (kind NotConnected)
+// when the INI file names none, which would otherwise open a private temporary database or put a
+// copy in the working folder.
+std::string iniDatabasePath();
 
 // Connects to the database named by "DB_Path" of the INI file and loads the working year from
 // tblDefaults. On any failure shows "Couldn't connect to the database. Use menu File\Set

@@ -57,14 +57,16 @@ public:
                 out.push_back(c);
         return out;
     }
-    // The texts of the message boxes shown, in order.
-    QStringList messages() const {
+    // The texts of the calls of one kind, in order: the messages, the modal windows' objectNames,
+    // the documents opened.
+    QStringList textsOf(UiCall::Kind kind) const {
         QStringList out;
         for (const UiCall& c : calls_)
-            if (c.kind == UiCall::Message)
+            if (c.kind == kind)
                 out << c.text;
         return out;
     }
+    QStringList messages() const { return textsOf(UiCall::Message); }
     void clear() { calls_.clear(); }
 
     MsgResult messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,

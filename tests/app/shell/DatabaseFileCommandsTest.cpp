@@ -47,10 +47,6 @@ QString status(const MdiMain& w) {
     return w.statusLabel()->text();
 }
 
-QColor statusColour(const MdiMain& w) {
-    return w.statusLabel()->palette().color(QPalette::WindowText);
-}
-
 QString pathIn(const ShellFixture& f, const std::string& relative) {
     return QString::fromStdString((f.fresh.folder() / relative).string());
 }
@@ -364,10 +360,7 @@ void DatabaseFileCommandsTest::aSetPathThatConnectsRepeatsTheStartUpSteps() {
     // "Getting Started", then the picker above it; no logon. The status line speaks after both.
     QVERIFY(tipsOpenWhilePicking);
     QCOMPARE(statusWhilePicking, QString());
-    QStringList modal;
-    for (const UiCall& c : f.ui.callsOf(UiCall::Modal))
-        modal << c.text;
-    QCOMPARE(modal, QStringList{"frmCompany"});
+    QCOMPARE(f.ui.textsOf(UiCall::Modal), QStringList{"frmCompany"});
     QCOMPARE(status(w), QStringLiteral("Database Path was successfully set."));
     QCOMPARE(statusColour(w), QColor(0, 128, 0));
 }

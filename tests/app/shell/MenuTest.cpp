@@ -202,10 +202,6 @@ public:
     void HHClose() override { log << "HHClose"; }
 };
 
-QColor statusColour(const MdiMain& w) {
-    return w.statusLabel()->palette().color(QPalette::WindowText);
-}
-
 } // namespace
 
 void MenuTest::theMenuTreeIsComplete() {

@@ -27,13 +27,6 @@
 namespace qel::test {
 namespace {
 
-QStringList documents(const ScriptedUiServices& ui) {
-    QStringList out;
-    for (const UiCall& c : ui.callsOf(UiCall::Document))
-        out << c.text;
-    return out;
-}
-
 // Sets PATH for the life of the object.
 class SearchPath {
 public:
@@ -75,7 +68,7 @@ void ProgramWindowsTest::theAboutBoxShowsTitleVersionAndLinks() {
 
     click(about.lblWebLink);
     click(about.lblEmail);
-    QCOMPARE(documents(f.ui),
+    QCOMPARE(f.ui.textsOf(UiCall::Document),
              (QStringList{"http://www.qelcorvane.example", "mailto:support@qelcorvane.example"}));
     QCOMPARE(f.ui.messages(), QStringList());
     // The frame sits in the middle of the box.
@@ -227,7 +220,7 @@ void ProgramWindowsTest::theBugReportMailsAndCloses() {
         "Report a bug, or error, make a suggestion, recommendation, or enhancement and "));
     QCOMPARE(report.Label2->text(), QStringLiteral("Report it Now!"));
     click(report.Label2);
-    QCOMPARE(documents(f.ui), QStringList{"mailto:bugs@qelcorvane.example"});
+    QCOMPARE(f.ui.textsOf(UiCall::Document), QStringList{"mailto:bugs@qelcorvane.example"});
     QVERIFY(!report.isVisible());
 }
 
@@ -241,11 +234,8 @@ void ProgramWindowsTest::theHelpMenuReachesTheWindows() {
         QVERIFY2(w.menuItem(item)->isEnabled(), item);
         w.menuItem(item)->trigger();
     }
-    QStringList modal;
-    for (const UiCall& c : f.ui.callsOf(UiCall::Modal))
-        modal << c.text;
-    QCOMPARE(modal, (QStringList{"frmAbout", "frmBugReport"}));
-    QCOMPARE(documents(f.ui),
+    QCOMPARE(f.ui.textsOf(UiCall::Modal), (QStringList{"frmAbout", "frmBugReport"}));
+    QCOMPARE(f.ui.textsOf(UiCall::Document),
              (QStringList{"mailto:bugs@qelcorvane.example", "mailto:support@qelcorvane.example"}));
     QVERIFY(commands.gettingStarted() && commands.gettingStarted()->isVisible());
 }

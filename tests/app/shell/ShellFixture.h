@@ -1,13 +1,16 @@
 // The fixture of the desktop program's tests: a fresh database copy (with the INI file, the
 // settings folder and the documents folder in its temporary folder), scripted dialogs, and the
-// program state and subsystem registry emptied before and after.
+// program state and subsystem registry emptied before and after; and the status line's colour.
 #pragma once
 
+#include "app/shell/MdiMain.h"
 #include "app/shell/ProgramState.h"
 #include "app/shell/Subsystems.h"
 #include "app/shell/UserSettings.h"
 #include "tests/testsupport/FreshDatabase.h"
 #include "tests/testsupport/ScriptedUiServices.h"
+
+#include <QLabel>
 
 namespace qel::test {
 
@@ -34,5 +37,10 @@ struct ShellFixture {
     FreshDatabase fresh;
     ScriptedUiServices ui;
 };
+
+// The colour of the main window's status line.
+inline QColor statusColour(const MdiMain& w) {
+    return w.statusLabel()->palette().color(QPalette::WindowText);
+}
 
 } // namespace qel::test

@@ -22,15 +22,19 @@ namespace qel::test {
 
 namespace {
 
-QStringList modalWindows(const ScriptedUiServices& ui) {
-    QStringList out;
-    for (const UiCall& c : ui.callsOf(UiCall::Modal))
-        out << c.text;
-    return out;
-}
-
 bool visible(const MdiMain& w, const char* item) {
     return w.menuItem(item)->isVisible();
+}
+
+// Adds the company "Zeta Works" (id 7); the picker at start-up then finds it from the typed
+// letters and takes it with OK.
+void pickZetaWorksAtStart(ShellFixture& f, const QString& typed) {
+    f.fresh.exec("INSERT INTO tblCompany (id, [Company Name]) VALUES (7, 'Zeta Works')");
+    f.ui.onModal("frmCompany", [typed](QDialog& d) {
+        auto& picker = static_cast<FrmCompany&>(d);
+        picker.txtClientList->setText(typed);
+        picker.cmdOK->click();
+    });
 }
 
 } // namespace
@@ -59,18 +63,13 @@ void StartupTest::firstRunOpensAtTheDefaultsWithTheSampleCompany() {
     QVERIFY(!visible(w, "mnuUsers"));
     QVERIFY(!visible(w, "mnudisablePwd"));
     // The sample database asks for the picker at start-up; no logon without the switch.
-    QCOMPARE(modalWindows(f.ui), QStringList{"frmCompany"});
+    QCOMPARE(f.ui.textsOf(UiCall::Modal), QStringList{"frmCompany"});
     QCOMPARE(f.ui.messages(), QStringList());
 }
 
 void StartupTest::pickingACompanyNamesItInTheCaption() {
     ShellFixture f;
-    f.fresh.exec("INSERT INTO tblCompany (id, [Company Name]) VALUES (7, 'Zeta Works')");
-    f.ui.onModal("frmCompany", [](QDialog& d) {
-        auto& picker = static_cast<FrmCompany&>(d);
-        picker.txtClientList->setText("zet");
-        picker.cmdOK->click();
-    });
+    pickZetaWorksAtStart(f, "zet");
     MdiMain w;
     harlune::Main(w);
     QCOMPARE(w.windowTitle(), QStringLiteral("Qel Corvane for - Zeta Works"));
@@ -110,7 +109,7 @@ void StartupTest::aDatabaseThatDoesNotOpenIsReportedOnceAndTheWindowStaysOpen() 
     QCOMPARE(programState().CurrentCompanyId, 0);
     QCOMPARE(programState().WorkingYear, std::int16_t(0));
     QVERIFY(programState().CurrentCompanyName.isEmpty());
-    QCOMPARE(modalWindows(f.ui), QStringList());
+    QCOMPARE(f.ui.textsOf(UiCall::Modal), QStringList());
 
     // Closing then writes the position but none of the company settings.
     w.close();
@@ -122,12 +121,7 @@ void StartupTest::aDatabaseThatDoesNotOpenIsReportedOnceAndTheWindowStaysOpen() 
 
 void StartupTest::closingSavesPositionCompanyAndSwitchAndDisconnects() {
     ShellFixture f;
-    f.fresh.exec("INSERT INTO tblCompany (id, [Company Name]) VALUES (7, 'Zeta Works')");
-    f.ui.onModal("frmCompany", [](QDialog& d) {
-        auto& picker = static_cast<FrmCompany&>(d);
-        picker.txtClientList->setText("Zeta");
-        picker.cmdOK->click();
-    });
+    pickZetaWorksAtStart(f, "Zeta");
     {
         MdiMain w;
         harlune::Main(w);
@@ -230,7 +224,7 @@ void StartupTest::thePasswordSwitchDecidesTheLogonAndTheMenus() {
     });
     MdiMain w;
     QCOMPARE(harlune::Main(w), StartupResult::Running);
-    QCOMPARE(modalWindows(f.ui),
+    QCOMPARE(f.ui.textsOf(UiCall::Modal),
              logon ? (QStringList{"frmSplash", "frmCompany"}) : QStringList{"frmCompany"});
     QCOMPARE(visible(w, "mnuPassWord"), !logon);
     QCOMPARE(visible(w, "mnudisablePwd"), logon);
@@ -251,7 +245,7 @@ void StartupTest::cancellingTheLogonEndsTheProgramWithoutSaving() {
     });
     MdiMain w;
     QCOMPARE(harlune::Main(w), StartupResult::EndProgram);
-    QCOMPARE(modalWindows(f.ui), QStringList{"frmSplash"});
+    QCOMPARE(f.ui.textsOf(UiCall::Modal), QStringList{"frmSplash"});
     QCOMPARE(ShellFixture::stored("CompanyId"), QStringLiteral("(none)"));
     QCOMPARE(ShellFixture::stored("MainLeft", "mdiMain"), QStringLiteral("(none)"));
 }
@@ -271,7 +265,7 @@ void StartupTest::theDefaultsRowDecidesThePicker() {
     f.fresh.exec(update.toStdString());
     MdiMain w;
     harlune::Main(w);
-    QCOMPARE(modalWindows(f.ui), windows);
+    QCOMPARE(f.ui.textsOf(UiCall::Modal), windows);
     QCOMPARE(f.ui.messages(), QStringList());
 }
 
