@@ -26,6 +26,10 @@ enum class ErrorKind {
 inline constexpr std::int32_t kPassedThrough = -2147352571;
 // The type-mismatch number of a failed conversion of a value.
 inline constexpr std::int32_t kTypeMismatch = 13;
+// The overflow number of a whole number that does not fit its type.
+inline constexpr std::int32_t kErrOverflow = 6;
+// The number of a Null where a value is needed ("Invalid use of Null").
+inline constexpr std::int32_t kErrInvalidUseOfNull = 94;
 // Generic numbers for the underlying failures, before they pass through a class.
 inline constexpr std::int32_t kErrDatabase = -2147467259;
 inline constexpr std::int32_t kErrInvalidArgument = 5;

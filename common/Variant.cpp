@@ -53,7 +53,8 @@ std::int64_t Variant::toInt64() const {
 std::int32_t Variant::toInt32() const {
     const std::int64_t v = toInt64();
     if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
-        throw ServerError(6, "Variant", "Overflow: " + std::to_string(v) + " does not fit a 32-bit number",
+        throw ServerError(kErrOverflow, "Variant",
+                          "Overflow: " + std::to_string(v) + " does not fit a 32-bit number",
                           ErrorKind::Conversion);
     return static_cast<std::int32_t>(v);
 }

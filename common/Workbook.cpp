@@ -16,11 +16,8 @@ namespace {
 constexpr unsigned char kZipSignature[] = {'P', 'K', 0x03, 0x04};
 constexpr unsigned char kCompoundSignature[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 
-// Days between the 1900 and the 1904 date systems' day zero.
-constexpr double k1904Offset = 1462;
-// The serial numbers of 1900-01-01, 1900-03-01 and 9999-12-31 in the 1900 date system.
+// The serial numbers of 1900-01-01 and 9999-12-31 in the 1900 date system.
 constexpr double kFirstSerial = 1;
-constexpr long kFirstTrueSerial = 61;
 constexpr double kLastSerial = 2958465;
 
 const Variant& nullValue() {
@@ -83,8 +80,6 @@ std::optional<Date> Workbook::dateFromSerial(double serial) const {
     if (!(serial >= kFirstSerial && serial < kLastSerial + 1))
         return std::nullopt;
     const long days = static_cast<long>(std::floor(serial));
-    // Spreadsheets count a 29 February 1900 that never was: their serials before 1 March 1900
-    // are one day ahead of the calendar.
     return Date::fromSerial(days < kFirstTrueSerial ? days + 1 : days);
 }
 

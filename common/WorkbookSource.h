@@ -30,6 +30,12 @@ std::unique_ptr<SheetSource> openXlsSheet(const std::string& path);
 inline constexpr int kMaxSheetRow = 1048576;
 inline constexpr int kMaxSheetColumn = 16384;
 
+// Days between the 1900 and the 1904 date systems' day zero.
+inline constexpr long k1904Offset = 1462;
+// The serial of 1900-03-01 in the 1900 date system: spreadsheets count a 29 February 1900 that
+// never was, so their serials before it are one day ahead of the calendar.
+inline constexpr long kFirstTrueSerial = 61;
+
 // Raises the error of an unreadable workbook: ServerError kind Io, "The workbook '<path>'
 // cannot be read: <cause>".
 [[noreturn]] void throwWorkbookError(const std::string& path, const std::string& cause);

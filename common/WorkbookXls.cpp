@@ -136,16 +136,16 @@ private:
     // The serial number of a date in this workbook's date system.
     double serialOf(const Date& date) const {
         long serial = date.serial();
-        if (serial < 61) // the serials before 1 March 1900 count a 29 February that never was
+        if (serial < kFirstTrueSerial)
             serial -= 1;
-        return static_cast<double>(date1904_ ? serial - 1462 : serial);
+        return static_cast<double>(date1904_ ? serial - k1904Offset : serial);
     }
 
     Variant cellValue(unsigned r, unsigned short c) {
         FreeXL_CellValue cell;
-        if (freexl_get_cell_value(handle_, r, c, &cell) != FREEXL_OK)
-            fail("cell " + columnName(c + 1) + std::to_string(r + 1) + " cannot be read.");
         const auto where = [&] { return columnName(c + 1) + std::to_string(r + 1); };
+        if (freexl_get_cell_value(handle_, r, c, &cell) != FREEXL_OK)
+            fail("cell " + where() + " cannot be read.");
         switch (cell.type) {
         case FREEXL_CELL_NULL:
             return {};

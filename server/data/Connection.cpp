@@ -157,16 +157,13 @@ int Statement::columnCount() const {
 }
 
 Variant Statement::column(int index) const {
-    return readColumn(index, storedAs(sqlite3_column_decltype(stmt_, index)));
+    return readColumn(index, storedAs(fieldFromDeclType({}, sqlite3_column_decltype(stmt_, index)).type));
 }
 
-Statement::Stored Statement::storedAs(const char* declType) {
-    if (!declType)
-        return Stored::Plain;
-    const std::string t = upper(declType);
-    if (t.find("BOOL") != std::string::npos)
+Statement::Stored Statement::storedAs(FieldType type) {
+    if (type == FieldType::Boolean)
         return Stored::YesNo;
-    if (t.find("DATE") != std::string::npos)
+    if (type == FieldType::Date)
         return Stored::IsoDate;
     return Stored::Plain;
 }
@@ -203,7 +200,7 @@ Recordset Statement::fetchAll() {
         const char* decl = sqlite3_column_decltype(stmt_, i);
         fields.push_back(fieldFromDeclType(sqlite3_column_name(stmt_, i), decl));
         computed.push_back(decl == nullptr);
-        stored.push_back(storedAs(decl));
+        stored.push_back(storedAs(fields.back().type));
     }
     Recordset rs(std::move(fields));
     while (step()) {

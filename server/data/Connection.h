@@ -61,9 +61,9 @@ public:
     const std::string& sql() const { return sql_; }
 
 private:
-    // How a column's declared type says its values are stored: Yes/No as 0/1, dates as ISO text.
+    // How the values of a field type are stored: Yes/No as 0/1, dates as ISO text.
     enum class Stored { Plain, YesNo, IsoDate };
-    static Stored storedAs(const char* declType);
+    static Stored storedAs(FieldType type);
     Variant readColumn(int index, Stored stored) const;
 
     [[noreturn]] void fail(int rc) const;

@@ -115,7 +115,8 @@ double CalcDepr::ReturnDouble(const std::string& strSql) {
         return 0;
     const Variant value = statement.column(0);
     if (value.isNull())
-        throw ServerError(94, kClass, "Invalid use of Null: the query gave an empty value: " + strSql,
+        throw ServerError(kErrInvalidUseOfNull, kClass,
+                          "Invalid use of Null: the query gave an empty value: " + strSql,
                           ErrorKind::Conversion);
     return value.toDouble();
 }

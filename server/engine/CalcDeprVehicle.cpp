@@ -32,7 +32,8 @@ std::string vehicleType(const std::string& code) {
 std::int32_t wholeDollars(double amount) {
     const double whole = roundHalfEven(amount);
     if (!(std::fabs(whole) < 2147483648.0))
-        throw ServerError(6, kClass, "Overflow: the vehicle limit " + formatNumber(amount) + " is too large.",
+        throw ServerError(kErrOverflow, kClass,
+                          "Overflow: the vehicle limit " + formatNumber(amount) + " is too large.",
                           ErrorKind::Conversion);
     return static_cast<std::int32_t>(whole);
 }
@@ -54,7 +55,7 @@ std::int32_t CalcDepr::GetAutoMaxRates(const std::string& strAuto, std::int16_t 
             const Variant value = query.column(i);
             if (value.isNull()) {
                 query.reset();
-                throw ServerError(94, kClass,
+                throw ServerError(kErrInvalidUseOfNull, kClass,
                                   "Invalid use of Null: the vehicle limits of " + std::to_string(intYear) +
                                       " for '" + type + "' have an empty amount.",
                                   ErrorKind::Conversion);

@@ -70,7 +70,7 @@ double DeprStore::businessPercent(int year, std::int32_t company, std::int32_t a
         return 0;
     const Variant value = statement.column(0);
     if (value.isNull())
-        throw ServerError(94, "CalcDepr",
+        throw ServerError(kErrInvalidUseOfNull, "CalcDepr",
                           "Invalid use of Null: the business-use fraction of vehicle use in " +
                               std::to_string(year) + " for asset " + std::to_string(asset) + " is empty.",
                           ErrorKind::Conversion);

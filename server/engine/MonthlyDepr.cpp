@@ -78,6 +78,12 @@ std::array<std::string, 12> postingStatements(std::int32_t companyId, const Date
     const std::string yearStart = sqlDate(Date(date.year(), 1, 1));
     const std::string noDate = sqlDate(Date::noDate());
     const std::string notSold = "( fiscal_sold_date = " + noDate + " or fiscal_sold_date > " + d + ")";
+    // The period's rows of the assets this posting is catching up (depr_adj above 0).
+    const std::string catchUpRows =
+        " FROM tblassets WHERE tblperiodDepr.asset_num = tblassets.Asset_num"
+        " AND tblperiodDepr.client_num = tblassets.Company_Id AND tblassets.depr_adj > 0"
+        " and tblperiodDepr.Client_num = " +
+        id + " and tblperiodDepr.period = " + period;
     return {
         // The month's rows: every asset in service in the period, its book life not over, not
         // sold by the period's month, gets one month's amount as depreciation and accumulation.
@@ -98,11 +104,8 @@ std::array<std::string, 12> postingStatements(std::int32_t companyId, const Date
 
         // ... all of which are charged to this period.
         "UPDATE tblperiodDepr SET depr = tblassets.depr_adj * tblperiodDepr.depr"
-        ", accum_depr = tblassets.depr_adj * tblperiodDepr.depr FROM tblassets"
-        " WHERE tblperiodDepr.asset_num = tblassets.Asset_num"
-        " AND tblperiodDepr.client_num = tblassets.Company_Id AND tblassets.depr_adj > 0"
-        " and tblperiodDepr.Client_num = " +
-            id + " and tblperiodDepr.period = " + period,
+        ", accum_depr = tblassets.depr_adj * tblperiodDepr.depr" +
+            catchUpRows,
 
         // Those assets are done, so the prior-year catch-up below touches only its own.
         "UPDATE tblassets SET depr_adj = -1 where depr_adj > 0 and Company_Id = " + id,
@@ -124,11 +127,7 @@ std::array<std::string, 12> postingStatements(std::int32_t companyId, const Date
             " and do_depr_adj <> 0 AND tblassets.fiscal_end_date >= " + d + " and Company_Id = " + id,
 
         // ... which go into the accumulated amount; the period keeps one month's depreciation.
-        "UPDATE tblperiodDepr SET accum_depr = (tblassets.depr_adj - 1) * tblperiodDepr.depr FROM tblassets"
-        " WHERE tblperiodDepr.asset_num = tblassets.Asset_num"
-        " AND tblperiodDepr.client_num = tblassets.Company_Id AND tblassets.depr_adj > 0"
-        " and tblperiodDepr.Client_num = " +
-            id + " and tblperiodDepr.period = " + period,
+        "UPDATE tblperiodDepr SET accum_depr = (tblassets.depr_adj - 1) * tblperiodDepr.depr" + catchUpRows,
 
         // Every asset of the company has now been seen: depr_adj = 0 marks exactly the assets
         // added after this posting.

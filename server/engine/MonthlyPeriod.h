@@ -1,5 +1,5 @@
 // Fiscal period texts "YYYYMM" of the monthly book depreciation and the period dates they stand
-// for.
+// for, and the fiscal year of a stored fiscal date in SQL.
 //
 // A period text is the fiscal year followed by the fiscal month number 01 to 12; its period date
 // is the first day of that fiscal month written as a fiscal date (year = fiscal year, month =
@@ -15,12 +15,19 @@
 
 namespace qel {
 
-// The period date of a period text. Nothing unless the text is exactly six digits with a year
-// after 1900 (1900-01-01 is the "no date" value, "190001" the "nothing posted" period) and a
-// month from 01 to 12.
+// The first day of the fiscal month a period text names, whatever its year. Nothing unless the
+// text is exactly six digits with a month from 01 to 12.
+std::optional<Date> parsePeriod(std::string_view period);
+
+// The period date of a period text to post. Nothing unless parsePeriod reads it and its year is
+// after 1900 (1900-01-01 is the "no date" value, "190001" the "nothing posted" period).
 std::optional<Date> periodDate(std::string_view period);
 
 // The period text of a period date (its day is ignored); "190001" for the "no date" value.
 std::string periodText(const Date& date);
+
+// "CAST(strftime('%Y', <column>) AS INTEGER)": the fiscal year of a fiscal date column (fiscal
+// dates carry the fiscal year as their year), for comparison with a year.
+std::string fiscalYearOf(std::string_view column);
 
 } // namespace qel

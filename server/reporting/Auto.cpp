@@ -2,37 +2,29 @@
 #include "server/reporting/Auto.h"
 
 #include "common/SqlLiteral.h"
+#include "server/engine/MonthlyPeriod.h"
 
 namespace qel {
 namespace {
 
 constexpr const char* kClass = "Auto";
 
-std::string num(std::int64_t value) {
-    return sqlNumber(value);
-}
-
-// The calendar year of an ISO date column as a number, for "placed in service by the year".
-std::string yearOf(const std::string& column) {
-    return "CAST(strftime('%Y', " + column + ") AS INTEGER)";
-}
-
 // The year's use rows of the company joined to their vehicle and to the vehicle's yearly rows
 // of the year; bookCondition narrows the yearly rows to one book or is empty for every book.
 std::string useJoin(std::int16_t intYear, std::int32_t lngCompanyId, const std::string& bookCondition) {
-    const std::string year = num(intYear);
+    const std::string year = sqlNumber(intYear);
     return " FROM tblAutoUse, tblAssets, tblDepr WHERE tblAutoUse.[year] = " + year +
-           " and tblAutoUse.company_Id = " + num(lngCompanyId) + " and vehicle_num = [Vehicle #]" +
+           " and tblAutoUse.company_Id = " + sqlNumber(lngCompanyId) + " and vehicle_num = [Vehicle #]" +
            " and tblAssets.asset_num = tblDepr.asset_num and tblDepr.[year] = " + year +
            " and tblAutoUse.company_Id = tblassets.company_ID" + bookCondition;
 }
 
 // The company's vehicles in service by the year joined to their yearly rows of the year.
 std::string vehicleJoin(std::int32_t lngCompanyId, std::int16_t intYear, const std::string& bookCondition) {
-    return " from tblAssets, tblDepr WHERE Company_Id = " + num(lngCompanyId) + " and " +
-           yearOf("fiscal_start_date") + " <= " + num(intYear) +
+    return " from tblAssets, tblDepr WHERE Company_Id = " + sqlNumber(lngCompanyId) + " and " +
+           fiscalYearOf("fiscal_start_date") + " <= " + sqlNumber(intYear) +
            " and vehicle_num > 0 and tblAssets.asset_num = tbldepr.asset_num and tblDepr.[year] = " +
-           num(intYear) + bookCondition;
+           sqlNumber(intYear) + bookCondition;
 }
 
 } // namespace
@@ -41,8 +33,8 @@ bool Auto::AddAutoUse(const std::string& strValues, std::int32_t lngCompanyId, s
                       std::int16_t intVehicleId) {
     return passOn(kClass, "AddAutoUse", [&] {
         Transaction tx(requireConnection());
-        ExecuteQuery("Delete from tblAutoUse where Company_Id = " + num(lngCompanyId) +
-                     " and [Year] = " + num(intYear) + " and [Vehicle #] = " + num(intVehicleId));
+        ExecuteQuery("Delete from tblAutoUse where Company_Id = " + sqlNumber(lngCompanyId) +
+                     " and [Year] = " + sqlNumber(intYear) + " and [Vehicle #] = " + sqlNumber(intVehicleId));
         ExecuteQuery("INSERT INTO tblAutoUse (Company_Id, [year], [Vehicle #], "
                      " [Business Miles], [Commuting Miles], [Personal Miles]"
                      " ,[Available Personal Use off Hours], [Driver 5 percent Owner],"
@@ -66,38 +58,37 @@ Recordset Auto::GetAutoUse(std::int16_t intYear, std::int32_t lngCompanyId) {
 
 Recordset Auto::GetAutoUseReport(std::int16_t intYear, std::int32_t lngCompanyId) {
     return passOn(kClass, "GetAutoUseReport", [&] {
-        {
-            Transaction tx(requireConnection());
-            ExecuteQuery("Delete from tblAutoUseReport ");
-            ExecuteQuery(
-                "INSERT INTO tblAutoUseReport ( Description, [Vehicle #], Company_Id, Business_Percent )"
-                "SELECT tblAssets.Asset_name, tblAssets.vehicle_num, tblAssets.Company_Id,"
-                " tblAssets.bussiness_percent"
-                " FROM tblAssets INNER JOIN tblDepr ON tblAssets.Asset_num = tblDepr.asset_num"
-                " WHERE (((tblAssets.vehicle_num) > 0) AND ((tblAssets.Company_Id) = " +
-                num(lngCompanyId) + ") AND ((tblDepr.[Year]) = " + num(intYear) + ") and bookId = 1)");
-            ExecuteQuery(
-                "UPDATE tblAutoUseReport SET [Business Miles] = tblAutoUse.[Business Miles],"
-                " [Commuting Miles] = tblAutoUse.[Commuting Miles],"
-                " [Personal Miles] = tblAutoUse.[Personal Miles],"
-                " [Available Personal] = tblAutoUse.[Available Personal Use off Hours],"
-                " [5 % Owner] = tblAutoUse.[Driver 5 percent Owner],"
-                " [Another Car] = tblAutoUse.[Another Car Available], Display_Data = " +
-                sqlBool(true) +
-                " FROM tblAutoUse WHERE tblAutoUse.Company_Id = tblAutoUseReport.Company_Id"
-                " AND tblAutoUse.[Vehicle #] = tblAutoUseReport.[Vehicle #] AND tblAutoUse.[Year] = " +
-                num(intYear));
-            tx.commit();
-        }
-        return ExecuteQueryReturnRS(
+        // The report read back is the one this call built: rebuild and read in one transaction.
+        Transaction tx(requireConnection());
+        ExecuteQuery("Delete from tblAutoUseReport ");
+        ExecuteQuery("INSERT INTO tblAutoUseReport ( Description, [Vehicle #], Company_Id, Business_Percent )"
+                     "SELECT tblAssets.Asset_name, tblAssets.vehicle_num, tblAssets.Company_Id,"
+                     " tblAssets.bussiness_percent"
+                     " FROM tblAssets INNER JOIN tblDepr ON tblAssets.Asset_num = tblDepr.asset_num"
+                     " WHERE (((tblAssets.vehicle_num) > 0) AND ((tblAssets.Company_Id) = " +
+                     sqlNumber(lngCompanyId) + ") AND ((tblDepr.[Year]) = " + sqlNumber(intYear) +
+                     ") and bookId = 1)");
+        ExecuteQuery("UPDATE tblAutoUseReport SET [Business Miles] = tblAutoUse.[Business Miles],"
+                     " [Commuting Miles] = tblAutoUse.[Commuting Miles],"
+                     " [Personal Miles] = tblAutoUse.[Personal Miles],"
+                     " [Available Personal] = tblAutoUse.[Available Personal Use off Hours],"
+                     " [5 % Owner] = tblAutoUse.[Driver 5 percent Owner],"
+                     " [Another Car] = tblAutoUse.[Another Car Available], Display_Data = " +
+                     sqlBool(true) +
+                     " FROM tblAutoUse WHERE tblAutoUse.Company_Id = tblAutoUseReport.Company_Id"
+                     " AND tblAutoUse.[Vehicle #] = tblAutoUseReport.[Vehicle #] AND tblAutoUse.[Year] = " +
+                     sqlNumber(intYear));
+        Recordset rs = ExecuteQueryReturnRS(
             "Select * from tblAutoUseReport ORDER BY business_percent desc , [Vehicle #] ");
+        tx.commit();
+        return rs;
     });
 }
 
 std::int32_t Auto::GetNextVehicleNum(std::int16_t /*intYear*/, std::int32_t lngCompanyId) {
     return passOn(kClass, "GetNextVehicleNum", [&] {
         return ReturnDbData("SELECT max(Vehicle_num) From tblAssets Where company_Id = " +
-                            num(lngCompanyId)) +
+                            sqlNumber(lngCompanyId)) +
                1;
     });
 }
@@ -125,8 +116,9 @@ bool Auto::AddAutoQst(const std::string& strValues) {
 std::int32_t Auto::CheckAutoUse(std::int32_t lngCompanyId, std::int16_t intYear, std::int16_t intVehicleNum) {
     return passOn(kClass, "CheckAutoUse", [&] {
         if (intVehicleNum >= 1)
-            return ReturnDbData("SELECT count(*) from tblAutoUse  Where Company_Id = " + num(lngCompanyId) +
-                                " and [Year] = " + num(intYear) + " and [vehicle #] = " + num(intVehicleNum));
+            return ReturnDbData(
+                "SELECT count(*) from tblAutoUse  Where Company_Id = " + sqlNumber(lngCompanyId) +
+                " and [Year] = " + sqlNumber(intYear) + " and [vehicle #] = " + sqlNumber(intVehicleNum));
         return ReturnDbData("SELECT count(* )" + useJoin(intYear, lngCompanyId, ""));
     });
 }
@@ -141,22 +133,22 @@ Recordset Auto::GetAutoQst(std::int16_t intYear, std::int32_t lngCompanyId) {
         return ExecuteQueryReturnRS("SELECT  [No Personal Use], [Commuting Allowed], [All Personal Use]"
                                     " ,[More 5 Cars & keep Track], [Meet Requirements]"
                                     " From tblAutoQuestions Where year = " +
-                                    num(intYear) + " and company_Id = " + num(lngCompanyId));
+                                    sqlNumber(intYear) + " and company_Id = " + sqlNumber(lngCompanyId));
     });
 }
 
 void Auto::DeleteVehicle(std::int16_t intYear, std::int32_t lngCompanyId, const Variant& lngVehicleID) {
     passOn(kClass, "DeleteVehicle", [&] {
-        ExecuteQuery("Delete from tblAutoUse Where year = " + num(intYear) +
-                         " and company_Id = " + num(lngCompanyId) + " And [Vehicle #] = ?",
+        ExecuteQuery("Delete from tblAutoUse Where year = " + sqlNumber(intYear) +
+                         " and company_Id = " + sqlNumber(lngCompanyId) + " And [Vehicle #] = ?",
                      nullptr, {lngVehicleID});
     });
 }
 
 void Auto::DeleteAutoQst(std::int16_t intYear, std::int32_t lngCompanyId) {
     passOn(kClass, "DeleteAutoQst", [&] {
-        ExecuteQuery("Delete from tblAutoQuestions Where year = " + num(intYear) +
-                     " and company_Id = " + num(lngCompanyId));
+        ExecuteQuery("Delete from tblAutoQuestions Where year = " + sqlNumber(intYear) +
+                     " and company_Id = " + sqlNumber(lngCompanyId));
     });
 }
 

@@ -3,6 +3,7 @@
 
 #include "common/Convert.h"
 #include "common/SqlLiteral.h"
+#include "server/engine/MonthlyPeriod.h"
 
 #include <limits>
 #include <vector>
@@ -12,15 +13,6 @@ namespace {
 
 constexpr const char* kClass = "Depr4562";
 
-std::string num(std::int64_t value) {
-    return sqlNumber(value);
-}
-
-// The calendar year of an ISO date column as a number.
-std::string yearOf(const std::string& column) {
-    return "CAST(strftime('%Y', " + column + ") AS INTEGER)";
-}
-
 // January 1 of the year: "placed in service before the year" is a fiscal start before it.
 std::string firstOfYear(std::int16_t intYear) {
     return sqlDate(Date(intYear, 1, 1));
@@ -29,7 +21,7 @@ std::string firstOfYear(std::int16_t intYear) {
 // Not sold (fiscal_sold_date is the "no date" value) or sold in a later fiscal year.
 std::string unsoldByYearEnd(std::int16_t intYear) {
     return " AND (tblAssets.fiscal_sold_date = " + sqlDate(Date::noDate()) + " OR " +
-           yearOf("tblAssets.fiscal_sold_date") + " > " + num(intYear) + ")";
+           fiscalYearOf("tblAssets.fiscal_sold_date") + " > " + sqlNumber(intYear) + ")";
 }
 
 // The method condition of strType: exactly "MACRS" (case matters) stands for both MACRS
@@ -51,7 +43,8 @@ std::int32_t wholeDollars(const std::string& sql, const std::vector<Variant>& pa
     const double dollars = roundHalfEven(rs[0].toDouble(), 0);
     if (!(dollars >= std::numeric_limits<std::int32_t>::min() &&
           dollars <= std::numeric_limits<std::int32_t>::max()))
-        throw ServerError(6, kClass, "Overflow: " + formatNumber(dollars) + " does not fit a 32-bit number",
+        throw ServerError(kErrOverflow, kClass,
+                          "Overflow: " + formatNumber(dollars) + " does not fit a 32-bit number",
                           ErrorKind::Conversion);
     return static_cast<std::int32_t>(dollars);
 }
@@ -72,10 +65,10 @@ Recordset Depr4562::GetListedDepr(std::int32_t lngCompanyId, std::int16_t intYea
         if (strUse != ">" && strUse != "<=")
             throw ServerError::invalidArgument(
                 kClass, "The business-use comparison must be \">\" or \"<=\", not \"" + strUse + "\".");
-        const std::string company = num(lngCompanyId);
-        const std::string year = num(intYear);
-        const std::string placedInYear = " AND " + yearOf("tblAssets.fiscal_Start_date") + " = " + year;
-        const std::string placedBefore = " AND " + yearOf("tblAssets.fiscal_Start_date") + " < " + year;
+        const std::string company = sqlNumber(lngCompanyId);
+        const std::string year = sqlNumber(intYear);
+        const std::string placedInYear = " AND " + fiscalYearOf("tblAssets.fiscal_Start_date") + " = " + year;
+        const std::string placedBefore = " AND " + fiscalYearOf("tblAssets.fiscal_Start_date") + " < " + year;
 
         const std::int32_t counted = ReturnDbData(
             "SELECT Count(*)From tblAssets, tblDeprMethods, tbldepr"
@@ -138,13 +131,13 @@ Recordset Depr4562::GetListedDepr(std::int32_t lngCompanyId, std::int16_t intYea
 
 Recordset Depr4562::GetAmortized(std::int32_t lngCompanyId, std::int16_t intYear) {
     return passOn(kClass, "GetAmortized", [&] {
-        const std::string company = num(lngCompanyId);
-        const std::string year = num(intYear);
-        const std::string placedInYear = " AND " + yearOf("tblAssets.fiscal_start_date") + " = " + year;
+        const std::string company = sqlNumber(lngCompanyId);
+        const std::string year = sqlNumber(intYear);
+        const std::string placedInYear = " AND " + fiscalYearOf("tblAssets.fiscal_start_date") + " = " + year;
 
         const std::string unsoldOrSoldInYear =
             " AND (tblAssets.fiscal_sold_date = " + sqlDate(Date::noDate()) + " OR " +
-            yearOf("tblAssets.fiscal_sold_date") + " = " + year + ")";
+            fiscalYearOf("tblAssets.fiscal_sold_date") + " = " + year + ")";
         const std::int32_t counted = ReturnDbData(
             "SELECT count(*) FROM tblAssets, tblDeprMethods "
             " WHERE tblAssets.depr_method = tblDeprMethods.ID AND tblDeprMethods.Method = 'Amortize'"
@@ -187,8 +180,8 @@ std::int32_t Depr4562::GetPriorYearAmortization(std::int32_t lngCompanyId, std::
             " ON tblAssets.Asset_num = tblDepr.asset_num AND tblAssets.Company_Id = tblDepr.Client_num)"
             " ON tblDeprMethods.ID = tblAssets.depr_method"
             " WHERE tblDeprMethods.Method = 'amortize' AND tblAssets.fiscal_Start_date < " +
-            firstOfYear(intYear) + " AND tblDepr.[Year] = " + num(intYear) +
-            " AND tblAssets.Company_Id = " + num(lngCompanyId) + " AND tblDepr.bookid = 1");
+            firstOfYear(intYear) + " AND tblDepr.[Year] = " + sqlNumber(intYear) +
+            " AND tblAssets.Company_Id = " + sqlNumber(lngCompanyId) + " AND tblDepr.bookid = 1");
     });
 }
 
@@ -197,8 +190,9 @@ Recordset Depr4562::Get179MacrsDeduction(std::int32_t lngCompanyId, std::int16_t
         const std::string assets =
             " FROM tblAssets INNER JOIN tblDeprMethods ON tblAssets.depr_method = tblDeprMethods.ID"
             " WHERE tblAssets.Company_Id = " +
-            num(lngCompanyId) + " AND " + yearOf("tblAssets.fiscal_Start_date") + " = " + num(intYear) +
-            " AND tblAssets.type_179 <> 0 AND tblDeprMethods.Method <> 'Listed'" + unsoldByYearEnd(intYear);
+            sqlNumber(lngCompanyId) + " AND " + fiscalYearOf("tblAssets.fiscal_Start_date") + " = " +
+            sqlNumber(intYear) + " AND tblAssets.type_179 <> 0 AND tblDeprMethods.Method <> 'Listed'" +
+            unsoldByYearEnd(intYear);
         const std::string positive = " AND tblAssets.[179_deduction] > 0";
 
         const std::int32_t counted = ReturnDbData(" SELECT Count(*)" + assets + positive);
@@ -224,8 +218,8 @@ std::int32_t Depr4562::GetAllowances(std::int32_t lngCompanyId, std::int16_t int
             " SELECT Sum(tblAssets.[allowance 30 %]) + sum(tblAssets.other_deductions)"
             " FROM tblAssets INNER JOIN tblDeprMethods ON tblAssets.depr_method = tblDeprMethods.ID"
             " WHERE tblAssets.Company_Id = " +
-                num(lngCompanyId) + " AND " + yearOf("tblAssets.fiscal_start_date") + " = " + num(intYear) +
-                unsoldByYearEnd(intYear) + method,
+                sqlNumber(lngCompanyId) + " AND " + fiscalYearOf("tblAssets.fiscal_start_date") + " = " +
+                sqlNumber(intYear) + unsoldByYearEnd(intYear) + method,
             params);
     });
 }
@@ -237,8 +231,9 @@ std::int32_t Depr4562::GetOtherDepr(std::int16_t intYear, std::int32_t lngCompan
                             " ON tblAssets.Asset_num = tblDepr.asset_num)"
                             " ON tblDeprMethods.ID = tblAssets.depr_method"
                             " WHERE tblDepr.[year] = " +
-                            num(intYear) + " AND tblDeprMethods.Method = 'S/L' AND tblDepr.Client_num = " +
-                            num(lngCompanyId) + " AND tblDepr.bookId = 1");
+                            sqlNumber(intYear) +
+                            " AND tblDeprMethods.Method = 'S/L' AND tblDepr.Client_num = " +
+                            sqlNumber(lngCompanyId) + " AND tblDepr.bookId = 1");
     });
 }
 
@@ -253,7 +248,7 @@ std::int32_t Depr4562::GetMacrsPriorYears(std::int32_t lngCompanyId, std::int16_
                             " AND (tblDeprMethods.Method = 'ADS' OR tblDeprMethods.Method = 'Macrs'"
                             " OR tblDeprMethods.Method = 'Macrs 150')"
                             " AND tblDepr.Client_num = " +
-                            num(lngCompanyId) + " AND tblDepr.[year] = " + num(intYear) +
+                            sqlNumber(lngCompanyId) + " AND tblDepr.[year] = " + sqlNumber(intYear) +
                             " AND tblDepr.bookId = 1");
     });
 }
@@ -272,9 +267,9 @@ Recordset Depr4562::GetDeprSummary(std::int32_t lngCompanyId, std::int16_t intYe
             " INNER JOIN tblConvention ON tblAssets.convention = tblConvention.Id)"
             " INNER JOIN tblDeprMethods ON tblAssets.depr_method = tblDeprMethods.ID"
             " WHERE " +
-                yearOf("tblAssets.fiscal_start_date") + " = " + num(intYear) +
-                " AND tblDepr.Client_num = " + num(lngCompanyId) + " AND tblDepr.[Year] = " + num(intYear) +
-                " AND tblDepr.bookid = 1" + method +
+                fiscalYearOf("tblAssets.fiscal_start_date") + " = " + sqlNumber(intYear) +
+                " AND tblDepr.Client_num = " + sqlNumber(lngCompanyId) +
+                " AND tblDepr.[Year] = " + sqlNumber(intYear) + " AND tblDepr.bookid = 1" + method +
                 " GROUP BY tblAssets.life, tblConvention.Abbreviation, tblAssets.actual_Method"
                 " ORDER BY tblAssets.life, tblConvention.Abbreviation, tblAssets.actual_Method",
             nullptr, params);
@@ -286,7 +281,7 @@ Recordset Depr4562::GetDeprSummary(std::int32_t lngCompanyId, std::int16_t intYe
 Recordset Depr4562::GetCompanyData(std::int32_t lngCompanyId) {
     return passOn(kClass, "GetCompanyData", [&] {
         return ExecuteQueryReturnRS(" SELECT [Company Name], owner, [tax id] from tblcompany where id = " +
-                                    num(lngCompanyId));
+                                    sqlNumber(lngCompanyId));
     });
 }
 

@@ -20,12 +20,9 @@
 namespace qel {
 namespace {
 
-// The overflow number of a value too large for its type.
-constexpr std::int32_t kErrOverflow = 6;
-
 // The fiscal year of the tax export, given as text: a number (a fraction rounds half to even)
 // within the 16-bit range. Throws ServerError (kind Conversion) otherwise.
-std::int16_t fiscalYearOf(const std::string& text) {
+std::int16_t yearFromText(const std::string& text) {
     const std::int32_t year = Variant(text).toInt32();
     if (year < std::numeric_limits<std::int16_t>::min() || year > std::numeric_limits<std::int16_t>::max())
         throw ServerError(kErrOverflow, "DeprSupport",
@@ -110,7 +107,7 @@ bool DeprSupport::ExportPropertyTax(const std::string& strPeriod, std::int32_t l
 bool DeprSupport::ExportTaxWorksheet(const std::string& strPeriod, std::int32_t lngCompany,
                                      const std::string& strExcelPath) {
     return passOn("DeprSupport", "ExportTaxWorksheet", [&] {
-        const std::int16_t year = fiscalYearOf(strPeriod);
+        const std::int16_t year = yearFromText(strPeriod);
         report::ExportWorkbook book(strExcelPath, "TaxDepr");
         report::addRecordset(book, GetAssetWrkSheet(lngCompany, year));
         book.commit();

@@ -1,6 +1,6 @@
 // The frame every report query of DeprSupport shares: a statement with the shapes of its
-// computed columns, the literal pieces those statements are made of (fiscal year of a date
-// column, the period date of a fiscal period) and the run that turns the statement into a
+// computed columns, the fragments those statements are made of (a date column in a fiscal year,
+// the period date and text of a fiscal period) and the run that turns the statement into a
 // disconnected report recordset on the shared connection.
 //
 // Report statements keep their column titles as bracketed aliases, trailing blanks included; the
@@ -10,6 +10,7 @@
 
 #include "common/Date.h"
 #include "common/Recordset.h"
+#include "server/engine/MonthlyPeriod.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -48,13 +49,13 @@ inline ColumnShape text(std::size_t index, int size) {
 inline constexpr std::int32_t kAllLocations = -13;
 
 // "CAST(strftime('%Y', <column>) AS INTEGER) = <year>": the date column lies in that fiscal
-// year (fiscal dates carry the fiscal year as their year).
+// year (fiscal dates carry the fiscal year as their year). qel::fiscalYearOf gives the year
+// expression alone, for other comparisons.
 std::string fiscalYearIs(std::string_view column, std::int32_t year);
-// The fiscal-year expression of a date column, for other comparisons.
-std::string fiscalYearOf(std::string_view column);
 
-// The period date of a fiscal period "YYYYMM": the first day of its fiscal month. Throws
-// ServerError (InvalidArgument) when the text is not six digits with a month from 1 to 12.
+// The period date of a fiscal period "YYYYMM" (qel::parsePeriod): the first day of its fiscal
+// month. Throws ServerError (InvalidArgument) when the text is not six digits with a month from
+// 1 to 12.
 Date periodDate(std::string_view period);
 // The fiscal period as a text literal ('201006'), checked as periodDate checks it.
 std::string periodText(std::string_view period);

@@ -71,8 +71,9 @@ public:
                             const std::string& strExcelPath);
     // Inserts one asset row. strValues is the text between the parentheses of the VALUES clause,
     // every value already an SQL literal in the column order (23 columns when bExclude, else 27
-    // with Do_Depr_adj, book_life, book_cost, Id_acct). Returns the new row's asset number; 0 only
-    // when the insert changed no row. Raises on any database error.
+    // with Do_Depr_adj, book_life, book_cost, Id_acct). Returns the new row's asset number. Raises,
+    // with nothing stored, on any database error and when the values describe other than exactly
+    // one row.
     std::int32_t AddAsset(const std::string& strValues, bool bExclude = false);
     // The level of the user whose id and password match (ignoring case), or "" when none does or
     // the level is Null. Both texts are bound, never put into the statement.

@@ -25,8 +25,7 @@ std::int32_t DeprSupport::AddAsset(const std::string& strValues, bool bExclude) 
         // refused and undone, so exactly one asset comes of one call.
         Connection& conn = requireConnection();
         Transaction tx(conn);
-        if (!ExecuteQuery(sql, &conn))
-            return 0;
+        ExecuteQuery(sql, &conn);
         if (conn.changes() != 1)
             throw ServerError::invalidArgument("DeprSupport",
                                                "The asset values must describe exactly one asset: " + sql);

@@ -7,16 +7,9 @@
 
 #include "common/SqlLiteral.h"
 #include "server/data/Connection.h"
+#include "server/engine/MonthlyPeriod.h"
 
 namespace qel {
-namespace {
-
-// The year of a stored date as a number, for comparison with a fiscal year.
-std::string yearOf(const char* column) {
-    return std::string("CAST(strftime('%Y', ") + column + ") AS INTEGER)";
-}
-
-} // namespace
 
 Recordset DeprSupport::Get179forMaint() {
     return passOn("DeprSupport", "Get179forMaint", [] {
@@ -59,9 +52,10 @@ Recordset DeprSupport::Get179andCostTotal(std::int32_t lngCompanyId, std::int16_
         const std::string year = sqlNumber(intYear);
         const std::string sql = " SELECT Sum(Cost * bussiness_percent)as cost, Sum([179_deduction])"
                                 " From tblAssets Where Company_Id = " +
-                                sqlNumber(lngCompanyId) + " And " + yearOf("[fiscal_start_date]") + " = " +
-                                year + " And Type_179 <> 0" + " and (" + yearOf("fiscal_sold_date") + " > " +
-                                year + " or fiscal_sold_date = " + sqlDate(Date::noDate()) + ") ";
+                                sqlNumber(lngCompanyId) + " And " + fiscalYearOf("[fiscal_start_date]") +
+                                " = " + year + " And Type_179 <> 0" + " and (" +
+                                fiscalYearOf("fiscal_sold_date") + " > " + year +
+                                " or fiscal_sold_date = " + sqlDate(Date::noDate()) + ") ";
         return ExecuteQueryReturnRS(sql);
     });
 }
@@ -72,10 +66,10 @@ std::int32_t DeprSupport::GetTotalAssetCost(std::int32_t lngID, std::int16_t int
         const std::string sql = "Select sum((cost * bussiness_percent)-([179_deduction] + "
                                 " other_deductions)) FROM tblAssets, "
                                 " tblDeprMethods where company_Id = " +
-                                sqlNumber(lngID) + " And " + yearOf("fiscal_start_date") + "= " + year +
+                                sqlNumber(lngID) + " And " + fiscalYearOf("fiscal_start_date") + "= " + year +
                                 " AND depr_method = ID AND (Method = 'MACRS' OR Method = 'Listed')"
                                 " and [life] < 26 and " +
-                                yearOf("fiscal_sold_date") + " <> " + year;
+                                fiscalYearOf("fiscal_sold_date") + " <> " + year;
         return ReturnDbData(sql);
     });
 }
@@ -91,7 +85,7 @@ std::int32_t DeprSupport::Get4QtrAssetCost(std::int32_t lngID, std::int16_t intY
                                 " And fiscal_Start_date <= " + sqlDate(Date(intYear, 12, 31)) +
                                 " AND depr_method = ID AND (Method = 'MACRS' "
                                 " OR Method = 'Listed') and [life] < 26 and " +
-                                yearOf("fiscal_sold_date") + " <> " + sqlNumber(intYear);
+                                fiscalYearOf("fiscal_sold_date") + " <> " + sqlNumber(intYear);
         return ReturnDbData(sql);
     });
 }

@@ -69,6 +69,11 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
+// An empty cell, or one holding the empty text.
+bool isEmpty(const Variant& v) {
+    return v.isNull() || (v.isText() && v.toString().empty());
+}
+
 bool parseWhole(std::string_view text, int& out) {
     const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
     return ec == std::errc() && ptr == text.data() + text.size() && !text.empty();
@@ -151,8 +156,6 @@ public:
     }
 
 private:
-    static bool isEmpty(const Variant& v) { return v.isNull() || (v.isText() && v.toString().empty()); }
-
     static std::string lower(std::string s) {
         for (char& c : s)
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -313,8 +316,7 @@ bool DeprSupport::ImportAssetsFromExcel(std::int32_t lngCompany, const std::stri
         while (book.nextRow()) {
             if (book.row() < expected)
                 continue;
-            if (book.row() != expected || book.cell(kCompany).isNull() ||
-                (book.cell(kCompany).isText() && book.cell(kCompany).toString().empty()))
+            if (book.row() != expected || isEmpty(book.cell(kCompany)))
                 break;
             const AssetRow row = reader.read();
             try {

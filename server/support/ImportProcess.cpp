@@ -15,7 +15,6 @@
 
 #include <sqlite3.h>
 
-#include <limits>
 #include <vector>
 
 namespace qel {
@@ -23,19 +22,6 @@ namespace {
 
 // The Federal (tax) book, the only book the import computes.
 constexpr std::int16_t kTaxBook = 1;
-// The overflow number of a whole number that does not fit its type.
-constexpr std::int32_t kErrOverflow = 6;
-// The number of a missing (Null) value where one is needed.
-constexpr std::int32_t kErrInvalidUseOfNull = 94;
-
-std::int16_t toInteger(std::int32_t value, const char* what) {
-    if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
-        throw ServerError(kErrOverflow, "DeprSupport",
-                          std::string("Overflow: ") + what + " " + std::to_string(value) +
-                              " does not fit a 16-bit number",
-                          ErrorKind::Conversion);
-    return static_cast<std::int16_t>(value);
-}
 
 // The current row's value of a field the run needs; a Null is refused.
 const Variant& required(const Recordset& rs, const char* field) {
@@ -140,8 +126,10 @@ bool DeprSupport::DoDeprForImportedAssets(std::int32_t lngCompanyId, std::int32_
 bool DeprSupport::ProcessImportedAssets(std::int32_t lngCompanyId) {
     return passOn("DeprSupport", " ProcessImportedAssets", [&] {
         Connection& conn = requireConnection();
-        Recordset rs = GetImportedAssets(lngCompanyId);
+        // The rows are read under the write lock, so that no row marked meanwhile loses its
+        // mark to the reset below without having been run.
         Transaction tx(conn);
+        Recordset rs = GetImportedAssets(lngCompanyId);
         std::vector<Failure> failures;
         for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext()) {
             const std::int32_t asset = required(rs, "asset_num").toInt32();
@@ -161,7 +149,7 @@ bool DeprSupport::ProcessImportedAssets(std::int32_t lngCompanyId) {
                     businessPercent, required(rs, "allowance 30 %").toInt32(),
                     required(rs, "179_deduction").toInt32(), required(rs, "other_deductions").toInt32(),
                     required(rs, "sold_amt").toInt32(), life,
-                    toInteger(required(rs, "Convention").toInt32(), "the convention"), fiscalStart,
+                    import::toInt16(required(rs, "Convention").toInt32(), "the convention"), fiscalStart,
                     required(rs, "fiscal_sold_date").toDate(), method, actualMethod, strAuto);
                 if (!done)
                     failures.push_back(

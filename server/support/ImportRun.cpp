@@ -9,9 +9,6 @@
 namespace qel::import {
 namespace {
 
-// The number of a whole number that does not fit its type.
-constexpr std::int32_t kErrOverflow = 6;
-
 [[noreturn]] void overflow(const std::string& what) {
     throw ServerError(kErrOverflow, "DeprSupport", "Overflow: " + what, ErrorKind::Conversion);
 }
@@ -48,6 +45,10 @@ std::int32_t netCost(std::int32_t cost, double businessPercent, std::int32_t oth
     fit<std::int32_t>(static_cast<double>(deductions), "the deductions");
     return fit<std::int32_t>(roundHalfEven(cost * businessPercent - static_cast<double>(deductions)),
                              "the net cost");
+}
+
+std::int16_t toInt16(double value, const char* what) {
+    return fit<std::int16_t>(value, what);
 }
 
 RunPlan planRun(const std::string& storedMethod, const std::string& actual, std::int32_t basis,

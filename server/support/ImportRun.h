@@ -35,6 +35,10 @@ struct RunPlan {
     std::int16_t formulaLife = 0;
 };
 
+// `value` as a 16-bit number. Throws ServerError (number kErrOverflow, kind Conversion) "Overflow:
+// <what> <value> does not fit a 16-bit number" when it does not fit.
+std::int16_t toInt16(double value, const char* what);
+
 // The engine run of an asset: below a basis of 1 only listed property whose basis went to
 // section 179 gets its zero row (the stored method decides); otherwise the actual method
 // decides between the rate tables ("MACRS", "MACRS 150"), the formulas ("ADS", "Amortize",
