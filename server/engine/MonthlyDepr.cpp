@@ -6,7 +6,7 @@
 #include "server/engine/MonthlyDepr.h"
 
 #include "common/SqlLiteral.h"
-#include "server/engine/MonthlyPeriod.h"
+#include "server/data/FiscalPeriod.h"
 
 #include <array>
 #include <string_view>

@@ -2,7 +2,7 @@
 #include "server/reporting/Auto.h"
 
 #include "common/SqlLiteral.h"
-#include "server/engine/MonthlyPeriod.h"
+#include "server/data/FiscalPeriod.h"
 
 namespace qel {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "common/Convert.h"
 #include "common/SqlLiteral.h"
-#include "server/engine/MonthlyPeriod.h"
+#include "server/data/FiscalPeriod.h"
 
 #include <limits>
 #include <vector>

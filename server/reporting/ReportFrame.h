@@ -10,7 +10,7 @@
 
 #include "common/Date.h"
 #include "common/Recordset.h"
-#include "server/engine/MonthlyPeriod.h"
+#include "server/data/FiscalPeriod.h"
 
 #include <cstddef>
 #include <cstdint>

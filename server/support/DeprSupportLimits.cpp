@@ -7,7 +7,7 @@
 
 #include "common/SqlLiteral.h"
 #include "server/data/Connection.h"
-#include "server/engine/MonthlyPeriod.h"
+#include "server/data/FiscalPeriod.h"
 
 namespace qel {
 

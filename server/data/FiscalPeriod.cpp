@@ -1,5 +1,5 @@
 // Fiscal period texts, period dates and the fiscal year of a date column.
-#include "server/engine/MonthlyPeriod.h"
+#include "server/data/FiscalPeriod.h"
 
 #include <cstdio>
 

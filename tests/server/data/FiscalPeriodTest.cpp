@@ -1,12 +1,12 @@
 // Tests of the fiscal period texts "YYYYMM" and their period dates.
-#include "server/engine/MonthlyPeriod.h"
+#include "server/data/FiscalPeriod.h"
 
 #include <gtest/gtest.h>
 
 namespace qel {
 namespace {
 
-TEST(MonthlyPeriodTest, PeriodTextGivesTheFirstDayOfItsFiscalMonth) {
+TEST(FiscalPeriodTest, PeriodTextGivesTheFirstDayOfItsFiscalMonth) {
     struct Case {
         const char* text;
         std::optional<Date> date;
@@ -26,7 +26,7 @@ TEST(MonthlyPeriodTest, PeriodTextGivesTheFirstDayOfItsFiscalMonth) {
     }
 }
 
-TEST(MonthlyPeriodTest, PeriodDateGivesItsPeriodText) {
+TEST(FiscalPeriodTest, PeriodDateGivesItsPeriodText) {
     EXPECT_EQ(periodText(Date(2012, 7, 1)), "201207");
     EXPECT_EQ(periodText(Date(2012, 12, 1)), "201212");
     EXPECT_EQ(periodText(Date(2013, 1, 15)), "201301");
