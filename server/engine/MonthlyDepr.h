@@ -49,9 +49,9 @@ public:
 
     // Deletes the company's last posted period: its rows, the move of dtPeriod back one month
     // (to 1900-01-01, with firstperiod, when it was the first posted period), and the catch-up
-    // mark of every asset left without any row, so that posting the period again gives the same
-    // rows. True when a period was deleted, false (nothing changed) when none is posted. Raises
-    // for an unknown company.
+    // mark of every asset whose only rows were the period's, so that posting the period again
+    // gives the same rows. True when a period was deleted, false (nothing changed) when none is
+    // posted. Raises for an unknown company.
     bool DeletePeriodDepr(std::int32_t lngCompanyId);
 };
 

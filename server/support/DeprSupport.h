@@ -49,7 +49,8 @@ public:
     // Cost, BusinessPercent, Section179, Allowance, ConventionId, Salvage, actual_Method,
     // costBasis, BonusCboId. No row when the asset has none for that book.
     Recordset GetBooksAsset(std::int32_t lngAssetId, std::int32_t lngCompanyId, const Variant& bookId);
-    // The company's "Amt Book", "State Book", "Other Book" as stored ("Yes" switches a book on).
+    // The company's book switches "Amt Book", "State Book", "Other Book": Yes/No values read as
+    // true or false (true switches the book on). No row for an unknown company.
     Recordset GetBooksSettings(std::int32_t lngCompanyId);
     // Combo source: Description, id.
     Recordset GetConventions();
