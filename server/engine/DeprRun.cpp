@@ -164,8 +164,9 @@ std::vector<Row> formulaSchedule(const RunAsset& a, Formula formula, int life, c
     rows.reserve(static_cast<std::size_t>(life) + 1);
     for (int n = 1; n <= life + 1; ++n) {
         const YearRule rule = formulaYear(formula, n, life, m, N, convention);
+        // The life ends with year L; a vehicle still recovers the basis its caps held back.
         if (rule.endsRun)
-            return rows;
+            break;
         if (rule.amount)
             D = *rule.amount;
         finalYear = finalYear || rule.finalYear;
@@ -239,7 +240,9 @@ std::vector<Row> olderAutoContinuation(double netCost, double accum, double year
     std::vector<Row> rows;
     int year = fromYear;
     double E = yearly;
-    while (roundHalfEven(accum) < netCost) {
+    // A basis with cents stays above the rounded accumulated amount after the last year was cut
+    // to it; reaching the basis ends the rows all the same.
+    while (accum < netCost && roundHalfEven(accum) < netCost) {
         if (roundHalfEven(E) <= 0)
             break;
         accum += roundHalfEven(E);

@@ -61,7 +61,8 @@ std::vector<Row> macrsSchedule(const RunAsset& asset, double life, std::span<con
 // The rows of a formula run ("S/L", "Amortize", "ADS", "Macrs27", "Macrs31", "Macrs39") over
 // `life` years: years 1 to life + 1 by the method's rule, a year whose amount is 0 or less
 // without a row, the sale year prorated and last, the accumulated amount of an asset that is no
-// vehicle never past the basis; a vehicle as for macrsSchedule.
+// vehicle never past the basis; a vehicle as for macrsSchedule (straight line from fiscal month 1
+// included: its continuation follows year L).
 std::vector<Row> formulaSchedule(const RunAsset& asset, Formula formula, int life, const AutoCaps& caps,
                                  const BusinessUse& businessUse);
 
@@ -74,8 +75,8 @@ void autoContinuation(double yearly, int fromYear, double accum, double busPerce
                       double unrecovered, const BusinessUse& businessUse, std::vector<Row>& out);
 
 // The older continuation without business use: from `fromYear` on, `yearly` each year until the
-// accumulated amount reaches `netCost`, the last one cut to it. It ends when the yearly amount
-// rounds to 0.
+// accumulated amount reaches `netCost` (or rounds to it), the last one cut to it. It ends when
+// the yearly amount rounds to 0.
 std::vector<Row> olderAutoContinuation(double netCost, double accum, double yearly, int fromYear);
 
 // The financial book's straight-line schedule of `cost` over `life` years from `year`, placed in

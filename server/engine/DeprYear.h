@@ -45,7 +45,7 @@ std::optional<Formula> formulaFromText(std::string_view method);
 struct YearRule {
     std::optional<double> amount; // the year's amount in dollars; nothing: the rule leaves it as it was
     bool finalYear = false;       // the year sets the final-year mark of the run
-    bool endsRun = false;         // straight line from fiscal month 1: the run ends before this year
+    bool endsRun = false;         // straight line from fiscal month 1: the life ends before this year
 };
 
 // The rule of recovery year n (from 1) of a formula method for the basis `netCost`, the whole

@@ -300,13 +300,30 @@ TEST(CalcDeprSchedule, VehicleSaleEndsItsRowsAndItsContinuation) {
 }
 
 TEST(CalcDeprSchedule, FormulaRunVehicleIsCappedAndContinues) {
-    RunAsset car = vehicle(20000);
-    car.convention = kHalfYear;
-    const auto rows = formulaSchedule(car, Formula::Ads, 5, caps2010(), kNoUse);
-    // ADS half year over 5: 2000, 4000, 4000, 4000, 4000, 2000 at full use, each capped.
-    ASSERT_GE(rows.size(), 6u);
-    expectAmounts(std::vector<Row>(rows.begin(), rows.begin() + 6), {2000, 4000, 2950, 1775, 1775, 1775});
-    EXPECT_DOUBLE_EQ(rows.back().accum, 20000);
+    struct Case {
+        const char* name;
+        Formula formula;
+        int month;
+        std::vector<double> table; // the capped years of the life, before the continuation
+    } cases[] = {
+        // 2000, 4000, 4000, 4000, 4000, 2000 at full use, each capped.
+        {"ADS half year over 5", Formula::Ads, 3, {2000, 4000, 2950, 1775, 1775, 1775}},
+        // 4000 a year at full use; the life ends after year 5, the basis left follows at 1775.
+        {"S/L from the first fiscal month", Formula::StraightLine, 1, {3060, 4000, 2950, 1775, 1775}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RunAsset car = vehicle(20000);
+        car.inService = Date(2010, c.month, 1);
+        const auto rows = formulaSchedule(car, c.formula, 5, caps2010(), kNoUse);
+        ASSERT_GT(rows.size(), c.table.size());
+        expectAmounts(
+            std::vector<Row>(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(c.table.size())),
+            c.table);
+        expectConsecutiveYears(rows, 2010);
+        EXPECT_DOUBLE_EQ(rows[c.table.size()].depr, 1775);
+        EXPECT_DOUBLE_EQ(rows.back().accum, 20000);
+    }
 }
 
 TEST(CalcDeprSchedule, ContinuationEndsWhenTheYearlyAmountRoundsToNothing) {
@@ -326,10 +343,25 @@ TEST(CalcDeprSchedule, ContinuationEndsWhenTheYearlyAmountRoundsToNothing) {
 }
 
 TEST(CalcDeprSchedule, OlderContinuationCutsTheLastYearToTheBasis) {
-    const auto rows = olderAutoContinuation(5000, 1000, 1775, 2016);
-    expectAmounts(rows, {1775, 1775, 450});
-    EXPECT_DOUBLE_EQ(rows.back().accum, 5000);
-    EXPECT_EQ(rows.back().year, 2018);
+    struct Case {
+        const char* name;
+        double netCost;
+        double accum;
+        double yearly;
+        std::vector<double> expected;
+    } cases[] = {
+        {"whole-dollar basis", 5000, 1000, 1775, {1775, 1775, 450}},
+        // The basis reached, its cents keep the rounded accumulated amount below it: no row follows.
+        {"basis with cents", 1000.4, 0, 300, {300, 300, 300, 100.4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto rows = olderAutoContinuation(c.netCost, c.accum, c.yearly, 2016);
+        expectAmounts(rows, c.expected);
+        expectConsecutiveYears(rows, 2016);
+        ASSERT_FALSE(rows.empty());
+        EXPECT_DOUBLE_EQ(rows.back().accum, c.netCost);
+    }
 }
 
 // ---- The financial book's straight-line schedule --------------------------------------------
