@@ -20,9 +20,10 @@ namespace {
 const QString kFilter = QStringLiteral("Database Files (*.MDB)");
 const QString kNameRule = QStringLiteral("File name must be ") + kDatabaseFileName;
 
-// The dialogs start in the user's home folder, this platform's counterpart of the system drive.
+// The dialogs start in the user's home folder, this platform's counterpart of the system drive,
+// and complete a name typed without an extension with ".mdb".
 FileDialogRequest request(const QString& title, const QString& fileName = {}) {
-    return {title, QDir::homePath(), fileName, kFilter};
+    return {title, QDir::homePath(), fileName, kFilter, QStringLiteral("mdb")};
 }
 
 } // namespace

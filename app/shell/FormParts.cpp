@@ -15,6 +15,9 @@ void setFormFont(QWidget& window) {
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
+    // Text starts at the top of the label, where the forms' layout puts it level with the text
+    // of the boxes beside it.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 

@@ -20,7 +20,7 @@ inline const QColor kMessageGreen(0, 128, 0);
 // Liberation Sans has that font's metrics.
 void setFormFont(QWidget& window);
 
-// A label with its control name as objectName.
+// A label with its control name as objectName; its text starts at its top left corner.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text);
 
 void setTextColour(QWidget& w, const QColor& colour);

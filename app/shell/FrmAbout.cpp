@@ -30,6 +30,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QString());
     setFixedSize(twipsToPixelsX(*this, 6510), twipsToPixelsY(*this, 3750));
+    setFormFont(*this);
 
     fraAbout = new QFrame(this);
     fraAbout->setObjectName("fraAbout");

@@ -17,6 +17,7 @@ FrmBugReport::FrmBugReport(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Report a Bug"));
     setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(twipsToPixelsX(*this, 4560), twipsToPixelsY(*this, 2760));
+    setFormFont(*this);
     setTipBackground(*this);
 
     Frame1 = new QFrame(this);

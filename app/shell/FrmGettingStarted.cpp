@@ -57,6 +57,7 @@ FrmGettingStarted::FrmGettingStarted(QWidget* parent) : QDialog(parent) {
     setModal(false);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(twipsToPixelsX(*this, 7050), twipsToPixelsY(*this, 7905));
+    setFormFont(*this);
     setTipBackground(*this);
     setTextColour(*this, kCaptionBlue);
 

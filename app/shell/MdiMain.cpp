@@ -179,7 +179,9 @@ void MdiMain::addItem(QMenu* menu, const MenuItemDef& item) {
     QAction* action =
         item.action == MenuAction::Separator ? menu->addSeparator() : menu->addAction(QString());
     action->setObjectName(QString::fromUtf8(item.name));
-    action->setText(QString::fromUtf8(item.caption));
+    // A separator keeps no text: the style would draw its "-" as a heading beside the line.
+    if (item.action != MenuAction::Separator)
+        action->setText(QString::fromUtf8(item.caption));
     action->setProperty("HelpContextID", item.helpId);
     action->setProperty("qelNeeds", item.needs);
     action->setVisible(!item.storedHidden);

@@ -27,6 +27,17 @@ QString startPath(const FileDialogRequest& r) {
     return r.fileName.isEmpty() ? r.folder : r.folder + QLatin1Char('/') + r.fileName;
 }
 
+// The chosen file, or empty on Cancel.
+QString chooseFile(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(QApplication::activeWindow(), request.title, startPath(request), request.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
 } // namespace
 
 UiServices& ui() {
@@ -96,13 +107,11 @@ QString QtUiServices::inputBox(const QString& prompt, const QString& title, cons
 }
 
 QString QtUiServices::openFileName(const FileDialogRequest& request) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title, startPath(request),
-                                        request.filter);
+    return chooseFile(request, QFileDialog::AcceptOpen);
 }
 
 QString QtUiServices::saveFileName(const FileDialogRequest& request) {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, startPath(request),
-                                        request.filter);
+    return chooseFile(request, QFileDialog::AcceptSave);
 }
 
 bool QtUiServices::openDocument(const QString& fileOrAddress) {

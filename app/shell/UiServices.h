@@ -21,6 +21,8 @@ struct FileDialogRequest {
     QString folder;   // where the dialog starts; empty: the platform's choice
     QString fileName; // the proposed file name
     QString filter;
+    // Added (with a dot) to a name typed without an extension, as "mdb" makes "copy" "copy.mdb".
+    QString defaultSuffix = {};
 };
 
 class UiServices {

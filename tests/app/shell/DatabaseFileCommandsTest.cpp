@@ -14,7 +14,10 @@
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
+#include <QTimer>
 
 #include <sqlite3.h>
 
@@ -68,6 +71,44 @@ QString separateCopy(const ShellFixture& f, const std::string& folder) {
     copy->execute("INSERT INTO tblCompany (id, [Company Name]) VALUES (42, 'Only In The Copy')");
     return path;
 }
+
+// The program's own file dialogs, with the other boxes and windows scripted as before. Each
+// dialog is answered by typing `typed` into it and accepting, as a user would.
+class TypedFileDialogs : public ScriptedUiServices {
+public:
+    explicit TypedFileDialogs(QString typed) : typed_(std::move(typed)) {}
+    QString openFileName(const FileDialogRequest& r) override {
+        ScriptedUiServices::openFileName(r);
+        answerWhenShown();
+        return QtUiServices().openFileName(r);
+    }
+    QString saveFileName(const FileDialogRequest& r) override {
+        ScriptedUiServices::saveFileName(r);
+        answerWhenShown();
+        return QtUiServices().saveFileName(r);
+    }
+
+private:
+    void answerWhenShown() {
+        QTimer::singleShot(0, [typed = typed_] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
+                    // A dialog that does not take the name warns of a file not found; the
+                    // warning and the dialog are then cancelled.
+                    QTimer::singleShot(200, dialog, [dialog] {
+                        for (QDialog* warning : dialog->findChildren<QDialog*>())
+                            if (warning->isVisible())
+                                warning->reject();
+                        dialog->reject();
+                    });
+                    dialog->selectFile(typed);
+                    static_cast<QDialog*>(dialog)->accept();
+                }
+        });
+    }
+
+    QString typed_;
+};
 
 } // namespace
 
@@ -174,6 +215,42 @@ void DatabaseFileCommandsTest::theFileNameRuleIgnoresCase() {
     QFETCH(QString, path);
     QFETCH(bool, accepted);
     QCOMPARE(isDatabaseFileName(path), accepted);
+}
+
+void DatabaseFileCommandsTest::aNameTypedWithoutExtensionTakesMdb_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("backup") << "backup"
+                            << "Database was successfully backup.";
+    QTest::newRow("restore") << "restore"
+                             << "Database was successfully restored.";
+    QTest::newRow("set path") << "set path"
+                              << "Database Path was successfully set.";
+}
+
+// The dialogs complete a name typed without an extension with ".mdb", so "vossmere" names the
+// database file "vossmere.mdb".
+void DatabaseFileCommandsTest::aNameTypedWithoutExtensionTakesMdb() {
+    QFETCH(QString, command);
+    QFETCH(QString, message);
+    ShellFixture f;
+    MdiMain w;
+    fs::create_directory(f.fresh.folder() / "saved");
+    const QString file = pathIn(f, "saved/vossmere.mdb");
+    if (command != "backup") {
+        backupDatabase(*gConn(), file.toStdString());
+        auto copy = Connection::open(file.toStdString());
+        copy->execute("UPDATE tblDefaults SET StartUp_Help = 0, ShowCompany = 0");
+    }
+    TypedFileDialogs dialogs(pathIn(f, "saved/vossmere"));
+
+    commandNamed(command)();
+
+    QCOMPARE(dialogs.messages(), QStringList());
+    QCOMPARE(status(w), message);
+    QVERIFY(isSystemDatabase(file.toStdString()));
+    if (command == "set path")
+        QCOMPARE(readIniValue("Data", "DB_Path"), file.toStdString());
 }
 
 void DatabaseFileCommandsTest::aBackupTakenWhileConnectedOpensWithTheSameRows() {

@@ -15,6 +15,8 @@ private slots:
     void aWrongFileNameIsRefused();
     void theFileNameRuleIgnoresCase_data();
     void theFileNameRuleIgnoresCase();
+    void aNameTypedWithoutExtensionTakesMdb_data();
+    void aNameTypedWithoutExtensionTakesMdb();
     void aBackupTakenWhileConnectedOpensWithTheSameRows();
     void aRestoreOfACopyBringsBackItsDataAndTheProgramKeepsWorking();
     void aRestoreOfAFileOfAnotherKindChangesNothing();

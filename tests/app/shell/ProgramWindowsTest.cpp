@@ -4,7 +4,9 @@
 
 #include "app/shell/FrmAbout.h"
 #include "app/shell/FrmBugReport.h"
+#include "app/shell/FrmCompany.h"
 #include "app/shell/FrmGettingStarted.h"
+#include "app/shell/FrmSplash.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramCommands.h"
 #include "app/shell/Startup.h"
@@ -13,16 +15,20 @@
 #include "tests/app/shell/ShellFixture.h"
 #include "tests/testsupport/QtTestMain.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
 
 #include <cstdlib>
+#include <memory>
 
 namespace qel::test {
 namespace {
@@ -48,6 +54,40 @@ void click(QWidget* label) {
 int storedStartUpHelp(const ShellFixture& f) {
     // As a number: the column reads as Yes/No.
     return f.fresh.value("SELECT StartUp_Help + 0 FROM tblDefaults").toInt32();
+}
+
+// The controls of the window whose text does not fit them, so that part of it is cut off.
+QStringList cutOffTexts(const QWidget& window) {
+    QStringList out;
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        QString text = label->text();
+        if (text.isEmpty() || !label->isVisibleTo(&window))
+            continue;
+        if (label->buddy())
+            text.remove(QLatin1Char('&'));
+        const QFontMetrics metrics(label->font());
+        const QRect room = label->contentsRect();
+        const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                            : metrics.horizontalAdvance(text) <= room.width() &&
+                                                  metrics.height() <= room.height();
+        if (!fits)
+            out << label->objectName();
+    }
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        QString text = button->text();
+        text.remove(QLatin1Char('&'));
+        const int textWidth = QFontMetrics(button->font()).horizontalAdvance(text);
+        // A check box draws its box and a gap before the text; a button a margin either side.
+        const QStyle* style = button->style();
+        const int needed = qobject_cast<const QCheckBox*>(button)
+                               ? style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button) +
+                                     style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, button) +
+                                     textWidth
+                               : textWidth + 8;
+        if (!text.isEmpty() && button->isVisibleTo(&window) && needed > button->width())
+            out << button->objectName();
+    }
+    return out;
 }
 
 } // namespace
@@ -263,6 +303,32 @@ void ProgramWindowsTest::startUpOpensGettingStartedWhenTheDefaultsAsk() {
     QCOMPARE(commands.gettingStarted() != nullptr, startUpHelp == 1);
     // The help file the program names, beside the program.
     QCOMPARE(commands.AppHelp().CHMFile(), QCoreApplication::applicationDirPath() + "/Vossmere.chm");
+}
+
+void ProgramWindowsTest::everyTextFitsItsControl_data() {
+    QTest::addColumn<QString>("window");
+    for (const char* window : {"frmAbout", "frmBugReport", "frmGettingStarted", "frmSplash", "frmCompany"})
+        QTest::newRow(window) << QString(window);
+}
+
+void ProgramWindowsTest::everyTextFitsItsControl() {
+    QFETCH(QString, window);
+    ShellFixture f;
+    MdiMain w;
+    std::unique_ptr<QDialog> dialog;
+    if (window == "frmAbout")
+        dialog = std::make_unique<FrmAbout>(&w);
+    else if (window == "frmBugReport")
+        dialog = std::make_unique<FrmBugReport>(&w);
+    else if (window == "frmGettingStarted")
+        dialog = std::make_unique<FrmGettingStarted>(&w);
+    else if (window == "frmSplash")
+        dialog = std::make_unique<FrmSplash>(&w);
+    else
+        dialog = std::make_unique<FrmCompany>(&w);
+    dialog->show();
+    const QStringList cutOff = cutOffTexts(*dialog);
+    QVERIFY2(cutOff.isEmpty(), qPrintable(cutOff.join(", ")));
 }
 
 QEL_QTEST_REGISTER(ProgramWindowsTest);

@@ -22,6 +22,8 @@ private slots:
     void theHelpMenuReachesTheWindows();
     void startUpOpensGettingStartedWhenTheDefaultsAsk_data();
     void startUpOpensGettingStartedWhenTheDefaultsAsk();
+    void everyTextFitsItsControl_data();
+    void everyTextFitsItsControl();
 };
 
 } // namespace qel::test
