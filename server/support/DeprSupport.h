@@ -107,8 +107,8 @@ public:
     // Maintenance list: "Account Descr" + 6 blanks, Capital Account, Accum Acct, Depr Account,
     // Gain Loss Acct, ID_acct.
     Recordset GetAccountMaint();
-    // Maintenance list of every user but "SideGate": "UserId" + 7 blanks, "Password" + 4 blanks,
-    // UserLevel, PwdID.
+    // Maintenance list of every user, none hidden (a user who can log on is always listed):
+    // "UserId" + 7 blanks, "Password" + 4 blanks, UserLevel, PwdID.
     Recordset GetUserMaint();
     // Maintenance list: Short Location, Long Location, Location_ID.
     Recordset GetLocationMaint();

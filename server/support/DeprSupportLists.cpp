@@ -40,7 +40,7 @@ Recordset DeprSupport::GetUserMaint() {
     return passOn("DeprSupport", "GetUserMaint", [] {
         return ExecuteQueryReturnRS(
             " Select UserId AS [UserId       ], [Password] AS [Password    ], [UserLevel]"
-            ",   PwdID from tblPasswords where UserId <> 'SideGate' order by [UserId]");
+            ",   PwdID from tblPasswords order by [UserId]");
     });
 }
 

@@ -68,16 +68,18 @@ TEST_F(DeprSupportListsTest, BookComboNeverOffersTheFinancialBook) {
     EXPECT_EQ(column(ds.GetBookCbo(true), 0), (std::vector<std::string>{"AMT", "Federal", "Other", "State"}));
 }
 
-TEST_F(DeprSupportListsTest, UserListHidesSideGateOnly) {
+TEST_F(DeprSupportListsTest, UserListShowsEveryUserWhoCanLogOn) {
+    // No name is hidden from the list: a user who can log on but is not listed would be a way in
+    // that nobody maintaining the users can see.
     fresh_.exec("INSERT INTO tblPasswords (UserId, [Password], UserLevel) VALUES ('SideGate', 'k', 'Admin')");
     fresh_.exec("INSERT INTO tblPasswords (UserId, [Password], UserLevel) VALUES ('bea', 'b', 'User')");
     DeprSupport ds;
     const Recordset users = ds.GetUserMaint();
-    EXPECT_EQ(column(users, 0), (std::vector<std::string>{"Admin", "bea"}));
-    EXPECT_EQ(column(users, 1), (std::vector<std::string>{"Admin", "b"})); // as stored
-    EXPECT_EQ(ds.GetUserLevel("SideGate", "k"), "Admin");                  // the logon knows no exception
+    EXPECT_EQ(column(users, 0), (std::vector<std::string>{"Admin", "bea", "SideGate"}));
+    EXPECT_EQ(column(users, 1), (std::vector<std::string>{"Admin", "b", "k"})); // as stored
+    EXPECT_EQ(ds.GetUserLevel("SideGate", "k"), "Admin");
 
-    fresh_.exec("DELETE FROM tblPasswords WHERE UserId <> 'SideGate'");
+    fresh_.exec("DELETE FROM tblPasswords");
     EXPECT_EQ(ds.GetUserMaint().RecordCount(), 0u);
 }
 
