@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libxlsxwriter-dev libzip-dev libexpat1-dev libfreexl-dev
+  libqpdf-dev poppler-utils
   fonts-liberation
 )
 
