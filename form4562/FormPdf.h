@@ -1,0 +1,34 @@
+// FormPdf: fills a fillable PDF form by field number through libqpdf and writes the result.
+//
+// Field i is the i-th terminal field met in a depth-first walk of the document's
+// /AcroForm /Fields tree (a field whose /Kids are only widgets is terminal). qpdf's own
+// getFormFields() lists fields in another order, so the walk is done here.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qel::form4562 {
+
+// Loads `templatePath`, sets the value of every field from `first` to the last one to
+// text(index) in increasing order, gives each filled text field an appearance (so that viewers
+// and text extraction show the value), and writes the document to `outputPath`: first to a
+// temporary file beside it, synced, then renamed over it, so the path never holds half a form.
+//
+// Returns the number of fields of the template. Throws ServerError with `templateError` when the
+// template cannot be read as a PDF, and ServerError (kind Io) when the output cannot be written
+// (nothing is then left at the path or beside it).
+std::int32_t fillForm(const std::string& templatePath, const std::string& outputPath, std::int32_t first,
+                      const std::function<const std::string&(std::int32_t index)>& text,
+                      const std::function<void()>& templateError);
+
+// The values of the document's fields in field-number order (index 0 is field 1); a field
+// without a value gives "". For reading a filled form back.
+std::vector<std::string> formFieldValues(const std::string& path);
+
+// The full names of the document's fields in field-number order.
+std::vector<std::string> formFieldNames(const std::string& path);
+
+} // namespace qel::form4562
