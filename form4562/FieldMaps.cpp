@@ -409,7 +409,7 @@ const std::string& FieldFill::next(std::int32_t index) {
     const Entry& entry = tableOf(layout_).at(index);
     switch (entry.kind) {
     case Entry::Kind::Blank:
-        buffer_ = " ";
+        buffer_.assign(1, ' '); // (assigning the literal trips a wrong -Wrestrict of GCC 12)
         break;
     case Entry::Kind::Keep:
         break;

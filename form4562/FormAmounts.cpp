@@ -93,7 +93,7 @@ void yearlyData(const Recordset& rs, FormValues& v, RunTotals& totals) {
     v.line11 = textOrEmpty(rs["179 Income Limit"]);
     v.line15 = textOrEmpty(rs["168 Property"]);
     totals.storedOtherDepr = storedOtherDepr(rs["Other Depr"]);
-    v.line18 = "/" + textOrEmpty(rs["Group Assets"]);
+    v.line18 = textOrEmpty(rs["Group Assets"]).insert(0, 1, '/');
     v.line23 = textOrEmpty(rs["263A Cost"]);
     v.line24a = yesNo(textOrEmpty(rs["Listed Claim"]));
     v.line24b = yesNo(textOrEmpty(rs["Listed Evidence"]));
@@ -209,7 +209,7 @@ void amortizationAndSection179(std::int32_t lngCompanyId, std::int16_t intYear, 
 
     yearlyData(support.GetMisc4562DataForMaint(lngCompanyId, intYear), v, totals);
     if (numberOf(v.line11) < 0)
-        v.line11 = "0";
+        v.line11.assign(1, '0');
     if (numberOf(v.line11) > v.line5)
         v.line11 = std::to_string(v.line5);
     v.line12 = wholeDollars(v.line9 + numberOf(v.line10));

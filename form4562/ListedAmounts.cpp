@@ -26,11 +26,11 @@ void listedRows(Recordset rs, std::array<ListedRow, 3>& rows, bool withMethod) {
         // A total row sums over no asset as Null: all listed assets may be earlier placements.
         ListedRow& total = rows[0];
         total.property = "Total Listed";
-        total.placed = " ";
-        total.businessUse = " ";
+        total.placed.assign(1, ' ');
+        total.businessUse.assign(1, ' ');
         total.cost = textOrEmpty(rs["Cost"]);
         total.basis = textOrEmpty(rs["Basis"]);
-        total.period = "5";
+        total.period.assign(1, '5');
         total.method = withMethod ? "200DB" : "";
         total.deduction = textOrEmpty(rs["Depr"]);
         if (withMethod)

@@ -137,7 +137,9 @@ std::vector<Caption> captionsOf(int taxYear, int layout) {
     p2.text(200, 330, 7.5, "Section B - Information on Use of Vehicles", true);
     for (int k = 0; k < 6; ++k)
         p2.text(240 + 57.67 * k, 292, 6.5,
-                "(" + std::string(1, static_cast<char>('a' + k)) + ") Vehicle " + std::to_string(k + 1));
+                std::string{'(', static_cast<char>('a' + k), ')'}
+                    .append(" Vehicle ")
+                    .append(std::to_string(k + 1)));
     p2.line("30", 276, "Business/investment miles driven");
     p2.line("31", 264, "Commuting miles driven");
     p2.line("32", 240, "Other personal (noncommuting) miles");

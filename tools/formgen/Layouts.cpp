@@ -37,6 +37,14 @@ constexpr std::array<double, 2> k42Rows = {492, 480};
 
 const char* const kColumns = "abcdefghi";
 
+// "L" and the line number. (Built by appending: GCC 12 warns wrongly, -Wrestrict, on "L" + text
+// in optimised builds.)
+std::string lineName(int line) {
+    std::string name(1, 'L');
+    name += std::to_string(line);
+    return name;
+}
+
 class Builder {
 public:
     Builder(bool realForm) : real_(realForm), rows_(realForm ? kRealRows : kDrawnRows) {}
@@ -81,7 +89,7 @@ public:
     }
     void employer(int line, bool pair = false) {
         const double y = kEmployerRows[line - 37];
-        const std::string name = "L" + std::to_string(line);
+        const std::string name = lineName(line);
         add(name, 3, 520, y, 576, y + kRow);
         if (pair)
             add(name + "_2", 3, 520, y, 576, y + kRow, true);
@@ -121,7 +129,7 @@ void lines7to18(Builder& b) {
     b.add("L7", 1, 382, 540, 503, 552);
     const double ys[] = {528, 516, 504, 492, 480};
     for (int k = 0; k < 5; ++k)
-        b.amount("L" + std::to_string(8 + k), 1, ys[k]);
+        b.amount(lineName(8 + k), 1, ys[k]);
     b.add("L13", 1, 410, 468, 482, 480);
     b.amount("L14", 1, 420);
     b.amount("L15", 1, 408);
@@ -207,12 +215,12 @@ void partsFiveAndSix2010(Builder& b) {
     b.amount("L29", 2, 348);
     b.unused("L29", 2, 348, 2);
     for (int k = 0; k < 4; ++k) {
-        b.vehicles("L" + std::to_string(30 + k), kMilesRows[k]);
-        b.unused("L" + std::to_string(30 + k), 2, kMilesRows[k], k == 3 ? 2 : 1);
+        b.vehicles(lineName(30 + k), kMilesRows[k]);
+        b.unused(lineName(30 + k), 2, kMilesRows[k], k == 3 ? 2 : 1);
     }
     for (int k = 0; k < 3; ++k) {
-        b.vehicles("L" + std::to_string(34 + k), kAnswerRows[k]);
-        b.unused("L" + std::to_string(34 + k), 2, kAnswerRows[k], k == 2 ? 2 : 1);
+        b.vehicles(lineName(34 + k), kAnswerRows[k]);
+        b.unused(lineName(34 + k), 2, kAnswerRows[k], k == 2 ? 2 : 1);
     }
     b.amortization(0);
     b.unused("L42r1", 3, k42Rows[0], 1);
@@ -266,7 +274,7 @@ std::vector<FieldSpec> layout2009(Builder& b) {
     b.add("L28", 2, 432, 360, 503, 372);
     b.amount("L29", 2, 348);
     for (int k = 0; k < 4; ++k)
-        b.vehicles("L" + std::to_string(30 + k), kMilesRows[k]);
+        b.vehicles(lineName(30 + k), kMilesRows[k]);
     b.amortization(0);
     b.amortization(1);
     b.add("L43", 3, 482, 468, 576, 480);
@@ -277,7 +285,7 @@ std::vector<FieldSpec> layout2009(Builder& b) {
     const auto answer = [&b](int line, int k) {
         const double x1 = kVehicleLeft + k * kVehicleWidth;
         const double y = kAnswerRows[line - 34];
-        b.add("L" + std::to_string(line) + kColumns[k], 2, x1 + 2, y, x1 + kVehicleWidth - 2, y + kRow);
+        b.add(lineName(line) + kColumns[k], 2, x1 + 2, y, x1 + kVehicleWidth - 2, y + kRow);
     };
     for (int k = 0; k < 6; ++k)
         for (int line = 34; line <= 36; ++line)
@@ -332,13 +340,13 @@ std::vector<FieldSpec> fieldsOf(int layout, bool realForm) {
     b.amount("L29", 2, 348);
     b.unused("L29", 2, 348, 2);
     for (int k = 0; k < 4; ++k) {
-        b.vehicles("L" + std::to_string(30 + k), kMilesRows[k]);
-        b.unused("L" + std::to_string(30 + k), 2, kMilesRows[k], k == 3 ? 2 : 1);
+        b.vehicles(lineName(30 + k), kMilesRows[k]);
+        b.unused(lineName(30 + k), 2, kMilesRows[k], k == 3 ? 2 : 1);
     }
     for (int k = 0; k < 3; ++k) {
-        b.vehicles("L" + std::to_string(34 + k), kAnswerRows[k], true);
+        b.vehicles(lineName(34 + k), kAnswerRows[k], true);
         if (k < 2)
-            b.unused("L" + std::to_string(34 + k), 2, kAnswerRows[k], 1);
+            b.unused(lineName(34 + k), 2, kAnswerRows[k], 1);
     }
     for (int line = 37; line <= 41; ++line)
         b.employer(line, true);
