@@ -201,10 +201,9 @@ void line20cAndPartFour(Builder& b, bool fortyYearsFirst) {
     b.add("L23", 2, 410, 660, 482, 672);
 }
 
-// Lines 25 to 36 and Part VI of the 2010 and 2011 layouts, fields 129 to 258.
-void partsFiveAndSix2010(Builder& b) {
-    b.add("L25", 2, 432, 468, 503, 480);
-    b.unused("L25", 2, 468, 2);
+// Lines 26 to 33 of the 2010 and later layouts: each row of lines 26 and 30 to 33 followed by
+// fields the layouts do not use, line 27 with its column (i) hidden.
+void listedAndMiles(Builder& b) {
     for (int r = 0; r < 3; ++r) {
         b.listed("L26r" + std::to_string(r + 1), 2, k26Rows[r], 9);
         b.unused("L26r" + std::to_string(r + 1), 2, k26Rows[r], r == 2 ? 2 : 1);
@@ -218,6 +217,13 @@ void partsFiveAndSix2010(Builder& b) {
         b.vehicles(lineName(30 + k), kMilesRows[k]);
         b.unused(lineName(30 + k), 2, kMilesRows[k], k == 3 ? 2 : 1);
     }
+}
+
+// Lines 25 to 36 and Part VI of the 2010 and 2011 layouts, fields 129 to 258.
+void partsFiveAndSix2010(Builder& b) {
+    b.add("L25", 2, 432, 468, 503, 480);
+    b.unused("L25", 2, 468, 2);
+    listedAndMiles(b);
     for (int k = 0; k < 3; ++k) {
         b.vehicles(lineName(34 + k), kAnswerRows[k]);
         b.unused(lineName(34 + k), 2, kAnswerRows[k], k == 2 ? 2 : 1);
@@ -330,19 +336,7 @@ std::vector<FieldSpec> fieldsOf(int layout, bool realForm) {
     line24(b, "L24b", true);
     b.add("L25", 2, 432, 468, 503, 480);
     b.unused("L24c", 2, 528, 2);
-    for (int r = 0; r < 3; ++r) {
-        b.listed("L26r" + std::to_string(r + 1), 2, k26Rows[r], 9);
-        b.unused("L26r" + std::to_string(r + 1), 2, k26Rows[r], r == 2 ? 2 : 1);
-    }
-    for (int r = 0; r < 3; ++r)
-        b.listed("L27r" + std::to_string(r + 1), 2, k27Rows[r], r == 2 ? 8 : 9);
-    b.add("L28", 2, 432, 360, 503, 372);
-    b.amount("L29", 2, 348);
-    b.unused("L29", 2, 348, 2);
-    for (int k = 0; k < 4; ++k) {
-        b.vehicles(lineName(30 + k), kMilesRows[k]);
-        b.unused(lineName(30 + k), 2, kMilesRows[k], k == 3 ? 2 : 1);
-    }
+    listedAndMiles(b);
     for (int k = 0; k < 3; ++k) {
         b.vehicles(lineName(34 + k), kAnswerRows[k], true);
         if (k < 2)
