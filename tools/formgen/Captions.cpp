@@ -33,8 +33,7 @@ private:
 
 } // namespace
 
-std::vector<Caption> captionsOf(int taxYear, int layout) {
-    (void)layout;
+std::vector<Caption> captionsOf(int taxYear) {
     const std::string year = std::to_string(taxYear);
     const std::string prior = std::to_string(taxYear - 1);
     const std::string next = std::to_string(taxYear + 1);

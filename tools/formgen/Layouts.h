@@ -35,6 +35,6 @@ struct Caption {
 
 // The printed part of a drawn template of the tax year: title, Parts, line numbers and short
 // captions, column headings.
-std::vector<Caption> captionsOf(int taxYear, int layout);
+std::vector<Caption> captionsOf(int taxYear);
 
 } // namespace qel::formgen

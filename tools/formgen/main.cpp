@@ -76,7 +76,7 @@ std::string drawnPage(int page, const std::vector<Caption>& captions, const std:
 }
 
 std::vector<QPDFObjectHandle> drawnPages(QPDF& pdf, int taxYear, const std::vector<FieldSpec>& fields) {
-    const std::vector<Caption> captions = captionsOf(taxYear, std::min(taxYear, 2012));
+    const std::vector<Caption> captions = captionsOf(taxYear);
     QPDFObjectHandle fonts = QPDFObjectHandle::newDictionary();
     fonts.replaceKey("/F1", pdf.makeIndirectObject(helvetica("Helvetica")));
     fonts.replaceKey("/F2", pdf.makeIndirectObject(helvetica("Helvetica-Bold")));
