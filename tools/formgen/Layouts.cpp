@@ -105,12 +105,12 @@ public:
     }
 
     const Rows& rows() const { return rows_; }
-    std::vector<FieldSpec> take() { return std::move(fields_); }
+    std::vector<FieldPlace> take() { return std::move(fields_); }
 
 private:
     bool real_;
     Rows rows_;
-    std::vector<FieldSpec> fields_;
+    std::vector<FieldPlace> fields_;
 };
 
 void heading(Builder& b, bool withId) {
@@ -242,7 +242,7 @@ void line24(Builder& b, const std::string& line, bool pair) {
         b.add(line + "_2", 2, 482, y, 545, y + kRow, true);
 }
 
-std::vector<FieldSpec> layout2009(Builder& b) {
+std::vector<FieldPlace> layout2009(Builder& b) {
     b.unused("Top", 1, 750, 2);
     heading(b, true);
     b.amount("L2", 1, 636);
@@ -308,7 +308,7 @@ std::vector<FieldSpec> layout2009(Builder& b) {
 
 } // namespace
 
-std::vector<FieldSpec> fieldsOf(int layout, bool realForm) {
+std::vector<FieldPlace> fieldsOf(int layout, bool realForm) {
     Builder b(realForm);
     if (layout == 2009)
         return layout2009(b);

@@ -12,7 +12,7 @@
 
 namespace qel::formgen {
 
-struct FieldSpec {
+struct FieldPlace {
     std::string name;                      // such as "L19c_g": line 19c, column (g)
     int page = 1;                          // 1 to 3
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // points from the lower left corner of a Letter page
@@ -22,7 +22,7 @@ struct FieldSpec {
 // One layout's fields. `layout` is 2009, 2010, 2011 or 2012 (2012 and later). `realForm`: the
 // fields sit on the pages of the real 2025 form, whose lines 19 and 20 have more rows than the
 // older forms and which prints the fixed texts of some columns itself (those fields are hidden).
-std::vector<FieldSpec> fieldsOf(int layout, bool realForm);
+std::vector<FieldPlace> fieldsOf(int layout, bool realForm);
 
 // A text drawn on a page of a template drawn by the generator.
 struct Caption {

@@ -56,10 +56,10 @@ QPDFObjectHandle helvetica(const char* baseFont) {
 
 // The content stream of a drawn page: its captions, a black bar behind each "Part" number, and
 // a thin box around every visible field.
-std::string drawnPage(int page, const std::vector<Caption>& captions, const std::vector<FieldSpec>& fields) {
+std::string drawnPage(int page, const std::vector<Caption>& captions, const std::vector<FieldPlace>& fields) {
     std::ostringstream out;
     out << "0.5 w 0.4 G\n";
-    for (const FieldSpec& f : fields)
+    for (const FieldPlace& f : fields)
         if (f.page == page && !f.hidden)
             out << number(f.x1) << ' ' << number(f.y1) << ' ' << number(f.x2 - f.x1) << ' '
                 << number(f.y2 - f.y1) << " re S\n";
@@ -75,7 +75,7 @@ std::string drawnPage(int page, const std::vector<Caption>& captions, const std:
     return out.str();
 }
 
-std::vector<QPDFObjectHandle> drawnPages(QPDF& pdf, int taxYear, const std::vector<FieldSpec>& fields) {
+std::vector<QPDFObjectHandle> drawnPages(QPDF& pdf, int taxYear, const std::vector<FieldPlace>& fields) {
     const std::vector<Caption> captions = captionsOf(taxYear);
     QPDFObjectHandle fonts = QPDFObjectHandle::newDictionary();
     fonts.replaceKey("/F1", pdf.makeIndirectObject(helvetica("Helvetica")));
@@ -111,9 +111,9 @@ std::vector<QPDFObjectHandle> realPages(QPDF& pdf) {
 }
 
 // Adds the layout's text fields, in order, to /AcroForm /Fields and to their pages.
-void addFields(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, const std::vector<FieldSpec>& fields) {
+void addFields(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, const std::vector<FieldPlace>& fields) {
     QPDFObjectHandle list = QPDFObjectHandle::newArray();
-    for (const FieldSpec& f : fields) {
+    for (const FieldPlace& f : fields) {
         QPDFObjectHandle page = pages.at(f.page - 1);
         QPDFObjectHandle field = pdf.makeIndirectObject(QPDFObjectHandle::parse(
             "<< /Type /Annot /Subtype /Widget /FT /Tx /Rect [" + number(f.x1) + " " + number(f.y1) + " " +
@@ -145,7 +145,7 @@ std::string yearDigits(int taxYear) {
 void writeTemplate(const std::string& realForm, const fs::path& folder, int taxYear) {
     QPDF pdf;
     const bool real = taxYear == kRealFormYear;
-    const std::vector<FieldSpec> fields = fieldsOf(std::min(taxYear, 2012), real);
+    const std::vector<FieldPlace> fields = fieldsOf(std::min(taxYear, 2012), real);
     std::vector<QPDFObjectHandle> pages;
     if (real) {
         pdf.processFile(realForm.c_str());
