@@ -27,14 +27,24 @@ std::string noQuote(std::string_view text) {
     return out;
 }
 
-std::string sqlText(std::string_view text) { return quoted(noQuote(text)); }
+std::string sqlText(std::string_view text) {
+    return quoted(noQuote(text));
+}
 
-std::string sqlNumber(double value) { return formatNumber(value); }
+std::string sqlNumber(double value) {
+    return formatNumber(value);
+}
 
-std::string sqlNumber(std::int64_t value) { return std::to_string(value); }
+std::string sqlNumber(std::int64_t value) {
+    return std::to_string(value);
+}
 
-std::string sqlDate(const Date& date) { return quoted(date.toIso()); }
+std::string sqlDate(const Date& date) {
+    return quoted(date.toIso());
+}
 
-std::string sqlBool(bool value) { return value ? "1" : "0"; }
+std::string sqlBool(bool value) {
+    return value ? "1" : "0";
+}
 
 } // namespace qel

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs every test through ctest.
+# Installs what is missing, checks that every C++ file follows .clang-format, builds everything
+# with AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test through ctest.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${QEL_BUILD_DIR:-$here/build-sanitize}
 
 "$here/scripts/install-deps.sh"
+"$here/scripts/check-format.sh"
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQEL_SANITIZE=ON
 cmake --build "$build" -j "$(nproc)"
 
