@@ -108,7 +108,6 @@ void SetDatabasePath() {
     }
 
     const std::string previousPath = GetPrivateString("DB_Path");
-    const std::shared_ptr<Connection> previousConnection = gConn();
     try {
         writeIniValue("Data", "DB_Path", path.toStdString());
     } catch (...) {
@@ -116,9 +115,8 @@ void SetDatabasePath() {
         return;
     }
     if (!CheckForDatabase()) {
-        // CheckForDatabase has said why. The database in use before stays in use, for this run
-        // and the next.
-        gConn() = previousConnection;
+        // CheckForDatabase has said why and kept the connection in use; the INI file names that
+        // database again, for the next run.
         try {
             writeIniValue("Data", "DB_Path", previousPath);
         } catch (...) {

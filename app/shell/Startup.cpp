@@ -56,9 +56,13 @@ std::string iniDatabasePath() {
 
 bool CheckForDatabase() {
     try {
-        db conn;
-        conn.dbConn(iniDatabasePath());
-        programState().WorkingYear = toInt16(conn.ReturnValue("Select DefaultYear from tblDefaults"));
+        // The working year is read before the new connection replaces the one in use, so a file
+        // without it leaves the program on the database it had.
+        std::int16_t year = 0;
+        switchConnection(iniDatabasePath(), [&year](Connection& conn) {
+            year = toInt16(firstValue(conn, "Select DefaultYear from tblDefaults"));
+        });
+        programState().WorkingYear = year;
         return true;
     } catch (...) {
         // The cause goes with the message, so the user knows what to mend.

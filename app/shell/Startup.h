@@ -21,7 +21,8 @@ std::string iniDatabasePath();
 
 // Connects to the database named by "DB_Path" of the INI file and loads the working year from
 // tblDefaults. On any failure shows "Couldn't connect to the database. Use menu File\Set
-// Database Path" with the cause, and returns false; the working year keeps its value.
+// Database Path" with the cause, and returns false; the connection in use and the working year
+// then stay as they were.
 bool CheckForDatabase();
 
 // Reads the last company id ("1"), name ("Sample Company") and the password switch ("N") from

@@ -11,6 +11,8 @@ namespace {
 
 thread_local std::shared_ptr<Connection> tConn;
 thread_local bool tStarted = false;
+// Why Main found no connection; empty when it opened one or a connection has opened since.
+thread_local std::string tStartFailure;
 
 const char* const kProvider = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=";
 const char* const kSecurity = ";Persist Security Info=True;Jet OLEDB:Database Password=KWP58";
@@ -27,6 +29,23 @@ std::string ownFolder() {
     return std::filesystem::current_path().string();
 }
 
+// Opens the database file at `path`; a failure is raised as the routine `context` passes it on.
+std::shared_ptr<Connection> openFile(const std::string& path, const char* context) {
+    try {
+        if (path.empty())
+            throw ServerError(kErrOpenDatabase, "Database", "No database path is set.", ErrorKind::Io);
+        return Connection::open(path, GetConnectionString(path));
+    } catch (const ServerError& e) {
+        throw raisedFrom(e, context);
+    }
+}
+
+// Makes the connection the thread's shared one; a failed start no longer explains anything.
+void share(std::shared_ptr<Connection> conn) {
+    tConn = std::move(conn);
+    tStartFailure.clear();
+}
+
 } // namespace
 
 std::shared_ptr<Connection>& gConn() {
@@ -35,9 +54,14 @@ std::shared_ptr<Connection>& gConn() {
 
 Connection& requireConnection() {
     if (!tConn)
-        throw ServerError(kPassedThrough, "Database", "The database is not connected.",
-                          ErrorKind::NotConnected);
+        throw notConnectedError(kPassedThrough, "Database", "The database is not connected.");
     return *tConn;
+}
+
+ServerError notConnectedError(std::int32_t number, const std::string& source, std::string description) {
+    if (!tStartFailure.empty())
+        description += " The connection at start failed: " + tStartFailure;
+    return ServerError(number, source, std::move(description), ErrorKind::NotConnected);
 }
 
 std::string GetPrivateString(const std::string& key) {
@@ -47,8 +71,11 @@ std::string GetPrivateString(const std::string& key) {
 void Main() {
     try {
         GetDbConnection(GetPrivateString("DB_Path"));
-    } catch (...) {
-        // A missing or wrong path leaves the thread without a connection, silently.
+    } catch (const ServerError& e) {
+        // The library shows nothing; the statements that find no connection say why.
+        tStartFailure = e.description();
+    } catch (const std::exception& e) {
+        tStartFailure = e.what();
     }
 }
 
@@ -78,15 +105,18 @@ std::string dataSourceOf(const std::string& connectionString) {
 }
 
 std::shared_ptr<Connection> GetDbConnection(const std::string& path) {
-    try {
-        if (path.empty())
-            throw ServerError(kErrOpenDatabase, "Database", "No database path is set.", ErrorKind::Io);
-        auto conn = Connection::open(path, GetConnectionString(path));
-        tConn = conn;
-        return conn;
-    } catch (const ServerError& e) {
-        throw raisedFrom(e, "GetDbConnection");
-    }
+    auto conn = openFile(path, "GetDbConnection");
+    share(conn);
+    return conn;
+}
+
+std::shared_ptr<Connection> switchConnection(const std::string& path,
+                                             const std::function<void(Connection&)>& check) {
+    startDataServerThread();
+    auto conn = openFile(path, "switchConnection");
+    check(*conn);
+    share(conn);
+    return conn;
 }
 
 std::shared_ptr<Connection> GetADOConnection() {

@@ -2,7 +2,9 @@
 // the database.
 //
 // Each thread has one shared connection, gConn, opened from the INI path by Main when the
-// thread's first data server object is made (ServerObject). Every class of the data server runs
+// thread's first data server object is made (ServerObject); when that open fails, its cause is
+// kept and every statement that then finds no connection reports it. Every class of the data
+// server runs
 // its statements through ExecuteQueryReturnRS, ExecuteQuery and ReturnDbData. A failure leaves
 // these routines as ServerError number kPassedThrough with help file "Database" and the
 // routine's name; the description keeps SQLite's message and the statement.
@@ -12,6 +14,7 @@
 #include "server/data/Connection.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,12 +28,17 @@ std::shared_ptr<Connection>& gConn();
 // The shared connection, or ServerError (NotConnected, number kPassedThrough) when there is none.
 Connection& requireConnection();
 
+// The failure of a statement that finds no shared connection: kind NotConnected with the number,
+// source and description given, the description followed by the cause of the thread's failed
+// start-up connection while no connection has opened since.
+ServerError notConnectedError(std::int32_t number, const std::string& source, std::string description);
+
 // The value of a key in section "Data" of QELFA1.ini, without blanks at either end; empty when
 // the key or the file is missing.
 std::string GetPrivateString(const std::string& key);
 
-// Opens gConn from the "DB_Path" key. Any failure is swallowed: the thread then has no
-// connection and the first statement fails.
+// Opens gConn from the "DB_Path" key. A failure raises nothing: the thread then has no
+// connection, and the statements that find none report this failure's cause.
 void Main();
 
 // Runs Main once in the calling thread. Every data server object calls this when it is made.
@@ -48,6 +56,14 @@ std::string dataSourceOf(const std::string& connectionString);
 // Opens the file at `path` and makes it gConn (the previous connection is released). On
 // failure gConn keeps its previous connection and the error is raised.
 std::shared_ptr<Connection> GetDbConnection(const std::string& path);
+// Opens the file at `path` as a new connection and runs `check` on it (a first query that proves
+// the file is this system's database, such as reading tblDefaults); only when both succeed does
+// the new connection become gConn, releasing the previous one. On any failure gConn keeps the
+// connection it had and the error is raised with its cause (kPassedThrough; the check's own
+// failure as it gave it). Runs the thread's start routine first, so that it cannot later replace
+// the connection chosen here.
+std::shared_ptr<Connection> switchConnection(const std::string& path,
+                                             const std::function<void(Connection&)>& check);
 // Opens the default database; gConn is untouched.
 std::shared_ptr<Connection> GetADOConnection();
 

@@ -33,9 +33,13 @@ bool db::ExecuteSql(const std::string& strSql) {
 
 Variant db::ReturnValue(const std::string& strSql) {
     if (!gConn())
-        throw ServerError(kErrNotConnected, "Database", "Operation is not allowed when the object is closed.",
-                          ErrorKind::NotConnected);
-    const Recordset rs = gConn()->query(strSql);
+        throw notConnectedError(kErrNotConnected, "Database",
+                                "Operation is not allowed when the object is closed.");
+    return firstValue(*gConn(), strSql);
+}
+
+Variant firstValue(Connection& conn, const std::string& sql) {
+    const Recordset rs = conn.query(sql);
     if (rs.IsBOF() && rs.IsEOF())
         return Variant(0);
     const Variant& v = rs[0];

@@ -28,4 +28,8 @@ public:
     Variant ReturnValue(const std::string& strSql);
 };
 
+// ReturnValue's reading on a given connection: the first field of the first row in its own type,
+// or 0 when there is no row or it is Null. A failure is raised with its own number.
+Variant firstValue(Connection& conn, const std::string& sql);
+
 } // namespace qel

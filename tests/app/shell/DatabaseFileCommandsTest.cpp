@@ -363,13 +363,18 @@ void DatabaseFileCommandsTest::aRestoreWhoseCopyFailsLeavesTheDatabaseAndReconne
 
 void DatabaseFileCommandsTest::aFailedSetPathKeepsTheOldConnectionAndSaysSo_data() {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("missing file") << "missing";
-    QTest::newRow("a text file") << "text";
-    QTest::newRow("a database without tblDefaults") << "other database";
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("missing file") << "missing"
+                                  << "new/VOSSMERE.MDB";
+    QTest::newRow("a text file") << "text"
+                                 << "not a database";
+    QTest::newRow("a database without tblDefaults") << "other database"
+                                                    << "no such table: tblDefaults";
 }
 
 void DatabaseFileCommandsTest::aFailedSetPathKeepsTheOldConnectionAndSaysSo() {
     QFETCH(QString, kind);
+    QFETCH(QString, cause);
     ShellFixture f;
     MdiMain w;
     fs::create_directory(f.fresh.folder() / "new");
@@ -393,6 +398,7 @@ void DatabaseFileCommandsTest::aFailedSetPathKeepsTheOldConnectionAndSaysSo() {
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].startsWith("Couldn't connect to the database. Use menu File\\Set Database Path"),
              qPrintable(messages[0]));
+    QVERIFY2(messages[0].contains(cause), qPrintable(messages[0]));
     QCOMPARE(status(w), QStringLiteral("Database Path was not set."));
     QCOMPARE(statusColour(w), QColor(255, 0, 0));
     QVERIFY(gConn() == connection);

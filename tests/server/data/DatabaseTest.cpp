@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <thread>
+
 namespace qel {
 namespace {
 
@@ -64,6 +67,44 @@ TEST_F(DatabaseTest, FailedDbConnKeepsThePreviousConnection) {
         EXPECT_EQ(e.helpContext(), "GetDbConnection");
     }
     EXPECT_EQ(ReturnDbData("SELECT COUNT(*) FROM t"), 1);
+}
+
+TEST_F(DatabaseTest, SwitchConnectionKeepsTheConnectionUnlessTheOpenAndTheCheckSucceed) {
+    fresh_.exec("INSERT INTO t VALUES (1, 'a', 1)");
+    const auto other = fresh_.folder() / "other.mdb";
+    std::filesystem::copy_file(QEL_SHIPPED_DATABASE, other);
+    std::ofstream(fresh_.folder() / "text.mdb") << "this is not a database file, just some text long enough";
+    const auto readsDefaults = [](Connection& c) { firstValue(c, "Select DefaultYear from tblDefaults"); };
+    const auto refuses = [](Connection&) {
+        throw ServerError(kErrDatabase, "check", "not this system's database", ErrorKind::InvalidArgument);
+    };
+    struct Case {
+        const char* name;
+        std::string path;
+        std::function<void(Connection&)> check;
+        const char* cause; // in the raised description; nullptr when the switch succeeds
+    } cases[] = {
+        {"missing file", (fresh_.folder() / "missing.mdb").string(), readsDefaults, "missing.mdb"},
+        {"no path", "", readsDefaults, "No database path is set."},
+        {"a text file", (fresh_.folder() / "text.mdb").string(), readsDefaults, "not a database"},
+        {"the check refuses", other.string(), refuses, "not this system's database"},
+        {"a database of this system", other.string(), readsDefaults, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::shared_ptr<Connection> before = gConn();
+        try {
+            const auto conn = switchConnection(c.path, c.check);
+            EXPECT_EQ(c.cause, nullptr) << "the switch must fail";
+            EXPECT_EQ(gConn(), conn);
+            EXPECT_EQ(gConn()->path(), other.string());
+        } catch (const ServerError& e) {
+            ASSERT_NE(c.cause, nullptr) << e.description();
+            EXPECT_NE(e.description().find(c.cause), std::string::npos) << e.description();
+            EXPECT_EQ(gConn(), before);
+            EXPECT_EQ(ReturnDbData("SELECT COUNT(*) FROM t"), 1) << "the previous connection is in use";
+        }
+    }
 }
 
 TEST_F(DatabaseTest, NotADatabaseFileDoesNotOpen) {
@@ -167,6 +208,37 @@ TEST(DatabaseStartTest, MainOpensTheIniPath) {
     ASSERT_NE(gConn(), nullptr);
     EXPECT_EQ(gConn()->path(), fresh.path());
     EXPECT_EQ(dataSourceOf(gConn()->connectionString()), fresh.path());
+}
+
+// A thread whose start-up connection failed reports that cause with every statement that finds no
+// connection, until a connection opens.
+TEST(DatabaseStartTest, TheStartUpFailureIsReportedByTheStatementsThatFindNoConnection) {
+    test::FreshDatabase fresh(false);
+    writeIniValue("Data", "DB_Path", (fresh.folder() / "moved" / "VOSSMERE.MDB").string());
+    std::thread([&] {
+        db d; // the thread's first data server object runs the start routine, which fails
+        ASSERT_EQ(gConn(), nullptr);
+        for (auto run : {+[] { ExecuteQueryReturnRS("SELECT 1"); }, +[] { db().ExecuteSql("DELETE FROM t"); },
+                         +[] { db().ReturnValue("SELECT 1"); }}) {
+            try {
+                run();
+                ADD_FAILURE() << "expected not connected";
+            } catch (const ServerError& e) {
+                EXPECT_EQ(e.kind(), ErrorKind::NotConnected);
+                EXPECT_NE(e.description().find("The connection at start failed: "), std::string::npos)
+                    << e.description();
+                EXPECT_NE(e.description().find("moved/VOSSMERE.MDB"), std::string::npos) << e.description();
+            }
+        }
+        d.dbConn(fresh.path());
+        d.Disconnect();
+        try {
+            ExecuteQueryReturnRS("SELECT 1");
+            ADD_FAILURE() << "expected not connected";
+        } catch (const ServerError& e) {
+            EXPECT_EQ(e.description(), "The database is not connected.") << "a connection opened since";
+        }
+    }).join();
 }
 
 TEST(DatabaseStartTest, ConnectionStringsKeepTheirText) {
