@@ -92,7 +92,7 @@ void SetCboWidth(QComboBox& cbo, const QWidget& form, int& width) {
 }
 
 void AddCboBox(MaintEditControls& m, int index) {
-    try {
+    runWithErrorBox(QStringLiteral("Error in AddCboBox "), [&] {
         QLineEdit* field = m.mskEdit.at(static_cast<std::size_t>(index));
         QComboBox*& combo = m.cboEdit[index];
         if (!combo) {
@@ -104,13 +104,11 @@ void AddCboBox(MaintEditControls& m, int index) {
         QWidget::setTabOrder(field, combo);
         combo->show();
         field->hide();
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in AddCboBox "), kErrorNumber);
-    }
+    });
 }
 
 void UpdateEditFields(MaintEditControls& m) {
-    try {
+    runWithErrorBox(QStringLiteral("Error in UpdateEditFields. "), [&] {
         const auto copy = [&m](int i) {
             const auto it = m.cboEdit.find(i);
             if (it == m.cboEdit.end() || !it->second)
@@ -122,9 +120,7 @@ void UpdateEditFields(MaintEditControls& m) {
         copy(0);
         for (int i = 1; i <= m.MaintFieldCount - 2; ++i)
             copy(i);
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in UpdateEditFields. "), kErrorNumber);
-    }
+    });
 }
 
 } // namespace qel

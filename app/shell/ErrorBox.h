@@ -1,10 +1,12 @@
 // The program's error box: the procedure's lead text, the real cause and the error number, in
-// an OK box with the default title, as every handler of the program reports a failure.
+// an OK box with the default title, as every handler of the program reports a failure; and
+// runWithErrorBox, the one way a handler runs a step whose failure it only reports.
 #pragma once
 
 #include <QString>
 
 #include <cstdint>
+#include <utility>
 
 namespace qel {
 
@@ -27,5 +29,19 @@ void showErrorBox(const QString& lead, const QString& numberSeparator);
 // The separators the handlers use between the description and the number.
 inline const QString kErrorNumber = QStringLiteral(" Error Number: ");
 inline const QString kBlank = QStringLiteral(" ");
+
+// Runs the step. A failure that leaves it (any exception) is shown in the error box with the lead,
+// its real cause, the separator and its number, and the step ends there. Returns true when the
+// step ran to its end, false after the box, so the caller decides what follows a failure.
+template <typename Step>
+bool runWithErrorBox(const QString& lead, Step&& step, const QString& numberSeparator = kErrorNumber) {
+    try {
+        std::forward<Step>(step)();
+        return true;
+    } catch (...) {
+        showErrorBox(lead, numberSeparator);
+        return false;
+    }
+}
 
 } // namespace qel

@@ -158,7 +158,7 @@ void SortListView(ListSortProxy& list, std::int32_t column, std::int32_t typeCod
 }
 
 void RemoveSortedItem(MaintListHost& window) {
-    try {
+    runWithErrorBox(QStringLiteral("Error in RemoveSortedItem "), [&] {
         QAbstractItemView& view = window.lvMain();
         auto* list = dynamic_cast<ListSortProxy*>(view.model());
         if (!list)
@@ -176,9 +176,7 @@ void RemoveSortedItem(MaintListHost& window) {
         } else {
             window.ItializeDataField();
         }
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in RemoveSortedItem "), kErrorNumber);
-    }
+    });
     window.UpdateMaintStatusBar(QStringLiteral("Record Deleted"), QString());
 }
 

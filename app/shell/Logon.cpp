@@ -10,13 +10,12 @@
 namespace qel {
 
 QString GetUserLevel(const QString& strUser, const QString& strPwd) {
-    try {
+    QString level;
+    runWithErrorBox(QStringLiteral("Error in GetUserLevel. "), [&] {
         DeprSupport support;
-        return QString::fromStdString(support.GetUserLevel(strUser.toStdString(), strPwd.toStdString()));
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in GetUserLevel. "), kErrorNumber);
-        return {};
-    }
+        level = QString::fromStdString(support.GetUserLevel(strUser.toStdString(), strPwd.toStdString()));
+    });
+    return level;
 }
 
 LogonOutcome LogonCheck::check(const QString& user, const QString& password) const {
