@@ -1,5 +1,6 @@
-// The desktop program's entry point: the application object, the main window and the start-up
-// sequence; the window system's event loop then drives everything until the main window closes.
+// The desktop program's entry point: the application object, the subsystems, the main window and
+// the start-up sequence; the window system's event loop then drives everything until the main
+// window closes.
 #include "app/shell/AppInfo.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramCommands.h"
@@ -13,10 +14,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(qel::kAppTitle);
     // Other windows may still be open when the main window closes; its close ends the program.
     app.setQuitOnLastWindowClosed(false);
-    // The subsystems register their services here as they are built in (app/shell/Subsystems.h),
-    // before the main window builds its menus.
-    qel::ProgramCommands programCommands;
-    qel::subsystems().program = &programCommands;
+    // Each subsystem registers its services and menu commands with its one function, one line
+    // each (app/README.md); what they make lives until the main window is gone.
+    qel::SubsystemParts parts;
+    qel::registerProgramCommands(parts);
     qel::MdiMain window;
     QObject::connect(&window, &qel::MdiMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     if (qel::harlune::Main(window) == qel::StartupResult::EndProgram)

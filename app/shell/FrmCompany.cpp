@@ -122,13 +122,14 @@ bool FrmCompany::GetListData() {
 }
 
 void FrmCompany::txtClientList_Change(const QString& text) {
-    try {
-        const int row = picker_->typeAhead(text);
-        if (row != -1)
-            lstPickClient->setCurrentRow(row);
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in txtClientList "), kBlank);
-    }
+    runWithErrorBox(
+        QStringLiteral("Error in txtClientList "),
+        [&] {
+            const int row = picker_->typeAhead(text);
+            if (row != -1)
+                lstPickClient->setCurrentRow(row);
+        },
+        kBlank);
 }
 
 // Enter in the type-ahead box selects the found row again and empties the box; OK follows, as
@@ -144,11 +145,9 @@ void FrmCompany::txtClientList_Return() {
 void FrmCompany::lstPickClient_Selected(int row) {
     if (row < 0)
         return;
-    try {
-        lblCompanyId->setText(picker_->companyIdCaption(row));
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in lstPickClient "), kBlank);
-    }
+    runWithErrorBox(
+        QStringLiteral("Error in lstPickClient "),
+        [&] { lblCompanyId->setText(picker_->companyIdCaption(row)); }, kBlank);
 }
 
 bool FrmCompany::eventFilter(QObject* watched, QEvent* event) {
@@ -164,18 +163,18 @@ void FrmCompany::cmdOk_Click() {
         ui().messageBox(QStringLiteral("Please select a company."));
         return;
     }
-    try {
-        const std::int32_t id = picker_->companyId(row);
-        const QString name = picker_->rows()[static_cast<std::size_t>(row)].name;
-        if (MdiMain* main = MdiMain::instance())
-            main->setCompanyCaption(name);
-        programState().CurrentCompanyName = name;
-        SetCompanyId(id);
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in cmdOk_Click "), kBlank);
-        return;
-    }
-    accept();
+    const bool chosen = runWithErrorBox(
+        QStringLiteral("Error in cmdOk_Click "),
+        [&] {
+            const std::int32_t id = picker_->companyId(row);
+            const QString name = picker_->rows()[static_cast<std::size_t>(row)].name;
+            if (MdiMain* main = MdiMain::instance())
+                main->setCompanyCaption(name);
+            setCurrentCompany(id, name);
+        },
+        kBlank);
+    if (chosen)
+        accept();
 }
 
 void FrmCompany::cmdNew_Click() {

@@ -4,11 +4,10 @@
 #include "app/shell/AppInfo.h"
 #include "app/shell/ErrorBox.h"
 #include "app/shell/FormParts.h"
-#include "app/shell/MdiMain.h"
+#include "app/shell/ProgramState.h"
 #include "app/shell/UiServices.h"
 #include "app/shell/WindowPosition.h"
 
-#include <QAction>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -97,11 +96,8 @@ void FrmSplash::cmdLogon_Click(int index) {
         return;
     }
     LogonOutcome outcome = LogonOutcome::Invalid;
-    try {
-        outcome = check_.check(txtLogin[0]->text(), txtLogin[1]->text());
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in cmdLogon_Click. "), kErrorNumber);
-    }
+    runWithErrorBox(QStringLiteral("Error in cmdLogon_Click. "),
+                    [&] { outcome = check_.check(txtLogin[0]->text(), txtLogin[1]->text()); });
     switch (outcome) {
     case LogonOutcome::EmptyUser:
         ui().messageBox(QStringLiteral("Please enter the User Name."));
@@ -114,10 +110,7 @@ void FrmSplash::cmdLogon_Click(int index) {
         txtLogin[1]->selectAll();
         return;
     case LogonOutcome::NonAdmin:
-        if (MdiMain* main = MdiMain::instance()) {
-            main->menuItem("mnuUsers")->setVisible(false);
-            main->menuItem("mnudisablePwd")->setVisible(false);
-        }
+        setLimitedLogon(true);
         break;
     case LogonOutcome::Admin:
         break;

@@ -1,17 +1,16 @@
-// The main window: its parts, caption, status line, menus and shut-down.
+// The main window: its parts, caption, status line, menus and their states, and shut-down.
 #include "app/shell/MdiMain.h"
 
+#include "app/shell/ActionState.h"
 #include "app/shell/AppInfo.h"
 #include "app/shell/AssetEntryServices.h"
-#include "app/shell/DataExchangeServices.h"
+#include "app/shell/ChildWindows.h"
+#include "app/shell/Commands.h"
 #include "app/shell/ErrorBox.h"
 #include "app/shell/FrmCompany.h"
 #include "app/shell/MaintenanceServices.h"
-#include "app/shell/MenuTable.h"
-#include "app/shell/MonthlyDeprServices.h"
 #include "app/shell/ProgramServices.h"
 #include "app/shell/ProgramState.h"
-#include "app/shell/ReportServices.h"
 #include "app/shell/Startup.h"
 #include "app/shell/Subsystems.h"
 #include "app/shell/UiServices.h"
@@ -19,7 +18,6 @@
 #include "server/data/Database.h"
 #include "server/data/Db.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -41,25 +39,6 @@ constexpr double kMinWidth = 5000;
 constexpr double kMinHeight = 3000;
 const char* kWindowListEntry = "qelWindowListEntry";
 
-// Keeps the hourglass pointer up while a long command runs.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-// Runs the menu command of that name. The commands report their own failures; one that escapes
-// is still shown.
-template <typename Command> void runMenuCommand(const QString& name, Command&& command) {
-    try {
-        command();
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in ") + name + QStringLiteral(". "), kErrorNumber);
-    }
-}
-
 // The password commands go ahead only when the user confirms with exactly "Yes".
 bool confirmPasswordChange(const QString& prompt) {
     return ui().inputBox(prompt, QStringLiteral("Password"), QStringLiteral("Yes")) == QLatin1String("Yes");
@@ -77,7 +56,8 @@ void DisplayMsg(const QString& message, const QString& colour) {
 }
 
 MdiMain::MdiMain(QWidget* parent)
-    : QMainWindow(parent), mdiArea_(new QMdiArea), pictStatusBar_(new QFrame), lblStatusBar_(new QLabel) {
+    : QMainWindow(parent), mdiArea_(new QMdiArea), childWindows_(new ChildWindows(*mdiArea_, this)),
+      pictStatusBar_(new QFrame), lblStatusBar_(new QLabel) {
     gInstance = this;
     setObjectName("mdiMain");
     mdiArea_->setObjectName("mdiArea");
@@ -103,7 +83,13 @@ MdiMain::MdiMain(QWidget* parent)
     setCentralWidget(central);
 
     buildMenus();
-    updateMenuAvailability();
+    registerOwnCommands();
+    // The items follow every input of their state.
+    connect(&commands(), &Commands::changed, this, &MdiMain::updateActions);
+    connect(&programStateSignals(), &ProgramStateSignals::changed, this, &MdiMain::updateActions);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MdiMain::updateActions);
+    connect(childWindows_, &ChildWindows::changed, this, &MdiMain::updateActions);
+    updateActions();
 
     // The window cannot be made narrower than 5000 or lower than 3000 twips.
     setMinimumSize(twipsToPixelsX(*this, kMinWidth), twipsToPixelsY(*this, kMinHeight));
@@ -113,6 +99,13 @@ MdiMain::MdiMain(QWidget* parent)
 }
 
 MdiMain::~MdiMain() {
+    // The child windows and the registries must not reach a window that is half destroyed.
+    disconnect(&commands(), nullptr, this, nullptr);
+    disconnect(&programStateSignals(), nullptr, this, nullptr);
+    disconnect(mdiArea_, nullptr, this, nullptr);
+    disconnect(childWindows_, nullptr, this, nullptr);
+    for (const QString& name : ownCommands_)
+        commands().remove(name);
     if (gInstance == this)
         gInstance = nullptr;
 }
@@ -127,208 +120,90 @@ QAction* MdiMain::menuItem(const QString& name) const {
 
 void MdiMain::DisplayMsg(const QString& message, const QString& colour) {
     lblStatusBar_->setText(message);
-    try {
+    runWithErrorBox(QStringLiteral("Error in DisplayMsg. "), [&] {
         const std::int32_t rgb = colour.isEmpty() ? kGreen : Variant(colour.toStdString()).toInt32();
         QPalette p = lblStatusBar_->palette();
         p.setColor(QPalette::WindowText, colourOfNumber(rgb));
         lblStatusBar_->setPalette(p);
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in DisplayMsg. "), kErrorNumber);
-    }
+    });
 }
 
 void MdiMain::setCompanyCaption(const QString& companyName) {
     setWindowTitle(kAppTitle + QStringLiteral(" for - ") + companyName);
 }
 
-void MdiMain::applyPasswordSwitch(const QString& enablePwd) {
-    if (enablePwd == QLatin1String("Y")) {
-        menuItem("mnuPassWord")->setVisible(false);
-        menuItem("mnudisablePwd")->setVisible(true);
-    } else {
-        menuItem("mnuPassWord")->setVisible(true);
-        menuItem("mnuUsers")->setVisible(false);
-    }
-}
-
 void MdiMain::buildMenus() {
     for (const MenuDef& def : menuTable()) {
         if (def.items.empty()) {
             // A menu-bar item without a submenu.
-            QAction* action = menuBar()->addAction(QString::fromUtf8(def.caption));
-            action->setObjectName(QString::fromUtf8(def.name));
-            action->setProperty("qelNeeds", def.needs);
-            connect(action, &QAction::triggered, this, [this, name = QString::fromUtf8(def.name)] {
-                runMenuCommand(name, [&] { runCommand(name); });
-            });
+            addItem(menuBar()->addAction(QString::fromUtf8(def.caption)), def.name, def.needs, Shown::Always);
             continue;
         }
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(def.caption));
         menu->setObjectName(QString::fromUtf8(def.name));
         menu->menuAction()->setObjectName(QString::fromUtf8(def.name));
-        for (const MenuItemDef& item : def.items)
-            addItem(menu, item);
+        for (const MenuItemDef& item : def.items) {
+            if (item.action == MenuAction::Separator) {
+                // A separator keeps no text: the style would draw its "-" as a heading.
+                menu->addSeparator()->setObjectName(QString::fromUtf8(item.name));
+                continue;
+            }
+            QAction* action =
+                addItem(menu->addAction(QString::fromUtf8(item.caption)), item.name, item.needs, item.shown);
+            action->setProperty("HelpContextID", item.helpId);
+        }
         if (def.clearsStatusLine)
             connect(menu, &QMenu::aboutToShow, this, [this] { DisplayMsg(QString(), QString()); });
         if (QLatin1String(def.name) == QLatin1String("mnuWindows"))
-            connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillWindowList(menu); });
+            connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+                fillWindowList(menu);
+                updateActions();
+            });
     }
 }
 
-void MdiMain::addItem(QMenu* menu, const MenuItemDef& item) {
-    QAction* action =
-        item.action == MenuAction::Separator ? menu->addSeparator() : menu->addAction(QString());
-    action->setObjectName(QString::fromUtf8(item.name));
-    // A separator keeps no text: the style would draw its "-" as a heading beside the line.
-    if (item.action != MenuAction::Separator)
-        action->setText(QString::fromUtf8(item.caption));
-    action->setProperty("HelpContextID", item.helpId);
-    action->setProperty("qelNeeds", item.needs);
-    action->setVisible(!item.storedHidden);
-    if (item.action == MenuAction::Separator)
-        return;
-    connect(action, &QAction::triggered, this,
-            [this, &item] { runMenuCommand(QString::fromUtf8(item.name), [&] { runItem(item); }); });
+QAction* MdiMain::addItem(QAction* action, const char* name, unsigned needs, Shown shown) {
+    const QString itemName = QString::fromUtf8(name);
+    action->setObjectName(itemName);
+    connect(action, &QAction::triggered, this, [this, itemName] { runCommand(itemName); });
+    items_.push_back({action, itemName, needs, shown});
+    return action;
 }
 
-void MdiMain::updateMenuAvailability() {
-    const Subsystems& s = subsystems();
-    unsigned present = kNeedsNothing;
-    present |= s.assetEntry ? kNeedsAssetEntry : 0u;
-    present |= s.monthlyDepr ? kNeedsMonthlyDepr : 0u;
-    present |= s.maintenance ? kNeedsMaintenance : 0u;
-    present |= s.reports ? kNeedsReports : 0u;
-    present |= s.dataExchange ? kNeedsDataExchange : 0u;
-    present |= s.program ? kNeedsProgram : 0u;
-    for (QAction* action : findChildren<QAction*>()) {
-        const QVariant needs = action->property("qelNeeds");
-        if (needs.isValid())
-            action->setEnabled((needs.toUInt() & ~present) == 0);
+void MdiMain::registerOwnCommands() {
+    const std::pair<const char*, Commands::Handler> own[] = {
+        {"mnuDisplayDBpath", [this] { DisplayMsg(QString::fromStdString(GetPrivateString("DB_Path"))); }},
+        {"mnuExit", [this] { close(); }},
+        {"mnuSelectCompany", [this] { selectCompany(); }},
+        {"mnuPassWord", [this] { enablePassword(); }},
+        {"mnudisablePwd", [this] { disablePassword(); }},
+        {"MnuCascade", [this] { mdiArea_->cascadeSubWindows(); }},
+        {"mnuTileVertical", [this] { tileVertical(); }},
+    };
+    for (const auto& [name, handler] : own) {
+        ownCommands_.push_back(QString::fromUtf8(name));
+        commands().add(ownCommands_.back(), handler);
     }
 }
 
-void MdiMain::runItem(const MenuItemDef& item) {
-    const QString argument = QString::fromUtf8(item.argument);
-    QString year;
-    std::int16_t book = 0;
-    switch (item.action) {
-    case MenuAction::Separator:
-        break;
-    case MenuAction::ReportYear:
-        subsystems().reports->GetReport(argument, Variant(0), year, book);
-        break;
-    case MenuAction::ReportPeriod:
-        subsystems().reports->GetReport(argument, Variant(true), year, book);
-        break;
-    case MenuAction::ExportYear:
-        subsystems().dataExchange->GetExport(argument);
-        break;
-    case MenuAction::ExportPeriod:
-        subsystems().dataExchange->GetExport(argument, Variant(true));
-        break;
-    case MenuAction::Table:
-        subsystems().maintenance->DisplayInterface(argument);
-        subsystems().maintenance->showMaint();
-        break;
-    case MenuAction::Command:
-        runCommand(QString::fromUtf8(item.name));
-        break;
-    }
-}
-
-// When the user documents folder is missing, make and fill it; go on whatever that returns.
-void MdiMain::folderCheck() {
-    ReportServices& reports = *subsystems().reports;
-    if (!reports.RetrieveFilesCopied())
-        reports.MovePdfFiles();
-}
-
+// The menu commands report their own failures; one that escapes is still shown.
 void MdiMain::runCommand(const QString& name) {
-    const Subsystems& s = subsystems();
-    QString year;
-    std::int16_t book = 0;
-    if (name == "mnuBackupDb") {
-        s.program->BackupDatabase();
-    } else if (name == "mnuRestoreDb") {
-        s.program->RestoreDatabase();
-    } else if (name == "mnuDisplayDBpath") {
-        DisplayMsg(QString::fromStdString(GetPrivateString("DB_Path")), QString());
-    } else if (name == "mnuDbPath") {
-        s.program->SetDatabasePath();
-    } else if (name == "mnuImportAssets") {
-        try {
-            folderCheck();
-            s.dataExchange->DoImports();
-        } catch (...) {
-            showErrorBox(QStringLiteral("Error in Import Assets. "), kErrorNumber);
-        }
-    } else if (name == "mnuImportLog") {
-        folderCheck();
-        const QString path = s.dataExchange->GetLogPath();
-        if (!path.isEmpty())
-            s.dataExchange->showRichText(path, QStringLiteral("Import log"));
-    } else if (name == "mnuExit") {
-        close();
-    } else if (name == "mnuSelectCompany") {
-        selectCompany();
-    } else if (name == "mnuPassWord") {
-        enablePassword();
-    } else if (name == "mnudisablePwd") {
-        disablePassword();
-    } else if (name == "mnuAssetMaint") {
-        s.assetEntry->showAsset();
-    } else if (name == "mnuForm4562_2") {
-        folderCheck();
-        s.reports->GetReport(QStringLiteral("Form 4562"), Variant(0), year, book);
-    } else if (name == "mnuDoMthDepr") {
-        s.monthlyDepr->DoMonthlyDepr();
-    } else if (name == "mnuBookDeprRange") {
-        s.monthlyDepr->showBookDeprRange();
-    } else if (name == "mnuDisplayPeriod") {
-        s.monthlyDepr->DisplayNextPeriod();
-    } else if (name == "mnuDeleteDepr") {
-        deleteLastPeriod();
-    } else if (name == "mnuAssetListing") {
-        s.reports->showLocation();
-    } else if (name == "mnuChartOfAccounts") {
-        // The year is given, so the report opens without a prompt.
-        year = QStringLiteral("1900");
-        s.reports->GetReport(QStringLiteral("Chart of Accounts"), Variant(0), year, book);
-    } else if (name == "mnuExportBookAssetLedger") {
-        WaitCursor wait;
-        s.dataExchange->GetExport(QStringLiteral("Book Asset Ledger"), Variant(true));
-    } else if (name == "mnuReportsTax") {
-        s.reports->showTaxReports();
-    } else if (name == "mnuTagToAssetId") {
-        s.reports->DoReports(QStringLiteral("Tag Nbr To Asset ID"), 0, QString(), book);
-    } else if (name == "MnuCascade") {
-        mdiArea_->cascadeSubWindows();
-    } else if (name == "mnuCloseWindows") {
-        s.reports->CloseAllReports();
-    } else if (name == "mnuTileHorizontal") {
-        s.reports->TileHorizontal();
-    } else if (name == "mnuTileVertical") {
-        tileVertical();
-    } else if (name == "mnuAbout") {
-        s.program->showAbout();
-    } else if (name == "mnuHelpContents") {
-        s.program->HHDisplayContents();
-    } else if (name == "mnuGettingStarted") {
-        s.program->showGettingStarted();
-    } else if (name == "mnuHelpSearch") {
-        s.program->HHDisplayIndex();
-    } else if (name == "mnuSupport") {
-        s.program->EmailSupport();
-    } else if (name == "mnuReportAbug") {
-        s.program->showBugReport();
+    runWithErrorBox(QStringLiteral("Error in ") + name + QStringLiteral(". "), [&] { commands().run(name); });
+}
+
+void MdiMain::updateActions() {
+    const ActionInputs inputs = programActionInputs(childWindows_->anyOpen());
+    for (const Item& item : items_) {
+        const ActionState state = actionState(item.needs, item.shown, commands().contains(item.name), inputs);
+        item.action->setVisible(state.visible);
+        item.action->setEnabled(state.enabled);
     }
 }
 
 void MdiMain::enablePassword() {
     if (!confirmPasswordChange(QStringLiteral("Enable Password Protection")))
         return;
-    programState().EnablePwd = QStringLiteral("Y");
-    showPasswordItems(true);
+    setEnablePwd(QStringLiteral("Y"));
     // The user table opens at once, so that a user can be entered.
     if (MaintenanceServices* maintenance = subsystems().maintenance) {
         maintenance->DisplayInterface(QStringLiteral("Users"));
@@ -340,28 +215,8 @@ void MdiMain::enablePassword() {
 void MdiMain::disablePassword() {
     if (!confirmPasswordChange(QStringLiteral("Disable Password Protection")))
         return;
-    programState().EnablePwd = QStringLiteral("N");
-    showPasswordItems(false);
+    setEnablePwd(QStringLiteral("N"));
     DisplayMsg(QStringLiteral("Password Protection Disabled."), QString());
-}
-
-// With protection on, "Disable Password" and "User Maint" show and "Enable Password" hides; off,
-// the other way round.
-void MdiMain::showPasswordItems(bool protectionOn) {
-    menuItem("mnuPassWord")->setVisible(!protectionOn);
-    menuItem("mnudisablePwd")->setVisible(protectionOn);
-    menuItem("mnuUsers")->setVisible(protectionOn);
-}
-
-void MdiMain::deleteLastPeriod() {
-    if (ui().messageBox(QStringLiteral("Delete Depreciation for the last period?"), MsgButtons::OkCancel,
-                        MsgIcon::None,
-                        QStringLiteral("Delete Monthly Book Depreciation")) == MsgResult::Cancel)
-        return;
-    if (subsystems().monthlyDepr->DeleteDepreciation())
-        DisplayMsg(QStringLiteral("Last period depreciation was deleted"), QString());
-    else
-        DisplayMsg(QStringLiteral("An Error Occurred"), QStringLiteral("255"));
 }
 
 void MdiMain::selectCompany() {
@@ -373,7 +228,7 @@ void MdiMain::selectCompany() {
 // Side by side: each window the full height of the area and an equal share of its width.
 void MdiMain::tileVertical() {
     QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* w : mdiArea_->subWindowList())
+    for (QMdiSubWindow* w : childWindows_->list())
         if (w->isVisible() && !w->isMinimized())
             windows.append(w);
     if (windows.isEmpty())
@@ -395,7 +250,7 @@ void MdiMain::fillWindowList(QMenu* menu) {
             menu->removeAction(a);
             a->deleteLater();
         }
-    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
+    const QList<QMdiSubWindow*> windows = childWindows_->list();
     if (windows.isEmpty())
         return;
     QAction* line = menu->addSeparator();
@@ -415,8 +270,7 @@ void MdiMain::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    mdiArea_->closeAllSubWindows();
-    if (!mdiArea_->subWindowList().isEmpty()) {
+    if (childWindows_->closeAll()) {
         // A child window refused to close; the program stays open.
         event->ignore();
         return;
@@ -444,20 +298,12 @@ void MdiMain::keepMinimumSize() {
 
 void MdiMain::unload() {
     unloaded_ = true;
-    if (ProgramServices* program = subsystems().program) {
-        try {
-            program->HHClose();
-        } catch (...) {
-            showErrorBox(QStringLiteral("Error in MDIForm_Unload. "), kErrorNumber);
-        }
-    }
+    const QString lead = QStringLiteral("Error in MDIForm_Unload. ");
+    if (ProgramServices* program = subsystems().program)
+        runWithErrorBox(lead, [program] { program->HHClose(); });
     SaveWindowPosition(*this);
     SaveLastCompany();
-    try {
-        db().Disconnect();
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in MDIForm_Unload. "), kErrorNumber);
-    }
+    runWithErrorBox(lead, [] { db().Disconnect(); });
     emit unloaded();
 }
 

@@ -1,15 +1,23 @@
-// mdiMain: the program's one main window, an MDI frame for the report windows, with the menu
-// bar from which every command starts and the status line at its bottom edge.
+// mdiMain: the program's one main window, an MDI frame for the child windows (ChildWindows), with
+// the menu bar from which every command starts and the status line at its bottom edge.
+//
+// Each menu item runs the handler registered under its name (Commands.h); updateActions() sets
+// every item's visibility and enabled state (ActionState.h) and runs whenever the program
+// state, the registered handlers or the child windows change.
 //
 // Its caption is the application title at load and, from the moment a company is known, the
-// title followed by " for - " and the current company name. Closing it by any means runs the
+// title followed by " for - " and the current company name. Closing it by any means first
+// closes the child windows (a window that refuses keeps the program open), then runs the
 // shut-down once: help closed, the position saved (normal state only), the last company and
 // the password switch saved, the database disconnected.
 #pragma once
 
+#include "app/shell/MenuTable.h"
+
 #include <QMainWindow>
 
 #include <cstdint>
+#include <vector>
 
 class QAction;
 class QCloseEvent;
@@ -21,8 +29,7 @@ class QMenu;
 
 namespace qel {
 
-struct MenuDef;
-struct MenuItemDef;
+class ChildWindows;
 
 class MdiMain : public QMainWindow {
     Q_OBJECT
@@ -34,6 +41,7 @@ public:
     static MdiMain* instance();
 
     QMdiArea* mdiArea() const { return mdiArea_; }
+    ChildWindows& childWindows() const { return *childWindows_; }
     QLabel* statusLabel() const { return lblStatusBar_; }
     // A menu item (or menu) by its name, e.g. "mnuUsers"; nullptr when there is none.
     QAction* menuItem(const QString& name) const;
@@ -46,17 +54,13 @@ public:
     // Caption: the application title, " for - " and the company name.
     void setCompanyCaption(const QString& companyName);
 
-    // Shows "Disable Password" and hides "Enable Password" when the switch is "Y"; otherwise
-    // shows "Enable Password" and hides "User Maint". The other item keeps its visibility.
-    void applyPasswordSwitch(const QString& enablePwd);
+    // Sets every menu item's visibility and enabled state from the program state, the registered
+    // handlers and subsystems, and the child windows.
+    void updateActions();
 
-    // Enables each menu item whose subsystems are registered (Subsystems.h), disables the rest.
-    void updateMenuAvailability();
-
-    // The menu commands (also reachable by their items).
+    // The main window's own menu commands (also reachable by their items).
     void enablePassword();
     void disablePassword();
-    void deleteLastPeriod();
     void selectCompany();
     void tileVertical();
 
@@ -69,19 +73,28 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A menu item with what decides its state.
+    struct Item {
+        QAction* action;
+        QString name;
+        unsigned needs;
+        Shown shown;
+    };
+
     void buildMenus();
-    void addItem(QMenu* menu, const MenuItemDef& item);
-    void runItem(const MenuItemDef& item);
+    QAction* addItem(QAction* action, const char* name, unsigned needs, Shown shown);
+    void registerOwnCommands();
     void runCommand(const QString& name);
-    void folderCheck();
-    void showPasswordItems(bool protectionOn);
     void fillWindowList(QMenu* menu);
     void unload();
     void keepMinimumSize();
 
     QMdiArea* mdiArea_;
+    ChildWindows* childWindows_;
     QFrame* pictStatusBar_;
     QLabel* lblStatusBar_;
+    std::vector<Item> items_;
+    std::vector<QString> ownCommands_;
     bool unloaded_ = false;
 };
 

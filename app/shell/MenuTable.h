@@ -1,14 +1,17 @@
 // The main window's menu tree as data: every menu and item in menu-bar and item order, with
 // its name (the objectName of its QMenu or QAction), caption ("&" marks the access key), help
-// context id, stored visibility, the kind of its action and the subsystems the action needs.
+// context id, the kind of its action (with its argument), what the action needs and when the
+// item is visible. The handlers that run the actions are registered apart (Commands.h).
 #pragma once
 
 #include <vector>
 
 namespace qel {
 
-// The subsystems an action reaches (bits); an item whose subsystems are not all registered is
-// shown disabled.
+// What an item's action needs (bits): the subsystems it reaches, a chosen company (its action works
+// on the current company's data), an open child window (the window arrangement items). An item
+// is enabled only while all its needs are met and a handler is registered under its name
+// (Commands.h, ActionState.h).
 enum Need : unsigned {
     kNeedsNothing = 0,
     kNeedsAssetEntry = 1u << 0,
@@ -17,7 +20,14 @@ enum Need : unsigned {
     kNeedsReports = 1u << 3,
     kNeedsDataExchange = 1u << 4,
     kNeedsProgram = 1u << 5,
+    kNeedsCompany = 1u << 6,
+    kNeedsChildWindow = 1u << 7,
 };
+
+// When an item is visible: always, or by the password switch. The items shown while the switch
+// is on (user maintenance, "Disable Password") are hidden too after the logon of a user whose
+// level is not "Admin".
+enum class Shown { Always, PasswordOff, PasswordOn };
 
 enum class MenuAction {
     Separator,
@@ -26,7 +36,7 @@ enum class MenuAction {
     ExportYear,   // GetExport(argument) without the flag: asks the year
     ExportPeriod, // GetExport(argument, true): asks the period
     Table,        // DisplayInterface(argument), then the maintenance window shown modeless
-    Command,      // the main window's own handler of the item's name
+    Command,      // a handler of its own, registered under the item's name
 };
 
 struct MenuItemDef {
@@ -36,7 +46,7 @@ struct MenuItemDef {
     MenuAction action;
     const char* argument; // report, export or table name; nullptr for the other actions
     unsigned needs;       // Need bits
-    bool storedHidden;    // hidden until the program shows it
+    Shown shown;
 };
 
 struct MenuDef {

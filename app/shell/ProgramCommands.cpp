@@ -6,6 +6,7 @@
 #include "app/shell/FrmBugReport.h"
 #include "app/shell/FrmGettingStarted.h"
 #include "app/shell/MdiMain.h"
+#include "app/shell/Subsystems.h"
 #include "app/shell/UiServices.h"
 #include "app/shell/WebAccess.h"
 
@@ -75,6 +76,10 @@ void ProgramCommands::HHDisplayIndex() {
 
 void ProgramCommands::HHClose() {
     help_.HHClose();
+}
+
+void registerProgramCommands(SubsystemParts& parts) {
+    registerServices(parts.make<ProgramCommands>());
 }
 
 } // namespace qel

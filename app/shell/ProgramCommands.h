@@ -1,6 +1,6 @@
 // ProgramCommands: the program services of the shell (ProgramServices): the database file
 // commands, the About box, "Getting Started", the bug report, support mail and the help with its
-// F1 key. main() registers one instance for the life of the program.
+// F1 key. main() registers one instance for the life of the program (registerProgramCommands).
 #pragma once
 
 #include "app/shell/HtmlHelp.h"
@@ -13,6 +13,7 @@
 namespace qel {
 
 class FrmGettingStarted;
+class SubsystemParts;
 
 class ProgramCommands : public ProgramServices {
 public:
@@ -42,5 +43,9 @@ private:
     std::unique_ptr<HelpKey> helpKey_;
     QPointer<FrmGettingStarted> gettingStarted_;
 };
+
+// The shell's own registration: makes the program services and registers them with their menu
+// items.
+void registerProgramCommands(SubsystemParts& parts);
 
 } // namespace qel

@@ -15,8 +15,30 @@ ProgramState& programState() {
     return state;
 }
 
+ProgramStateSignals& programStateSignals() {
+    static ProgramStateSignals signalsOfState;
+    return signalsOfState;
+}
+
+void setCurrentCompany(std::int32_t id, const QString& name) {
+    programState().CurrentCompanyId = id;
+    programState().CurrentCompanyName = name;
+    emit programStateSignals().changed();
+}
+
 void SetCompanyId(std::int32_t lngCompanyId) {
     programState().CurrentCompanyId = lngCompanyId;
+    emit programStateSignals().changed();
+}
+
+void setEnablePwd(const QString& enablePwd) {
+    programState().EnablePwd = enablePwd;
+    emit programStateSignals().changed();
+}
+
+void setLimitedLogon(bool limited) {
+    programState().LimitedLogon = limited;
+    emit programStateSignals().changed();
 }
 
 std::int16_t GetDefaultYear() {
@@ -24,18 +46,13 @@ std::int16_t GetDefaultYear() {
 }
 
 void SetDefaultYear(const Variant& year) {
+    const QString lead = QStringLiteral("Error in SetDefaultYear ");
     std::int16_t y = 0;
-    try {
-        y = toInt16(year);
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in SetDefaultYear "), kBlank);
+    if (!runWithErrorBox(
+            lead, [&] { y = toInt16(year); }, kBlank))
         return;
-    }
-    try {
-        db().ExecuteSql("Update tblDefaults set defaultyear = " + sqlNumber(y));
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in SetDefaultYear "), kBlank);
-    }
+    runWithErrorBox(
+        lead, [&] { db().ExecuteSql("Update tblDefaults set defaultyear = " + sqlNumber(y)); }, kBlank);
     programState().WorkingYear = y;
 }
 

@@ -4,9 +4,12 @@
 //
 // One instance lives from program start to program end. Every subsystem reads the current
 // company id and passes it to the data server; the start-up sequence and the company picker
-// write it.
+// write it. The company, the password switch and the logon's level decide which menu items are
+// enabled: they are written through the setters below, which tell programStateSignals(), so the
+// main window's menus follow.
 #pragma once
 
+#include "app/shell/ProgramStateSignals.h"
 #include "common/Variant.h"
 
 #include <QString>
@@ -25,12 +28,19 @@ struct ProgramState {
     // True only between the company picker's New button and the picker's next close; the
     // maintenance window reopens the picker when it closes while this is set.
     bool NewFromCompanyPicker = false;
+    // True after the logon of a user whose level is not "Admin": user maintenance and "Disable
+    // Password" stay hidden for the rest of the run.
+    bool LimitedLogon = false;
 };
 
 // The one instance.
 ProgramState& programState();
 
+// The writers of the state the menus follow; each stores, then emits changed().
+void setCurrentCompany(std::int32_t id, const QString& name);
 void SetCompanyId(std::int32_t lngCompanyId);
+void setEnablePwd(const QString& enablePwd);
+void setLimitedLogon(bool limited);
 std::int16_t GetDefaultYear();
 
 // Stores the year as the working year in tblDefaults and in the running program. A year that is

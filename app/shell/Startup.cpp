@@ -26,20 +26,19 @@ namespace {
 const QString kSettings = QStringLiteral("Settings");
 
 bool readSwitch(const char* column, const QString& procedure) {
-    try {
-        return db().ReturnValue(std::string("Select ") + column + " from tblDefaults").toBool();
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in ") + procedure + QStringLiteral(" "), kBlank);
-        return false;
-    }
+    bool on = false;
+    runWithErrorBox(
+        QStringLiteral("Error in ") + procedure + QStringLiteral(" "),
+        [&] { on = db().ReturnValue(std::string("Select ") + column + " from tblDefaults").toBool(); },
+        kBlank);
+    return on;
 }
 
 void writeSwitch(const char* column, bool value, const QString& procedure) {
-    try {
-        db().ExecuteSql(std::string("Update tblDefaults set ") + column + " = " + sqlBool(value));
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in ") + procedure + QStringLiteral(" "), kBlank);
-    }
+    runWithErrorBox(
+        QStringLiteral("Error in ") + procedure + QStringLiteral(" "),
+        [&] { db().ExecuteSql(std::string("Update tblDefaults set ") + column + " = " + sqlBool(value)); },
+        kBlank);
 }
 
 } // namespace
@@ -74,22 +73,18 @@ bool CheckForDatabase() {
 }
 
 void GetLastCompany() {
-    ProgramState& state = programState();
-    const QString lead = QStringLiteral("Error in GetLastCompany ");
-    try {
-        const QString id =
-            GetSetting(kProductName, kSettings, QStringLiteral("CompanyId"), QStringLiteral("1"));
-        state.CurrentCompanyId = Variant(id.toStdString()).toInt32();
-    } catch (...) {
-        showErrorBox(lead, kErrorNumber);
-    }
-    state.CurrentCompanyName =
+    std::int32_t id = programState().CurrentCompanyId;
+    runWithErrorBox(QStringLiteral("Error in GetLastCompany "), [&] {
+        id = Variant(GetSetting(kProductName, kSettings, QStringLiteral("CompanyId"), QStringLiteral("1"))
+                         .toStdString())
+                 .toInt32();
+    });
+    const QString name =
         GetSetting(kProductName, kSettings, QStringLiteral("CompanyName"), QStringLiteral("Sample Company"));
-    state.EnablePwd = GetSetting(kProductName, kSettings, QStringLiteral("EnablePwd"), QStringLiteral("N"));
-    if (MdiMain* w = MdiMain::instance()) {
-        w->setCompanyCaption(state.CurrentCompanyName);
-        w->applyPasswordSwitch(state.EnablePwd);
-    }
+    setCurrentCompany(id, name);
+    setEnablePwd(GetSetting(kProductName, kSettings, QStringLiteral("EnablePwd"), QStringLiteral("N")));
+    if (MdiMain* w = MdiMain::instance())
+        w->setCompanyCaption(name);
 }
 
 bool CheckForStartUpHelp() {
@@ -121,13 +116,9 @@ void SaveLastCompany() {
         {!state.EnablePwd.isEmpty(), "EnablePwd", state.EnablePwd},
     };
     for (const auto& w : writes) {
-        if (!w.usable)
-            continue;
-        try {
-            SaveSetting(kProductName, kSettings, QString::fromLatin1(w.key), w.value);
-        } catch (...) {
-            showErrorBox(lead, kErrorNumber);
-        }
+        if (w.usable)
+            runWithErrorBox(
+                lead, [&] { SaveSetting(kProductName, kSettings, QString::fromLatin1(w.key), w.value); });
     }
 }
 
@@ -143,13 +134,7 @@ namespace harlune {
 
 StartupResult Main(MdiMain& mainWindow) {
     // An error that escapes a step is shown in the usual box and the next step runs.
-    const auto step = [](auto&& body) {
-        try {
-            body();
-        } catch (...) {
-            showErrorBox(QStringLiteral("Error in Main. "), kErrorNumber);
-        }
-    };
+    const auto step = [](auto&& body) { runWithErrorBox(QStringLiteral("Error in Main. "), body); };
     step([] {
         if (ProgramServices* program = subsystems().program)
             program->CHMFile(QCoreApplication::applicationDirPath() + QStringLiteral("/Vossmere.chm"));

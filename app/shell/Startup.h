@@ -26,9 +26,8 @@ std::string iniDatabasePath();
 bool CheckForDatabase();
 
 // Reads the last company id ("1"), name ("Sample Company") and the password switch ("N") from
-// the per-user settings, names the company in the main window's caption and sets the password
-// items of its menus. A stored id that is no number leaves the current id as it was, after the
-// error box.
+// the per-user settings (the menus follow them) and names the company in the main window's
+// caption. A stored id that is no number leaves the current id as it was, after the error box.
 void GetLastCompany();
 
 // The switches StartUp_Help and ShowCompany of tblDefaults; false when they cannot be read

@@ -132,7 +132,7 @@ void DatabaseFileCommandsTest::cancelDoesNothing() {
     QFETCH(QString, proposed);
     ShellFixture f;
     ProgramCommands commands;
-    subsystems().program = &commands;
+    registerServices(commands);
     MdiMain w;
     w.DisplayMsg("Before", "255");
     const auto connection = gConn();
@@ -412,7 +412,7 @@ void DatabaseFileCommandsTest::aFailedSetPathKeepsTheOldConnectionAndSaysSo() {
 void DatabaseFileCommandsTest::aSetPathThatConnectsRepeatsTheStartUpSteps() {
     ShellFixture f;
     ProgramCommands commands;
-    subsystems().program = &commands;
+    registerServices(commands);
     MdiMain w;
     const QString path = separateCopy(f, "new");
     {

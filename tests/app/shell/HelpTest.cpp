@@ -90,7 +90,7 @@ void HelpTest::indexTopicsAndLinksShowInTheSameWindow() {
 void HelpTest::theHelpMenuShowsContentsAndIndex() {
     ShellFixture f;
     ProgramCommands commands;
-    subsystems().program = &commands;
+    registerServices(commands);
     commands.CHMFile(sourceHelpFile());
     MdiMain w;
     w.menuItem("mnuHelpContents")->trigger();

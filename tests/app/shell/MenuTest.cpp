@@ -3,15 +3,11 @@
 // last period, and the status line with its colour numbers and clearing.
 #include "tests/app/shell/MenuTest.h"
 
-#include "app/shell/AssetEntryServices.h"
-#include "app/shell/DataExchangeServices.h"
-#include "app/shell/MaintenanceServices.h"
+#include "app/shell/ChildWindows.h"
 #include "app/shell/MdiMain.h"
-#include "app/shell/MonthlyDeprServices.h"
-#include "app/shell/ProgramServices.h"
-#include "app/shell/ReportServices.h"
 #include "common/IniFile.h"
 #include "server/data/Database.h"
+#include "tests/app/shell/FakeSubsystems.h"
 #include "tests/app/shell/ShellFixture.h"
 #include "tests/testsupport/QtTestMain.h"
 
@@ -58,7 +54,8 @@ const std::vector<ExpectedMenu> kExpectedMenus = {
       {"mnuDefaultYear", "Set Default Year", 18, true},
       {"mnuPassWord", "Enable Password", 0, true},
       {"mnudisablePwd", "Disable Password", 0, false},
-      {"mnuUsers", "User Maint", 25, true},
+      // A new window has no password switch yet, which counts as off: no user maintenance.
+      {"mnuUsers", "User Maint", 25, false},
       {"mnuDefaultBar", "-", 0, true},
       {"mnuAccounts", "G\\L Accounts", 23, true},
       {"mnuClassMaint", "Asset Classes", 7, true},
@@ -130,78 +127,6 @@ QString describe(const QString& name, const QString& caption, int helpId, bool v
     return QStringLiteral("%1|%2|%3|%4").arg(name, caption).arg(helpId).arg(visible ? "shown" : "hidden");
 }
 
-// Every subsystem at once, recording each call as text.
-class FakeSubsystems : public AssetEntryServices,
-                       public MonthlyDeprServices,
-                       public MaintenanceServices,
-                       public ReportServices,
-                       public DataExchangeServices,
-                       public ProgramServices {
-public:
-    QStringList log;
-    bool filesCopied = true;
-    bool deleted = true;
-    QString logPath;
-
-    void registerAll() { subsystems() = {this, this, this, this, this, this}; }
-
-    void showAsset() override { log << "showAsset"; }
-    void unloadAsset() override { log << "unloadAsset"; }
-    void DoMonthlyDepr() override { log << "DoMonthlyDepr"; }
-    void DisplayNextPeriod() override { log << "DisplayNextPeriod"; }
-    bool DeleteDepreciation() override {
-        log << "DeleteDepreciation";
-        return deleted;
-    }
-    void showBookDeprRange() override { log << "showBookDeprRange"; }
-    void DisplayInterface(const QString& key) override { log << "DisplayInterface(" + key + ")"; }
-    void showMaint() override { log << "showMaint"; }
-    void GetReport(const QString& name, const Variant& flag, QString& year, std::int16_t& book) override {
-        log << QStringLiteral("GetReport(%1,%2,%3,%4)")
-                   .arg(name, QString::fromStdString(flag.toString()), year)
-                   .arg(book);
-    }
-    void DoReports(const QString& name, std::int32_t value, const QString& description,
-                   std::int16_t& book) override {
-        log << QStringLiteral("DoReports(%1,%2,%3,%4)").arg(name).arg(value).arg(description).arg(book);
-    }
-    void TileHorizontal() override { log << "TileHorizontal"; }
-    void CloseAllReports() override { log << "CloseAllReports"; }
-    bool RetrieveFilesCopied() override {
-        log << "RetrieveFilesCopied";
-        return filesCopied;
-    }
-    bool MovePdfFiles() override {
-        log << "MovePdfFiles";
-        return true;
-    }
-    void showTaxReports() override { log << "showTaxReports"; }
-    void showLocation() override { log << "showLocation"; }
-    void GetExport(const QString& name, const std::optional<Variant>& flag) override {
-        log << QStringLiteral("GetExport(%1,%2)")
-                   .arg(name, flag ? QString::fromStdString(flag->toString()) : "-");
-    }
-    void DoImports() override { log << "DoImports"; }
-    QString GetLogPath() override {
-        log << "GetLogPath";
-        return logPath;
-    }
-    void showRichText(const QString& path, const QString& caption) override {
-        log << "showRichText(" + path + "," + caption + ")";
-    }
-    void BackupDatabase() override { log << "BackupDatabase"; }
-    void RestoreDatabase() override { log << "RestoreDatabase"; }
-    void SetDatabasePath() override { log << "SetDatabasePath"; }
-    void showAbout() override { log << "showAbout"; }
-    void showGettingStarted() override { log << "showGettingStarted"; }
-    void showBugReport() override { log << "showBugReport"; }
-    void EmailSupport() override { log << "EmailSupport"; }
-    void CHMFile(const QString& path) override { log << "CHMFile(" + path + ")"; }
-    void HHDisplayContents() override { log << "HHDisplayContents"; }
-    void HHDisplayIndex() override { log << "HHDisplayIndex"; }
-    void HHClose() override { log << "HHClose"; }
-};
-
 } // namespace
 
 void MenuTest::theMenuTreeIsComplete() {
@@ -254,13 +179,19 @@ void MenuTest::itemsOfMissingSubsystemsAreDisabled() {
     QFETCH(QString, item);
     QFETCH(bool, enabledAlone);
     ShellFixture f;
+    // A company is chosen, a child window open and the item shown (a hidden item is disabled
+    // too), so that only the subsystems decide.
+    programState().CurrentCompanyId = 1;
+    programState().EnablePwd = item == "mnuUsers" ? "Y" : "N";
     {
         MdiMain w;
+        w.childWindows().add(new QWidget);
         QCOMPARE(w.menuItem(item)->isEnabled(), enabledAlone);
     }
     FakeSubsystems fake;
     fake.registerAll();
     MdiMain w;
+    w.childWindows().add(new QWidget);
     QVERIFY(w.menuItem(item)->isEnabled());
 }
 
@@ -332,7 +263,13 @@ void MenuTest::eachItemReachesItsSubsystem() {
     ShellFixture f;
     FakeSubsystems fake;
     fake.registerAll();
+    // A company is chosen, the password switch on (User Maint is shown) and a child window open
+    // (the window arrangement items are enabled).
+    programState().CurrentCompanyId = 1;
+    programState().EnablePwd = "Y";
     MdiMain w;
+    w.childWindows().add(new QWidget);
+    QVERIFY(w.menuItem(item)->isEnabled());
     w.menuItem(item)->trigger();
     QCOMPARE(fake.log, calls);
 }
@@ -343,6 +280,7 @@ void MenuTest::theFolderCheckFillsAMissingFolderAndGoesOn() {
     fake.registerAll();
     fake.filesCopied = false;
     fake.logPath = "/tmp/ImportLog.txt";
+    programState().CurrentCompanyId = 1;
     MdiMain w;
     w.menuItem("mnuImportLog")->trigger();
     QCOMPARE(fake.log, (QStringList{"RetrieveFilesCopied", "MovePdfFiles", "GetLogPath",
@@ -384,8 +322,7 @@ void MenuTest::thePasswordCommandsNeedAnExactYes() {
     FakeSubsystems fake;
     fake.registerAll();
     MdiMain w;
-    programState().EnablePwd = "N";
-    w.applyPasswordSwitch("N");
+    setEnablePwd("N");
 
     f.ui.answerInput(answer);
     w.menuItem("mnuPassWord")->trigger();
@@ -433,6 +370,7 @@ void MenuTest::deletingTheLastPeriodAsksFirst() {
     FakeSubsystems fake;
     fake.registerAll();
     fake.deleted = deleted;
+    programState().CurrentCompanyId = 1;
     MdiMain w;
     f.ui.answerMessage(MsgResult(answer));
     w.menuItem("mnuDeleteDepr")->trigger();

@@ -233,7 +233,7 @@ void ProgramWindowsTest::gettingStartedStoresAChangedSwitchOnClose() {
 void ProgramWindowsTest::gettingStartedIsOneWindowAndClosesWithTheMainWindow() {
     ShellFixture f;
     ProgramCommands commands;
-    subsystems().program = &commands;
+    registerServices(commands);
     MdiMain w;
     commands.showGettingStarted();
     FrmGettingStarted* first = commands.gettingStarted();
@@ -267,7 +267,7 @@ void ProgramWindowsTest::theBugReportMailsAndCloses() {
 void ProgramWindowsTest::theHelpMenuReachesTheWindows() {
     ShellFixture f;
     ProgramCommands commands;
-    subsystems().program = &commands;
+    registerServices(commands);
     MdiMain w;
     f.ui.onModal("frmBugReport", [](QDialog& d) { static_cast<FrmBugReport&>(d).Label2_Click(); });
     for (const char* item : {"mnuAbout", "mnuReportAbug", "mnuSupport", "mnuGettingStarted"}) {
@@ -291,7 +291,7 @@ void ProgramWindowsTest::startUpOpensGettingStartedWhenTheDefaultsAsk() {
     ShellFixture f;
     f.fresh.exec("UPDATE tblDefaults SET StartUp_Help = " + std::to_string(startUpHelp));
     ProgramCommands commands;
-    subsystems().program = &commands;
+    registerServices(commands);
     bool tipsOpenWhilePicking = false;
     f.ui.onModal("frmCompany", [&](QDialog& d) {
         tipsOpenWhilePicking = commands.gettingStarted() && commands.gettingStarted()->isVisible();

@@ -1,8 +1,10 @@
 // The fixture of the desktop program's tests: a fresh database copy (with the INI file, the
 // settings folder and the documents folder in its temporary folder), scripted dialogs, and the
-// program state and subsystem registry emptied before and after; and the status line's colour.
+// program state, the subsystem registry and the menu commands emptied before and after; and the
+// status line's colour.
 #pragma once
 
+#include "app/shell/Commands.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramState.h"
 #include "app/shell/Subsystems.h"
@@ -23,6 +25,7 @@ struct ShellFixture {
     static void reset() {
         programState() = ProgramState();
         subsystems() = Subsystems();
+        commands().clear();
     }
 
     // A stored per-user setting of the product, or "(none)".

@@ -1,0 +1,63 @@
+// The main window's child windows.
+#include "app/shell/ChildWindows.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace qel {
+namespace {
+
+const char* kKey = "qelChildKey";
+
+} // namespace
+
+ChildWindows::ChildWindows(QMdiArea& area, QObject* parent) : QObject(parent), area_(area) {}
+
+QMdiSubWindow* ChildWindows::open(const QString& key, const std::function<QWidget*()>& make) {
+    if (QMdiSubWindow* open = find(key)) {
+        open->showNormal();
+        area_.setActiveSubWindow(open);
+        return open;
+    }
+    QMdiSubWindow* window = area_.addSubWindow(make());
+    window->setProperty(kKey, key);
+    return show(window);
+}
+
+QMdiSubWindow* ChildWindows::add(QWidget* contents) {
+    return show(area_.addSubWindow(contents));
+}
+
+QMdiSubWindow* ChildWindows::show(QMdiSubWindow* window) {
+    // A closed window is deleted (addSubWindow sets WA_DeleteOnClose), so the list and the keys
+    // never hold it.
+    connect(window, &QObject::destroyed, this, &ChildWindows::changed);
+    window->show();
+    area_.setActiveSubWindow(window);
+    emit changed();
+    return window;
+}
+
+QMdiSubWindow* ChildWindows::find(const QString& key) const {
+    for (QMdiSubWindow* window : list())
+        if (window->property(kKey).toString() == key)
+            return window;
+    return nullptr;
+}
+
+QList<QMdiSubWindow*> ChildWindows::list() const {
+    return area_.subWindowList(QMdiArea::CreationOrder);
+}
+
+QMdiSubWindow* ChildWindows::closeAll() {
+    for (QMdiSubWindow* window : list()) {
+        if (!window->close()) {
+            area_.setActiveSubWindow(window);
+            return window;
+        }
+    }
+    emit changed();
+    return nullptr;
+}
+
+} // namespace qel

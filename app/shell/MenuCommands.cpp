@@ -1,0 +1,139 @@
+// The menu items that reach the subsystems' services, as the menu tree gives their actions:
+// registering a subsystem's services registers these handlers (Subsystems.h). Each handler passes
+// a fixed name or key, opens a window or calls one operation; the operations report their own
+// failures, and one that escapes reaches the main window's error box for the item.
+#include "app/shell/AssetEntryServices.h"
+#include "app/shell/Commands.h"
+#include "app/shell/DataExchangeServices.h"
+#include "app/shell/ErrorBox.h"
+#include "app/shell/MaintenanceServices.h"
+#include "app/shell/MdiMain.h"
+#include "app/shell/MonthlyDeprServices.h"
+#include "app/shell/ProgramServices.h"
+#include "app/shell/ReportServices.h"
+#include "app/shell/Subsystems.h"
+#include "app/shell/UiServices.h"
+
+#include <QApplication>
+
+namespace qel {
+namespace {
+
+// Keeps the hourglass pointer up while a long command runs.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// When the user documents folder is missing, make and fill it; go on whatever that returns.
+void folderCheck(ReportServices& reports) {
+    if (!reports.RetrieveFilesCopied())
+        reports.MovePdfFiles();
+}
+
+// A report of the year (period flag 0) or of a period (flag true), the year asked unless given.
+void getReport(ReportServices& reports, const QString& name, const Variant& periodFlag, QString year = {}) {
+    std::int16_t book = 0;
+    reports.GetReport(name, periodFlag, year, book);
+}
+
+void deleteLastPeriod(MonthlyDeprServices& books) {
+    if (ui().messageBox(QStringLiteral("Delete Depreciation for the last period?"), MsgButtons::OkCancel,
+                        MsgIcon::None,
+                        QStringLiteral("Delete Monthly Book Depreciation")) == MsgResult::Cancel)
+        return;
+    if (books.DeleteDepreciation())
+        DisplayMsg(QStringLiteral("Last period depreciation was deleted"), QString());
+    else
+        DisplayMsg(QStringLiteral("An Error Occurred"), QStringLiteral("255"));
+}
+
+} // namespace
+
+void registerServices(AssetEntryServices& s) {
+    subsystems().assetEntry = &s;
+    commands().add("mnuAssetMaint", [&s] { s.showAsset(); });
+}
+
+void registerServices(MonthlyDeprServices& s) {
+    subsystems().monthlyDepr = &s;
+    Commands& c = commands();
+    c.add("mnuDoMthDepr", [&s] { s.DoMonthlyDepr(); });
+    c.add("mnuBookDeprRange", [&s] { s.showBookDeprRange(); });
+    c.add("mnuDisplayPeriod", [&s] { s.DisplayNextPeriod(); });
+    c.add("mnuDeleteDepr", [&s] { deleteLastPeriod(s); });
+}
+
+void registerServices(MaintenanceServices& s) {
+    subsystems().maintenance = &s;
+    commands().addKind(MenuAction::Table, [&s](const QString& table) {
+        s.DisplayInterface(table);
+        s.showMaint();
+    });
+}
+
+void registerServices(ReportServices& s) {
+    subsystems().reports = &s;
+    Commands& c = commands();
+    c.addKind(MenuAction::ReportYear, [&s](const QString& report) { getReport(s, report, Variant(0)); });
+    c.addKind(MenuAction::ReportPeriod, [&s](const QString& report) { getReport(s, report, Variant(true)); });
+    c.add("mnuForm4562_2", [&s] {
+        folderCheck(s);
+        getReport(s, QStringLiteral("Form 4562"), Variant(0));
+    });
+    c.add("mnuAssetListing", [&s] { s.showLocation(); });
+    // The year is given, so the report opens without a prompt.
+    c.add("mnuChartOfAccounts",
+          [&s] { getReport(s, QStringLiteral("Chart of Accounts"), Variant(0), QStringLiteral("1900")); });
+    c.add("mnuReportsTax", [&s] { s.showTaxReports(); });
+    c.add("mnuTagToAssetId", [&s] {
+        std::int16_t book = 0;
+        s.DoReports(QStringLiteral("Tag Nbr To Asset ID"), 0, QString(), book);
+    });
+    c.add("mnuCloseWindows", [&s] { s.CloseAllReports(); });
+    c.add("mnuTileHorizontal", [&s] { s.TileHorizontal(); });
+}
+
+void registerServices(DataExchangeServices& s) {
+    subsystems().dataExchange = &s;
+    Commands& c = commands();
+    c.addKind(MenuAction::ExportYear, [&s](const QString& name) { s.GetExport(name); });
+    c.addKind(MenuAction::ExportPeriod, [&s](const QString& name) { s.GetExport(name, Variant(true)); });
+    c.add("mnuExportBookAssetLedger", [&s] {
+        WaitCursor wait;
+        s.GetExport(QStringLiteral("Book Asset Ledger"), Variant(true));
+    });
+    // Both import items also need the reports' folder check; their needs keep them disabled
+    // until the reports are registered too.
+    c.add("mnuImportAssets", [&s] {
+        runWithErrorBox(QStringLiteral("Error in Import Assets. "), [&s] {
+            folderCheck(*subsystems().reports);
+            s.DoImports();
+        });
+    });
+    c.add("mnuImportLog", [&s] {
+        folderCheck(*subsystems().reports);
+        const QString path = s.GetLogPath();
+        if (!path.isEmpty())
+            s.showRichText(path, QStringLiteral("Import log"));
+    });
+}
+
+void registerServices(ProgramServices& s) {
+    subsystems().program = &s;
+    Commands& c = commands();
+    c.add("mnuBackupDb", [&s] { s.BackupDatabase(); });
+    c.add("mnuRestoreDb", [&s] { s.RestoreDatabase(); });
+    c.add("mnuDbPath", [&s] { s.SetDatabasePath(); });
+    c.add("mnuAbout", [&s] { s.showAbout(); });
+    c.add("mnuHelpContents", [&s] { s.HHDisplayContents(); });
+    c.add("mnuGettingStarted", [&s] { s.showGettingStarted(); });
+    c.add("mnuHelpSearch", [&s] { s.HHDisplayIndex(); });
+    c.add("mnuSupport", [&s] { s.EmailSupport(); });
+    c.add("mnuReportAbug", [&s] { s.showBugReport(); });
+}
+
+} // namespace qel
