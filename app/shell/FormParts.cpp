@@ -1,4 +1,4 @@
-// Helpers for building the small windows of the shell.
+// Helpers that dress the windows and their controls.
 #include "app/shell/FormParts.h"
 
 #include "app/shell/MdiMain.h"
@@ -10,15 +10,6 @@ void setFormFont(QWidget& window) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(8.25);
     window.setFont(font);
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    // Text starts at the top of the label, where the forms' layout puts it level with the text
-    // of the boxes beside it.
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
 }
 
 void setTextColour(QWidget& w, const QColor& colour) {

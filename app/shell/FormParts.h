@@ -1,12 +1,11 @@
-// Small helpers with which the shell's windows (the logon, the company picker, the About box,
-// "Getting Started" and the bug report) build their controls: the forms' font, a named label, a
-// text colour, a font, the tip background, and the placing of a window relative to the main
-// window.
+// The forms' colours and the small helpers with which the form builder (FormTable.h) dresses
+// windows and controls: the forms' font, a text colour, a font, the tip background; and the
+// placing of a window relative to the main window.
 #pragma once
 
 #include <QColor>
-#include <QLabel>
 #include <QString>
+#include <QWidget>
 
 namespace qel {
 
@@ -19,9 +18,6 @@ inline const QColor kMessageGreen(0, 128, 0);
 // Gives the window the 8.25-point sans serif font its controls' twips were laid out for;
 // Liberation Sans has that font's metrics.
 void setFormFont(QWidget& window);
-
-// A label with its control name as objectName; its text starts at its top left corner.
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text);
 
 void setTextColour(QWidget& w, const QColor& colour);
 

@@ -3,13 +3,14 @@
 
 #include "app/shell/AppInfo.h"
 #include "app/shell/FormParts.h"
+#include "app/shell/FormTable.h"
 #include "app/shell/UiServices.h"
 #include "app/shell/WebAccess.h"
-#include "app/shell/WindowPosition.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QFrame>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
@@ -19,84 +20,113 @@
 namespace qel {
 namespace {
 
-const QString kDisclaimer = QStringLiteral(
-    "Warning: this program is protected by copyright law. Unauthorized copying or distribution of this "
-    "program, or of any part of it, may result in severe civil and criminal penalties.");
+using K = ControlKind;
+
+const FormDef& aboutForm() {
+    static const FormDef form = {
+        .name = "frmAbout",
+        .caption = "",
+        .size = {.width = 6510, .height = 3750},
+        .border = Border::FixedDialog,
+        .controls =
+            {
+                {.name = "fraAbout", .kind = K::Panel, .at = {160, 120, 6075, 3255}, .backColor = Qt::white},
+                {.name = "picIcon", .kind = K::Image, .parent = "fraAbout", .at = {240, 360, 480, 480}},
+                {.name = "lblTitle",
+                 .kind = K::Label,
+                 .parent = "fraAbout",
+                 .at = {1000, 360, 3885, 360},
+                 .caption = "Application Title",
+                 .font = {nullptr, 13.5, true},
+                 .foreColor = kCaptionBlue},
+                {.name = "lblVersion",
+                 .kind = K::Label,
+                 .parent = "fraAbout",
+                 .at = {1000, 840, 3885, 225},
+                 .caption = "Version",
+                 .foreColor = kCaptionBlue},
+                {.name = "lblDescription",
+                 .kind = K::Label,
+                 .parent = "fraAbout",
+                 .at = {2040, 1560, 1005, 225},
+                 .caption = "Website:",
+                 .foreColor = kCaptionBlue},
+                {.name = "lblWebLink",
+                 .kind = K::Label,
+                 .parent = "fraAbout",
+                 .at = {3000, 1560, 2535, 255},
+                 .font = {"Tahoma", 8.25, true, true},
+                 .foreColor = kLinkBlue,
+                 .style = kLink},
+                {.name = "lblQuestion",
+                 .kind = K::Label,
+                 .parent = "fraAbout",
+                 .at = {2040, 1800, 975, 255},
+                 .caption = "Questions:",
+                 .foreColor = kCaptionBlue},
+                {.name = "lblEmail",
+                 .kind = K::Label,
+                 .parent = "fraAbout",
+                 .at = {3000, 1800, 2655, 255},
+                 .font = {nullptr, 8.25, true, true},
+                 .foreColor = kLinkBlue,
+                 .style = kLink},
+                {.name = "Frame1",
+                 .kind = K::Panel,
+                 .parent = "fraAbout",
+                 .at = {300, 2040, 5415, 135},
+                 .style = kHorizontalLine},
+                {.name = "lblDisclaimer",
+                 .kind = K::Label,
+                 .parent = "fraAbout",
+                 .at = {360, 2280, 3870, 825},
+                 .caption = "Warning: this program is protected by copyright law. Unauthorized copying or "
+                            "distribution of this program, or of any part of it, may result in severe civil "
+                            "and criminal penalties.",
+                 .foreColor = kCaptionBlue,
+                 .style = kWordWrap},
+                {.name = "cmdSysInfo",
+                 .kind = K::CommandButton,
+                 .parent = "fraAbout",
+                 .at = {4440, 2280, 1245, 345},
+                 .caption = "&System Info...",
+                 .tabIndex = 0,
+                 .style = kDefaultButton},
+                {.name = "cmdOK",
+                 .kind = K::CommandButton,
+                 .parent = "fraAbout",
+                 .at = {4440, 2760, 1260, 345},
+                 .caption = "&Cancel",
+                 .tabIndex = 1},
+            },
+    };
+    return form;
+}
 
 } // namespace
 
 FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
-    setObjectName("frmAbout");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(QString());
-    setFixedSize(twipsToPixelsX(*this, 6510), twipsToPixelsY(*this, 3750));
-    setFormFont(*this);
+    const FormControls controls = buildForm(*this, aboutForm());
+    fraAbout = controls.get<QFrame>("fraAbout");
+    picIcon = controls.get<QLabel>("picIcon");
+    lblTitle = controls.get<QLabel>("lblTitle");
+    lblVersion = controls.get<QLabel>("lblVersion");
+    lblDescription = controls.get<QLabel>("lblDescription");
+    lblWebLink = controls.get<QLabel>("lblWebLink");
+    lblQuestion = controls.get<QLabel>("lblQuestion");
+    lblEmail = controls.get<QLabel>("lblEmail");
+    Frame1 = controls.get<QFrame>("Frame1");
+    lblDisclaimer = controls.get<QLabel>("lblDisclaimer");
+    cmdSysInfo = controls.get<QPushButton>("cmdSysInfo");
+    cmdOK = controls.get<QPushButton>("cmdOK");
 
-    fraAbout = new QFrame(this);
-    fraAbout->setObjectName("fraAbout");
-    fraAbout->setAutoFillBackground(true);
-    QPalette white = fraAbout->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    fraAbout->setPalette(white);
-    setTwipsGeometry(*fraAbout, 160, 120, 6075, 3255);
-
-    picIcon = makeLabel(fraAbout, "picIcon", QString());
-    setTwipsGeometry(*picIcon, 240, 360, 480, 480);
     picIcon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
-
-    lblTitle = makeLabel(fraAbout, "lblTitle", QStringLiteral("Application Title"));
-    setTwipsGeometry(*lblTitle, 1000, 360, 3885, 360);
-    setFontOf(*lblTitle, {}, 13.5, true);
-    setTextColour(*lblTitle, kCaptionBlue);
-
-    lblVersion = makeLabel(fraAbout, "lblVersion", QStringLiteral("Version"));
-    setTwipsGeometry(*lblVersion, 1000, 840, 3885, 225);
-    setTextColour(*lblVersion, kCaptionBlue);
-
-    lblDescription = makeLabel(fraAbout, "lblDescription", QStringLiteral("Website:"));
-    setTwipsGeometry(*lblDescription, 2040, 1560, 1005, 225);
-    setTextColour(*lblDescription, kCaptionBlue);
-
-    lblWebLink = makeLabel(fraAbout, "lblWebLink", kWebSite);
-    setTwipsGeometry(*lblWebLink, 3000, 1560, 2535, 255);
-    setFontOf(*lblWebLink, QStringLiteral("Tahoma"), 8.25, true, true);
-    setTextColour(*lblWebLink, kLinkBlue);
-
-    lblQuestion = makeLabel(fraAbout, "lblQuestion", QStringLiteral("Questions:"));
-    setTwipsGeometry(*lblQuestion, 2040, 1800, 975, 255);
-    setTextColour(*lblQuestion, kCaptionBlue);
-
-    lblEmail = makeLabel(fraAbout, "lblEmail", kSupportMail);
-    setTwipsGeometry(*lblEmail, 3000, 1800, 2655, 255);
-    setFontOf(*lblEmail, {}, 8.25, true, true);
-    setTextColour(*lblEmail, kLinkBlue);
-
-    for (QLabel* link : {lblWebLink, lblEmail}) {
-        link->setCursor(Qt::PointingHandCursor);
+    lblWebLink->setText(kWebSite);
+    lblEmail->setText(kSupportMail);
+    for (QLabel* link : {lblWebLink, lblEmail})
         link->installEventFilter(this);
-    }
-
-    Frame1 = new QFrame(fraAbout);
-    Frame1->setObjectName("Frame1");
-    Frame1->setFrameShape(QFrame::HLine);
-    setTwipsGeometry(*Frame1, 300, 2040, 5415, 135);
-
-    lblDisclaimer = makeLabel(fraAbout, "lblDisclaimer", kDisclaimer);
-    setTwipsGeometry(*lblDisclaimer, 360, 2280, 3870, 825);
-    lblDisclaimer->setWordWrap(true);
-    setTextColour(*lblDisclaimer, kCaptionBlue);
-
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), fraAbout);
-    cmdSysInfo->setObjectName("cmdSysInfo");
-    setTwipsGeometry(*cmdSysInfo, 4440, 2280, 1245, 345);
-    cmdSysInfo->setDefault(true);
     connect(cmdSysInfo, &QPushButton::clicked, this, &FrmAbout::StartSysInfo);
-
-    cmdOK = new QPushButton(QStringLiteral("&Cancel"), fraAbout);
-    cmdOK->setObjectName("cmdOK");
-    setTwipsGeometry(*cmdOK, 4440, 2760, 1260, 345);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::reject);
-    setTabOrder(cmdSysInfo, cmdOK);
 
     lblVersion->setText(versionText());
     lblTitle->setText(kAppTitle);

@@ -4,13 +4,13 @@
 #include "app/shell/CompanyPicker.h"
 #include "app/shell/ErrorBox.h"
 #include "app/shell/FormParts.h"
+#include "app/shell/FormTable.h"
 #include "app/shell/MaintenanceServices.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramState.h"
 #include "app/shell/Startup.h"
 #include "app/shell/Subsystems.h"
 #include "app/shell/UiServices.h"
-#include "app/shell/WindowPosition.h"
 #include "server/support/CompanyPersist.h"
 
 #include <QCheckBox>
@@ -23,56 +23,83 @@
 
 namespace qel {
 
+namespace {
+
+using K = ControlKind;
+
+const FormDef& companyForm() {
+    static const FormDef form = {
+        .name = "frmCompany",
+        .caption = "Select Company",
+        .size = {.width = 3315, .height = 5595},
+        .border = Border::FixedDialog,
+        .controls =
+            {
+                {.name = "fraEdit", .kind = K::GroupBox, .at = {100, 0, 3100, 945}},
+                {.name = "Label2",
+                 .kind = K::Label,
+                 .parent = "fraEdit",
+                 .at = {0, 120, 2895, 255},
+                 .caption = "Enter beginning letters to locate Name.",
+                 .buddy = "txtClientList"},
+                {.name = "txtClientList",
+                 .kind = K::TextBox,
+                 .parent = "fraEdit",
+                 .at = {160, 450, 2745, 315},
+                 .font = {"Verdana", 9, true},
+                 .foreColor = kCaptionBlue,
+                 .tabIndex = 0},
+                {.name = "lstPickClient",
+                 .kind = K::ListBox,
+                 .at = {105, 1080, 3105, 3180},
+                 .font = {"Verdana", 9},
+                 .tabIndex = 1},
+                {.name = "cmdNew",
+                 .kind = K::CommandButton,
+                 .at = {120, 4400, 900, 375},
+                 .caption = "&New ",
+                 .tip = "Add a new Company/Client.",
+                 .tabIndex = 4},
+                {.name = "cmdOK",
+                 .kind = K::CommandButton,
+                 .at = {1200, 4400, 900, 375},
+                 .caption = "&OK",
+                 .tabIndex = 2,
+                 .style = kDefaultButton},
+                {.name = "cmdCancel",
+                 .kind = K::CommandButton,
+                 .at = {2280, 4400, 900, 375},
+                 .caption = "&Cancel",
+                 .tabIndex = 3},
+                {.name = "lblCompanyId",
+                 .kind = K::Label,
+                 .at = {120, 4920, 3015, 255},
+                 .font = {nullptr, 8.25, true},
+                 .foreColor = kMessageGreen},
+                {.name = "chkShowOnStart",
+                 .kind = K::CheckBox,
+                 .at = {120, 5280, 1575, 255},
+                 .caption = "Show on start up.",
+                 .foreColor = kCaptionBlue,
+                 .tabIndex = 5},
+            },
+    };
+    return form;
+}
+
+} // namespace
+
 FrmCompany::FrmCompany(QWidget* parent) : QDialog(parent), picker_(std::make_unique<CompanyPicker>()) {
-    setObjectName("frmCompany");
-    setWindowTitle(QStringLiteral("Select Company"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(twipsToPixelsX(*this, 3315), twipsToPixelsY(*this, 5595));
-    setFormFont(*this);
-
-    fraEdit = new QGroupBox(this);
-    fraEdit->setObjectName("fraEdit");
-    setTwipsGeometry(*fraEdit, 100, 0, 3100, 945);
-    Label2 = makeLabel(fraEdit, "Label2", QStringLiteral("Enter beginning letters to locate Name."));
-    setTwipsGeometry(*Label2, 0, 120, 2895, 255);
-    txtClientList = new QLineEdit(fraEdit);
-    txtClientList->setObjectName("txtClientList");
-    setTwipsGeometry(*txtClientList, 160, 450, 2745, 315);
-    setFontOf(*txtClientList, QStringLiteral("Verdana"), 9, true);
-    setTextColour(*txtClientList, kCaptionBlue);
-
-    lstPickClient = new QListWidget(this);
-    lstPickClient->setObjectName("lstPickClient");
-    setTwipsGeometry(*lstPickClient, 105, 1080, 3105, 3180);
-    setFontOf(*lstPickClient, QStringLiteral("Verdana"), 9, false);
-
-    cmdNew = new QPushButton(QStringLiteral("&New "), this);
-    cmdNew->setObjectName("cmdNew");
-    cmdNew->setToolTip(QStringLiteral("Add a new Company/Client."));
-    setTwipsGeometry(*cmdNew, 120, 4400, 900, 375);
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
-    setTwipsGeometry(*cmdOK, 1200, 4400, 900, 375);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName("cmdCancel");
-    setTwipsGeometry(*cmdCancel, 2280, 4400, 900, 375);
-
-    lblCompanyId = makeLabel(this, "lblCompanyId", QString());
-    setTwipsGeometry(*lblCompanyId, 120, 4920, 3015, 255);
-    setFontOf(*lblCompanyId, {}, 8.25, true);
-    setTextColour(*lblCompanyId, kMessageGreen);
-
-    chkShowOnStart = new QCheckBox(QStringLiteral("Show on start up."), this);
-    chkShowOnStart->setObjectName("chkShowOnStart");
-    setTwipsGeometry(*chkShowOnStart, 120, 5280, 1575, 255);
-    setTextColour(*chkShowOnStart, kCaptionBlue);
-
-    setTabOrder(txtClientList, lstPickClient);
-    setTabOrder(lstPickClient, cmdOK);
-    setTabOrder(cmdOK, cmdCancel);
-    setTabOrder(cmdCancel, cmdNew);
-    setTabOrder(cmdNew, chkShowOnStart);
+    const FormControls controls = buildForm(*this, companyForm());
+    fraEdit = controls.get<QGroupBox>("fraEdit");
+    Label2 = controls.get<QLabel>("Label2");
+    txtClientList = controls.get<QLineEdit>("txtClientList");
+    lstPickClient = controls.get<QListWidget>("lstPickClient");
+    cmdNew = controls.get<QPushButton>("cmdNew");
+    cmdOK = controls.get<QPushButton>("cmdOK");
+    cmdCancel = controls.get<QPushButton>("cmdCancel");
+    lblCompanyId = controls.get<QLabel>("lblCompanyId");
+    chkShowOnStart = controls.get<QCheckBox>("chkShowOnStart");
 
     // New hands over to company maintenance, which must be there.
     cmdNew->setEnabled(subsystems().maintenance != nullptr);

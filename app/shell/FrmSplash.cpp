@@ -4,9 +4,9 @@
 #include "app/shell/AppInfo.h"
 #include "app/shell/ErrorBox.h"
 #include "app/shell/FormParts.h"
+#include "app/shell/FormTable.h"
 #include "app/shell/ProgramState.h"
 #include "app/shell/UiServices.h"
-#include "app/shell/WindowPosition.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -16,59 +16,94 @@
 
 namespace qel {
 
+namespace {
+
+using K = ControlKind;
+
+const FormDef& splashForm() {
+    static const FormDef form = {
+        .name = "frmSplash",
+        .caption = "",
+        .size = {.width = 3675, .height = 4050},
+        .border = Border::FixedDialog,
+        .controls =
+            {
+                // The frame is larger than the window and set off its corner, so that its border
+                // does not show.
+                {.name = "fraMainFrame", .kind = K::Panel, .at = {-75, -150, 5655, 4515}},
+                {.name = "picLogo", .kind = K::Panel, .parent = "fraMainFrame", .at = {240, 310, 3375, 3720}},
+                {.name = "lblApplicationName",
+                 .kind = K::Label,
+                 .parent = "picLogo",
+                 .at = {480, 240, 2490, 1080},
+                 .caption = "Application Title",
+                 .font = {"Arial", 18, true},
+                 .foreColor = kCaptionBlue,
+                 .style = kWordWrap},
+                {.name = "lblVersion",
+                 .kind = K::Label,
+                 .parent = "picLogo",
+                 .at = {240, 1380, 2895, 315},
+                 .caption = "version",
+                 .font = {"Arial", 8.25, true},
+                 .foreColor = kCaptionBlue},
+                {.name = "lblLogonName",
+                 .kind = K::Label,
+                 .parent = "picLogo",
+                 .at = {120, 2325, 915, 315},
+                 .caption = "&User Name:",
+                 .buddy = "txtLogin_0"},
+                {.name = "txtLogin_0",
+                 .kind = K::TextBox,
+                 .parent = "picLogo",
+                 .at = {1080, 2250, 1935, 330},
+                 .foreColor = kCaptionBlue,
+                 .tabIndex = 0},
+                {.name = "lblPDW",
+                 .kind = K::Label,
+                 .parent = "picLogo",
+                 .at = {120, 2640, 915, 315},
+                 .caption = "&Password:",
+                 .buddy = "txtLogin_1"},
+                {.name = "txtLogin_1",
+                 .kind = K::TextBox,
+                 .parent = "picLogo",
+                 .at = {1080, 2640, 1935, 330},
+                 .tabIndex = 1,
+                 .style = kPassword},
+                {.name = "cmdLogon_0",
+                 .kind = K::CommandButton,
+                 .parent = "picLogo",
+                 .at = {1080, 3120, 915, 315},
+                 .caption = "&OK",
+                 .tabIndex = 2,
+                 .style = kDefaultButton},
+                {.name = "cmdLogon_1",
+                 .kind = K::CommandButton,
+                 .parent = "picLogo",
+                 .at = {2160, 3120, 915, 315},
+                 .caption = "&Cancel",
+                 .tabIndex = 3},
+            },
+    };
+    return form;
+}
+
+} // namespace
+
 FrmSplash::FrmSplash(QWidget* parent, LogonCheck check) : QDialog(parent), check_(std::move(check)) {
-    setObjectName("frmSplash");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(QString());
-    setFixedSize(twipsToPixelsX(*this, 3675), twipsToPixelsY(*this, 4050));
-    setFormFont(*this);
+    const FormControls controls = buildForm(*this, splashForm());
+    fraMainFrame = controls.get<QFrame>("fraMainFrame");
+    picLogo = controls.get<QFrame>("picLogo");
+    lblApplicationName = controls.get<QLabel>("lblApplicationName");
+    lblVersion = controls.get<QLabel>("lblVersion");
+    lblLogonName = controls.get<QLabel>("lblLogonName");
+    lblPDW = controls.get<QLabel>("lblPDW");
+    for (int i : {0, 1}) {
+        txtLogin[i] = controls.get<QLineEdit>(QStringLiteral("txtLogin_%1").arg(i));
+        cmdLogon[i] = controls.get<QPushButton>(QStringLiteral("cmdLogon_%1").arg(i));
+    }
 
-    // The frame is larger than the window and set off its corner, so that its border does not show.
-    fraMainFrame = new QFrame(this);
-    fraMainFrame->setObjectName("fraMainFrame");
-    setTwipsGeometry(*fraMainFrame, -75, -150, 5655, 4515);
-    picLogo = new QFrame(fraMainFrame);
-    picLogo->setObjectName("picLogo");
-    setTwipsGeometry(*picLogo, 240, 310, 3375, 3720);
-
-    lblApplicationName = makeLabel(picLogo, "lblApplicationName", QStringLiteral("Application Title"));
-    setTwipsGeometry(*lblApplicationName, 480, 240, 2490, 1080);
-    setFontOf(*lblApplicationName, QStringLiteral("Arial"), 18, true);
-    lblApplicationName->setWordWrap(true);
-    setTextColour(*lblApplicationName, kCaptionBlue);
-
-    lblVersion = makeLabel(picLogo, "lblVersion", QStringLiteral("version"));
-    setTwipsGeometry(*lblVersion, 240, 1380, 2895, 315);
-    setFontOf(*lblVersion, QStringLiteral("Arial"), 8.25, true);
-    setTextColour(*lblVersion, kCaptionBlue);
-
-    lblLogonName = makeLabel(picLogo, "lblLogonName", QStringLiteral("&User Name:"));
-    setTwipsGeometry(*lblLogonName, 120, 2325, 915, 315);
-    txtLogin[0] = new QLineEdit(picLogo);
-    txtLogin[0]->setObjectName("txtLogin_0");
-    setTwipsGeometry(*txtLogin[0], 1080, 2250, 1935, 330);
-    setTextColour(*txtLogin[0], kCaptionBlue);
-    lblLogonName->setBuddy(txtLogin[0]);
-
-    lblPDW = makeLabel(picLogo, "lblPDW", QStringLiteral("&Password:"));
-    setTwipsGeometry(*lblPDW, 120, 2640, 915, 315);
-    txtLogin[1] = new QLineEdit(picLogo);
-    txtLogin[1]->setObjectName("txtLogin_1");
-    txtLogin[1]->setEchoMode(QLineEdit::Password);
-    setTwipsGeometry(*txtLogin[1], 1080, 2640, 1935, 330);
-    lblPDW->setBuddy(txtLogin[1]);
-
-    cmdLogon[0] = new QPushButton(QStringLiteral("&OK"), picLogo);
-    cmdLogon[0]->setObjectName("cmdLogon_0");
-    setTwipsGeometry(*cmdLogon[0], 1080, 3120, 915, 315);
-    cmdLogon[0]->setDefault(true);
-    cmdLogon[1] = new QPushButton(QStringLiteral("&Cancel"), picLogo);
-    cmdLogon[1]->setObjectName("cmdLogon_1");
-    setTwipsGeometry(*cmdLogon[1], 2160, 3120, 915, 315);
-
-    setTabOrder(txtLogin[0], txtLogin[1]);
-    setTabOrder(txtLogin[1], cmdLogon[0]);
-    setTabOrder(cmdLogon[0], cmdLogon[1]);
     connect(cmdLogon[0], &QPushButton::clicked, this, [this] { cmdLogon_Click(0); });
     connect(cmdLogon[1], &QPushButton::clicked, this, [this] { cmdLogon_Click(1); });
 

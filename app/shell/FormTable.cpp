@@ -1,0 +1,169 @@
+// The form builder.
+#include "app/shell/FormTable.h"
+
+#include "app/shell/FormParts.h"
+#include "app/shell/WindowPosition.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+#include <algorithm>
+
+namespace qel {
+namespace {
+
+QString text(const char* utf8) {
+    return utf8 ? QString::fromUtf8(utf8) : QString();
+}
+
+QWidget* makeControl(const ControlDef& def, QWidget* parent) {
+    const QString caption = text(def.caption);
+    switch (def.kind) {
+    case ControlKind::Label:
+    case ControlKind::Image: {
+        auto* label = new QLabel(caption, parent);
+        // Text starts at the top of the label, where the forms' layout puts it level with the
+        // text of the boxes beside it.
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap((def.style & kWordWrap) != 0);
+        if (def.style & kLink)
+            label->setCursor(Qt::PointingHandCursor);
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(caption, parent);
+        if (def.style & kPassword)
+            box->setEchoMode(QLineEdit::Password);
+        return box;
+    }
+    case ControlKind::ComboBox:
+        return new QComboBox(parent);
+    case ControlKind::ListBox:
+        return new QListWidget(parent);
+    case ControlKind::CheckBox:
+        return new QCheckBox(caption, parent);
+    case ControlKind::OptionButton:
+        return new QRadioButton(caption, parent);
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(caption, parent);
+        button->setDefault((def.style & kDefaultButton) != 0);
+        return button;
+    }
+    case ControlKind::GroupBox:
+        return new QGroupBox(caption, parent);
+    case ControlKind::Panel: {
+        auto* panel = new QFrame(parent);
+        if (def.style & kBoxBorder)
+            panel->setFrameShape(QFrame::Box);
+        if (def.style & kHorizontalLine)
+            panel->setFrameShape(QFrame::HLine);
+        return panel;
+    }
+    case ControlKind::TableView:
+        return new QTableView(parent);
+    }
+    throw std::logic_error("unknown control kind of " + std::string(def.name));
+}
+
+void setFont(QWidget& w, const FontDef& font) {
+    if (font.points > 0)
+        setFontOf(w, text(font.family), font.points, font.bold, font.underline);
+}
+
+void setBackground(QWidget& w, const QColor& colour) {
+    w.setAutoFillBackground(true);
+    QPalette p = w.palette();
+    p.setColor(QPalette::Window, colour);
+    w.setPalette(p);
+}
+
+// The text a label gives the control it names: its caption without the access-key marks.
+QString accessibleText(const QString& caption) {
+    QString plain = caption;
+    plain.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&'));
+    return plain.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+} // namespace
+
+QWidget* FormControls::widget(const QString& name) const {
+    const auto it = controls_.find(name);
+    if (it == controls_.end())
+        throw std::logic_error("The form " + form_.toStdString() + " has no control " + name.toStdString());
+    return it->second;
+}
+
+void FormControls::wrongClass(const QString& name, const char* expected) const {
+    throw std::logic_error("The control " + name.toStdString() + " of the form " + form_.toStdString() +
+                           " is a " + widget(name)->metaObject()->className() + ", not a " + expected);
+}
+
+FormControls buildForm(QWidget& form, const FormDef& def) {
+    FormControls controls;
+    controls.form_ = text(def.name);
+    form.setObjectName(controls.form_);
+    form.setWindowTitle(text(def.caption));
+    if (def.border != Border::Sizable) {
+        const Qt::WindowType frame = def.border == Border::FixedTool ? Qt::Tool : Qt::Dialog;
+        form.setWindowFlags(frame | Qt::MSWindowsFixedSizeDialogHint);
+        form.setFixedSize(twipsToPixelsX(form, def.size.width), twipsToPixelsY(form, def.size.height));
+    } else {
+        form.resize(twipsToPixelsX(form, def.size.width), twipsToPixelsY(form, def.size.height));
+    }
+    setFormFont(form);
+    setFont(form, def.font);
+    if (def.tipBackground)
+        setTipBackground(form);
+    if (def.foreColor.isValid())
+        setTextColour(form, def.foreColor);
+    if (def.helpId > 0)
+        form.setProperty("HelpContextID", def.helpId);
+
+    for (const ControlDef& c : def.controls) {
+        QWidget* parent = c.parent ? controls.widget(text(c.parent)) : &form;
+        QWidget* w = makeControl(c, parent);
+        w->setObjectName(text(c.name));
+        if (c.at.width != 0 || c.at.height != 0)
+            setTwipsGeometry(*w, c.at.left, c.at.top, c.at.width, c.at.height);
+        setFont(*w, c.font);
+        if (c.foreColor.isValid())
+            setTextColour(*w, c.foreColor);
+        if (c.backColor.isValid())
+            setBackground(*w, c.backColor);
+        if (c.tip) {
+            w->setToolTip(text(c.tip));
+            w->setAccessibleName(text(c.tip));
+        }
+        if (c.helpId > 0)
+            w->setProperty("HelpContextID", c.helpId);
+        controls.controls_[text(c.name)] = w;
+    }
+
+    // What needs every control made: the labels' buddies and the tab order.
+    std::vector<const ControlDef*> tabbed;
+    for (const ControlDef& c : def.controls) {
+        if (c.buddy) {
+            QWidget* named = controls.widget(text(c.buddy));
+            controls.get<QLabel>(text(c.name))->setBuddy(named);
+            named->setAccessibleName(accessibleText(text(c.caption)));
+        }
+        if (c.tabIndex >= 0)
+            tabbed.push_back(&c);
+    }
+    std::stable_sort(tabbed.begin(), tabbed.end(),
+                     [](const ControlDef* a, const ControlDef* b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < tabbed.size(); ++i)
+        QWidget::setTabOrder(controls.widget(text(tabbed[i - 1]->name)),
+                             controls.widget(text(tabbed[i]->name)));
+    return controls;
+}
+
+} // namespace qel

@@ -1,0 +1,153 @@
+// The form builder: each control's kind, container, geometry from twips, font, colours, tip and
+// help id; the tab order; labels naming their controls; and the typed lookup that refuses a
+// wrong name or kind.
+#include "tests/app/shell/FormTableTest.h"
+
+#include "app/shell/FormTable.h"
+#include "app/shell/WindowPosition.h"
+#include "tests/testsupport/QtTestMain.h"
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+namespace qel::test {
+namespace {
+
+using K = ControlKind;
+
+const FormDef& sampleForm() {
+    static const FormDef form = {
+        .name = "frmSample",
+        .caption = "Sample",
+        .size = {.width = 4800, .height = 3600},
+        .border = Border::FixedDialog,
+        .helpId = 25,
+        .controls =
+            {
+                {.name = "fraEdit", .kind = K::GroupBox, .at = {120, 120, 4500, 1500}, .caption = "Asset"},
+                {.name = "lblDescription",
+                 .kind = K::Label,
+                 .parent = "fraEdit",
+                 .at = {120, 360, 1200, 255},
+                 .caption = "&Description:",
+                 .buddy = "txtDescription"},
+                {.name = "txtDescription",
+                 .kind = K::TextBox,
+                 .parent = "fraEdit",
+                 .at = {1440, 300, 2880, 315},
+                 .font = {"Verdana", 9, true},
+                 .foreColor = QColor(0, 0, 192),
+                 .helpId = 7,
+                 .tabIndex = 1},
+                {.name = "txtTag",
+                 .kind = K::TextBox,
+                 .at = {120, 1800, 1500, 315},
+                 .tip = "Tag number",
+                 .tabIndex = 0},
+                {.name = "lvList", .kind = K::TableView, .at = {120, 2200, 4500, 800}, .tabIndex = 3},
+                {.name = "cmdOK",
+                 .kind = K::CommandButton,
+                 .at = {3600, 3120, 1000, 375},
+                 .caption = "&OK",
+                 .tabIndex = 2,
+                 .style = kDefaultButton},
+            },
+    };
+    return form;
+}
+
+} // namespace
+
+void FormTableTest::eachControlIsMadeAsItsRowSays() {
+    QDialog form;
+    const FormControls controls = buildForm(form, sampleForm());
+    QCOMPARE(form.objectName(), QStringLiteral("frmSample"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Sample"));
+    QCOMPARE(form.size(), QSize(twipsToPixelsX(form, 4800), twipsToPixelsY(form, 3600)));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QCOMPARE(form.property("HelpContextID").toInt(), 25);
+    QCOMPARE(form.font().family(), QStringLiteral("Liberation Sans"));
+
+    auto* frame = controls.get<QGroupBox>("fraEdit");
+    QCOMPARE(frame->title(), QStringLiteral("Asset"));
+    auto* description = controls.get<QLineEdit>("txtDescription");
+    QCOMPARE(description->objectName(), QStringLiteral("txtDescription"));
+    QCOMPARE(description->parentWidget(), frame);
+    QCOMPARE(description->geometry(), QRect(twipsToPixelsX(form, 1440), twipsToPixelsY(form, 300),
+                                            twipsToPixelsX(form, 2880), twipsToPixelsY(form, 315)));
+    QCOMPARE(description->font().family(), QStringLiteral("Verdana"));
+    QCOMPARE(description->font().pointSizeF(), 9.0);
+    QVERIFY(description->font().bold());
+    QCOMPARE(description->palette().color(QPalette::Text), QColor(0, 0, 192));
+    QCOMPARE(description->property("HelpContextID").toInt(), 7);
+
+    auto* tag = controls.get<QLineEdit>("txtTag");
+    QCOMPARE(tag->parentWidget(), &form);
+    // The form's font, size and family alike.
+    QCOMPARE(tag->font(), form.font());
+    QCOMPARE(tag->toolTip(), QStringLiteral("Tag number"));
+    QVERIFY(controls.get<QPushButton>("cmdOK")->isDefault());
+    QVERIFY(controls.get<QTableView>("lvList"));
+}
+
+void FormTableTest::theTabOrderFollowsTheTabIndexes() {
+    QDialog form;
+    const FormControls controls = buildForm(form, sampleForm());
+    QStringList order;
+    QWidget* w = controls.widget("txtTag");
+    for (int i = 0; i < 4; ++i) {
+        order << w->objectName();
+        do
+            w = w->nextInFocusChain();
+        while (w->focusPolicy() == Qt::NoFocus);
+    }
+    QCOMPARE(order, (QStringList{"txtTag", "txtDescription", "cmdOK", "lvList"}));
+}
+
+void FormTableTest::aLabelNamesItsControlForKeyboardAndScreenReader() {
+    QDialog form;
+    const FormControls controls = buildForm(form, sampleForm());
+    auto* label = controls.get<QLabel>("lblDescription");
+    QCOMPARE(label->buddy(), controls.widget("txtDescription"));
+    QCOMPARE(controls.widget("txtDescription")->accessibleName(), QStringLiteral("Description:"));
+    // Without a label, the tip names the control.
+    QCOMPARE(controls.widget("txtTag")->accessibleName(), QStringLiteral("Tag number"));
+}
+
+void FormTableTest::aWrongNameOrKindFailsLoudly_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("asLineEdit");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no such control") << "txtMissing" << true
+                                     << "The form frmSample has no control txtMissing";
+    QTest::newRow("another kind")
+        << "cmdOK" << true << "The control cmdOK of the form frmSample is a QPushButton, not a QLineEdit";
+}
+
+void FormTableTest::aWrongNameOrKindFailsLoudly() {
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    QDialog form;
+    const FormControls controls = buildForm(form, sampleForm());
+    try {
+        controls.get<QLineEdit>(name);
+        QFAIL("the lookup must fail");
+    } catch (const std::logic_error& e) {
+        QCOMPARE(QString::fromUtf8(e.what()), message);
+    }
+}
+
+void FormTableTest::aTableWithAnUnknownContainerIsRefused() {
+    FormDef broken = sampleForm();
+    broken.controls.push_back({.name = "txtLost", .kind = K::TextBox, .parent = "fraNowhere"});
+    QDialog other;
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, buildForm(other, broken));
+}
+
+QEL_QTEST_REGISTER(FormTableTest);
+
+} // namespace qel::test

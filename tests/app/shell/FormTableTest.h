@@ -1,0 +1,20 @@
+// The form builder: controls made from a table.
+// The class is declared apart from the project's headers, so that moc reads only Qt's.
+#pragma once
+
+#include <QObject>
+
+namespace qel::test {
+
+class FormTableTest : public QObject {
+    Q_OBJECT
+private slots:
+    void eachControlIsMadeAsItsRowSays();
+    void theTabOrderFollowsTheTabIndexes();
+    void aLabelNamesItsControlForKeyboardAndScreenReader();
+    void aWrongNameOrKindFailsLoudly_data();
+    void aWrongNameOrKindFailsLoudly();
+    void aTableWithAnUnknownContainerIsRefused();
+};
+
+} // namespace qel::test
