@@ -141,7 +141,17 @@ std::int16_t rememberSort(ListSortState& state, std::int32_t column, std::int32_
     return state.order;
 }
 
+void ListSortProxy::setSourceModel(QAbstractItemModel* model) {
+    values_ = dynamic_cast<const SortValueSource*>(model);
+    QSortFilterProxyModel::setSourceModel(model);
+}
+
 bool ListSortProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    if (values_) {
+        const std::vector<SortValue>& column = values_->sortValues(left.column(), typeCode_);
+        return sortLess(column[static_cast<std::size_t>(left.row())],
+                        column[static_cast<std::size_t>(right.row())]);
+    }
     return sortLess(GetSortValue(left.data(Qt::DisplayRole).toString(), typeCode_),
                     GetSortValue(right.data(Qt::DisplayRole).toString(), typeCode_));
 }

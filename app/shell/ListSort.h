@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 class QAbstractItemView;
 
@@ -59,10 +60,24 @@ ListSortState& listSortState();
 std::int16_t rememberSort(ListSortState& state, std::int32_t column, std::int32_t typeCode,
                           std::int16_t order);
 
-// The sorting layer between a list's model and its view. Cells are read as their display text.
+// A model that gives the sort values of a whole column at once, each computed once from the
+// cell's shown text with GetSortValue (RecordsetModel), so that a sort compares values instead
+// of reading and converting two cells' texts at every comparison.
+class SortValueSource {
+public:
+    virtual ~SortValueSource() = default;
+    // The sort values of the column's rows, in row order, under the type code.
+    virtual const std::vector<SortValue>& sortValues(int column, std::int32_t typeCode) const = 0;
+};
+
+// The sorting layer between a list's model and its view. Cells are read as their display text,
+// or as the source model's sort values when it gives them (SortValueSource); the order is the
+// same either way.
 class ListSortProxy : public QSortFilterProxyModel {
 public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    void setSourceModel(QAbstractItemModel* model) override;
 
     // The type code the rows are sorted by; rows added later go to their place by it.
     std::int32_t sortTypeCode() const { return typeCode_; }
@@ -73,6 +88,7 @@ protected:
 
 private:
     std::int32_t typeCode_ = 0;
+    const SortValueSource* values_ = nullptr;
 };
 
 // Sorts the list by a column (0 = the first) read under a type code, in order 1 ascending, 2

@@ -1,0 +1,113 @@
+// The table model over a recordset.
+#include "app/shell/RecordsetModel.h"
+
+namespace qel {
+
+RecordsetModel::RecordsetModel(Recordset rows, QObject* parent)
+    : QAbstractTableModel(parent), rows_(std::move(rows)) {}
+
+void RecordsetModel::setRecordset(Recordset rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    sortValues_.clear();
+    endResetModel();
+}
+
+const Variant& RecordsetModel::value(int row, int column) const {
+    return rows_.rows().at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+}
+
+void RecordsetModel::setFormatter(int column, Formatter formatter) {
+    if (formatter)
+        formatters_[column] = std::move(formatter);
+    else
+        formatters_.erase(column);
+    sortValues_.clear();
+    if (rowCount() > 0)
+        emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole});
+}
+
+QString RecordsetModel::defaultText(const Variant& value) {
+    if (value.isDate()) {
+        const Date d = std::get<Date>(value.storage());
+        return QStringLiteral("%1/%2/%3")
+            .arg(d.month(), 2, 10, QLatin1Char('0'))
+            .arg(d.day(), 2, 10, QLatin1Char('0'))
+            .arg(d.year(), 4, 10, QLatin1Char('0'));
+    }
+    return QString::fromStdString(value.toString());
+}
+
+QString RecordsetModel::text(int row, int column) const {
+    const Variant& v = value(row, column);
+    const auto it = formatters_.find(column);
+    return it != formatters_.end() ? it->second(v) : defaultText(v);
+}
+
+std::int32_t RecordsetModel::sortTypeCode(int column) const {
+    switch (field(column).type) {
+    case FieldType::Integer:
+    case FieldType::Double:
+    case FieldType::Currency:
+        return static_cast<std::int32_t>(field(column).type);
+    case FieldType::Date:
+        return 7;
+    case FieldType::Boolean:
+    case FieldType::Text:
+    case FieldType::Memo:
+        return 200;
+    }
+    return 200;
+}
+
+int RecordsetModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.RecordCount());
+}
+
+int RecordsetModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.fieldCount());
+}
+
+QVariant RecordsetModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || role != Qt::DisplayRole)
+        return {};
+    return text(index.row(), index.column());
+}
+
+QVariant RecordsetModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::fromStdString(field(section).name);
+    case TypeCodeRole:
+        return static_cast<int>(field(section).type);
+    case DefinedSizeRole:
+        return field(section).definedSize;
+    default:
+        return {};
+    }
+}
+
+bool RecordsetModel::removeRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount())
+        return false;
+    beginRemoveRows(parent, row, row + count - 1);
+    auto& records = rows_.rows();
+    records.erase(records.begin() + row, records.begin() + row + count);
+    sortValues_.clear();
+    endRemoveRows();
+    return true;
+}
+
+const std::vector<SortValue>& RecordsetModel::sortValues(int column, std::int32_t typeCode) const {
+    auto [it, made] = sortValues_.try_emplace({column, typeCode});
+    if (made) {
+        it->second.reserve(rows_.RecordCount());
+        for (int row = 0; row < rowCount(); ++row)
+            it->second.push_back(GetSortValue(text(row, column), typeCode));
+    }
+    return it->second;
+}
+
+} // namespace qel
