@@ -13,7 +13,10 @@ void WebLink(const QString& address) {
 }
 
 void EmailLink(const QString& address) {
-    ui().openDocument(QStringLiteral("mailto:") + address);
+    if (!ui().openDocument(QStringLiteral("mailto:") + address))
+        ui().messageBox(QStringLiteral("No mail program could be opened. Please write to ") + address +
+                            QStringLiteral("."),
+                        MsgButtons::Ok, MsgIcon::Information);
 }
 
 } // namespace qel

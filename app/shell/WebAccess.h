@@ -16,8 +16,8 @@ inline const QString kBugReportMail = QStringLiteral("bugs@qelcorvane.example");
 // silently. A bare host name ("www.example.org") is opened as an http address.
 void WebLink(const QString& address);
 
-// Opens a new mail to the address ("mailto:" and the address) with the user's mail program;
-// nothing is said when there is none.
+// Opens a new mail to the address ("mailto:" and the address) with the user's mail program. When
+// none opens, a message box gives the address to write to.
 void EmailLink(const QString& address);
 
 } // namespace qel

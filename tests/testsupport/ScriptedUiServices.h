@@ -3,9 +3,9 @@
 // windows are run by handlers the test registers by the window's objectName.
 //
 // With nothing queued, a message box answers its first button (OK or Yes), an input box and a
-// file dialog answer as cancelled (empty text), a document "opens", and a modal window without
-// a handler is rejected (its close steps run). Installing it is scoped: the previous services
-// come back when it is destroyed.
+// file dialog answer as cancelled (empty text), a document "opens" (unless the test says that
+// none opens), and a modal window without a handler is rejected (its close steps run). Installing it is
+// scoped: the previous services come back when it is destroyed.
 #pragma once
 
 #include "app/shell/UiServices.h"
@@ -42,6 +42,8 @@ public:
     void answerMessage(MsgResult r) { messageAnswers_.push_back(r); }
     void answerInput(const QString& s) { inputAnswers_.push_back(s); }
     void answerFile(const QString& path) { fileAnswers_.push_back(path); }
+    // From now on no document or address opens, as without a mail program or browser.
+    void refuseDocuments() { documentsOpen_ = false; }
     // Runs the modal window of that objectName each time it opens: the handler clicks what it
     // wants; a window the handler leaves open is then rejected.
     void onModal(const QString& objectName, ModalHandler handler) {
@@ -97,7 +99,7 @@ public:
 
     bool openDocument(const QString& fileOrAddress) override {
         calls_.push_back({UiCall::Document, fileOrAddress, {}, MsgButtons::Ok, MsgIcon::None, {}});
-        return true;
+        return documentsOpen_;
     }
 
     int execModal(QDialog& dialog) override {
@@ -126,6 +128,7 @@ private:
     std::deque<QString> inputAnswers_;
     std::deque<QString> fileAnswers_;
     std::map<QString, ModalHandler> modalHandlers_;
+    bool documentsOpen_ = true;
 };
 
 } // namespace qel::test

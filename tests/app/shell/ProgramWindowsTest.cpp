@@ -280,6 +280,30 @@ void ProgramWindowsTest::theHelpMenuReachesTheWindows() {
     QVERIFY(commands.gettingStarted() && commands.gettingStarted()->isVisible());
 }
 
+void ProgramWindowsTest::withoutAMailProgramTheAddressIsShown_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("E-Mail Support") << "mnuSupport"
+                                    << "support@qelcorvane.example";
+    QTest::newRow("Report it Now!") << "mnuReportAbug"
+                                    << "bugs@qelcorvane.example";
+}
+
+void ProgramWindowsTest::withoutAMailProgramTheAddressIsShown() {
+    QFETCH(QString, item);
+    QFETCH(QString, address);
+    ShellFixture f;
+    ProgramCommands commands;
+    registerServices(commands);
+    MdiMain w;
+    f.ui.refuseDocuments();
+    f.ui.onModal("frmBugReport", [](QDialog& d) { static_cast<FrmBugReport&>(d).Label2_Click(); });
+    w.menuItem(item)->trigger();
+    QCOMPARE(f.ui.textsOf(UiCall::Document), QStringList{"mailto:" + address});
+    QCOMPARE(f.ui.messages(),
+             QStringList{"No mail program could be opened. Please write to " + address + "."});
+}
+
 void ProgramWindowsTest::startUpOpensGettingStartedWhenTheDefaultsAsk_data() {
     QTest::addColumn<int>("startUpHelp");
     QTest::newRow("switch on") << 1;

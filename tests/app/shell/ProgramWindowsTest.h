@@ -20,6 +20,8 @@ private slots:
     void gettingStartedIsOneWindowAndClosesWithTheMainWindow();
     void theBugReportMailsAndCloses();
     void theHelpMenuReachesTheWindows();
+    void withoutAMailProgramTheAddressIsShown_data();
+    void withoutAMailProgramTheAddressIsShown();
     void startUpOpensGettingStartedWhenTheDefaultsAsk_data();
     void startUpOpensGettingStartedWhenTheDefaultsAsk();
     void everyTextFitsItsControl_data();
