@@ -5,6 +5,7 @@
 #include "common/Variant.h"
 
 #include <QGuiApplication>
+#include <QRect>
 #include <QScreen>
 #include <QVariant>
 #include <QWidget>
@@ -162,6 +163,39 @@ void LoadWindowPosition(QWidget& form) {
             // A stored value that is not a number is skipped; the window keeps that dimension.
         }
     }
+    fitWindowToScreen(form);
+}
+
+QRect fitRect(const QRect& frame, const QRect& available) {
+    QRect fitted(frame.topLeft(), frame.size().boundedTo(available.size()));
+    if (fitted.right() > available.right())
+        fitted.moveRight(available.right());
+    if (fitted.bottom() > available.bottom())
+        fitted.moveBottom(available.bottom());
+    if (fitted.left() < available.left())
+        fitted.moveLeft(available.left());
+    if (fitted.top() < available.top())
+        fitted.moveTop(available.top());
+    return fitted;
+}
+
+void fitWindowToScreen(QWidget& form) {
+    const QScreen* screen = QGuiApplication::screenAt(form.geometry().center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen)
+        fitWindowToScreen(form, screen->availableGeometry());
+}
+
+void fitWindowToScreen(QWidget& form, const QRect& available) {
+    // The frame adds the decoration around the client area (nothing before the window is shown).
+    const QSize decoration = form.frameGeometry().size() - form.size();
+    const QRect frame(form.pos(), form.size() + decoration);
+    const QRect fitted = fitRect(frame, available);
+    if (fitted.size() != frame.size())
+        form.resize(fitted.size() - decoration);
+    if (fitted.topLeft() != frame.topLeft())
+        form.move(fitted.topLeft());
 }
 
 void SaveWindowPosition(const QWidget& form) {

@@ -4,6 +4,7 @@
 // "MainLeft", "MainTop", "MainWidth" and "MainHeight".
 #pragma once
 
+class QRect;
 class QWidget;
 
 namespace qel {
@@ -37,8 +38,19 @@ void setTwipsGeometry(QWidget& control, double left, double top, double width, d
 
 // Restores the stored position of the window: each of left (default 200), top (1000), width
 // (10500) and height (7500) in that order; a stored value that is not a number is skipped and
-// the others still apply.
+// the others still apply. Then fits the window to the available area of its screen
+// (fitWindowToScreen), as a position stored under another screen size or scaling may lie
+// partly off this one.
 void LoadWindowPosition(QWidget& form);
+
+// The frame rectangle moved and shrunk as little as needed to lie inside `available`: a width or
+// height larger than the area's becomes the area's, then an edge outside it moves in.
+QRect fitRect(const QRect& frame, const QRect& available);
+
+// Fits the window's frame (its decoration included, once it has one) to the available area:
+// that of the screen under the window's centre, else of the primary screen, unless one is given.
+void fitWindowToScreen(QWidget& form);
+void fitWindowToScreen(QWidget& form, const QRect& available);
 
 // Stores the window's position, only when it is in the normal state (neither minimized nor
 // maximized). A failure to store is ignored without a message.
