@@ -3,6 +3,7 @@
 // following the state as it changes, and the dispatch of a registered command.
 #include "tests/app/shell/MenuStateTest.h"
 
+#include "app/shell/ActionState.h"
 #include "app/shell/ChildWindows.h"
 #include "app/shell/Commands.h"
 #include "app/shell/MdiMain.h"
@@ -126,6 +127,40 @@ QStringList itemNames(const MdiMain& w) {
 }
 
 } // namespace
+
+void MenuStateTest::theRuleDecidesFromItsInputsAlone() {
+    const unsigned ofCompany = kNeedsReports | kNeedsCompany;
+    const ActionInputs nothing;
+    const ActionInputs companyAndReports{.companyChosen = true, .subsystems = kNeedsReports};
+    const ActionInputs passwordOn{.passwordOn = true};
+    const ActionInputs usersLogon{.passwordOn = true, .limitedLogon = true};
+    const struct {
+        const char* name;
+        unsigned needs;
+        Shown shown;
+        bool hasHandler;
+        ActionInputs inputs;
+        bool visible;
+        bool enabled;
+    } cases[] = {
+        {"needs met", ofCompany, Shown::Always, true, companyAndReports, true, true},
+        {"no handler", ofCompany, Shown::Always, false, companyAndReports, true, false},
+        {"subsystem missing", ofCompany, Shown::Always, true, {.companyChosen = true}, true, false},
+        {"no company", ofCompany, Shown::Always, true, {.subsystems = kNeedsReports}, true, false},
+        {"no child window", kNeedsChildWindow, Shown::Always, true, nothing, true, false},
+        {"a child window", kNeedsChildWindow, Shown::Always, true, {.childWindowOpen = true}, true, true},
+        {"password off shows Enable", kNeedsNothing, Shown::PasswordOff, true, nothing, true, true},
+        {"password on hides Enable", kNeedsNothing, Shown::PasswordOff, true, passwordOn, false, true},
+        {"password off hides Disable", kNeedsNothing, Shown::PasswordOn, true, nothing, false, true},
+        {"password on shows Disable", kNeedsNothing, Shown::PasswordOn, true, passwordOn, true, true},
+        {"a user's logon hides Disable", kNeedsNothing, Shown::PasswordOn, true, usersLogon, false, true},
+    };
+    for (const auto& c : cases) {
+        const ActionState state = actionState(c.needs, c.shown, c.hasHandler, c.inputs);
+        QVERIFY2(state.visible == c.visible, c.name);
+        QVERIFY2(state.enabled == c.enabled, c.name);
+    }
+}
 
 void MenuStateTest::everyItemFollowsTheProgramState_data() {
     QTest::addColumn<QString>("registered");

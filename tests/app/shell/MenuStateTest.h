@@ -9,6 +9,7 @@ namespace qel::test {
 class MenuStateTest : public QObject {
     Q_OBJECT
 private slots:
+    void theRuleDecidesFromItsInputsAlone();
     void everyItemFollowsTheProgramState_data();
     void everyItemFollowsTheProgramState();
     void theItemsFollowTheStateAsItChanges();
