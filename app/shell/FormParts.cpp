@@ -30,11 +30,15 @@ void setFontOf(QWidget& w, const QString& family, double pointSize, bool bold, b
     w.setFont(font);
 }
 
+void setBackColour(QWidget& w, const QColor& colour) {
+    w.setAutoFillBackground(true);
+    QPalette p = w.palette();
+    p.setColor(QPalette::Window, colour);
+    w.setPalette(p);
+}
+
 void setTipBackground(QWidget& window) {
-    window.setAutoFillBackground(true);
-    QPalette p = window.palette();
-    p.setColor(QPalette::Window, p.color(QPalette::ToolTipBase));
-    window.setPalette(p);
+    setBackColour(window, window.palette().color(QPalette::ToolTipBase));
 }
 
 void placeBesideMainWindow(QWidget& w, double leftTwips, double topTwips) {

@@ -1,5 +1,5 @@
 // The forms' colours and the small helpers with which the form builder (FormTable.h) dresses
-// windows and controls: the forms' font, a text colour, a font, the tip background; and the
+// windows and controls: the forms' font, a text colour, a font, a background; and the
 // placing of a window relative to the main window.
 #pragma once
 
@@ -23,6 +23,9 @@ void setTextColour(QWidget& w, const QColor& colour);
 
 // Sets the font: an empty family keeps the control's own.
 void setFontOf(QWidget& w, const QString& family, double pointSize, bool bold, bool underline = false);
+
+// Fills the widget's background with the colour.
+void setBackColour(QWidget& w, const QColor& colour);
 
 // Fills the window's background with the pale colour of tool tips.
 void setTipBackground(QWidget& window);

@@ -78,13 +78,6 @@ void setFont(QWidget& w, const FontDef& font) {
         setFontOf(w, text(font.family), font.points, font.bold, font.underline);
 }
 
-void setBackground(QWidget& w, const QColor& colour) {
-    w.setAutoFillBackground(true);
-    QPalette p = w.palette();
-    p.setColor(QPalette::Window, colour);
-    w.setPalette(p);
-}
-
 // The text a label gives the control it names: its caption without the access-key marks.
 QString accessibleText(const QString& caption) {
     QString plain = caption;
@@ -137,7 +130,7 @@ FormControls buildForm(QWidget& form, const FormDef& def) {
         if (c.foreColor.isValid())
             setTextColour(*w, c.foreColor);
         if (c.backColor.isValid())
-            setBackground(*w, c.backColor);
+            setBackColour(*w, c.backColor);
         if (c.tip) {
             w->setToolTip(text(c.tip));
             w->setAccessibleName(text(c.tip));

@@ -1,6 +1,6 @@
 // The program-wide state of the desktop program: the current company, the working year, the
-// password switch and the flag of the company picker's New button; with the accessors of the
-// company id and the working year.
+// password switch, the flag of the company picker's New button and the logon's level; with the
+// accessors of the company id and the working year.
 //
 // One instance lives from program start to program end. Every subsystem reads the current
 // company id and passes it to the data server; the start-up sequence and the company picker
@@ -41,6 +41,7 @@ void setCurrentCompany(std::int32_t id, const QString& name);
 void SetCompanyId(std::int32_t lngCompanyId);
 void setEnablePwd(const QString& enablePwd);
 void setLimitedLogon(bool limited);
+
 std::int16_t GetDefaultYear();
 
 // Stores the year as the working year in tblDefaults and in the running program. A year that is
