@@ -7,6 +7,8 @@
 #include "server/engine/DeprRun.h"
 #include "server/engine/DeprStore.h"
 
+#include <algorithm>
+
 namespace qel {
 namespace {
 
@@ -24,18 +26,34 @@ depr::RunAsset runAsset(double netCost, std::int16_t convention, const Date& inS
     return asset;
 }
 
-// Replaces the asset's rows of the book by `rows` in one transaction and, for the Federal book of
-// a sold asset, writes the gain or loss from the rows just written. A sale after the last row
-// written (the schedule was used up before it) sets the gain or loss as well.
+// Refuses a vehicle run unless the thread's caps were loaded for the vehicle's calendar
+// in-service year and type.
+void requireVehicleCaps(DeprStore& store, const depr::RunAsset& run, std::int32_t company,
+                        const std::string& strAuto) {
+    if (!run.vehicle)
+        return;
+    const int year = depr::calendarYearOf(run.inService, store.yearEndMonth(company));
+    depr::checkVehicleCaps(threadAutoCaps(), year, depr::maxAutoType(strAuto));
+}
+
+// Replaces the asset's rows of the book by `rows` as one write and, for the Federal book of a
+// sold asset, writes the gain or loss from the rows just written (they are all of the asset's
+// Federal rows). A sale after the last row written (the schedule was used up before it) sets the
+// gain or loss as well.
 void replaceRows(Connection& conn, std::int32_t company, std::int16_t book, std::int32_t asset,
                  const std::vector<depr::Row>& rows, const depr::RunAsset& run, std::int64_t salesAmt) {
     DeprStore store(conn);
-    Transaction tx(conn);
-    store.deleteRows(asset, book);
-    store.insertRows(company, book, asset, rows);
-    if (book == kFederalBook && run.isSold())
-        store.setGainLoss(asset, static_cast<std::int64_t>(roundHalfEven(run.netCost)), salesAmt);
-    tx.commit();
+    writeRun(conn, [&] {
+        store.deleteRows(asset, book);
+        store.insertRows(company, book, asset, rows);
+        if (book == kFederalBook && run.isSold()) {
+            double highest = 0;
+            for (const depr::Row& row : rows)
+                highest = std::max(highest, row.accum);
+            store.writeGainLoss(asset, static_cast<std::int64_t>(roundHalfEven(run.netCost)), salesAmt,
+                                highest);
+        }
+    });
 }
 
 } // namespace
@@ -48,10 +66,10 @@ bool CalcDepr::DoZeroListed(std::int32_t lngCompanyId, std::int32_t lngAssetId, 
             throw ServerError::invalidArgument(kClass, "The asset has no in-service date.");
         Connection& conn = requireConnection();
         DeprStore store(conn);
-        Transaction tx(conn);
-        store.deleteRows(lngAssetId, bookId);
-        store.insertRows(lngCompanyId, bookId, lngAssetId, {{dtInService.year(), 0, 0}});
-        tx.commit();
+        writeRun(conn, [&] {
+            store.deleteRows(lngAssetId, bookId);
+            store.insertRows(lngCompanyId, bookId, lngAssetId, {{dtInService.year(), 0, 0}});
+        });
         return true;
     });
 }
@@ -71,6 +89,7 @@ bool CalcDepr::DoMacrsDepr(double dblNetCost, double dblLife, double dblBonus, s
 
         Connection& conn = requireConnection();
         DeprStore store(conn);
+        requireVehicleCaps(store, asset, lngCompanyId, strAuto);
         const std::string convention = depr::conventionName(intConvention, dtInService.month());
         const std::string table = "tblMacrs" + convention + (strMethod == "MACRS 150" ? "150" : "");
         const std::vector<double> rates = store.readRates(table, convention + formatNumber(dblLife));
@@ -94,6 +113,7 @@ bool CalcDepr::DoDepr(double NetCost, std::int16_t Life, std::int16_t intConvent
 
         Connection& conn = requireConnection();
         DeprStore store(conn);
+        requireVehicleCaps(store, asset, lngCompanyId, strAuto);
         const auto rows = depr::formulaSchedule(
             asset, *depr::formulaFromText(strMethod), Life, threadAutoCaps(),
             [&](int year) { return store.businessPercent(year, lngCompanyId, lngAssetId); });

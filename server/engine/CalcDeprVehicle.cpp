@@ -18,17 +18,6 @@ const std::string kMaxAuto =
     "Select [Yr 1 + 30%],[Yr 1 + 50%], [Max Year 1], [Max Year 2],[Max Year 3],[Max Year 4]"
     " from tblmaxAuto where year = ? and type = ?";
 
-// The tblMaxAuto type of a vehicle code; no type matches any other code.
-std::string vehicleType(const std::string& code) {
-    if (code == "G")
-        return "Gas";
-    if (code == "E")
-        return "Electric";
-    if (code == "T")
-        return "Truck/Van";
-    return {};
-}
-
 std::int32_t wholeDollars(double amount) {
     const double whole = roundHalfEven(amount);
     if (!(std::fabs(whole) < 2147483648.0))
@@ -43,7 +32,7 @@ std::int32_t wholeDollars(double amount) {
 std::int32_t CalcDepr::GetAutoMaxRates(const std::string& strAuto, std::int16_t intYear,
                                        std::int16_t intBonus) {
     return passOn(kClass, "GetAutoMaxRates", [&] {
-        const std::string type = vehicleType(strAuto);
+        const std::string type(depr::maxAutoType(strAuto));
         Statement& query = requireConnection().cached(kMaxAuto);
         query.bind(1, intYear).bind(2, type);
         if (!query.step()) {
@@ -65,6 +54,8 @@ std::int32_t CalcDepr::GetAutoMaxRates(const std::string& strAuto, std::int16_t 
         query.reset();
 
         depr::AutoCaps caps;
+        caps.year = intYear;
+        caps.type = type;
         caps.amount[1] = field[2];
         caps.amount[2] = field[3];
         caps.amount[3] = field[4];
@@ -95,9 +86,7 @@ void CalcDepr::FinishAutoDepr(double dblNetCost, double dblAccumDepr, double dbl
     passOn(kClass, "FinishAutoDepr", [&] {
         const auto rows = depr::olderAutoContinuation(dblNetCost, dblAccumDepr, dbldepr, intInServiceYear);
         Connection& conn = requireConnection();
-        Transaction tx(conn);
-        DeprStore(conn).insertRowsWithoutBook(lngCompanyId, lngAssetId, rows);
-        tx.commit();
+        writeRun(conn, [&] { DeprStore(conn).insertRowsWithoutBook(lngCompanyId, lngAssetId, rows); });
     });
 }
 
@@ -113,9 +102,7 @@ void CalcDepr::FinishAutoDepr_P(double /*dblNetCost*/, double dblAccumDepr, doub
         depr::autoContinuation(
             dbldepr, intInServiceYear, dblAccumDepr, dblBusPercent, intSoldYear, dblUnRecoveredBalance,
             [&](int year) { return store.businessPercent(year, lngCompanyId, lngAssetId); }, rows);
-        Transaction tx(conn);
-        store.insertRows(lngCompanyId, bookId, lngAssetId, rows);
-        tx.commit();
+        writeRun(conn, [&] { store.insertRows(lngCompanyId, bookId, lngAssetId, rows); });
     });
 }
 

@@ -46,21 +46,48 @@ void checkLife(double life) {
         refuse("The life must be at least 1 year (it is " + formatNumber(life) + ").");
 }
 
-// The running sums of a vehicle's table years that the continuation needs.
-struct VehicleTrack {
-    double capped = 0;     // the full-use amounts of the years so far, each at most its cap
-    double fourthYear = 0; // the full-use amount of the fourth year; 0 when there was none
+// The stored amounts of a run. An asset that is no vehicle stores each year's amount rounded to
+// whole dollars, and its schedule ends at its basis rounded to whole dollars; a vehicle's rows are
+// weighted by business use and keep their cents. Either way the accumulated amount is the sum of
+// the stored yearly amounts, so the yearly column adds up to it.
+class Stored {
+public:
+    Stored(bool vehicle, double basis) : vehicle_(vehicle), basis_(amount(basis)) {}
 
-    void add(const AutoCaps& caps, int n, double fullUse) {
-        const double cap = caps.amount[static_cast<std::size_t>(capIndex(n))];
+    // An amount as a row stores it.
+    double amount(double value) const { return vehicle_ ? roundToCents(value) : roundHalfEven(value); }
+    // The accumulated amount after adding a stored amount.
+    double add(double accum, double stored) const {
+        return vehicle_ ? roundToCents(accum + stored) : accum + stored;
+    }
+    // The basis the accumulated amount ends at.
+    double basis() const { return basis_; }
+
+private:
+    bool vehicle_;
+    double basis_;
+};
+
+// What a vehicle's table years allowed at full business use, which the continuation after them
+// needs: the basis not yet recovered shrinks by these amounts whatever the year's business use.
+struct VehicleTrack {
+    double allowed = 0;    // the full-use amounts allowed so far under the caps, in dollars
+    double fourthYear = 0; // the full-use amount of the fourth year before its cap; 0 when none
+
+    // Adds recovery year n's full-use amount, held within the year's cap, the first-year limit
+    // with the section 179 expense and the allowance, and the full-use basis left.
+    void add(const AutoCaps& caps, int n, double fullUse, double basis, double bonus, double sec179) {
         if (n == 4)
             fourthYear = fullUse;
-        capped += fullUse < cap ? fullUse : cap;
+        allowed += limitAutoDepr(caps, capIndex(n), fullUse, 1, basis, allowed, bonus, sec179);
     }
     double yearlyAfterTable(const AutoCaps& caps) const {
         return fourthYear < caps.amount[4] ? fourthYear : caps.amount[4];
     }
 };
+
+// The year after which no schedule runs.
+constexpr int kLastYear = 9999;
 
 } // namespace
 
@@ -82,6 +109,13 @@ void checkFormulaRun(const RunAsset& asset, std::string_view method, int life) {
         refuse("A vehicle's depreciable basis must not be 0.");
 }
 
+void checkVehicleCaps(const AutoCaps& caps, int year, std::string_view type) {
+    if (caps.year != year || caps.type != type || type.empty())
+        refuse("no vehicle limits for " + std::to_string(year) + " " +
+               (type.empty() ? std::string("of this vehicle type") : std::string(type)) +
+               ": add them under the auto rates");
+}
+
 std::vector<Row> macrsSchedule(const RunAsset& a, double life, std::span<const double> rates,
                                const AutoCaps& caps, const BusinessUse& businessUse) {
     std::vector<Row> rows;
@@ -91,8 +125,10 @@ std::vector<Row> macrsSchedule(const RunAsset& a, double life, std::span<const d
     const double N = a.netCost;
     const double s = a.sec179;
     const double g = a.bonus;
-    // The cost at full business use.
+    const Stored stored(a.vehicle, N);
+    // The cost at full business use, and the basis at full use after the first-year deductions.
     const double F = a.vehicle ? (s + N + g) / a.busPercent : 0;
+    const double fullBasis = F - (s + g);
     VehicleTrack track;
     double A = 0;
     int rowYear = a.inService.year();
@@ -105,9 +141,9 @@ std::vector<Row> macrsSchedule(const RunAsset& a, double life, std::span<const d
         if (a.vehicle) {
             const int k = capIndex(n);
             double b = businessUse(rowYear);
-            track.add(caps, n, r * (F - (s + g)));
+            track.add(caps, n, r * fullBasis, fullBasis, g, s);
             D = b > 0 ? r * (b * F - (s + g)) : r * N;
-            double basis = F - (s + g);
+            double basis = fullBasis;
             if (!(b > 0)) {
                 b = a.busPercent;
                 basis = N;
@@ -116,30 +152,29 @@ std::vector<Row> macrsSchedule(const RunAsset& a, double life, std::span<const d
         }
         if (rowYear == soldYear)
             D = adjustLastYearDepr(D, a.convention, a.soldMonth());
-        A += roundHalfEven(D);
+        double d = stored.amount(D);
+        A = stored.add(A, d);
         // The extra year of the half-year and mid-quarter tables brings the total to the basis;
         // a vehicle only when the difference is small, since its caps keep it below the basis.
         if (n == life + 1) {
-            if (roundHalfEven(A) != N) {
-                const double d = roundHalfEven(N - A);
-                if (!a.vehicle || d < 5) {
-                    D += d;
-                    A = N;
-                }
+            const double missing = stored.basis() - A;
+            if (missing != 0 && (!a.vehicle || roundHalfEven(missing) < 5)) {
+                d = stored.amount(d + missing);
+                A = stored.basis();
             }
-            if (roundHalfEven(D) == 0)
+            if (roundHalfEven(d) == 0)
                 break;
         }
-        rows.push_back({rowYear, D, A});
+        rows.push_back({rowYear, d, A});
         if (rowYear == soldYear) {
             endedAtSale = true;
             break;
         }
         ++rowYear;
     }
-    if (a.vehicle && !endedAtSale && (!a.isSold() || soldYear >= rowYear) && F - (s + g) > roundHalfEven(A))
+    if (a.vehicle && !endedAtSale && (!a.isSold() || soldYear >= rowYear) && fullBasis > roundHalfEven(A))
         autoContinuation(track.yearlyAfterTable(caps), rowYear, A, a.busPercent, soldYear,
-                         F - (s + track.capped + g), businessUse, rows);
+                         fullBasis - track.allowed, businessUse, rows);
     return rows;
 }
 
@@ -153,6 +188,7 @@ std::vector<Row> formulaSchedule(const RunAsset& a, Formula formula, int life, c
     const std::string convention = formula == Formula::Ads ? conventionName(a.convention, m) : std::string();
     const int saleMonth = formula == Formula::Amortize ? a.soldMonth() - 1 : a.soldMonth();
     const double N = a.netCost;
+    const Stored stored(a.vehicle, N);
     const double F = a.vehicle ? N / a.busPercent : 0;
     VehicleTrack track;
     // The year's amount keeps its value into the next year when that year's rule gives none.
@@ -173,7 +209,7 @@ std::vector<Row> formulaSchedule(const RunAsset& a, Formula formula, int life, c
         if (a.vehicle) {
             const int k = capIndex(n);
             double b = businessUse(rowYear);
-            track.add(caps, n, D / N * F);
+            track.add(caps, n, D / N * F, F, 0, 0);
             if (b > 0)
                 D = D / N * (b * F);
             double basis = F;
@@ -185,17 +221,18 @@ std::vector<Row> formulaSchedule(const RunAsset& a, Formula formula, int life, c
         }
         if (rowYear == soldYear)
             D = adjustLastYearDepr(D, a.convention, saleMonth);
-        A += roundHalfEven(D);
-        if (!a.vehicle && (finalYear || A > N)) {
-            if (roundHalfEven(A) != N) {
-                D += roundHalfEven(N - A);
-                A = N;
+        double d = stored.amount(D);
+        A = stored.add(A, d);
+        if (!a.vehicle && (finalYear || A > stored.basis())) {
+            if (A != stored.basis()) {
+                d += stored.basis() - A;
+                A = stored.basis();
             }
-            if (roundHalfEven(D) == 0)
+            if (d == 0)
                 break;
         }
         if (D > 0)
-            rows.push_back({rowYear, D, A});
+            rows.push_back({rowYear, d, A});
         if (rowYear == soldYear) {
             endedAtSale = true;
             break;
@@ -203,36 +240,33 @@ std::vector<Row> formulaSchedule(const RunAsset& a, Formula formula, int life, c
         ++rowYear;
     }
     if (a.vehicle && !endedAtSale && (!a.isSold() || soldYear >= rowYear) && F > roundHalfEven(A))
-        autoContinuation(track.yearlyAfterTable(caps), rowYear, A, a.busPercent, soldYear, F - track.capped,
+        autoContinuation(track.yearlyAfterTable(caps), rowYear, A, a.busPercent, soldYear, F - track.allowed,
                          businessUse, rows);
     return rows;
 }
 
 void autoContinuation(double yearly, int fromYear, double accum, double busPercent, int soldYear,
                       double unrecovered, const BusinessUse& businessUse, std::vector<Row>& out) {
-    double taken = 0;
-    int year = fromYear;
-    while (taken < unrecovered) {
+    double left = unrecovered;
+    for (int year = fromYear; left > 0; ++year) {
         if (soldYear != 0 && soldYear < year)
             break;
         double b = businessUse(year);
         if (b == 0)
             b = busPercent;
-        double E = b * yearly;
-        taken += roundHalfEven(E);
-        if (taken > unrecovered) {
-            taken -= E;
-            E = unrecovered - taken;
-            if (E < 0)
-                E = 0;
-            taken = unrecovered;
-        }
         // A year that takes nothing would never bring the balance down.
-        if (roundHalfEven(E) <= 0)
+        if (roundHalfEven(b * yearly) <= 0)
             break;
-        accum += roundHalfEven(E);
+        if (year > kLastYear)
+            refuse("The vehicle's schedule would run past the year " + std::to_string(kLastYear) + ".");
+        // The year's amount at full use, cut to the balance; the row takes its business share.
+        const double fullUse = yearly < left ? yearly : left;
+        const double E = roundToCents(b * fullUse);
+        if (E <= 0)
+            break;
+        left -= fullUse;
+        accum = roundToCents(accum + E);
         out.push_back({year, E, accum});
-        ++year;
     }
 }
 
@@ -274,8 +308,8 @@ BookSchedule bookSlSchedule(double cost, double life, int year, int month, int s
     double accum = 0;
     int n = 0;
     while (left > 1) {
-        if (year > 9999)
-            refuse("The straight-line schedule would run past the year 9999.");
+        if (year > kLastYear)
+            refuse("The straight-line schedule would run past the year " + std::to_string(kLastYear) + ".");
         ++n;
         double D = fractionalTail && n >= 2 ? cost / life : slYearDepr(n, cost, life, month);
         if (D > left)

@@ -15,9 +15,11 @@
 
 namespace qel::depr {
 
-// One yearly row: the fiscal year, the year's depreciation as computed (not rounded) and the
-// accumulated depreciation at its end (the sum of the rounded yearly amounts, or the basis after
-// a fill-up), both in dollars.
+// One yearly row as it is stored: the fiscal year, the year's depreciation and the accumulated
+// depreciation at its end, in dollars. The accumulated amount is the sum of the yearly amounts so
+// far: whole dollars for an asset that is no vehicle (the year's amount rounded half to even, the
+// final-year fill-up included, so the schedule ends at the basis rounded to whole dollars), cents
+// for a vehicle, whose rows are weighted by business use.
 struct Row {
     int year = 0;
     double depr = 0;
@@ -43,6 +45,11 @@ struct RunAsset {
     int soldMonth() const { return isSold() ? sold.month() : 0; }
 };
 
+// Refuses a vehicle run whose thread has no caps loaded for the vehicle's calendar in-service
+// year and tblMaxAuto type (`type` empty for a vehicle code without a type): InvalidArgument,
+// "no vehicle limits for 1996 Gas: add them under the auto rates".
+void checkVehicleCaps(const AutoCaps& caps, int year, std::string_view type);
+
 // Refuse a run's input before anything is touched. Each throws ServerError (InvalidArgument,
 // source "CalcDepr") naming the fault: no in-service date, a sale before it, a convention
 // outside 1 to 4, a life below 1, an amount that is no number, a vehicle without business use;
@@ -54,7 +61,9 @@ void checkFormulaRun(const RunAsset& asset, std::string_view method, int life);
 // The rows of a rate-table (MACRS) run: one per rate (rates[n - 1] is recovery year n) from the
 // in-service year, the sale year prorated by the convention and last, the year life + 1 filled up
 // to the basis; for a vehicle each year capped and weighted by business use and, after the table,
-// the continuation. No rows when the asset was sold in its in-service year.
+// the continuation of the full-use basis the caps held back (the basis less the section 179
+// expense, the allowance and the full-use amounts the caps allowed in the table years). No rows
+// when the asset was sold in its in-service year.
 std::vector<Row> macrsSchedule(const RunAsset& asset, double life, std::span<const double> rates,
                                const AutoCaps& caps, const BusinessUse& businessUse);
 
@@ -66,11 +75,14 @@ std::vector<Row> macrsSchedule(const RunAsset& asset, double life, std::span<con
 std::vector<Row> formulaSchedule(const RunAsset& asset, Formula formula, int life, const AutoCaps& caps,
                                  const BusinessUse& businessUse);
 
-// The continuation of a vehicle after its table years, appended to `out`: from `fromYear` on,
-// the business share (the year's use, else `busPercent`) of the yearly amount `yearly` until the
-// amounts taken reach `unrecovered`, the last one cut to the balance; not past a sale year
-// (`soldYear` 0 = unsold). It ends when a year's amount rounds to 0. `accum` is the accumulated
-// amount before the first of these years.
+// The continuation of a vehicle after its table years, appended to `out`. `unrecovered` is the
+// basis at full business use not yet recovered; each year from `fromYear` on it shrinks by the
+// full-use amount `yearly` (the last one cut to the balance), and the year's row takes the
+// business share of that amount (the year's use, else `busPercent`) in cents, whatever the share:
+// so the rows end at the business basis. Not past a sale year (`soldYear` 0 = unsold). It ends
+// when the business share of `yearly` rounds to 0 whole dollars; refused (InvalidArgument) when
+// it would run past the year 9999. `accum` is the accumulated amount before the first of these
+// years.
 void autoContinuation(double yearly, int fromYear, double accum, double busPercent, int soldYear,
                       double unrecovered, const BusinessUse& businessUse, std::vector<Row>& out);
 

@@ -3,6 +3,9 @@
 
 #include "common/Convert.h"
 #include "common/ServerError.h"
+#include "server/engine/CalcDepr.h"
+
+#include <sqlite3.h>
 
 namespace qel {
 namespace {
@@ -17,6 +20,7 @@ const std::string kBusinessPercent =
 const std::string kHighestFederalAccum =
     "SELECT  max(accum_depr) From  tbldepr Where Asset_num = ? and BookId = 1";
 const std::string kSetGainLoss = "Update tblassets set gain_loss = ? Where Asset_num = ?";
+const std::string kYearEndMonth = "SELECT [Year End Month] FROM tblCompany WHERE id = ?";
 
 // Rewinds a cached statement when the scope ends, also after a failure part-way through its rows,
 // so that no read stays open on the connection.
@@ -32,6 +36,7 @@ private:
 };
 
 thread_local depr::AutoCaps tAutoMaxRates;
+thread_local DeprBatch* tBatch = nullptr;
 
 } // namespace
 
@@ -77,6 +82,17 @@ double DeprStore::businessPercent(int year, std::int32_t company, std::int32_t a
     return value.toDouble();
 }
 
+int DeprStore::yearEndMonth(std::int32_t company) {
+    Statement& statement = conn_.cached(kYearEndMonth);
+    Rewind rewind(statement);
+    statement.bind(1, company);
+    if (!statement.step())
+        return 12;
+    const Variant value = statement.column(0);
+    const std::int64_t month = value.isNull() ? 12 : value.toInt64();
+    return month >= 1 && month <= 12 ? static_cast<int>(month) : 12;
+}
+
 void DeprStore::deleteRows(std::int32_t asset, std::int16_t book) {
     Statement& statement = conn_.cached(kDeleteRows);
     Rewind rewind(statement);
@@ -119,7 +135,12 @@ void DeprStore::setGainLoss(std::int32_t asset, std::int64_t basis, std::int64_t
                 highest = value.toDouble();
         }
     }
-    const std::int64_t gain = salesPrice + static_cast<std::int64_t>(roundHalfEven(highest)) - basis;
+    writeGainLoss(asset, basis, salesPrice, highest);
+}
+
+void DeprStore::writeGainLoss(std::int32_t asset, std::int64_t basis, std::int64_t salesPrice,
+                              double highestAccum) {
+    const std::int64_t gain = salesPrice + static_cast<std::int64_t>(roundHalfEven(highestAccum)) - basis;
     Statement& update = conn_.cached(kSetGainLoss);
     Rewind rewind(update);
     update.bind(1, gain).bind(2, asset);
@@ -128,6 +149,33 @@ void DeprStore::setGainLoss(std::int32_t asset, std::int64_t basis, std::int64_t
 
 depr::AutoCaps& threadAutoCaps() {
     return tAutoMaxRates;
+}
+
+DeprBatch::DeprBatch(Connection& conn) : conn_(conn), outer_(tBatch) {
+    if (sqlite3_get_autocommit(conn.handle()))
+        throw ServerError::invalidArgument(
+            "CalcDepr", "A batch of depreciation runs needs the caller's open transaction.");
+    tBatch = this;
+}
+
+DeprBatch::~DeprBatch() {
+    tBatch = outer_;
+}
+
+void writeRun(Connection& conn, const std::function<void()>& write) {
+    DeprBatch* batch = tBatch;
+    if (batch && &batch->conn_ == &conn) {
+        try {
+            write();
+        } catch (...) {
+            batch->broken_ = true;
+            throw;
+        }
+        return;
+    }
+    Transaction tx(conn);
+    write();
+    tx.commit();
 }
 
 } // namespace qel

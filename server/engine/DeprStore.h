@@ -1,15 +1,17 @@
-// DeprStore: the engine's statements on one connection: reading a MACRS rate column and a
-// vehicle's business fraction, and replacing an asset's yearly rows of a book in tblDepr with
-// the gain or loss of a sale. Every statement is prepared once per connection and re-bound for
-// each row. The callers group the writes of a run in one Transaction.
+// DeprStore: the engine's statements on one connection: reading a MACRS rate column, a vehicle's
+// business fraction and a company's fiscal year-end month, and replacing an asset's yearly rows
+// of a book in tblDepr with the gain or loss of a sale. Every statement is prepared once per
+// connection and re-bound for each row. The callers group the writes of a run with writeRun.
 //
-// Also the calling thread's vehicle caps, which GetAutoMaxRates loads and the runs read.
+// Also the calling thread's vehicle caps, which GetAutoMaxRates loads and the runs read, and
+// its DeprBatch.
 #pragma once
 
 #include "server/data/Connection.h"
 #include "server/engine/DeprRun.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,10 @@ public:
     // A Null fraction fails (invalid use of Null).
     double businessPercent(int year, std::int32_t company, std::int32_t asset);
 
+    // The company's fiscal year-end month, 1 to 12; 12 when the company has none (no row, an
+    // empty value or a month outside 1 to 12).
+    int yearEndMonth(std::int32_t company);
+
     // Deletes the asset's rows of the book.
     void deleteRows(std::int32_t asset, std::int16_t book);
     // Inserts the rows for the company, book and asset.
@@ -46,6 +52,8 @@ public:
     // accumulated depreciation of the asset's Federal book rows (rounded half to even, 0 when
     // there is none) - the basis, in whole dollars.
     void setGainLoss(std::int32_t asset, std::int64_t basis, std::int64_t salesPrice);
+    // The same, with the highest accumulated depreciation of the Federal book rows given.
+    void writeGainLoss(std::int32_t asset, std::int64_t basis, std::int64_t salesPrice, double highestAccum);
 
 private:
     Connection& conn_;
@@ -53,5 +61,10 @@ private:
 
 // The calling thread's vehicle caps: all 0 until GetAutoMaxRates first finds a limits row.
 depr::AutoCaps& threadAutoCaps();
+
+// Runs `write`, the statements of one engine run, all or nothing: in a Transaction of its own (a
+// savepoint inside a caller's transaction), or, inside a DeprBatch on the connection, straight in
+// the caller's transaction; a failure there marks the batch broken and passes on.
+void writeRun(Connection& conn, const std::function<void()>& write);
 
 } // namespace qel

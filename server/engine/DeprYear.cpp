@@ -9,32 +9,88 @@
 namespace qel::depr {
 namespace {
 
-using MonthRates = std::array<double, 12>;
+// Real-property rates in thousandths of a percent of the basis, as IRS Publication 946 prints
+// them in Appendix A (3485 is 3.485 %); a rate is the printed figure / 100000. Month m is the
+// fiscal month placed in service, which chooses the table's column.
+using MonthColumn = std::array<int, 12>;
+using HalfColumn = std::array<int, 6>;
 
-// MACRS residential rental property, 27.5 years, mid-month (IRS Publication 946, table A-6, as
-// the engine applies it: the alternating years 12 to 27 at their average).
-constexpr MonthRates kMacrs27First = {0.03485, 0.03182, 0.02879, 0.02576, 0.02273, 0.0197,
-                                      0.01667, 0.01364, 0.01061, 0.00758, 0.00455, 0.00152};
-constexpr double kMacrs27Early = 0.03636;  // years 2 to 11
-constexpr double kMacrs27Late = 0.0363656; // years 12 to 27
-constexpr std::array<double, 6> kMacrs27Year28 = {0.0197, 0.02273, 0.02576, 0.02879, 0.03182, 0.03485};
-constexpr std::array<double, 6> kMacrs27Year29 = {0.00152, 0.00455, 0.00758, 0.01061, 0.01364, 0.01667};
+constexpr double kThousandthsOfAPercent = 100000;
 
-// MACRS nonresidential real property, 31.5 years, mid-month (table A-7).
-constexpr MonthRates kMacrs31First = {0.03042, 0.02778, 0.02513, 0.02249, 0.01984, 0.0172,
-                                      0.01455, 0.0119,  0.00926, 0.00661, 0.00397, 0.00132};
-constexpr double kMacrs31Early = 0.03175;     // years 2 to 7
-constexpr double kMacrs31Year8 = 0.031745;    // year 8, and year 32 for months 7 to 12
-constexpr double kMacrs31Late = 0.0317452149; // years 9 to 31
-constexpr std::array<double, 6> kMacrs31Year32 = {0.0172, 0.01984, 0.02249, 0.02513, 0.02778, 0.03042};
-constexpr std::array<double, 6> kMacrs31Year33 = {0.00132, 0.00397, 0.00661, 0.00926, 0.0119, 0.01455};
+// Table A-6: residential rental property, 27.5 years, straight line, mid-month.
+constexpr MonthColumn kA6Year1 = {3485, 3182, 2879, 2576, 2273, 1970, 1667, 1364, 1061, 758, 455, 152};
+constexpr int kA6Full = 3636;   // years 2 to 9; years 10 to 27 where the alternation gives no 3.637
+constexpr int kA6FullUp = 3637; // years 10 to 27: even years for months 1 to 6, odd years for 7 to 12
+constexpr HalfColumn kA6Year28 = {1970, 2273, 2576, 2879, 3182, 3485}; // months 1 to 6: the last year
+constexpr HalfColumn kA6Year29 = {152, 455, 758, 1061, 1364, 1667};    // months 7 to 12: the last year
 
-// MACRS nonresidential real property, 39 years, mid-month (table A-7a).
-constexpr MonthRates kMacrs39First = {0.02461, 0.02247, 0.02033, 0.01819, 0.01605, 0.01391,
-                                      0.01177, 0.00963, 0.00749, 0.00535, 0.00321, 0.00107};
-constexpr double kMacrs39Middle = 0.02564; // years 2 to 39
-constexpr MonthRates kMacrs39Year40 = {0.00107, 0.00321, 0.00535, 0.00749, 0.00963, 0.01177,
-                                       0.01391, 0.01605, 0.01819, 0.02033, 0.02247, 0.02461};
+// Table A-7: nonresidential real property, 31.5 years, straight line, mid-month. The printed
+// years 8 to 33 alternate 3.175 and 3.174 from month to month (year 8 only for months 1 to 6):
+// 3.174 where the year and the month add up to an even number. The reference figures at hand
+// leave out years 8 to 10; they are the printed ones, which the table's own construction gives
+// (each year the percentage not yet recovered over the recovery period left, rounded to three
+// places), a construction that reproduces every other cell of Tables.
+constexpr MonthColumn kA7Year1 = {3042, 2778, 2513, 2249, 1984, 1720, 1455, 1190, 926, 661, 397, 132};
+constexpr int kA7Full = 3175;     // years 2 to 7, year 8 for months 7 to 12, odd cells of the alternation
+constexpr int kA7FullDown = 3174; // even cells of the alternation
+constexpr HalfColumn kA7Year32 = {1720, 1984, 2249, 2513, 2778, 3042}; // months 1 to 6: the last year
+constexpr HalfColumn kA7Year33 = {132, 397, 661, 926, 1190, 1455};     // months 7 to 12: the last year
+
+// Table A-7a: nonresidential real property, 39 years, straight line, mid-month. The first year
+// is the printed figure (the rest of 100 % after years 2 to 40), not the exact mid-month share.
+constexpr MonthColumn kA7aYear1 = {2461, 2247, 2033, 1819, 1605, 1391, 1177, 963, 749, 535, 321, 107};
+constexpr int kA7aFull = 2564; // years 2 to 39
+constexpr MonthColumn kA7aYear40 = {107, 321, 535, 749, 963, 1177, 1391, 1605, 1819, 2033, 2247, 2461};
+
+// A printed cell, or none: thousandths of a percent and whether it is the column's last year.
+struct Cell {
+    int thousandths = 0; // 0: the column has no figure for the year
+    bool finalYear = false;
+};
+
+Cell tableA6(int n, int month) {
+    const bool firstHalf = month <= 6;
+    if (n == 1)
+        return {kA6Year1[static_cast<std::size_t>(month - 1)]};
+    if (n <= 9)
+        return {kA6Full};
+    if (n <= 27)
+        return {(n % 2 == 0) == firstHalf ? kA6FullUp : kA6Full};
+    if (n == 28)
+        return firstHalf ? Cell{kA6Year28[static_cast<std::size_t>(month - 1)], true} : Cell{kA6Full};
+    if (n == 29)
+        return {firstHalf ? 0 : kA6Year29[static_cast<std::size_t>(month - 7)], true};
+    return {};
+}
+
+Cell tableA7(int n, int month) {
+    const bool firstHalf = month <= 6;
+    const int alternating = (n + month) % 2 == 0 ? kA7FullDown : kA7Full;
+    if (n == 1)
+        return {kA7Year1[static_cast<std::size_t>(month - 1)]};
+    if (n <= 7)
+        return {kA7Full};
+    if (n == 8)
+        return {firstHalf ? alternating : kA7Full};
+    if (n <= 31)
+        return {alternating};
+    if (n == 32)
+        return firstHalf ? Cell{kA7Year32[static_cast<std::size_t>(month - 1)], true} : Cell{alternating};
+    if (n == 33)
+        return {firstHalf ? 0 : kA7Year33[static_cast<std::size_t>(month - 7)], true};
+    return {};
+}
+
+Cell tableA7a(int n, int month) {
+    const auto m = static_cast<std::size_t>(month - 1);
+    if (n == 1)
+        return {kA7aYear1[m]};
+    if (n <= 39)
+        return {kA7aFull};
+    if (n == 40)
+        return {kA7aYear40[m], true};
+    return {};
+}
 
 bool validMonth(int month) {
     return month >= 1 && month <= 12;
@@ -164,56 +220,16 @@ RealPropertyRate realPropertyRate(Formula formula, int n, int month) {
     RealPropertyRate out;
     if (!validMonth(month) || n < 1)
         return out;
-    const auto m = static_cast<std::size_t>(month - 1);
-    const bool firstHalf = month <= 6;
-    switch (formula) {
-    case Formula::Macrs27:
-        if (n == 1)
-            out.rate = kMacrs27First[m];
-        else if (n <= 11)
-            out.rate = kMacrs27Early;
-        else if (n <= 27)
-            out.rate = kMacrs27Late;
-        else if (n == 28) {
-            out.rate = firstHalf ? kMacrs27Year28[m] : kMacrs27Early;
-            out.finalYear = firstHalf;
-        } else if (n == 29) {
-            if (!firstHalf)
-                out.rate = kMacrs27Year29[m - 6];
-            out.finalYear = true;
-        }
-        break;
-    case Formula::Macrs31:
-        if (n == 1)
-            out.rate = kMacrs31First[m];
-        else if (n <= 7)
-            out.rate = kMacrs31Early;
-        else if (n == 8)
-            out.rate = kMacrs31Year8;
-        else if (n <= 31)
-            out.rate = kMacrs31Late;
-        else if (n == 32) {
-            out.rate = firstHalf ? kMacrs31Year32[m] : kMacrs31Year8;
-            out.finalYear = firstHalf;
-        } else if (n == 33) {
-            if (!firstHalf)
-                out.rate = kMacrs31Year33[m - 6];
-            out.finalYear = true;
-        }
-        break;
-    case Formula::Macrs39:
-        if (n == 1)
-            out.rate = kMacrs39First[m];
-        else if (n <= 39)
-            out.rate = kMacrs39Middle;
-        else if (n == 40) {
-            out.rate = kMacrs39Year40[m];
-            out.finalYear = true;
-        }
-        break;
-    default:
-        break;
-    }
+    Cell cell;
+    if (formula == Formula::Macrs27)
+        cell = tableA6(n, month);
+    else if (formula == Formula::Macrs31)
+        cell = tableA7(n, month);
+    else if (formula == Formula::Macrs39)
+        cell = tableA7a(n, month);
+    if (cell.thousandths > 0)
+        out.rate = cell.thousandths / kThousandthsOfAPercent;
+    out.finalYear = cell.finalYear;
     return out;
 }
 
@@ -237,6 +253,22 @@ YearRule formulaYear(Formula formula, int n, int life, int month, double netCost
     }
     }
     return {};
+}
+
+std::string_view maxAutoType(std::string_view code) {
+    if (code == "G")
+        return "Gas";
+    if (code == "E")
+        return "Electric";
+    if (code == "T")
+        return "Truck/Van";
+    return {};
+}
+
+int calendarYearOf(const Date& fiscalDate, int yearEndMonth) {
+    if (!validMonth(yearEndMonth) || yearEndMonth == 12)
+        return fiscalDate.year();
+    return fiscalDate.month() <= 12 - yearEndMonth ? fiscalDate.year() - 1 : fiscalDate.year();
 }
 
 double firstYearBonusLimit(const AutoCaps& caps, double bonus, double basis) {

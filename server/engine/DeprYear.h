@@ -4,6 +4,8 @@
 // caps. Nothing here touches the database; the engine's runs (DeprRun.h) put the years together.
 #pragma once
 
+#include "common/Date.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -55,8 +57,10 @@ YearRule formulaYear(Formula formula, int n, int life, int month, double netCost
                      std::string_view convention);
 
 // The rate (fraction of the basis) of recovery year n of "Macrs27", "Macrs31" or "Macrs39" placed
-// in service in fiscal month `month`, and whether the year is the last one. Years without a rate
-// (year 29 of "Macrs27" and year 33 of "Macrs31" for months 1 to 6, years past the table) give none.
+// in service in fiscal month `month`, and whether the year is the last one: the figure of IRS
+// Publication 946, Table A-6 (27.5 years), A-7 (31.5 years) or A-7a (39 years), as printed, in
+// the month's column. Years without a figure (year 29 of "Macrs27" and year 33 of "Macrs31" for
+// months 1 to 6, years past the table) give none.
 struct RealPropertyRate {
     std::optional<double> rate;
     bool finalYear = false;
@@ -65,6 +69,8 @@ RealPropertyRate realPropertyRate(Formula formula, int n, int month);
 
 // The vehicle caps of one in-service year and vehicle type, as GetAutoMaxRates loads them.
 struct AutoCaps {
+    int year = 0;     // the calendar year placed in service they were loaded for; 0: none loaded
+    std::string type; // their tblMaxAuto type ("Gas", "Electric", "Truck/Van")
     // Dollars. Index 1 to 3: the cap of the first to third year, 4: the fourth and every later
     // year, 5: the first year with the 30 % allowance, 6: the first year with the 50 % or 100 %
     // allowance. Indexes 0 and 7 are not used.
@@ -72,6 +78,16 @@ struct AutoCaps {
     // The bonus code of the load: 3 for the 30 % allowance, 5 for 50 % or 100 %, else none.
     std::int16_t bonusCode = 0;
 };
+
+// The calendar year of a fiscal in-service date (year = fiscal year, month = fiscal month) of a
+// company whose fiscal year ends in calendar month `yearEndMonth` (1 to 12; any other value is
+// taken as 12): fiscal years are named by the calendar year in which they end, so fiscal months
+// 1 to 12 - yearEndMonth fall in the calendar year before.
+int calendarYearOf(const Date& fiscalDate, int yearEndMonth);
+
+// The tblMaxAuto type of a vehicle code: "G" Gas, "E" Electric, "T" Truck/Van; empty for any
+// other code.
+std::string_view maxAutoType(std::string_view code);
 
 // The cap index of run year n: the year's number, at most 4.
 inline int capIndex(int n) {

@@ -50,11 +50,12 @@ INSERT INTO tblMax179 ([Year], [Maximum Amount], [Threshold Cost]) VALUES
 --  * "Electric" rows from 2007 repeat the car figures: electric cars placed in service after 2006
 --    have the ordinary caps. The raised caps of electric cars placed in service before 2007 are not
 --    shipped; a user enters them when needed.
---  * 1999 has no row (no figures at hand). The 30 % cap of 2001 is that of vehicles placed in
---    service after September 10, when the bonus began; 2001 and 2002 are single source.
+--  * The 30 % cap of 2001 is that of vehicles placed in service after September 10, when the
+--    bonus began; 2001 and 2002 are single source.
 INSERT INTO tblMaxAuto ([Year], Type, [Yr 1 + 30%], [Yr 1 + 50%], [Max Year 1], [Max Year 2], [Max Year 3],
                         [Max Year 4]) VALUES
     (1998, 'Gas', 0, 0, 3160, 5000, 2950, 1775),
+    (1999, 'Gas', 0, 0, 3060, 5000, 2950, 1775),
     (2000, 'Gas', 0, 0, 3060, 4900, 2950, 1775),
     (2001, 'Gas', 7660, 0, 3060, 4900, 2950, 1775),
     (2002, 'Gas', 7660, 0, 3060, 4900, 2950, 1775),
@@ -83,6 +84,7 @@ INSERT INTO tblMaxAuto ([Year], Type, [Yr 1 + 30%], [Yr 1 + 50%], [Max Year 1], 
     (2025, 'Gas', 20200, 20200, 12200, 19600, 11800, 7060),
 
     (1998, 'Truck/Van', 0, 0, 3160, 5000, 2950, 1775),
+    (1999, 'Truck/Van', 0, 0, 3060, 5000, 2950, 1775),
     (2000, 'Truck/Van', 0, 0, 3060, 4900, 2950, 1775),
     (2001, 'Truck/Van', 7660, 0, 3060, 4900, 2950, 1775),
     (2002, 'Truck/Van', 7660, 0, 3060, 4900, 2950, 1775),

@@ -90,9 +90,11 @@ TEST_F(CalcDeprLookup, BusinessPercentIsTheYearsUseOrNothing) {
 }
 
 TEST_F(CalcDeprLookup, VehicleRunUsesTheLoadedCapsAndTheYearsUse) {
+    // The vehicle is placed in service in the year of the caps loaded: a run only takes caps
+    // loaded for its own in-service year (see VehicleRunWithoutItsCapsIsRefused).
     ASSERT_EQ(engine_.GetAutoMaxRates("G", 2090, 0), 3060);
-    addUse(2011, 0.6);
-    ASSERT_TRUE(engine_.DoMacrsDepr(50000, 5, 0, 1, 7, 1, Date(2010, 3, 1), Date::noDate(), "G", 0, 0, 1,
+    addUse(2091, 0.6);
+    ASSERT_TRUE(engine_.DoMacrsDepr(50000, 5, 0, 1, 7, 1, Date(2090, 3, 1), Date::noDate(), "G", 0, 0, 1,
                                     "MACRS", 1));
     const auto stored = rows();
     ASSERT_EQ(stored.size(), 26u);
@@ -101,16 +103,20 @@ TEST_F(CalcDeprLookup, VehicleRunUsesTheLoadedCapsAndTheYearsUse) {
     EXPECT_DOUBLE_EQ(stored[2].second, 2950);
     EXPECT_DOUBLE_EQ(stored[10].second, 1775);
     EXPECT_DOUBLE_EQ(stored.back().second, 40);
-    EXPECT_EQ(stored.back().first, 2035);
+    EXPECT_EQ(stored.back().first, 2115);
 }
 
 TEST_F(CalcDeprLookup, ContinuationsAddRowsWithoutDeletingAny) {
+    // The balance of 4000 is basis at full use: 2017 at half use deducts 887.50 but uses up the
+    // full 1775 of it, so 450 is left for 2018 (the balance once counted only the 887.50, which
+    // took 1337 in 2018 and deducted more than the business basis). Vehicle rows keep their
+    // cents, in the accumulated amount as well.
     addUse(2017, 0.5);
     engine_.FinishAutoDepr_P(0, 16235, 1775, 2016, 1, 7, 0, 1, 0, 4000, 3);
     EXPECT_EQ(rows(3),
-              (std::vector<std::pair<std::int64_t, double>>{{2016, 1775}, {2017, 887.5}, {2018, 1337}}));
+              (std::vector<std::pair<std::int64_t, double>>{{2016, 1775}, {2017, 887.5}, {2018, 450}}));
     EXPECT_DOUBLE_EQ(fresh_.value("SELECT max(accum_depr) FROM tblDepr WHERE BookId = 3").toDouble(),
-                     16235 + 1775 + 888 + 1337);
+                     16235 + 1775 + 887.5 + 450);
 
     // Sold in 2017: nothing after the sale year.
     engine_.FinishAutoDepr_P(0, 0, 1775, 2016, 1, 7, 0, 1, 2017, 40000, 4);

@@ -52,11 +52,12 @@ TEST(CalcDeprSchedule, UnsoldHalfYearAssetTakesThePublishedRatesAndEndsAtTheBasi
 
 TEST(CalcDeprSchedule, ExtraYearIsFilledUpToTheBasis) {
     // 1234.56: the rounded amounts 247, 395, 237, 142, 142, 71 reach 1234; the sixth year takes
-    // the missing dollar and the accumulated amount becomes the basis exactly.
+    // the missing dollar. The stored amounts are whole dollars that add up to the accumulated
+    // amount, so the schedule ends at the basis rounded to whole dollars, 1235 (the sixth row
+    // once kept 72.11 and the accumulated amount 1234.56, which its amounts did not add up to).
     const auto rows = macrsSchedule(asset(1234.56, Date(2010, 3, 1)), 5, kHalf5, {}, kNoUse);
-    ASSERT_EQ(rows.size(), 6u);
-    EXPECT_NEAR(rows.back().depr, 0.0576 * 1234.56 + 1, 1e-9);
-    EXPECT_DOUBLE_EQ(rows.back().accum, 1234.56);
+    expectAmounts(rows, {247, 395, 237, 142, 142, 72});
+    EXPECT_DOUBLE_EQ(rows.back().accum, 1235);
     EXPECT_DOUBLE_EQ(rows[4].accum, 1163);
 }
 
@@ -146,9 +147,12 @@ TEST(CalcDeprSchedule, FormulaRunsOfTheWorkedCases) {
          0,
          0},
         {"ADS first quarter over 10", Formula::Ads, 10, 2, kMidQuarter, 10000, {}, 875, 125, 11},
-        {"ADS half year over 3", Formula::Ads, 3, 6, kHalfYear, 3000, {}, 0.1667 * 3000, 0.1667 * 3000, 4},
+        // 0.1667 * 3000 = 500.1, stored in whole dollars.
+        {"ADS half year over 3", Formula::Ads, 3, 6, kHalfYear, 3000, {}, 500, 500, 4},
         {"Macrs39 from month 7", Formula::Macrs39, 39, 7, kMidMonth, 100000, {}, 1177, 1391, 40},
-        {"Macrs27 from month 3: year 28 filled up, no year 29",
+        // Table A-6 as printed: each column adds up to 100 %, so the last year needs no fill-up
+        // (the averaged rates once took 7 dollars too many by year 28).
+        {"Macrs27 from month 3: year 28 is the last, no year 29",
          Formula::Macrs27,
          28,
          3,
@@ -156,9 +160,9 @@ TEST(CalcDeprSchedule, FormulaRunsOfTheWorkedCases) {
          100000,
          {},
          2879,
-         2576 - 7,
+         2576,
          28},
-        {"Macrs27 from month 9: year 29 filled up",
+        {"Macrs27 from month 9: year 29 is the last",
          Formula::Macrs27,
          28,
          9,
@@ -166,7 +170,7 @@ TEST(CalcDeprSchedule, FormulaRunsOfTheWorkedCases) {
          100000,
          {},
          1061,
-         758 - 7,
+         758,
          29},
     };
     for (const auto& c : cases) {
@@ -195,21 +199,20 @@ TEST(CalcDeprSchedule, Macrs39MiddleYearsTakeTheFlatRate) {
 
 TEST(CalcDeprSchedule, AccumulatedAmountNeverPassesTheBasis) {
     // 1000 over 6 years from month 1 in whole-dollar steps of 167 would reach 1002; the sixth
-    // year is cut back to the basis and there is no seventh.
+    // year is cut back to the basis and there is no seventh. The stored amounts are the whole
+    // dollars the accumulated amount adds (the sixth once kept 164.67).
     const auto rows = formulaSchedule(asset(1000, Date(2010, 1, 1)), Formula::StraightLine, 6, {}, kNoUse);
-    ASSERT_EQ(rows.size(), 6u);
+    expectAmounts(rows, {167, 167, 167, 167, 167, 165});
     EXPECT_DOUBLE_EQ(rows.back().accum, 1000);
-    EXPECT_NEAR(rows.back().depr, 1000 / 6.0 - 2, 1e-9);
 }
 
 TEST(CalcDeprSchedule, AccumulatedAmountReachesTheBasisFromTheFirstMonth) {
     // 1000 over 3 years from month 1 in whole-dollar steps of 333 would stop at 999; the last
-    // year is filled up to the basis.
+    // year is filled up to the basis, in whole dollars (it once kept 334.33).
     for (Formula formula : {Formula::StraightLine, Formula::Amortize}) {
         const auto rows = formulaSchedule(asset(1000, Date(2010, 1, 1)), formula, 3, {}, kNoUse);
-        ASSERT_EQ(rows.size(), 3u);
+        expectAmounts(rows, {333, 333, 334});
         EXPECT_DOUBLE_EQ(rows.back().accum, 1000);
-        EXPECT_NEAR(rows.back().depr, 1000 / 3.0 + 1, 1e-9);
     }
 }
 

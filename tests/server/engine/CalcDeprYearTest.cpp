@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace qel::depr {
 namespace {
 
@@ -121,22 +123,59 @@ TEST(CalcDeprYear, StraightLineFromTheFirstMonthEndsBeforeTheExtraYear) {
     EXPECT_DOUBLE_EQ(*amortized.amount, 60);
 }
 
-// Each real-property table recovers the whole basis for every in-service month.
-TEST(CalcDeprYear, RealPropertyRatesAddUpToTheBasis) {
-    for (Formula f : {Formula::Macrs27, Formula::Macrs31, Formula::Macrs39}) {
+// A real-property rate in thousandths of a percent, as the tables print it.
+std::optional<std::int64_t> printed(Formula f, int n, int month) {
+    const RealPropertyRate r = realPropertyRate(f, n, month);
+    if (!r.rate)
+        return std::nullopt;
+    return std::llround(*r.rate * 100000);
+}
+
+// Every column of the three tables adds up to exactly 100 %, and its last year carries the mark.
+TEST(CalcDeprYear, RealPropertyColumnsAddUpToTheWholeBasis) {
+    const struct {
+        Formula formula;
+        int lastFirstHalf; // the last year for months 1 to 6
+        int lastSecondHalf;
+    } tables[] = {{Formula::Macrs27, 28, 29}, {Formula::Macrs31, 32, 33}, {Formula::Macrs39, 40, 40}};
+    for (const auto& t : tables) {
         for (int month = 1; month <= 12; ++month) {
-            SCOPED_TRACE(std::to_string(static_cast<int>(f)) + " month " + std::to_string(month));
-            double total = 0;
+            SCOPED_TRACE(std::to_string(static_cast<int>(t.formula)) + " month " + std::to_string(month));
+            std::int64_t total = 0;
             int last = 0;
             for (int n = 1; n <= 45; ++n) {
-                const RealPropertyRate r = realPropertyRate(f, n, month);
-                if (r.rate)
-                    total += *r.rate;
-                if (r.finalYear && !last)
+                total += printed(t.formula, n, month).value_or(0);
+                if (realPropertyRate(t.formula, n, month).finalYear && !last)
                     last = n;
             }
-            EXPECT_NEAR(total, 1.0, 0.0001);
-            EXPECT_GT(last, 0);
+            EXPECT_EQ(total, 100000);
+            EXPECT_EQ(last, month <= 6 ? t.lastFirstHalf : t.lastSecondHalf);
+        }
+    }
+}
+
+// Tables are built as straight line over the recovery period left: the first year
+// takes the months from the middle of the month placed in service, each later year the
+// percentage not yet recovered over the years left (rounded half up to three places), the last
+// year the rest. Every printed cell follows from it.
+TEST(CalcDeprYear, RealPropertyTablesA6AndA7AreThePrintedOnes) {
+    const auto roundedHalfUp = [](std::int64_t a, std::int64_t b) { return (2 * a + b) / (2 * b); };
+    for (const auto& [formula, halfYears] :
+         {std::pair{Formula::Macrs27, 55}, std::pair{Formula::Macrs31, 63}}) {
+        for (int month = 1; month <= 12; ++month) {
+            SCOPED_TRACE(std::to_string(halfYears) + " half years, month " + std::to_string(month));
+            // Remaining recovery period in 24ths of a year; percentages in thousandths.
+            std::int64_t left = 12 * halfYears;
+            std::int64_t rest = 100000;
+            const std::int64_t firstYear = 25 - 2 * month;
+            std::int64_t cell = roundedHalfUp(100000 * firstYear, left);
+            left -= firstYear;
+            for (int n = 1; rest > 0; ++n) {
+                EXPECT_EQ(printed(formula, n, month), cell) << "year " << n;
+                rest -= cell;
+                cell = left <= 24 ? rest : roundedHalfUp(rest * 24, left);
+                left -= 24;
+            }
         }
     }
 }
@@ -151,12 +190,21 @@ TEST(CalcDeprYear, RealPropertySpotRates) {
         bool finalYear;
     } cases[] = {
         {"27.5, first year from month 3", Formula::Macrs27, 1, 3, 0.02879, false},
-        {"27.5, year 12", Formula::Macrs27, 12, 3, 0.0363656, false},
+        // The printed alternation of Table A-6 (the average 3.63656 % was once used instead).
+        {"27.5, year 10 from month 3", Formula::Macrs27, 10, 3, 0.03637, false},
+        {"27.5, year 10 from month 9", Formula::Macrs27, 10, 9, 0.03636, false},
+        {"27.5, year 11 from month 9", Formula::Macrs27, 11, 9, 0.03637, false},
+        {"27.5, year 12", Formula::Macrs27, 12, 3, 0.03637, false},
         {"27.5, year 28 from month 3 is the last", Formula::Macrs27, 28, 3, 0.02576, true},
         {"27.5, year 28 from month 9 is a full year", Formula::Macrs27, 28, 9, 0.03636, false},
         {"27.5, year 29 from month 9", Formula::Macrs27, 29, 9, 0.00758, true},
         {"27.5, year 29 from month 3 has no rate", Formula::Macrs27, 29, 3, std::nullopt, true},
-        {"31.5, year 8", Formula::Macrs31, 8, 5, 0.031745, false},
+        // Table A-7 alternates 3.175 and 3.174 (0.031745 and 0.0317452149 were averages).
+        {"31.5, year 8 from month 5", Formula::Macrs31, 8, 5, 0.03175, false},
+        {"31.5, year 8 from month 6", Formula::Macrs31, 8, 6, 0.03174, false},
+        {"31.5, year 8 from month 8", Formula::Macrs31, 8, 8, 0.03175, false},
+        {"31.5, year 9 from month 1", Formula::Macrs31, 9, 1, 0.03174, false},
+        {"31.5, year 32 from month 8", Formula::Macrs31, 32, 8, 0.03174, false},
         {"31.5, year 33 from month 12", Formula::Macrs31, 33, 12, 0.01455, true},
         {"39, first year from month 7", Formula::Macrs39, 1, 7, 0.01177, false},
         {"39, year 40 from month 7", Formula::Macrs39, 40, 7, 0.01391, true},
@@ -167,6 +215,27 @@ TEST(CalcDeprYear, RealPropertySpotRates) {
         const RealPropertyRate r = realPropertyRate(c.formula, c.n, c.month);
         EXPECT_EQ(r.rate, c.rate);
         EXPECT_EQ(r.finalYear, c.finalYear);
+    }
+}
+
+TEST(CalcDeprYear, CalendarYearOfAFiscalInServiceDate) {
+    struct Case {
+        const char* name;
+        Date fiscal;
+        int yearEndMonth;
+        int year;
+    } cases[] = {
+        {"December year end", Date(2018, 1, 1), 12, 2018},
+        {"June year end, fiscal month 2 is August before", Date(2019, 2, 1), 6, 2018},
+        {"June year end, fiscal month 6 is December before", Date(2019, 6, 1), 6, 2018},
+        {"June year end, fiscal month 7 is January", Date(2019, 7, 1), 6, 2019},
+        {"January year end, fiscal month 11 is December before", Date(2019, 11, 1), 1, 2018},
+        {"January year end, fiscal month 12 is January", Date(2019, 12, 1), 1, 2019},
+        {"no year-end month", Date(2019, 2, 1), 0, 2019},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(calendarYearOf(c.fiscal, c.yearEndMonth), c.year);
     }
 }
 
