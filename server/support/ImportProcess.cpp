@@ -3,9 +3,10 @@
 // ProcessImportedAssets runs the engine for the tax book of every marked row and clears the
 // marks.
 //
-// A run is one transaction. An asset whose engine run fails keeps its mark (so the next run
-// takes it again) and is reported with the others that failed once the run is stored; the
-// assets that succeeded keep their schedules and lose their marks.
+// A run is one transaction, in which the engine's runs share it as a DeprBatch. An asset whose
+// engine run is refused keeps its mark (so the next run takes it again) and is reported with the
+// others that failed once the run is stored; the assets that succeeded keep their schedules and
+// lose their marks. A failure that leaves an asset part-written ends the whole run.
 #include "server/support/DeprSupport.h"
 
 #include "common/ServerError.h"
@@ -129,6 +130,7 @@ bool DeprSupport::ProcessImportedAssets(std::int32_t lngCompanyId) {
         // The rows are read under the write lock, so that no row marked meanwhile loses its
         // mark to the reset below without having been run.
         Transaction tx(conn);
+        DeprBatch batch(conn);
         Recordset rs = GetImportedAssets(lngCompanyId);
         std::vector<Failure> failures;
         for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext()) {
@@ -155,9 +157,9 @@ bool DeprSupport::ProcessImportedAssets(std::int32_t lngCompanyId) {
                     failures.push_back(
                         {asset, "the depreciation run stored no schedule.", kErrDatabase, ErrorKind::Sql});
             } catch (const ServerError& e) {
-                // A failure that made the database undo the whole transaction ends the run: none
-                // of its work stands, so nothing may be reported as done.
-                if (sqlite3_get_autocommit(conn.handle()))
+                // A failure that made the database undo the whole transaction, or left an asset
+                // part-written, ends the run: nothing may be reported as done.
+                if (sqlite3_get_autocommit(conn.handle()) || batch.broken())
                     throw;
                 failures.push_back({asset, e.description(), e.number(), e.kind()});
             }

@@ -232,6 +232,31 @@ TEST_F(CalcDeprRun, RunInsideACallersTransactionRollsBackWithIt) {
     EXPECT_EQ(rows(), before);
 }
 
+TEST_F(CalcDeprRun, BatchRunsShareTheCallersTransaction) {
+    EXPECT_THROW(DeprBatch(fresh_.conn()), ServerError);
+
+    ASSERT_TRUE(macrs5(10000));
+    const auto before = rows();
+    {
+        Transaction tx(fresh_.conn());
+        DeprBatch batch(fresh_.conn());
+        // A refused run writes nothing, so the batch goes on.
+        EXPECT_THROW(macrs5(10000, Date(2009, 1, 1)), ServerError);
+        EXPECT_FALSE(batch.broken());
+        EXPECT_EQ(rows(), before);
+        ASSERT_TRUE(macrs5(30000));
+        EXPECT_DOUBLE_EQ(rows().back().accum, 30000);
+
+        // A failure part-way through the writes can not be undone by the run: the batch is broken.
+        fresh_.exec("CREATE TRIGGER refuse2012 BEFORE INSERT ON tblDepr WHEN NEW.[year] = 2012 "
+                    "BEGIN SELECT RAISE(ABORT, 'the disk is full'); END");
+        EXPECT_THROW(macrs5(50000), ServerError);
+        EXPECT_TRUE(batch.broken());
+    }
+    // The caller's rollback takes every run of the batch back.
+    EXPECT_EQ(rows(), before);
+}
+
 TEST_F(CalcDeprRun, ZeroListedLeavesOneRowOfNothing) {
     ASSERT_TRUE(macrs5(10000));
     ASSERT_TRUE(engine_.DoZeroListed(kCompany, kAsset, Date(2011, 2, 1), 1));

@@ -334,6 +334,121 @@ TEST_F(ProcessTest, AFailureAfterTheEngineRunsUndoesTheWholeRun) {
     EXPECT_EQ(schedule(asset).size(), 1u);
 }
 
+// The engine's corrected schedules through the processing: the printed real-property tables and
+// yearly amounts in whole dollars that add up to the accumulated amount, ending at the basis.
+TEST_F(ProcessTest, ProcessedSchedulesFollowThePrintedTablesInWholeDollars) {
+    struct Case {
+        const char* name;
+        Imported asset;
+        std::size_t rows;
+        std::vector<std::pair<std::size_t, double>> amounts; // recovery year, stored amount
+        double end;
+    } cases[] = {
+        // Table A-6, March: year 10 is 3.637 %; the rounded years reach 275,002, so the last gives
+        // back 2 (the stored fractions once added up to 274,992.89).
+        {"27.5 years from March",
+         with([](Imported& a) {
+             a.cost = 275000;
+             a.life = 27.5;
+             a.convention = 3;
+             a.fiscalStart = "2010-03-01";
+         }),
+         28,
+         {{1, 7917}, {2, 9999}, {10, 10002}, {11, 9999}, {28, 7082}},
+         275000},
+        {"31.5 years from August",
+         with([](Imported& a) {
+             a.cost = 200000;
+             a.life = 31.5;
+             a.convention = 3;
+             a.fiscalStart = "2010-08-01";
+         }),
+         33,
+         {{1, 2380}, {9, 6350}, {10, 6348}, {33, 794}},
+         200000},
+        {"39 years from July",
+         with([](Imported& a) {
+             a.cost = 100000;
+             a.life = 39;
+             a.convention = 3;
+         }),
+         40,
+         {{1, 1177}, {2, 2564}, {40, 1391}},
+         100000},
+        // The stored fractions once added up to 10,002; the extra year takes the 2 dollars left.
+        {"20 years half year",
+         with([](Imported& a) {
+             a.cost = 10000;
+             a.life = 20;
+         }),
+         21,
+         {{1, 375}, {2, 722}, {6, 528}, {20, 446}, {21, 225}},
+         10000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto asset = add(c.asset);
+        ASSERT_TRUE(DeprSupport().ProcessImportedAssets(1));
+        const Recordset rs = fresh_.conn().query(
+            "SELECT depr, accum_depr FROM tblDepr WHERE BookId = 1 AND asset_num = ? ORDER BY [year]",
+            {asset});
+        ASSERT_EQ(rs.RecordCount(), c.rows);
+        for (const auto& [n, amount] : c.amounts)
+            EXPECT_EQ(rs.rows()[n - 1][0].toDouble(), amount) << "year " << n;
+        double total = 0;
+        for (const auto& row : rs.rows()) {
+            total += row[0].toDouble();
+            EXPECT_EQ(row[1].toDouble(), total);
+        }
+        EXPECT_EQ(total, c.end);
+    }
+}
+
+TEST_F(ProcessTest, RowsOfAnEarlierVersionAreReplacedWhenTheAssetIsProcessed) {
+    const auto asset = add(with([](Imported& a) {
+        a.cost = 10000;
+        a.life = 20;
+    }));
+    const auto untouched = add(Imported{}, false);
+    test::addDepr(1, 1, asset, 2010, 375, 375);
+    test::addDepr(1, 1, asset, 2011, 721.9, 1097);
+    test::addDepr(1, 1, untouched, 2010, 142.9, 143);
+
+    ASSERT_TRUE(DeprSupport().ProcessImportedAssets(1));
+    EXPECT_EQ(fresh_
+                  .value("SELECT depr FROM tblDepr WHERE asset_num = " + std::to_string(asset) +
+                         " AND [year] = 2011")
+                  .toDouble(),
+              722);
+    EXPECT_EQ(
+        fresh_.value("SELECT count(*) FROM tblDepr WHERE asset_num = " + std::to_string(asset)).toInt64(),
+        21);
+    EXPECT_EQ(
+        fresh_.value("SELECT depr FROM tblDepr WHERE asset_num = " + std::to_string(untouched)).toDouble(),
+        142.9);
+}
+
+// The runs share the processing's transaction: a failure in the middle of an asset's writes can
+// not be undone asset by asset, so it undoes the whole processing, earlier assets included.
+TEST_F(ProcessTest, AWriteFailingPartWayUndoesTheWholeRun) {
+    const auto first = add(Imported{});
+    const auto second = add(Imported{});
+    const auto third = add(Imported{});
+    test::addDepr(1, 1, second, 2009, 100, 100);
+    const auto before = schedule(second);
+    fresh_.exec(
+        "CREATE TRIGGER refuseYear BEFORE INSERT ON tblDepr WHEN NEW.asset_num = " + std::to_string(second) +
+        " AND NEW.[year] = 2012 BEGIN SELECT RAISE(ABORT, 'the disk is full'); END");
+
+    const ServerError e = processError();
+    EXPECT_NE(e.description().find("the disk is full"), std::string::npos) << e.description();
+    for (const auto asset : {first, second, third})
+        EXPECT_TRUE(marked(asset)) << asset;
+    EXPECT_EQ(schedule(first).size(), 1u);
+    EXPECT_EQ(schedule(second), before);
+    EXPECT_EQ(schedule(third).size(), 1u);
+}
+
 // The whole chain: the import, the program's completion of the marked rows, the processing.
 TEST_F(ProcessTest, ImportedRowsGetTheirScheduleOnceCompleted) {
     auto listed = importRow();
