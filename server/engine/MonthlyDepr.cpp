@@ -1,8 +1,9 @@
 // MonthlyDepr: posting, deleting and finding the fiscal periods of the financial book.
 //
-// A posting is a fixed sequence of set-based statements over the company's assets and period
-// rows, whatever their number; no asset is read into the server. The statements compare the
-// period date with the assets' fiscal dates as ISO text, which orders as the dates do.
+// A posting is a fixed sequence of three set-based statements over the company's assets and
+// period rows, whatever their number; no asset is read into the server and each row is written
+// once. The statements compare the period date with the assets' fiscal dates as ISO text, which
+// orders as the dates do.
 #include "server/engine/MonthlyDepr.h"
 
 #include "common/SqlLiteral.h"
@@ -69,88 +70,61 @@ std::string monthsFrom(std::string_view column, const std::string& date) {
            ") - strftime('%m', " + col + "))";
 }
 
-// The statements of one posting, in the order they must run.
-std::array<std::string, 12> postingStatements(std::int32_t companyId, const Date& date) {
+// The statements of one posting, in the order they must run. The period's rows are written once,
+// each with its final amounts, by one INSERT: the month's amount, a catch-up, the chaining onto
+// the previous period and the end-of-life fill-up are all worked out as the row is selected.
+std::array<std::string, 3> postingStatements(std::int32_t companyId, const Date& date) {
     const std::string id = sqlNumber(companyId);
     const std::string d = sqlDate(date);
     const std::string period = sqlText(periodText(date));
     const std::string previous = sqlText(periodText(date.addMonths(-1)));
     const std::string yearStart = sqlDate(Date(date.year(), 1, 1));
     const std::string noDate = sqlDate(Date::noDate());
-    const std::string notSold = "( fiscal_sold_date = " + noDate + " or fiscal_sold_date > " + d + ")";
-    // The period's rows of the assets this posting is catching up (depr_adj above 0).
-    const std::string catchUpRows =
-        " FROM tblassets WHERE tblperiodDepr.asset_num = tblassets.Asset_num"
-        " AND tblperiodDepr.client_num = tblassets.Company_Id AND tblassets.depr_adj > 0"
-        " and tblperiodDepr.Client_num = " +
-        id + " and tblperiodDepr.period = " + period;
+    const std::string notSold = "(a.fiscal_sold_date = " + noDate + " or a.fiscal_sold_date > " + d + ")";
+    // One month's amount, computed as the database computes it (not rounded).
+    const std::string monthly = "(a.book_cost/(a.book_life * 12))";
+    // An asset no posting has seen yet (depr_adj 0), marked for catch-up and started before the
+    // period is caught up: started earlier in the period's fiscal year, all its months so far go
+    // into the period's depreciation; started in an earlier fiscal year, they go into the
+    // accumulated amount only and the period keeps one month's depreciation.
+    const std::string unseen = "a.depr_adj = 0 and a.Do_Depr_adj <> 0 and a.fiscal_start_date < " + d;
+    const std::string sameYear = unseen + " and a.fiscal_start_date >= " + yearStart;
+    const std::string priorYear = unseen + " and a.fiscal_start_date < " + yearStart;
+    // The months from the start month to the period's month, both included.
+    const std::string months = std::string("(") + monthsFrom("a.fiscal_start_date", d) + " + 1)";
+    const std::string depr = "(CASE WHEN a.fiscal_end_date < " + d + " THEN 0 WHEN " + sameYear + " THEN " +
+                             months + " * " + monthly + " ELSE " + monthly + " END)";
+    // The accumulated amount: onto the previous period's when the asset has a row there, else the
+    // catch-up's months, else this month's amount.
+    const std::string accum = "(CASE WHEN p.asset_num IS NOT NULL THEN p.accum_depr + " + depr +
+                              " WHEN a.fiscal_end_date < " + d + " THEN a.book_cost WHEN (" + sameYear +
+                              ") or (" + priorYear + ") THEN " + months + " * " + monthly + " ELSE " +
+                              monthly + " END)";
     return {
-        // The month's rows: every asset in service in the period, its book life not over, not
-        // sold by the period's month, gets one month's amount as depreciation and accumulation.
+        // The period's rows: every asset in service in the period, its book life not over, not
+        // sold by the period's month, gets its month; an unseen asset marked for catch-up whose
+        // book life ended before the period gets one row holding its whole book cost, sold or not.
+        // An asset's last month brings its accumulated amount to exactly the book cost and takes
+        // the difference into its depreciation.
         "INSERT INTO tblPerioddepr ( client_num, asset_num, period, depr, accum_depr, id_acct)"
-        " SELECT company_Id, asset_num, " +
-            period +
-            ", book_cost/(book_life * 12), book_cost/(book_life * 12), id_acct"
-            " From tblassets Where Company_Id = " +
-            id + " and fiscal_start_date <= " + d + " and " + d + " <= fiscal_end_date and " + notSold +
-            " and book_life > 0 ",
-
-        // Catch-up within the fiscal year: the months from the start month to the period's month,
-        // both included, for an unseen asset started earlier in the period's fiscal year.
-        "UPDATE tblassets SET depr_adj = " + monthsFrom("fiscal_start_date", d) +
-            " + 1 Where depr_adj = 0 and fiscal_end_date >= " + d + " and (fiscal_start_date < " + d +
-            " and fiscal_start_date >= " + yearStart + ") and " + notSold +
-            " and do_depr_adj <> 0 and company_id = " + id,
-
-        // ... all of which are charged to this period.
-        "UPDATE tblperiodDepr SET depr = tblassets.depr_adj * tblperiodDepr.depr"
-        ", accum_depr = tblassets.depr_adj * tblperiodDepr.depr" +
-            catchUpRows,
-
-        // Those assets are done, so the prior-year catch-up below touches only its own.
-        "UPDATE tblassets SET depr_adj = -1 where depr_adj > 0 and Company_Id = " + id,
-
-        // Catch-up of an unseen asset whose book life ended before the period: one row holding its
-        // whole book cost, sold or not.
-        "INSERT INTO tblPerioddepr ( client_num, asset_num, period, depr, accum_depr, id_acct )"
-        " SELECT tblassets.Company_Id, tblassets.Asset_num, " +
-            period +
-            " , 0 , tblassets.book_cost, tblassets.Id_acct From tblassets"
-            " WHERE tblassets.Company_Id = " +
-            id + " AND tblassets.fiscal_end_date < " + d +
-            " AND tblassets.Depr_adj = 0 AND tblassets.Do_Depr_Adj <> 0 AND tblassets.book_life > 0",
-
-        // Catch-up from an earlier fiscal year: the months from the start month to the period's
-        // month, both included, plus 1 (so that the count stays above 0).
-        "UPDATE tblassets SET depr_adj = " + monthsFrom("fiscal_start_date", d) +
-            " + 2 Where depr_adj = 0 and fiscal_start_date < " + yearStart + " and " + notSold +
-            " and do_depr_adj <> 0 AND tblassets.fiscal_end_date >= " + d + " and Company_Id = " + id,
-
-        // ... which go into the accumulated amount; the period keeps one month's depreciation.
-        "UPDATE tblperiodDepr SET accum_depr = (tblassets.depr_adj - 1) * tblperiodDepr.depr" + catchUpRows,
+        " SELECT a.Company_Id, a.Asset_num, " +
+            period + ", CASE WHEN a.fiscal_end_date = " + d + " THEN " + depr + " + (a.book_cost - " + accum +
+            ") ELSE " + depr + " END, CASE WHEN a.fiscal_end_date = " + d + " THEN a.book_cost ELSE " +
+            accum +
+            " END, a.Id_acct"
+            " FROM tblassets AS a LEFT JOIN tblPeriodDepr AS p ON p.client_num = a.Company_Id"
+            " AND p.asset_num = a.Asset_num AND p.period = " +
+            previous + " WHERE a.Company_Id = " + id + " and a.book_life > 0 and ((a.fiscal_start_date <= " +
+            d + " and " + d + " <= a.fiscal_end_date and " + notSold + ") or (a.fiscal_end_date < " + d +
+            " and a.depr_adj = 0 and a.Do_Depr_adj <> 0))",
 
         // Every asset of the company has now been seen: depr_adj = 0 marks exactly the assets
         // added after this posting.
         "UPDATE tblassets SET depr_adj = -1 WHERE Company_Id = " + id + " AND depr_adj <> -1",
 
-        // Chaining: a row whose asset has a row in the previous period accumulates onto it.
-        "UPDATE tblPeriodDepr SET accum_depr = pd2.accum_depr + tblPeriodDepr.depr"
-        " FROM tblPeriodDepr AS pd2 WHERE tblPeriodDepr.asset_num = pd2.asset_num"
-        " AND tblPeriodDepr.client_num = pd2.client_num AND tblPeriodDepr.period = " +
-            period + " and pd2.period = " + previous + " and tblPeriodDepr.Client_num = " + id,
-
-        // An asset's last month brings its accumulated amount to exactly the book cost and takes
-        // the difference into its depreciation.
-        "UPDATE tblPeriodDepr SET accum_depr = tblassets.book_Cost"
-        ", depr = tblPeriodDepr.depr + ( tblassets.book_Cost - tblPeriodDepr.accum_depr) FROM tblassets"
-        " WHERE tblassets.asset_num = tblperiodDepr.asset_num"
-        " AND tblassets.company_id = tblperiodDepr.client_num and tblassets.fiscal_end_date = " +
-            d + " and tblPeriodDepr.period = " + period + " and tblPeriodDepr.Client_num = " + id,
-
-        // The company's first posted period, on its first posting, and its last one.
-        "UPDATE tblcompany set firstperiod = " + d + " where Id = " + id + " and firstperiod = " + noDate,
-
-        "UPDATE tblcompany set dtPeriod = " + d + " where Id = " + id,
+        // The company's last posted period, and its first one on its first posting.
+        "UPDATE tblcompany set dtPeriod = " + d + ", firstperiod = CASE WHEN firstperiod = " + noDate +
+            " THEN " + d + " ELSE firstperiod END where Id = " + id,
     };
 }
 
