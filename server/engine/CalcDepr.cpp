@@ -44,8 +44,7 @@ void replaceRows(Connection& conn, std::int32_t company, std::int16_t book, std:
                  const std::vector<depr::Row>& rows, const depr::RunAsset& run, std::int64_t salesAmt) {
     DeprStore store(conn);
     writeRun(conn, [&] {
-        store.deleteRows(asset, book);
-        store.insertRows(company, book, asset, rows);
+        store.replaceRows(company, book, asset, rows);
         if (book == kFederalBook && run.isSold()) {
             double highest = 0;
             for (const depr::Row& row : rows)

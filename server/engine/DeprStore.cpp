@@ -20,6 +20,14 @@ const std::string kBusinessPercent =
 const std::string kHighestFederalAccum =
     "SELECT  max(accum_depr) From  tbldepr Where Asset_num = ? and BookId = 1";
 const std::string kSetGainLoss = "Update tblassets set gain_loss = ? Where Asset_num = ?";
+// Replacing a schedule in place: the rows outside the new schedule's years (or of another
+// company) go, each year of the new schedule is inserted or, when it is stored already, updated.
+const std::string kDeleteOtherRows = "Delete from tblDepr where asset_num = ? and bookId = ?"
+                                     " and ([year] < ? or [year] > ? or client_num <> ?)";
+const std::string kUpsertRow =
+    "Insert into tblDepr (client_num, BookId, asset_num, [year], depr, accum_depr) Values(?, ?, ?, ?, ?, ?)"
+    " ON CONFLICT (client_num, BookId, asset_num, [year]) DO UPDATE SET depr = excluded.depr,"
+    " accum_depr = excluded.accum_depr";
 const std::string kYearEndMonth = "SELECT [Year End Month] FROM tblCompany WHERE id = ?";
 
 // Rewinds a cached statement when the scope ends, also after a failure part-way through its rows,
@@ -103,6 +111,33 @@ void DeprStore::deleteRows(std::int32_t asset, std::int16_t book) {
 void DeprStore::insertRows(std::int32_t company, std::int16_t book, std::int32_t asset,
                            const std::vector<depr::Row>& rows) {
     Statement& statement = conn_.cached(kInsertRow);
+    Rewind rewind(statement);
+    for (const depr::Row& row : rows) {
+        statement.bind(1, company).bind(2, book).bind(3, asset).bind(4, row.year);
+        statement.bind(5, row.depr).bind(6, row.accum);
+        statement.run();
+        statement.reset();
+    }
+}
+
+void DeprStore::replaceRows(std::int32_t company, std::int16_t book, std::int32_t asset,
+                            const std::vector<depr::Row>& rows) {
+    bool consecutive = !rows.empty();
+    for (std::size_t i = 1; consecutive && i < rows.size(); ++i)
+        consecutive = rows[i].year == rows[i - 1].year + 1;
+    if (!consecutive) {
+        deleteRows(asset, book);
+        insertRows(company, book, asset, rows);
+        return;
+    }
+    {
+        Statement& statement = conn_.cached(kDeleteOtherRows);
+        Rewind rewind(statement);
+        statement.bind(1, asset).bind(2, book).bind(3, rows.front().year).bind(4, rows.back().year);
+        statement.bind(5, company);
+        statement.run();
+    }
+    Statement& statement = conn_.cached(kUpsertRow);
     Rewind rewind(statement);
     for (const depr::Row& row : rows) {
         statement.bind(1, company).bind(2, book).bind(3, asset).bind(4, row.year);

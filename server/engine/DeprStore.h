@@ -45,6 +45,11 @@ public:
     // Inserts the rows for the company, book and asset.
     void insertRows(std::int32_t company, std::int16_t book, std::int32_t asset,
                     const std::vector<depr::Row>& rows);
+    // Replaces the asset's rows of the book by the rows for the company: with the same result as
+    // deleteRows and insertRows, but rows whose year the new schedule keeps are updated in place
+    // (when its years follow one another), which spares the indexes.
+    void replaceRows(std::int32_t company, std::int16_t book, std::int32_t asset,
+                     const std::vector<depr::Row>& rows);
     // Inserts the rows without naming the book (the table's default book takes them).
     void insertRowsWithoutBook(std::int32_t company, std::int32_t asset, const std::vector<depr::Row>& rows);
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace qel {
 namespace {
@@ -255,6 +256,49 @@ TEST_F(CalcDeprRun, BatchRunsShareTheCallersTransaction) {
     }
     // The caller's rollback takes every run of the batch back.
     EXPECT_EQ(rows(), before);
+}
+
+// Replacing a book's rows updates the years the new schedule keeps in place; the result is
+// always exactly the new rows, whatever was stored before.
+TEST_F(CalcDeprRun, ReplacingRowsLeavesExactlyTheNewOnes) {
+    using depr::Row;
+    struct Case {
+        const char* name;
+        std::vector<std::tuple<int, int, double>> before; // company, year, depr
+        std::vector<Row> rows;
+    } cases[] = {
+        {"nothing stored", {}, {{2010, 100, 100}, {2011, 200, 300}}},
+        {"the same years", {{1, 2010, 1}, {1, 2011, 2}}, {{2010, 100, 100}, {2011, 200, 300}}},
+        {"fewer years", {{1, 2009, 1}, {1, 2010, 1}, {1, 2011, 2}, {1, 2012, 3}}, {{2010, 100, 100}}},
+        {"more years", {{1, 2011, 2}}, {{2010, 100, 100}, {2011, 200, 300}, {2012, 50, 350}}},
+        {"rows of another company", {{2, 2010, 1}, {2, 2011, 2}}, {{2010, 100, 100}, {2011, 200, 300}}},
+        {"a year left out", {{1, 2010, 1}, {1, 2011, 2}, {1, 2012, 3}}, {{2010, 100, 100}, {2012, 50, 150}}},
+        {"no rows", {{1, 2010, 1}}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fresh_.exec("DELETE FROM tblDepr");
+        for (const auto& [company, year, amount] : c.before)
+            fresh_.exec(
+                "INSERT INTO tblDepr (client_num, BookId, asset_num, [year], depr, accum_depr) VALUES (" +
+                std::to_string(company) + ", 4, 7, " + std::to_string(year) + ", " + std::to_string(amount) +
+                ", 0)");
+        fresh_.exec("INSERT INTO tblDepr (client_num, BookId, asset_num, [year], depr, accum_depr) "
+                    "VALUES (1, 1, 7, 2010, 5, 5), (1, 4, 8, 2010, 5, 5)");
+        DeprStore(fresh_.conn()).replaceRows(kCompany, 4, kAsset, c.rows);
+
+        std::vector<StoredRow> expected;
+        for (const Row& r : c.rows)
+            expected.push_back({r.year, r.depr, r.accum});
+        EXPECT_EQ(rows(4), expected);
+        EXPECT_EQ(
+            fresh_
+                .value("SELECT count(*) FROM tblDepr WHERE BookId = 4 AND asset_num = 7 AND client_num <> 1")
+                .toInt64(),
+            0);
+        EXPECT_EQ(fresh_.value("SELECT count(*) FROM tblDepr WHERE BookId <> 4 OR asset_num <> 7").toInt64(),
+                  2);
+    }
 }
 
 TEST_F(CalcDeprRun, ZeroListedLeavesOneRowOfNothing) {
