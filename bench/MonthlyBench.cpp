@@ -16,6 +16,7 @@
 // time as a multiple of each floor, the worst of the twelve against its write floor, the first
 // and twelfth insert floors in milliseconds, and the time of a period per asset ("us/asset",
 // which stays flat when the time grows linearly).
+#include "bench/BenchFloor.h"
 #include "common/SqlLiteral.h"
 #include "server/engine/MonthlyDepr.h"
 #include "tests/testsupport/FreshDatabase.h"
@@ -62,12 +63,6 @@ void arrangeCompany(qel::test::FreshDatabase& fresh, std::int64_t assets) {
     resetPostings(fresh);
 }
 
-constexpr int kTimings = 3;
-
-double seconds(std::chrono::steady_clock::time_point since) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
 // The assets of the company that no posting has seen yet, with their marks.
 std::vector<std::pair<qel::Variant, qel::Variant>> unseenAssets(qel::test::FreshDatabase& fresh) {
     const qel::Recordset rs = fresh.conn().query(
@@ -84,68 +79,39 @@ struct Floors {
     double write = 0;  // the period's rows and the marks of the assets it saw first
 };
 
-// Takes the period's rows out of the table and gives the assets it saw first their marks back,
-// then times writing both again as SQLite alone would: one prepared statement each, re-bound per
-// row, in one transaction; the rows alone, and with the marks when there are any. The best of
-// three timings of each; the tables end as they were.
+// The floors of a posted period: its rows inserted again, alone and, when it saw assets for the
+// first time, with their marks written again (each given back its old value beforehand).
 Floors writeFloors(qel::test::FreshDatabase& fresh, const std::string& period,
                    const std::vector<std::pair<qel::Variant, qel::Variant>>& seen) {
     const std::string where =
         " WHERE client_num = " + qel::sqlNumber(kCompany) + " AND period = " + qel::sqlText(period);
-    const qel::Recordset rows = fresh.conn().query(
-        "SELECT client_num, asset_num, period, depr, accum_depr, id_acct FROM tblPeriodDepr" + where);
-    const auto write = [&](bool marks) {
-        fresh.exec("DELETE FROM tblPeriodDepr" + where);
-        if (marks) {
-            qel::Statement unmark =
-                fresh.conn().prepare("UPDATE tblAssets SET depr_adj = ? WHERE Asset_num = ?");
-            for (const auto& [asset, mark] : seen) {
-                unmark.bind(1, mark).bind(2, asset).run();
-                unmark.reset();
-            }
-        }
-        const auto start = std::chrono::steady_clock::now();
-        qel::Transaction tx(fresh.conn());
-        qel::Statement insert = fresh.conn().prepare(
-            "INSERT INTO tblPeriodDepr (client_num, asset_num, period, depr, accum_depr, id_acct) "
-            "VALUES (?, ?, ?, ?, ?, ?)");
-        for (const auto& row : rows.rows()) {
-            for (int c = 0; c < 6; ++c)
-                insert.bind(c + 1, row[static_cast<std::size_t>(c)]);
-            insert.run();
-            insert.reset();
-        }
-        if (marks) {
-            qel::Statement mark =
-                fresh.conn().prepare("UPDATE tblAssets SET depr_adj = -1 WHERE Asset_num = ?");
-            for (const auto& seenAsset : seen) {
-                mark.bind(1, seenAsset.first).run();
-                mark.reset();
-            }
-        }
-        tx.commit();
-        return seconds(start);
-    };
-    Floors floors{1e9, 1e9};
-    for (int i = 0; i < kTimings; ++i) {
-        floors.insert = std::min(floors.insert, write(false));
-        if (!seen.empty())
-            floors.write = std::min(floors.write, write(true));
-    }
-    if (seen.empty())
+    Floors floors;
+    floors.insert = qel::bench::insertFloor(fresh.conn(), "tblPeriodDepr", where);
+    if (seen.empty()) {
         floors.write = floors.insert;
+        return floors;
+    }
+    const auto mark = [&](bool before) {
+        qel::Statement update = fresh.conn().prepare("UPDATE tblAssets SET depr_adj = ? WHERE Asset_num = ?");
+        for (const auto& [asset, old] : seen) {
+            update.bind(1, before ? old : qel::Variant(-1)).bind(2, asset).run();
+            update.reset();
+        }
+    };
+    floors.write = qel::bench::insertFloor(fresh.conn(), "tblPeriodDepr", where,
+                                           {[&] { mark(true); }, [&] { mark(false); }});
     return floors;
 }
 
 // Posts the period, and twice more after deleting it: the best time.
 double timePosting(qel::MonthlyDepr& monthly, const std::string& period) {
     double best = 1e9;
-    for (int i = 0; i < kTimings; ++i) {
+    for (int i = 0; i < qel::bench::kFloorTimings; ++i) {
         if (i > 0)
             monthly.DeletePeriodDepr(kCompany);
         const auto start = std::chrono::steady_clock::now();
         monthly.DoMonthlyDepr(period, kCompany);
-        best = std::min(best, seconds(start));
+        best = std::min(best, qel::bench::secondsSince(start));
     }
     return best;
 }

@@ -1,0 +1,95 @@
+// The floors the benchmarks print beside their figures, measured in the same run: the time SQLite
+// itself takes for the least the measured operation has to do, so that the ratio between the two
+// can be read directly on a shared, loaded machine. Each floor is the best of three timings.
+#pragma once
+
+#include "common/Recordset.h"
+#include "server/data/Connection.h"
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <string>
+
+namespace qel::bench {
+
+inline constexpr int kFloorTimings = 3;
+
+inline double secondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Steps around the inserts of a write floor: `before` runs after the rows were taken out and
+// before the clock starts, `within` inside the timed transaction after the inserts.
+struct FloorSteps {
+    std::function<void()> before;
+    std::function<void()> within;
+};
+
+// The floor of writing rows: takes the rows of `table` that `where` (" WHERE ...", or empty for
+// all) selects out of the table and times inserting them again with one prepared statement,
+// re-bound per row, in one transaction. The table ends as it was. Seconds.
+inline double insertFloor(Connection& conn, const std::string& table, const std::string& where = {},
+                          const FloorSteps& steps = {}) {
+    const Recordset rows = conn.query("SELECT * FROM " + table + where);
+    std::string sql = "INSERT INTO " + table + " VALUES (";
+    for (std::size_t c = 0; c < rows.fieldCount(); ++c)
+        sql += c == 0 ? "?" : ", ?";
+    sql += ")";
+    double best = 1e9;
+    for (int i = 0; i < kFloorTimings; ++i) {
+        conn.execute("DELETE FROM " + table + where);
+        if (steps.before)
+            steps.before();
+        const auto start = std::chrono::steady_clock::now();
+        Transaction tx(conn);
+        Statement insert = conn.prepare(sql);
+        for (const auto& row : rows.rows()) {
+            for (std::size_t c = 0; c < row.size(); ++c)
+                insert.bind(static_cast<int>(c) + 1, row[c]);
+            insert.run();
+            insert.reset();
+        }
+        if (steps.within)
+            steps.within();
+        tx.commit();
+        best = std::min(best, secondsSince(start));
+    }
+    return best;
+}
+
+// The floor of answering with rows: the same rows and fields read back into a recordset by one
+// plain query from a temporary table that holds exactly them. Seconds.
+inline double readFloor(Connection& conn, const Recordset& answer) {
+    std::string columns;
+    std::string marks;
+    for (std::size_t c = 0; c < answer.fieldCount(); ++c) {
+        columns += (c == 0 ? "c" : ", c") + std::to_string(c);
+        marks += c == 0 ? "?" : ", ?";
+    }
+    conn.execute("DROP TABLE IF EXISTS temp.floorRows");
+    conn.execute("CREATE TEMP TABLE floorRows (" + columns + ")");
+    {
+        Transaction tx(conn);
+        Statement insert = conn.prepare("INSERT INTO temp.floorRows VALUES (" + marks + ")");
+        for (const auto& row : answer.rows()) {
+            for (std::size_t c = 0; c < row.size(); ++c)
+                insert.bind(static_cast<int>(c) + 1, row[c]);
+            insert.run();
+            insert.reset();
+        }
+        tx.commit();
+    }
+    double best = 1e9;
+    for (int i = 0; i < kFloorTimings; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        const Recordset read = conn.query("SELECT * FROM temp.floorRows");
+        best = std::min(best, secondsSince(start));
+        if (read.RecordCount() != answer.RecordCount())
+            return 0;
+    }
+    conn.execute("DROP TABLE temp.floorRows");
+    return best;
+}
+
+} // namespace qel::bench
