@@ -108,9 +108,11 @@ void DeprStore::deleteRows(std::int32_t asset, std::int16_t book) {
     statement.run();
 }
 
-void DeprStore::insertRows(std::int32_t company, std::int16_t book, std::int32_t asset,
-                           const std::vector<depr::Row>& rows) {
-    Statement& statement = conn_.cached(kInsertRow);
+namespace {
+
+// Runs an insert of the six row columns (company, book, asset, year, depr, accum_depr) once per row.
+void writeEachRow(Statement& statement, std::int32_t company, std::int16_t book, std::int32_t asset,
+                  const std::vector<depr::Row>& rows) {
     Rewind rewind(statement);
     for (const depr::Row& row : rows) {
         statement.bind(1, company).bind(2, book).bind(3, asset).bind(4, row.year);
@@ -118,6 +120,13 @@ void DeprStore::insertRows(std::int32_t company, std::int16_t book, std::int32_t
         statement.run();
         statement.reset();
     }
+}
+
+} // namespace
+
+void DeprStore::insertRows(std::int32_t company, std::int16_t book, std::int32_t asset,
+                           const std::vector<depr::Row>& rows) {
+    writeEachRow(conn_.cached(kInsertRow), company, book, asset, rows);
 }
 
 void DeprStore::replaceRows(std::int32_t company, std::int16_t book, std::int32_t asset,
@@ -137,14 +146,7 @@ void DeprStore::replaceRows(std::int32_t company, std::int16_t book, std::int32_
         statement.bind(5, company);
         statement.run();
     }
-    Statement& statement = conn_.cached(kUpsertRow);
-    Rewind rewind(statement);
-    for (const depr::Row& row : rows) {
-        statement.bind(1, company).bind(2, book).bind(3, asset).bind(4, row.year);
-        statement.bind(5, row.depr).bind(6, row.accum);
-        statement.run();
-        statement.reset();
-    }
+    writeEachRow(conn_.cached(kUpsertRow), company, book, asset, rows);
 }
 
 void DeprStore::insertRowsWithoutBook(std::int32_t company, std::int32_t asset,
