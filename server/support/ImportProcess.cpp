@@ -48,11 +48,18 @@ struct Failure {
     ErrorKind kind;
 };
 
-// The report of the assets whose run failed: how many, which, and the first cause.
+// The most asset numbers a failure report lists; the rest are counted.
+constexpr std::size_t kListedFailures = 10;
+
+// The report of the assets whose run failed: how many, the first ten of them, and the first
+// cause. A run of thousands of assets that all fail gives a report of one line, not one that
+// lists every asset.
 ServerError failureReport(const std::vector<Failure>& failures, std::size_t processed) {
     std::string assets;
-    for (const auto& f : failures)
-        assets += (assets.empty() ? "" : ", ") + std::to_string(f.asset);
+    for (std::size_t i = 0; i < failures.size() && i < kListedFailures; ++i)
+        assets += (assets.empty() ? "" : ", ") + std::to_string(failures[i].asset);
+    if (failures.size() > kListedFailures)
+        assets += " and " + std::to_string(failures.size() - kListedFailures) + " more";
     const auto& first = failures.front();
     return ServerError(first.number, "DeprSupport",
                        std::to_string(failures.size()) + " of " + std::to_string(processed) +

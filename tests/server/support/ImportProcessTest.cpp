@@ -324,6 +324,24 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"DeductionsOverflow", "[179_deduction] = 2147483647, other_deductions = 1", "Overflow"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(ProcessTest, AReportOfManyFailuresListsTheFirstTenAndCountsTheRest) {
+    std::vector<std::int32_t> assets;
+    for (int i = 0; i < 12; ++i)
+        assets.push_back(add(with([](Imported& a) { a.convention = 9; })));
+
+    const ServerError e = processError();
+    std::string firstTen;
+    for (int i = 0; i < 10; ++i)
+        firstTen += (i ? ", " : "") + std::to_string(assets[static_cast<std::size_t>(i)]);
+    const std::string report =
+        "12 of 12 imported assets could not be depreciated and stay marked for the next "
+        "run: " +
+        firstTen + " and 2 more. Asset " + std::to_string(assets[0]) + ": The convention 9 is unknown";
+    EXPECT_EQ(e.description().substr(0, report.size()), report);
+    for (const auto asset : assets)
+        EXPECT_TRUE(marked(asset));
+}
+
 TEST_F(ProcessTest, AFailureAfterTheEngineRunsUndoesTheWholeRun) {
     const auto asset = add(Imported{});
     fresh_.exec("CREATE TRIGGER refuseReset BEFORE UPDATE OF DoImportDepr ON tblAssets"
