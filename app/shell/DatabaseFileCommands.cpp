@@ -106,6 +106,15 @@ void SetDatabasePath() {
         ui().messageBox(kNameRule, MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Set Database Path"));
         return;
     }
+    // A damaged database is refused before the program writes into it; one that is no database
+    // at all fails to connect below.
+    try {
+        refuseDamagedDatabase(path.toStdString());
+    } catch (...) {
+        showErrorBox(lead, kErrorNumber);
+        DisplayMsg(QStringLiteral("Database Path was not set."), QStringLiteral("255"));
+        return;
+    }
 
     const std::string previousPath = GetPrivateString("DB_Path");
     try {

@@ -27,14 +27,16 @@ bool isDatabaseFileName(const QString& path);
 void BackupDatabase();
 
 // Puts a file the user chooses in place of the database file. The file must be named
-// VOSSMERE.MDB ("File name must be VOSSMERE.MDB" otherwise) and be a database of this system;
-// either refusal changes nothing. The connection is closed for the copy and always opened
-// again afterwards, also when the copy failed, which leaves the database file untouched. Then
-// "Database was successfully restored.". The current company and working year are not reloaded.
+// VOSSMERE.MDB ("File name must be VOSSMERE.MDB" otherwise) and be a database of this system
+// that SQLite's integrity check finds sound; each refusal changes nothing. The connection is closed for the
+// copy and always opened again afterwards, also when the copy failed, which leaves the database file
+// untouched. Then "Database was successfully restored.". The current company and working year are not
+// reloaded.
 void RestoreDatabase();
 
-// Makes a file the user chooses the database for this and every later run. Only when it
-// connects (CheckForDatabase) is the path kept, the later start-up steps repeated (the last
+// Makes a file the user chooses the database for this and every later run. A database that
+// SQLite's integrity check finds damaged is refused with its cause and nothing changes. Only
+// when it connects (CheckForDatabase) is the path kept, the later start-up steps repeated (the last
 // company and password switch, "Getting Started" and the company picker as tblDefaults asks; no
 // logon) and "Database Path was successfully set." shown. A file that does not connect leaves
 // the previous path and connection in use and the status line says "Database Path was not set.".

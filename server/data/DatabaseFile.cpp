@@ -1,15 +1,14 @@
-// Backup, restore and recognition of the database file.
+// Backup, restore, checking and recognition of the database file.
 #include "server/data/DatabaseFile.h"
+
+#include "common/TempBeside.h"
 
 #include <sqlite3.h>
 
 #include <array>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <filesystem>
-#include <random>
-#include <unistd.h>
+#include <optional>
+#include <system_error>
 
 namespace qel {
 namespace {
@@ -77,43 +76,31 @@ void refuseWhenInUse(const std::string& path) {
     }
 }
 
-// Creates an empty file with a new name beside target, with the target's permissions when the
-// target exists, and returns its name.
-std::string createBeside(const std::string& target) {
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, ".part-%08x", random());
-        const std::string name = target + suffix;
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
-            std::error_code ec;
-            const fs::file_status status = fs::status(target, ec);
-            if (!ec && fs::exists(status))
-                fs::permissions(name, status.permissions(), ec);
-            return name;
-        }
-        if (errno != EEXIST)
-            throw fileError("Cannot create a file beside '" + target + "': " + std::strerror(errno));
-    }
-    throw fileError("Cannot create a file beside '" + target + "': every name tried exists.");
-}
-
-// Removes a temporary copy with whatever SQLite may have left beside it.
-void removeCopy(const std::string& name) {
+// The permission bits of a file; nothing when they cannot be read (a missing file, an
+// in-memory database).
+std::optional<fs::perms> permissionsOf(const std::string& path) {
     std::error_code ec;
-    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
-        fs::remove(name + suffix, ec);
+    const fs::file_status status = fs::status(path, ec);
+    if (ec || !fs::exists(status))
+        return std::nullopt;
+    return status.permissions() & fs::perms::mask;
 }
 
-// Writes the database `source` into a new file beside targetPath and renames it into place.
+// Writes the database `source` into a new file beside targetPath, with the permission bits
+// `mode` (readable by its owner only when they are not known), and renames it into place. The
+// temporary copies of earlier runs that were killed part-way are removed first.
 void copyInto(sqlite3* source, const std::string& sourcePath, const std::string& targetPath,
-              const CopyProgress& progress) {
+              std::optional<fs::perms> mode, const CopyProgress& progress) {
     if (sameFile(sourcePath, targetPath))
         throw fileError("The copy '" + targetPath + "' would be the database itself.");
     refuseWhenInUse(targetPath);
-    const std::string temp = createBeside(targetPath);
+    std::optional<TempBeside> copy;
+    try {
+        copy.emplace(targetPath, mode.value_or(fs::perms::owner_read | fs::perms::owner_write));
+    } catch (const std::system_error& e) {
+        throw fileError("Cannot create a file beside '" + targetPath + "': " + e.code().message());
+    }
+    const std::string temp = copy->path().string();
     try {
         {
             Handle dest;
@@ -161,19 +148,16 @@ void copyInto(sqlite3* source, const std::string& sourcePath, const std::string&
         }
         refuseWhenInUse(targetPath);
         fs::rename(temp, targetPath);
+        copy->renamed();
     } catch (const fs::filesystem_error& e) {
-        removeCopy(temp);
         throw fileError("Cannot put the copy in place of '" + targetPath + "': " + e.code().message());
-    } catch (...) {
-        removeCopy(temp);
-        throw;
     }
 }
 
 } // namespace
 
 void backupDatabase(Connection& source, const std::string& targetPath, const CopyProgress& progress) {
-    copyInto(source.handle(), source.path(), targetPath, progress);
+    copyInto(source.handle(), source.path(), targetPath, permissionsOf(source.path()), progress);
 }
 
 void copyDatabaseFile(const std::string& sourcePath, const std::string& targetPath,
@@ -182,7 +166,40 @@ void copyDatabaseFile(const std::string& sourcePath, const std::string& targetPa
     const int rc = openForReading(sourcePath, source);
     if (rc != SQLITE_OK)
         throw fileError("Cannot open '" + sourcePath + "': " + messageOf(source.db, rc));
-    copyInto(source.db, sourcePath, targetPath, progress);
+    copyInto(source.db, sourcePath, targetPath, permissionsOf(sourcePath), progress);
+}
+
+void refuseDamagedDatabase(const std::string& path) {
+    const auto damaged = [&](const std::string& problem) {
+        return fileError("The database '" + path + "' is damaged and cannot be used: " + problem);
+    };
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec))
+        return;
+    Handle h;
+    if (openForReading(path, h) != SQLITE_OK)
+        return;
+    sqlite3_busy_timeout(h.db, kBusyRetries * kBusyWaitMs);
+    // The first few problems are enough to tell: a damaged page is reported many times over.
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(h.db, "PRAGMA integrity_check(10)", -1, &stmt, nullptr);
+    std::string first;
+    if (rc == SQLITE_OK) {
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+            if (first.empty() && text)
+                first = text;
+        }
+        sqlite3_finalize(stmt);
+    }
+    if (rc == SQLITE_NOTADB)
+        return;
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+        throw fileError("The database '" + path + "' cannot be checked: " + messageOf(h.db, rc));
+    if (rc != SQLITE_OK && rc != SQLITE_DONE)
+        throw damaged(messageOf(h.db, rc));
+    if (first != "ok")
+        throw damaged(first.empty() ? "SQLite's integrity check reports no result" : first);
 }
 
 bool isSystemDatabase(const std::string& path) {
@@ -213,7 +230,14 @@ void restoreDatabase(const std::string& sourcePath, const std::string& livePath,
         throw ServerError(kErrInvalidArgument, "DatabaseFile",
                           "The file '" + sourcePath + "' is not a database of this program.",
                           ErrorKind::InvalidArgument);
-    copyDatabaseFile(sourcePath, livePath, progress);
+    refuseDamagedDatabase(sourcePath);
+    Handle source;
+    const int rc = openForReading(sourcePath, source);
+    if (rc != SQLITE_OK)
+        throw fileError("Cannot open '" + sourcePath + "': " + messageOf(source.db, rc));
+    // The live file keeps its own permissions; a new one takes those of the copy.
+    const std::optional<fs::perms> mode = permissionsOf(livePath);
+    copyInto(source.db, sourcePath, livePath, mode ? mode : permissionsOf(sourcePath), progress);
 }
 
 } // namespace qel

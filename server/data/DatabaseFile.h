@@ -1,8 +1,9 @@
 // The database file as a whole: copying it while it is in use (SQLite's online backup), putting
 // a copy back in its place, and telling a database of this system from any other file.
 //
-// Every copy is written to a temporary file beside its target and renamed into place only when
-// it is complete, so a copy that fails part-way leaves the target as it was.
+// Every copy is written to a temporary file beside its target (TempBeside.h) and renamed into
+// place only when it is complete, so a copy that fails part-way leaves the target as it was; the
+// temporary file of a copy that was killed part-way is removed by the next copy to that target.
 #pragma once
 
 #include "server/data/Connection.h"
@@ -17,14 +18,23 @@ namespace qel {
 using CopyProgress = std::function<void(int copied, int total)>;
 
 // Writes the committed state of the database open on `source` to the file at targetPath,
-// replacing a file of that name. The source stays open and usable throughout. Refuses a target
-// that is the source's own file or that another connection holds open (its "-wal" or "-journal"
-// file exists). Throws ServerError (kind Io) with the cause; the target is then unchanged.
+// replacing a file of that name. The source stays open and usable throughout. The copy has the
+// permissions of the database file (a database readable by its owner only gives a copy readable
+// by its owner only). Refuses a target that is the source's own file or that another connection
+// holds open (its "-wal" or "-journal" file exists). Throws ServerError (kind Io) with the
+// cause; the target is then unchanged.
 void backupDatabase(Connection& source, const std::string& targetPath, const CopyProgress& progress = {});
 
 // The same copy from the database file at sourcePath, which is only read.
 void copyDatabaseFile(const std::string& sourcePath, const std::string& targetPath,
                       const CopyProgress& progress = {});
+
+// Runs SQLite's integrity check on the database file at path, which is only read. Throws
+// ServerError (kind Io) "The database '<path>' is damaged and cannot be used: <first problem>"
+// when it finds damage, and one naming the file when another connection keeps it from being
+// checked. A file that is no SQLite database at all (missing, unreadable, of another kind) is not
+// judged here: callers refuse it on their own terms.
+void refuseDamagedDatabase(const std::string& path);
 
 // True when the file at path is an SQLite database that holds every table of this system's
 // schema; false for a missing file, a file that is no database, or a database of another kind.
@@ -32,9 +42,11 @@ void copyDatabaseFile(const std::string& sourcePath, const std::string& targetPa
 bool isSystemDatabase(const std::string& path);
 
 // Puts the database at sourcePath in place of the live database file at livePath. The source
-// must be a database of this system (isSystemDatabase), and no connection may hold the live
-// file open (disconnect first). Throws ServerError: kind InvalidArgument when the source is no
-// database of this system, kind Io when the copy fails; the live file is then untouched.
+// must be a database of this system (isSystemDatabase) that passes the integrity check
+// (refuseDamagedDatabase), and no connection may hold the live file open (disconnect first).
+// The live file keeps its permissions. Throws ServerError: kind InvalidArgument when the source
+// is no database of this system, kind Io when it is damaged or the copy fails; the live file is
+// then untouched.
 void restoreDatabase(const std::string& sourcePath, const std::string& livePath,
                      const CopyProgress& progress = {});
 

@@ -7,7 +7,6 @@
 
 #include <xlsxwriter.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -19,32 +18,6 @@ namespace qel::report {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Creates a new, empty file beside `target` for the workbook to be assembled in. The name is
-// hidden and unique to this process and call; O_EXCL makes sure no existing file is taken over.
-// Returns the path, or an empty path with errno set.
-fs::path createTempBeside(const fs::path& target) {
-    static std::atomic<unsigned> counter{0};
-    const fs::path folder = target.parent_path();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = ".";
-        name += target.filename().string();
-        name += '.';
-        name += std::to_string(::getpid());
-        name += '.';
-        name += std::to_string(counter++);
-        name += ".tmp";
-        const fs::path temp = folder / name;
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
-            return temp;
-        }
-        if (errno != EEXIST)
-            return {};
-    }
-    return {};
-}
 
 // Forces the finished file to disk before it is renamed, so the name never points at a workbook
 // whose bytes were lost.
@@ -71,13 +44,6 @@ bool renameNew(const fs::path& from, const fs::path& to) {
 
 } // namespace
 
-ExportWorkbook::TempFile::~TempFile() {
-    if (!renamed && !path.empty()) {
-        std::error_code ec;
-        fs::remove(path, ec);
-    }
-}
-
 void ExportWorkbook::FreeWorkbook::operator()(lxw_workbook* workbook) const {
     lxw_workbook_free(workbook);
 }
@@ -89,9 +55,11 @@ ExportWorkbook::ExportWorkbook(const std::string& path, const std::string& sheet
     std::error_code ec;
     if (fs::symlink_status(path_, ec).type() != fs::file_type::not_found && !ec)
         fail("a file already stands at that path, and an export writes a new workbook.");
-    temp_.path = createTempBeside(path_);
-    if (temp_.path.empty())
-        fail(std::string(std::strerror(errno)) + ".");
+    try {
+        temp_.emplace(path_);
+    } catch (const std::system_error& e) {
+        fail(e.code().message() + ".");
+    }
 
     // The worksheet's rows are spooled beside the target too: the system's temporary folder may
     // be small or held in memory.
@@ -99,7 +67,7 @@ ExportWorkbook::ExportWorkbook(const std::string& path, const std::string& sheet
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     options.tmpdir = spoolFolder_.data();
-    workbook_.reset(workbook_new_opt(temp_.path.c_str(), &options));
+    workbook_.reset(workbook_new_opt(temp_->path().c_str(), &options));
     if (!workbook_)
         fail("the workbook could not be started.");
     sheet_ = workbook_add_worksheet(workbook_.get(), sheetName.c_str());
@@ -167,11 +135,11 @@ void ExportWorkbook::addRow(std::span<const Variant> cells) {
 void ExportWorkbook::commit() {
     // Closing writes the file and frees the workbook, whatever the outcome.
     check(workbook_close(workbook_.release()));
-    if (!syncFile(temp_.path))
+    if (!syncFile(temp_->path()))
         fail(std::string(std::strerror(errno)) + ".");
-    if (!renameNew(temp_.path, path_))
+    if (!renameNew(temp_->path(), path_))
         fail(std::string(std::strerror(errno)) + ".");
-    temp_.renamed = true;
+    temp_->renamed();
 }
 
 std::vector<std::string> titlesOf(const Recordset& rs) {

@@ -3,16 +3,19 @@
 //
 // The workbook is assembled in a temporary file beside the target and renamed into place by
 // commit(); a workbook dropped without commit() leaves nothing behind, so a failed export never
-// leaves a partial file at the path the user chose. Cells keep their type: numbers are numbers,
+// leaves a partial file at the path the user chose, and the next export to the same path removes
+// the temporary file of an export that was killed part-way. Cells keep their type: numbers are numbers,
 // dates are date serials with a date format, texts are texts, Yes/No values are booleans and a
 // Null leaves the cell empty.
 #pragma once
 
 #include "common/Recordset.h"
+#include "common/TempBeside.h"
 #include "common/Variant.h"
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -50,12 +53,6 @@ public:
     void commit();
 
 private:
-    // The temporary file: removed when the workbook is dropped before it was renamed.
-    struct TempFile {
-        std::filesystem::path path;
-        bool renamed = false;
-        ~TempFile();
-    };
     // Frees a workbook that was never written.
     struct FreeWorkbook {
         void operator()(lxw_workbook* workbook) const;
@@ -69,7 +66,7 @@ private:
     std::string spoolFolder_;
     // Declared before the workbook so that a failing constructor frees the workbook first and
     // then removes its file.
-    TempFile temp_;
+    std::optional<TempBeside> temp_;
     std::unique_ptr<lxw_workbook, FreeWorkbook> workbook_;
     lxw_worksheet* sheet_ = nullptr;
     lxw_format* dateFormat_ = nullptr;

@@ -5,6 +5,7 @@
 #include "server/data/Database.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <stdexcept>
 
 namespace qel::test {
@@ -19,6 +20,23 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
+}
+
+void damageTablePage(const std::string& path, const std::string& table) {
+    std::int64_t root = 0, pageSize = 0;
+    {
+        const auto conn = Connection::open(path);
+        root =
+            conn->query("SELECT rootpage FROM sqlite_master WHERE name = ?", {Variant(table)})[0].toInt64();
+        pageSize = conn->query("PRAGMA page_size")[0].toInt64();
+    }
+    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+    // Past the page's eight-byte header.
+    file.seekp((root - 1) * pageSize + 8);
+    const std::string garbage(64, '\xFF');
+    file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
+    if (!file)
+        throw std::runtime_error("cannot damage " + path);
 }
 
 FreshDatabase::FreshDatabase(bool connect) : dbPath_(folder_.path() / "VOSSMERE.MDB") {

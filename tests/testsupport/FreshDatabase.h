@@ -26,6 +26,11 @@ private:
     std::filesystem::path path_;
 };
 
+// Overwrites the cell pointers of the first page of `table` in the database file at `path`
+// (closed): its tables are all there, so it passes for a database of this system, but SQLite's
+// integrity check finds the damage.
+void damageTablePage(const std::string& path, const std::string& table);
+
 class FreshDatabase {
 public:
     // connect: make the copy the shared connection at once.

@@ -1,6 +1,6 @@
 // The database file commands: Cancel changes nothing, the file-name rule, a backup taken while
 // connected, a restore that brings back a copy (and one whose copy fails), and a new database
-// path that connects or does not.
+// path that connects or does not (a damaged database among those that do not).
 #include "tests/app/shell/DatabaseFileCommandsTest.h"
 
 #include "app/shell/DatabaseFileCommands.h"
@@ -363,22 +363,31 @@ void DatabaseFileCommandsTest::aRestoreWhoseCopyFailsLeavesTheDatabaseAndReconne
 
 void DatabaseFileCommandsTest::aFailedSetPathKeepsTheOldConnectionAndSaysSo_data() {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("cause");
-    QTest::newRow("missing file") << "missing"
-                                  << "new/VOSSMERE.MDB";
-    QTest::newRow("a text file") << "text"
-                                 << "not a database";
-    QTest::newRow("a database without tblDefaults") << "other database"
-                                                    << "no such table: tblDefaults";
+    QTest::addColumn<QString>("message"); // how the one message starts; %1 is the chosen path
+    QTest::addColumn<QString>("cause");   // what the message says of the cause
+    const QString noConnection =
+        QStringLiteral("Couldn't connect to the database. Use menu File\\Set Database Path");
+    QTest::newRow("missing file") << "missing" << noConnection << "new/VOSSMERE.MDB";
+    QTest::newRow("a text file") << "text" << noConnection << "not a database";
+    QTest::newRow("a database without tblDefaults")
+        << "other database" << noConnection << "no such table: tblDefaults";
+    QTest::newRow("a damaged database")
+        << "damaged"
+        << QStringLiteral("Error in SetDatabasePath The database '%1' is damaged and cannot be used: ") << "";
 }
 
 void DatabaseFileCommandsTest::aFailedSetPathKeepsTheOldConnectionAndSaysSo() {
     QFETCH(QString, kind);
+    QFETCH(QString, message);
     QFETCH(QString, cause);
     ShellFixture f;
     MdiMain w;
     fs::create_directory(f.fresh.folder() / "new");
     const QString path = pathIn(f, "new/VOSSMERE.MDB");
+    if (kind == "damaged") {
+        separateCopy(f, "new");
+        damageTablePage(path.toStdString(), "tblDeprMethods");
+    }
     if (kind == "text")
         writeText(path, "not a database");
     if (kind == "other database") {
@@ -396,7 +405,7 @@ void DatabaseFileCommandsTest::aFailedSetPathKeepsTheOldConnectionAndSaysSo() {
 
     const QStringList messages = f.ui.messages();
     QCOMPARE(messages.size(), 1);
-    QVERIFY2(messages[0].startsWith("Couldn't connect to the database. Use menu File\\Set Database Path"),
+    QVERIFY2(messages[0].startsWith(QString(message).replace(QStringLiteral("%1"), path)),
              qPrintable(messages[0]));
     QVERIFY2(messages[0].contains(cause), qPrintable(messages[0]));
     QCOMPARE(status(w), QStringLiteral("Database Path was not set."));

@@ -1,6 +1,7 @@
 // Backup, restore and recognition of the database file.
 #include "server/data/DatabaseFile.h"
 
+#include "common/TempBeside.h"
 #include "server/data/Database.h"
 #include "tests/testsupport/FreshDatabase.h"
 
@@ -225,6 +226,98 @@ TEST_F(DatabaseFileTest, RestoreIsRefusedWhileTheDatabaseIsOpen) {
     }
     EXPECT_EQ(fresh_.value("SELECT count(*) FROM tblCompany WHERE [Company Name] = 'Live Only'").toInt64(),
               1);
+}
+
+// A copy of the database that passes for a database of this system but is damaged.
+std::string damagedCopy(Connection& conn, const fs::path& target) {
+    backupDatabase(conn, target.string());
+    test::damageTablePage(target.string(), "tblDeprMethods");
+    return target.string();
+}
+
+TEST_F(DatabaseFileTest, IntegrityCheckPassesASoundDatabaseAndRefusesADamagedOne) {
+    EXPECT_NO_THROW(refuseDamagedDatabase(live()));
+    // What is no database at all is left to the caller.
+    writeText(file("text.mdb"), "some text");
+    EXPECT_NO_THROW(refuseDamagedDatabase(file("text.mdb").string()));
+    EXPECT_NO_THROW(refuseDamagedDatabase(file("missing.mdb").string()));
+    const std::string damaged = damagedCopy(fresh_.conn(), file("damaged.mdb"));
+    ASSERT_TRUE(isSystemDatabase(damaged));
+    try {
+        refuseDamagedDatabase(damaged);
+        FAIL() << "the damaged copy passed";
+    } catch (const ServerError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::Io);
+        EXPECT_NE(e.description().find("The database '" + damaged + "' is damaged and cannot be used: "),
+                  std::string::npos)
+            << e.description();
+    }
+}
+
+TEST_F(DatabaseFileTest, RestoreRefusesADamagedCopyAndTheLiveRowsStay) {
+    const std::string damaged = damagedCopy(fresh_.conn(), file("damaged.mdb"));
+    addCompany("Live Only");
+    const std::int64_t companies = companyCount(live());
+    gConn().reset();
+    const std::string before = bytesOf(live());
+
+    try {
+        restoreDatabase(damaged, live());
+        FAIL() << "the damaged copy was restored";
+    } catch (const ServerError& e) {
+        EXPECT_NE(e.description().find("is damaged"), std::string::npos) << e.description();
+    }
+
+    EXPECT_EQ(bytesOf(live()), before);
+    EXPECT_EQ(companyCount(live()), companies);
+    auto conn = Connection::open(live());
+    EXPECT_EQ(conn->query("PRAGMA integrity_check")[0].toString(), "ok");
+}
+
+TEST_F(DatabaseFileTest, ARestoreRemovesTheCopyAnInterruptedRestoreLeftBehind) {
+    const std::string copy = file("copy.mdb").string();
+    backupDatabase(fresh_.conn(), copy);
+    gConn().reset();
+    // What a restore killed part-way leaves: its copy and the copy's journal, both unlocked.
+    const std::string stale = live() + ".part-0badc0de";
+    fs::copy_file(copy, stale);
+    writeText(stale + "-journal", "journal");
+    // A copy of a run still at work is locked and stays.
+    TempBeside running{fs::path(live())};
+    ASSERT_TRUE(fs::exists(running.path()));
+
+    restoreDatabase(copy, live());
+
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_FALSE(fs::exists(stale + "-journal"));
+    EXPECT_TRUE(fs::exists(running.path()));
+}
+
+TEST_F(DatabaseFileTest, ACopyKeepsThePermissionsOfTheDatabase) {
+    for (const fs::perms mode : {fs::perms::owner_read | fs::perms::owner_write,
+                                 fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        fs::permissions(live(), mode);
+        const fs::path target = file("backup-" + std::to_string(static_cast<int>(mode)) + ".mdb");
+        // A new file and a file that was readable by everyone both end with the database's mode.
+        backupDatabase(fresh_.conn(), target.string());
+        EXPECT_EQ(fs::status(target).permissions(), mode);
+        fs::permissions(target, fs::perms::all);
+        backupDatabase(fresh_.conn(), target.string());
+        EXPECT_EQ(fs::status(target).permissions(), mode);
+    }
+}
+
+TEST_F(DatabaseFileTest, ARestoredDatabaseKeepsThePermissionsOfTheLiveFile) {
+    const std::string copy = file("copy.mdb").string();
+    backupDatabase(fresh_.conn(), copy);
+    fs::permissions(copy, fs::perms::all);
+    fs::permissions(live(), fs::perms::owner_read | fs::perms::owner_write);
+    gConn().reset();
+
+    restoreDatabase(copy, live());
+
+    EXPECT_EQ(fs::status(live()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The one-sheet export workbook: typed cells read back through the workbook reader, the date
-// format, and that nothing stands at the target until the workbook is complete.
+// format, that nothing stands at the target until the workbook is complete, and that what an
+// export killed part-way left is removed.
 #include "server/reporting/ExportWorkbook.h"
 
 #include "common/ServerError.h"
@@ -98,6 +99,19 @@ TEST_F(ExportWorkbookTest, ADroppedWorkbookLeavesNothing) {
         EXPECT_EQ(folderEntries(folder_.path()).size(), 1u); // its temporary file
     }
     EXPECT_TRUE(folderEntries(folder_.path()).empty());
+}
+
+TEST_F(ExportWorkbookTest, TheNextExportRemovesTheFileOfAnExportThatWasKilled) {
+    // What an export killed part-way leaves beside its path: its unlocked temporary file.
+    const fs::path stale = folder_.path() / "Book.xlsx.part-0badc0de";
+    test::writeBytes(stale, "half a workbook");
+    {
+        report::ExportWorkbook book(path_.string(), "Sheet");
+        EXPECT_FALSE(fs::exists(stale));
+        book.addTitles({"A"});
+        book.commit();
+    }
+    EXPECT_EQ(folderEntries(folder_.path()), std::vector<std::string>{"Book.xlsx"});
 }
 
 TEST_F(ExportWorkbookTest, ACellTheSheetCannotHoldFailsTheWorkbook) {
