@@ -8,9 +8,11 @@
 // let us tell apart from the active one.
 //
 // Rows are read on demand: an .xlsx sheet is parsed only as far as the caller asks, so a reader
-// that stops at row 10 of a sheet of 100,000 rows parses ten rows. Every failure, from a
-// missing file to a malformed part, is a ServerError of kind Io whose description names the
-// file and the cause.
+// that stops at row 10 of a sheet of 100,000 rows parses ten rows. An .xls workbook is read by
+// a separate program (xlsreader, beside the program's libraries) under limits of memory and
+// time, so that a file that makes the .xls library fail cannot take the program down; its
+// cells come back whole. Every failure, from a missing file to a malformed part or a reader
+// that crashed, is a ServerError of kind Io whose description names the file and the cause.
 #pragma once
 
 #include "common/Date.h"

@@ -4,8 +4,13 @@
 
 #include "common/Workbook.h"
 
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace qel {
 
@@ -29,6 +34,28 @@ std::unique_ptr<SheetSource> openXlsSheet(const std::string& path);
 // malformed file.
 inline constexpr int kMaxSheetRow = 1048576;
 inline constexpr int kMaxSheetColumn = 16384;
+// The same for an Excel 97-2003 worksheet.
+inline constexpr int kMaxXlsRow = 65536;
+inline constexpr int kMaxXlsColumn = 256;
+// The longest text a cell can hold, in UTF-16 code units (what spreadsheets count).
+inline constexpr std::size_t kMaxCellText = 32767;
+
+// The number of UTF-16 code units of a UTF-8 text; nothing when the text is not valid UTF-8.
+std::optional<std::size_t> utf16Length(std::string_view utf8);
+
+// How the .xls reader program runs. Tests shorten the time or name another program.
+struct XlsReaderSettings {
+    // The program; empty for the one named by the environment variable QEL_XLSREADER or, when
+    // that is not set, the "xlsreader" beside the library or program this code is linked into.
+    std::string program;
+    // Wall-clock time the reader may take before it is killed.
+    std::chrono::milliseconds timeout{60'000};
+    // Processor time it may use, in seconds.
+    int cpuSeconds = 60;
+    // Address space it may map, in bytes.
+    std::uint64_t memoryBytes = std::uint64_t{1} << 30;
+};
+XlsReaderSettings& xlsReaderSettings();
 
 // Days between the 1900 and the 1904 date systems' day zero.
 inline constexpr long k1904Offset = 1462;

@@ -1,193 +1,134 @@
-// The reader of Excel 97-2003 workbooks (.xls) through libfreexl.
+// The reader of Excel 97-2003 workbooks (.xls), run in a separate program.
 //
-// The library parses the whole file when it opens it; rows are then taken from it one at a
-// time. It reports date cells as text, which is turned back into the serial numbers that an
-// .xlsx workbook holds, so that both formats give the same values.
+// The .xls library reads out of bounds on some damaged files, so the program never runs it
+// itself: the xlsreader program reads the workbook under limits of memory and time and writes
+// the sheet back as a sheet stream (SheetStream.h), which is decoded here with every length
+// checked. A reader that crashes, runs out of time or memory, or writes anything but a complete
+// stream leaves an error that names the file; the program goes on.
+#include "common/ChildProcess.h"
+#include "common/ModuleFolder.h"
+#include "common/SheetStream.h"
 #include "common/WorkbookSource.h"
 
-#include <freexl.h>
-
 #include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <string_view>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string.h>
+#include <system_error>
 
 namespace qel {
 namespace {
 
-// The cause of a failed open, in the user's words.
-std::string openFailure(int code) {
-    switch (code) {
-    case FREEXL_FILE_NOT_FOUND:
-        return "the file cannot be opened.";
-    case FREEXL_INSUFFICIENT_MEMORY:
-        return "out of memory.";
-    case FREEXL_BIFF_WORKBOOK_NOT_FOUND:
-        return "it is not an Excel workbook (it holds no workbook stream).";
-    case FREEXL_UNSUPPORTED_CHARSET:
-    case FREEXL_INVALID_CHARACTER:
-        return "its text is in a character set that cannot be read.";
-    default:
-        return "the file is damaged or truncated (error " + std::to_string(code) + " of the .xls reader).";
+#if defined(__SANITIZE_ADDRESS__)
+#define QEL_READER_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QEL_READER_SANITIZED 1
+#endif
+#endif
+
+// The most a stream may hold: far beyond a full worksheet of real data (65,536 rows of 19
+// columns take about 25 MB), well below what would strain the program.
+constexpr std::size_t kMaxStreamBytes = std::size_t{512} << 20;
+
+std::string readerProgram() {
+    const XlsReaderSettings& settings = xlsReaderSettings();
+    if (!settings.program.empty())
+        return settings.program;
+    if (const char* named = std::getenv("QEL_XLSREADER"); named && *named)
+        return named;
+    return (std::filesystem::path(moduleFolder(reinterpret_cast<const void*>(&readerProgram))) / "xlsreader")
+        .string();
+}
+
+// The cause of a reader that did not end with a complete stream, in the user's words.
+std::string abnormalEnd(const ChildResult& result, const XlsReaderSettings& settings) {
+    switch (result.end) {
+    case ChildResult::End::TimedOut:
+        return "reading it took longer than " +
+               std::to_string(std::chrono::duration_cast<std::chrono::seconds>(settings.timeout).count()) +
+               " seconds; the file may be damaged.";
+    case ChildResult::End::TooMuchOutput:
+        return "it holds more data than a workbook can; the file is damaged.";
+    case ChildResult::End::Signalled:
+        if (result.status == SIGXCPU)
+            return "reading it took more than " + std::to_string(settings.cpuSeconds) +
+                   " seconds of processor time; the file may be damaged.";
+        return std::string("the .xls reader stopped (") + strsignal(result.status) +
+               ") while reading it; the file is damaged or not a workbook it can read.";
+    case ChildResult::End::Exited:
+        break;
     }
+    return "the .xls reader ended with code " + std::to_string(result.status) +
+           " while reading it; the file is damaged or not a workbook it can read.";
 }
 
-// True when the compound file holds the stream of a workbook encrypted with a password (an
-// .xlsx package saved with "Encrypt with Password" is such a file, not a zip package).
-bool holdsEncryptedPackage(const std::string& path) {
-    static const std::u16string_view name = u"EncryptedPackage";
-    std::string pattern;
-    for (char16_t c : name) {
-        pattern += static_cast<char>(c & 0xFF);
-        pattern += static_cast<char>(c >> 8);
-    }
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return bytes.find(pattern) != std::string::npos;
-}
-
-bool parseField(std::string_view text, std::size_t from, std::size_t length, int& out) {
-    if (from + length > text.size())
-        return false;
-    const char* first = text.data() + from;
-    const auto [ptr, ec] = std::from_chars(first, first + length, out);
-    return ec == std::errc() && ptr == first + length;
-}
-
-// "HH:MM:SS" at `from` as a fraction of a day; false when the text is not a time.
-bool timeFraction(std::string_view text, std::size_t from, double& out) {
-    int h = 0, m = 0, s = 0;
-    if (!parseField(text, from, 2, h) || !parseField(text, from + 3, 2, m) ||
-        !parseField(text, from + 6, 2, s))
-        return false;
-    out = (h * 3600.0 + m * 60.0 + s) / 86400.0;
-    return true;
+// What the reader's environment changes. The reader of a sanitized build cannot limit its
+// address space (xlsreader's main.cpp says why); its sanitizer bounds its memory instead, through
+// options it reads when it starts: no allocation beyond the limit (the library is told there is
+// no memory), and an end to the process whose resident memory passes it by more than the
+// sanitizer's own quarantine.
+std::vector<std::string> readerEnvironment([[maybe_unused]] const XlsReaderSettings& settings) {
+#ifdef QEL_READER_SANITIZED
+    const std::uint64_t mb = std::max<std::uint64_t>(settings.memoryBytes >> 20, 1);
+    const char* inherited = std::getenv("ASAN_OPTIONS");
+    return {"ASAN_OPTIONS=" + std::string(inherited ? inherited : "") +
+            ":allocator_may_return_null=1:max_allocation_size_mb=" + std::to_string(mb) +
+            ":hard_rss_limit_mb=" + std::to_string(mb + 512)};
+#else
+    return {};
+#endif
 }
 
 class XlsSheet : public SheetSource {
 public:
-    explicit XlsSheet(const std::string& path) : path_(path) {
-        const int rc = freexl_open(path.c_str(), &handle_);
-        if (rc != FREEXL_OK) {
-            close();
-            if (rc == FREEXL_BIFF_WORKBOOK_NOT_FOUND && holdsEncryptedPackage(path))
-                throwWorkbookError(path, "it is protected by a password (encrypted).");
-            throwWorkbookError(path, openFailure(rc));
+    explicit XlsSheet(const std::string& path) {
+        const XlsReaderSettings& settings = xlsReaderSettings();
+        const std::string program = readerProgram();
+        ChildResult result;
+        try {
+            result = runChild(program,
+                              {std::to_string(settings.memoryBytes), std::to_string(settings.cpuSeconds),
+                               "--", std::filesystem::absolute(path).string()},
+                              settings.timeout, kMaxStreamBytes, readerEnvironment(settings));
+        } catch (const std::system_error& e) {
+            throwWorkbookError(path, "the .xls reader '" + program + "' cannot be run (" + e.what() + ").");
         }
-        unsigned info = 0;
-        if (freexl_get_info(handle_, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK &&
-            info == FREEXL_BIFF_OBFUSCATED)
-            fail("it is protected by a password (encrypted).");
-        if (freexl_get_info(handle_, FREEXL_BIFF_DATEMODE, &info) == FREEXL_OK)
-            date1904_ = info == FREEXL_BIFF_DATEMODE_1904;
-        unsigned sheets = 0;
-        if (freexl_get_info(handle_, FREEXL_BIFF_SHEET_COUNT, &sheets) != FREEXL_OK || sheets == 0)
-            fail("it holds no worksheet.");
-        if (freexl_select_active_worksheet(handle_, 0) != FREEXL_OK)
-            fail("its first worksheet cannot be read.");
-        const char* name = nullptr;
-        if (freexl_get_worksheet_name(handle_, 0, &name) == FREEXL_OK && name)
-            sheetName_ = name;
-        if (freexl_worksheet_dimensions(handle_, &rows_, &columns_) != FREEXL_OK)
-            fail("the size of its first worksheet cannot be read.");
-        rows_ = std::min<unsigned>(rows_, kMaxSheetRow);
-        columns_ = static_cast<unsigned short>(std::min<unsigned>(columns_, kMaxSheetColumn));
+        if (result.end != ChildResult::End::Exited || result.status != 0)
+            throwWorkbookError(path, abnormalEnd(result, settings));
+        try {
+            sheet_ = decodeSheetStream(result.output);
+        } catch (const SheetStreamError& e) {
+            throwWorkbookError(path,
+                               std::string("the .xls reader gave a malformed result (") + e.what() + ").");
+        }
+        if (!sheet_.failure.empty())
+            throwWorkbookError(path, sheet_.failure);
     }
-    ~XlsSheet() override { close(); }
-    XlsSheet(const XlsSheet&) = delete;
-    XlsSheet& operator=(const XlsSheet&) = delete;
 
     bool next(SheetRow& row) override {
-        while (nextRow_ < rows_) {
-            const unsigned r = nextRow_++;
-            row.number = static_cast<int>(r) + 1;
-            row.cells.clear();
-            for (unsigned short c = 0; c < columns_; ++c) {
-                Variant value = cellValue(r, c);
-                if (!value.isNull()) {
-                    row.cells.resize(static_cast<std::size_t>(c) + 1);
-                    row.cells.back() = std::move(value);
-                }
-            }
-            if (!row.cells.empty())
-                return true;
-        }
-        return false;
+        if (next_ == sheet_.rows.size())
+            return false;
+        row = std::move(sheet_.rows[next_++]);
+        return true;
     }
 
-    const std::string& sheetName() const override { return sheetName_; }
-    bool uses1904Dates() const override { return date1904_; }
+    const std::string& sheetName() const override { return sheet_.sheetName; }
+    bool uses1904Dates() const override { return sheet_.date1904; }
 
 private:
-    void close() {
-        if (handle_)
-            freexl_close(handle_);
-        handle_ = nullptr;
-    }
-
-    [[noreturn]] void fail(const std::string& cause) {
-        close();
-        throwWorkbookError(path_, cause);
-    }
-
-    // The serial number of a date in this workbook's date system.
-    double serialOf(const Date& date) const {
-        long serial = date.serial();
-        if (serial < kFirstTrueSerial)
-            serial -= 1;
-        return static_cast<double>(date1904_ ? serial - k1904Offset : serial);
-    }
-
-    Variant cellValue(unsigned r, unsigned short c) {
-        FreeXL_CellValue cell;
-        const auto where = [&] { return columnName(c + 1) + std::to_string(r + 1); };
-        if (freexl_get_cell_value(handle_, r, c, &cell) != FREEXL_OK)
-            fail("cell " + where() + " cannot be read.");
-        switch (cell.type) {
-        case FREEXL_CELL_NULL:
-            return {};
-        case FREEXL_CELL_INT:
-            return static_cast<double>(cell.value.int_value);
-        case FREEXL_CELL_DOUBLE:
-            if (!std::isfinite(cell.value.double_value))
-                fail("cell " + where() + " holds a value that is not a number.");
-            return cell.value.double_value;
-        case FREEXL_CELL_TEXT:
-        case FREEXL_CELL_SST_TEXT:
-            return std::string(cell.value.text_value ? cell.value.text_value : "");
-        case FREEXL_CELL_DATE:
-        case FREEXL_CELL_DATETIME: {
-            const std::string_view text = cell.value.text_value ? cell.value.text_value : "";
-            const auto date = Date::fromIso(text);
-            double fraction = 0;
-            if (!date || (cell.type == FREEXL_CELL_DATETIME && !timeFraction(text, 11, fraction)))
-                fail("cell " + where() + " holds a date that cannot be read.");
-            return serialOf(*date) + fraction;
-        }
-        case FREEXL_CELL_TIME: {
-            double fraction = 0;
-            if (!timeFraction(cell.value.text_value ? cell.value.text_value : "", 0, fraction))
-                fail("cell " + where() + " holds a time that cannot be read.");
-            return fraction;
-        }
-        default:
-            fail("cell " + where() + " has a type that cannot be read.");
-        }
-    }
-
-    std::string path_;
-    const void* handle_ = nullptr;
-    std::string sheetName_;
-    bool date1904_ = false;
-    unsigned rows_ = 0;
-    unsigned short columns_ = 0;
-    unsigned nextRow_ = 0;
+    DecodedSheet sheet_;
+    std::size_t next_ = 0;
 };
 
 } // namespace
+
+XlsReaderSettings& xlsReaderSettings() {
+    static XlsReaderSettings settings;
+    return settings;
+}
 
 std::unique_ptr<SheetSource> openXlsSheet(const std::string& path) {
     return std::make_unique<XlsSheet>(path);

@@ -1,16 +1,18 @@
-// The reader of Office Open XML workbooks (.xlsx): a zip package (libzip) of XML parts
-// (expat).
+// The reader of Office Open XML workbooks (.xlsx): a zip package of XML parts (XlsxPackage.h).
 //
 // Opening reads the package relationships, the workbook part (sheet list, active sheet, date
 // system) and the shared strings; the sheet part itself is parsed in chunks, one row at a
 // time, and suspended after each row, so nothing past the last row asked for is parsed.
+//
+// What no real workbook holds is refused before it can take much memory: a text longer than a
+// cell can hold (kMaxCellText), more shared strings than the package's sheets have room to use,
+// a part that unpacks past kMaxPartBytes.
 #include "common/WorkbookSource.h"
-
-#include <expat.h>
-#include <zip.h>
+#include "common/XlsxPackage.h"
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -22,21 +24,24 @@
 namespace qel {
 namespace {
 
-constexpr int kChunkSize = 64 * 1024;
+// Lists a package keeps in memory besides the shared strings (relationships, sheets) hold at
+// most this many entries; real workbooks list a handful.
+constexpr std::size_t kMaxListed = 65536;
+// The fewest bytes a cell that uses a shared string takes in a sheet part: <c t="s"><v>0</v></c>.
+constexpr std::uint64_t kSmallestSharedStringCell = 22;
+// Escapes such as "_x000D_" take seven bytes for one character; raw text beyond this cannot
+// decode to a text a cell can hold.
+constexpr std::size_t kMaxRawCellText = 7 * kMaxCellText;
 
-// A name without its namespace prefix ("x:row" -> "row").
-std::string_view localName(const char* name) {
-    std::string_view n(name);
-    const auto colon = n.rfind(':');
-    return colon == std::string_view::npos ? n : n.substr(colon + 1);
-}
-
-// The value of an attribute (by local name), or nothing.
-std::optional<std::string_view> attribute(const char** attrs, std::string_view name) {
-    for (int i = 0; attrs[i]; i += 2)
-        if (localName(attrs[i]) == name)
-            return std::string_view(attrs[i + 1]);
-    return std::nullopt;
+// The UTF-16 code units of a text (a four-byte UTF-8 sequence counts two).
+std::size_t utf16Units(std::string_view text) {
+    std::size_t units = 0;
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        units += (b & 0xC0) != 0x80;
+        units += b >= 0xF0;
+    }
+    return units;
 }
 
 template <typename Number> bool parseWhole(std::string_view text, Number& out) {
@@ -101,197 +106,6 @@ std::string decodeEscapes(std::string text) {
     return out;
 }
 
-// Resolves a relationship target against the folder of the part that names it
-// ("xl/" + "worksheets/sheet1.xml"; "/xl/x.xml" is from the package root; ".." goes up).
-std::string resolveTarget(const std::string& baseFolder, std::string_view target) {
-    std::string joined =
-        target.starts_with('/') ? std::string(target.substr(1)) : baseFolder + std::string(target);
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (start <= joined.size()) {
-        auto slash = joined.find('/', start);
-        if (slash == std::string::npos)
-            slash = joined.size();
-        const std::string part = joined.substr(start, slash - start);
-        if (part == "..") {
-            if (!parts.empty())
-                parts.pop_back();
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
-        }
-        start = slash + 1;
-    }
-    std::string out;
-    for (const auto& p : parts)
-        out += (out.empty() ? "" : "/") + p;
-    return out;
-}
-
-std::string folderOf(const std::string& part) {
-    const auto slash = part.rfind('/');
-    return slash == std::string::npos ? std::string() : part.substr(0, slash + 1);
-}
-
-// The handlers of one part's elements. A handler that finds malformed data calls fail(); the
-// parse then stops and the error carries the handler's message.
-class XmlHandler {
-public:
-    virtual ~XmlHandler() = default;
-    virtual void start(std::string_view name, const char** attrs) = 0;
-    virtual void end(std::string_view name) = 0;
-    virtual void text(std::string_view) {}
-
-    const std::string& failure() const { return failure_; }
-
-protected:
-    void fail(std::string message) {
-        if (failure_.empty())
-            failure_ = std::move(message);
-        if (parser_)
-            XML_StopParser(parser_, XML_FALSE);
-    }
-    // Suspends the parse after the current element; XmlStream::run returns true.
-    void pause() { XML_StopParser(parser_, XML_TRUE); }
-
-private:
-    friend class XmlStream;
-    XML_Parser parser_ = nullptr;
-    std::string failure_;
-};
-
-class ZipPackage {
-public:
-    explicit ZipPackage(const std::string& path) : path_(path) {
-        int code = 0;
-        zip_ = zip_open(path.c_str(), ZIP_RDONLY, &code);
-        if (!zip_) {
-            zip_error_t error;
-            zip_error_init_with_code(&error, code);
-            const std::string message = zip_error_strerror(&error);
-            zip_error_fini(&error);
-            throwWorkbookError(path, "it is not a valid .xlsx package (" + message + ").");
-        }
-    }
-    ~ZipPackage() { zip_discard(zip_); }
-    ZipPackage(const ZipPackage&) = delete;
-    ZipPackage& operator=(const ZipPackage&) = delete;
-
-    const std::string& path() const { return path_; }
-    bool has(const std::string& name) const {
-        return zip_name_locate(zip_, name.c_str(), ZIP_FL_NOCASE) >= 0;
-    }
-
-    // Opens a part for reading; throws when it is missing or cannot be read.
-    zip_file_t* open(const std::string& name) const {
-        zip_file_t* file = zip_fopen(zip_, name.c_str(), ZIP_FL_NOCASE);
-        if (!file) {
-            zip_error_t* error = zip_get_error(zip_);
-            const int code = zip_error_code_zip(error);
-            if (code == ZIP_ER_NOPASSWD || code == ZIP_ER_WRONGPASSWD)
-                throwWorkbookError(path_, "it is protected by a password (encrypted).");
-            if (code == ZIP_ER_NOENT)
-                throwWorkbookError(path_, "the part " + name + " is missing.");
-            throwWorkbookError(path_,
-                               "the part " + name + " cannot be read (" + zip_error_strerror(error) + ").");
-        }
-        return file;
-    }
-
-private:
-    std::string path_;
-    zip_t* zip_ = nullptr;
-};
-
-// One XML part parsed in chunks as the handler asks for it.
-class XmlStream {
-public:
-    XmlStream(const ZipPackage& package, std::string part, XmlHandler& handler)
-        : package_(package), part_(std::move(part)), handler_(handler), file_(package.open(part_)) {
-        parser_ = XML_ParserCreate("UTF-8");
-        if (!parser_) {
-            zip_fclose(file_);
-            throwWorkbookError(package_.path(), "out of memory.");
-        }
-        handler_.parser_ = parser_;
-        XML_SetUserData(parser_, &handler_);
-        XML_SetElementHandler(parser_, &XmlStream::onStart, &XmlStream::onEnd);
-        XML_SetCharacterDataHandler(parser_, &XmlStream::onText);
-    }
-    ~XmlStream() {
-        handler_.parser_ = nullptr;
-        XML_ParserFree(parser_);
-        zip_fclose(file_);
-    }
-    XmlStream(const XmlStream&) = delete;
-    XmlStream& operator=(const XmlStream&) = delete;
-
-    // Parses until the handler pauses (true) or the part ends (false).
-    bool run() {
-        if (suspended_) {
-            suspended_ = false;
-            const XML_Status status = XML_ResumeParser(parser_);
-            if (status == XML_STATUS_SUSPENDED) {
-                suspended_ = true;
-                return true;
-            }
-            if (status == XML_STATUS_ERROR)
-                failParse();
-        }
-        while (!finished_) {
-            void* buffer = XML_GetBuffer(parser_, kChunkSize);
-            if (!buffer)
-                throwWorkbookError(package_.path(), "out of memory.");
-            const zip_int64_t got = zip_fread(file_, buffer, kChunkSize);
-            if (got < 0)
-                throwWorkbookError(package_.path(), "the part " + part_ + " cannot be read (" +
-                                                        zip_file_strerror(file_) + ").");
-            finished_ = got == 0;
-            const XML_Status status = XML_ParseBuffer(parser_, static_cast<int>(got), finished_);
-            if (status == XML_STATUS_SUSPENDED) {
-                suspended_ = true;
-                return true;
-            }
-            if (status == XML_STATUS_ERROR)
-                failParse();
-        }
-        return false;
-    }
-
-    // Parses the whole part.
-    void runToEnd() {
-        while (run()) {
-        }
-    }
-
-private:
-    [[noreturn]] void failParse() const {
-        if (!handler_.failure().empty())
-            throwWorkbookError(package_.path(),
-                               "the part " + part_ + " is malformed (" + handler_.failure() + ").");
-        throwWorkbookError(package_.path(), "the part " + part_ + " is malformed (" +
-                                                XML_ErrorString(XML_GetErrorCode(parser_)) + " at line " +
-                                                std::to_string(XML_GetCurrentLineNumber(parser_)) + ").");
-    }
-
-    static void XMLCALL onStart(void* data, const XML_Char* name, const XML_Char** attrs) {
-        static_cast<XmlHandler*>(data)->start(localName(name), attrs);
-    }
-    static void XMLCALL onEnd(void* data, const XML_Char* name) {
-        static_cast<XmlHandler*>(data)->end(localName(name));
-    }
-    static void XMLCALL onText(void* data, const XML_Char* text, int length) {
-        static_cast<XmlHandler*>(data)->text(std::string_view(text, static_cast<std::size_t>(length)));
-    }
-
-    const ZipPackage& package_;
-    std::string part_;
-    XmlHandler& handler_;
-    zip_file_t* file_;
-    XML_Parser parser_;
-    bool suspended_ = false;
-    bool finished_ = false;
-};
-
 struct Relationship {
     std::string id;
     std::string type;
@@ -305,6 +119,8 @@ public:
     void start(std::string_view name, const char** attrs) override {
         if (name != "Relationship")
             return;
+        if (relationships.size() == kMaxListed)
+            return fail("it lists more than " + std::to_string(kMaxListed) + " relationships");
         Relationship r;
         r.id = attribute(attrs, "Id").value_or("");
         r.type = attribute(attrs, "Type").value_or("");
@@ -318,6 +134,13 @@ public:
             if (r.type.ends_with(suffix))
                 return &r;
         return nullptr;
+    }
+    std::vector<const Relationship*> allOfType(std::string_view suffix) const {
+        std::vector<const Relationship*> out;
+        for (const auto& r : relationships)
+            if (r.type.ends_with(suffix))
+                out.push_back(&r);
+        return out;
     }
     const Relationship* byId(std::string_view id) const {
         for (const auto& r : relationships)
@@ -340,6 +163,8 @@ public:
 
     void start(std::string_view name, const char** attrs) override {
         if (name == "sheet") {
+            if (sheets.size() == kMaxListed)
+                return fail("it lists more than " + std::to_string(kMaxListed) + " sheets");
             sheets.push_back({std::string(attribute(attrs, "name").value_or("")),
                               std::string(attribute(attrs, "id").value_or(""))});
         } else if (name == "workbookView" && !seenView_) {
@@ -357,10 +182,33 @@ private:
     bool seenView_ = false;
 };
 
-// Collects the shared strings: the text runs of each <si>, phonetic guides left out.
+// The shared strings end to end in one buffer: a table of many short strings costs their text
+// and one offset each.
+class SharedStrings {
+public:
+    void add(std::string_view text) {
+        text_.append(text);
+        ends_.push_back(text_.size());
+    }
+    std::size_t size() const { return ends_.size(); }
+    std::string_view operator[](std::size_t i) const {
+        const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
+        return std::string_view(text_).substr(begin, ends_[i] - begin);
+    }
+
+private:
+    std::string text_;
+    std::vector<std::size_t> ends_;
+};
+
+// Collects the shared strings: the text runs of each <si>, phonetic guides left out. Refuses a
+// text longer than a cell holds, and more strings than `capacity`, the cells the package's
+// sheets have room for.
 class SharedStringsHandler : public XmlHandler {
 public:
-    std::vector<std::string> strings;
+    explicit SharedStringsHandler(std::uint64_t capacity) : capacity_(capacity) {}
+
+    SharedStrings strings;
 
     void start(std::string_view name, const char**) override {
         if (name == "si") {
@@ -374,9 +222,14 @@ public:
     }
     void end(std::string_view name) override {
         if (name == "si") {
-            strings.push_back(decodeEscapes(std::move(current_)));
+            const std::string text = decodeEscapes(std::move(current_));
             current_.clear();
             inItem_ = false;
+            if (utf16Units(text) > kMaxCellText)
+                return tooLong();
+            if (strings.size() >= capacity_)
+                return fail("it holds more shared strings than its sheets have room to use");
+            strings.add(text);
         } else if (name == "rPh") {
             --phoneticDepth_;
         } else if (name == "t") {
@@ -384,11 +237,20 @@ public:
         }
     }
     void text(std::string_view t) override {
-        if (inText_)
-            current_.append(t);
+        if (!inText_)
+            return;
+        if (current_.size() + t.size() > kMaxRawCellText)
+            return tooLong();
+        current_.append(t);
     }
 
 private:
+    void tooLong() {
+        fail("shared string " + std::to_string(strings.size()) + " is longer than " +
+             std::to_string(kMaxCellText) + " characters, more than a cell holds");
+    }
+
+    std::uint64_t capacity_;
     std::string current_;
     bool inItem_ = false;
     bool inText_ = false;
@@ -398,7 +260,7 @@ private:
 // Turns the sheet part's <row> and <c> elements into rows, pausing after each row.
 class SheetHandler : public XmlHandler {
 public:
-    SheetHandler(const std::vector<std::string>& sharedStrings) : sharedStrings_(sharedStrings) {}
+    explicit SheetHandler(const SharedStrings& sharedStrings) : sharedStrings_(sharedStrings) {}
 
     SheetRow row;       // the row completed last
     bool ready = false; // a row was completed since the last take
@@ -464,16 +326,27 @@ public:
     }
 
     void text(std::string_view t) override {
-        if (capture_)
-            value_.append(t);
+        if (!capture_)
+            return;
+        if (value_.size() + t.size() > kMaxRawCellText)
+            return fail(where() + " holds a text longer than " + std::to_string(kMaxCellText) +
+                        " characters, more than a cell holds");
+        value_.append(t);
     }
 
 private:
+    std::string where() const { return "cell " + columnName(lastColumn_) + std::to_string(building_.number); }
+
     // The value of the cell just closed, by its type, or what is wrong with it.
     std::variant<Variant, std::string> cellValue() {
-        const std::string where = "cell " + columnName(lastColumn_) + std::to_string(building_.number);
-        if (type_ == "inlineStr" || type_ == "str")
-            return Variant(decodeEscapes(std::move(value_)));
+        const std::string where = this->where();
+        if (type_ == "inlineStr" || type_ == "str") {
+            std::string text = decodeEscapes(std::move(value_));
+            if (utf16Units(text) > kMaxCellText)
+                return where + " holds a text longer than " + std::to_string(kMaxCellText) +
+                       " characters, more than a cell holds";
+            return Variant(std::move(text));
+        }
         if (value_.empty())
             return Variant();
         if (type_ == "n") {
@@ -486,7 +359,7 @@ private:
             std::size_t index = 0;
             if (!parseWhole(value_, index) || index >= sharedStrings_.size())
                 return where + " names a shared string that does not exist";
-            return Variant(sharedStrings_[index]);
+            return Variant(std::string(sharedStrings_[index]));
         }
         if (type_ == "b")
             return Variant(value_ != "0");
@@ -501,7 +374,7 @@ private:
         return where + " has the unknown type '" + type_ + "'";
     }
 
-    const std::vector<std::string>& sharedStrings_;
+    const SharedStrings& sharedStrings_;
     SheetRow building_;
     int lastRow_ = 0;
     int lastColumn_ = 0;
@@ -548,7 +421,12 @@ public:
         if (!sheetRel->type.ends_with("/worksheet"))
             throwWorkbookError(path, "the active sheet '" + sheetName_ + "' is not a worksheet.");
         if (const auto* strings = rels.byType("/sharedStrings")) {
-            SharedStringsHandler handler;
+            // Each shared string is there to be used by a cell of a sheet; the sheets' sizes
+            // bound how many cells there can be.
+            std::uint64_t sheetBytes = 0;
+            for (const Relationship* sheet : rels.allOfType("/worksheet"))
+                sheetBytes += package_.declaredSize(resolveTarget(folder, sheet->target));
+            SharedStringsHandler handler(sheetBytes / kSmallestSharedStringCell);
             XmlStream(package_, resolveTarget(folder, strings->target), handler).runToEnd();
             sharedStrings_ = std::move(handler.strings);
         }
@@ -573,7 +451,7 @@ private:
     ZipPackage package_;
     std::string sheetName_;
     bool date1904_ = false;
-    std::vector<std::string> sharedStrings_;
+    SharedStrings sharedStrings_;
     std::unique_ptr<SheetHandler> handler_;
     std::unique_ptr<XmlStream> stream_;
 };

@@ -2,8 +2,8 @@
 #include "server/data/Database.h"
 
 #include "common/IniFile.h"
+#include "common/ModuleFolder.h"
 
-#include <dlfcn.h>
 #include <filesystem>
 
 namespace qel {
@@ -23,10 +23,7 @@ ServerError raisedFrom(const ServerError& e, std::string context) {
 
 // The folder of the shared library (or program) this code is linked into.
 std::string ownFolder() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&ownFolder), &info) && info.dli_fname)
-        return std::filesystem::absolute(info.dli_fname).parent_path().string();
-    return std::filesystem::current_path().string();
+    return moduleFolder(reinterpret_cast<const void*>(&ownFolder));
 }
 
 // Opens the database file at `path`; a failure is raised as the routine `context` passes it on.

@@ -1,7 +1,10 @@
 // The workbook reader on files it cannot read: each is refused as an I/O error that names the
-// file and the cause, and no truncated or damaged file crashes it.
+// file and the cause, and no truncated or damaged file crashes it. What no real .xlsx workbook
+// holds (a text longer than a cell, more shared strings than cells, a part of more than a
+// gigabyte) is refused the same way.
 #include "common/ServerError.h"
 #include "common/Workbook.h"
+#include "common/WorkbookSource.h"
 #include "tests/testsupport/FreshDatabase.h"
 #include "tests/testsupport/WorkbookWriter.h"
 
@@ -71,9 +74,10 @@ std::string sheetPackagePart(const std::string& sheetXml) {
            sheetXml + "</sheetData></worksheet>";
 }
 
-// A package with a workbook part and a sheet part of the given content.
+// A package with a workbook part, a sheet part of the given content and shared strings.
 void writeSheetPackage(const std::filesystem::path& path, const std::string& sheetXml,
-                       const std::string& sheetType = "worksheet") {
+                       const std::string& sheetType = "worksheet",
+                       const std::string& sharedStrings = "<si><t>only</t></si>") {
     const std::string rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
     test::writeZip(
         path,
@@ -85,9 +89,32 @@ void writeSheetPackage(const std::filesystem::path& path, const std::string& she
                                             rel +
                                             "sharedStrings\" Target=\"sharedStrings.xml\"/>"
                                             "</Relationships>"},
-         {"xl/sharedStrings.xml", "<sst><si><t>only</t></si></sst>"},
+         {"xl/sharedStrings.xml", "<sst>" + sharedStrings + "</sst>"},
          {"xl/worksheets/sheet1.xml", sheetPackagePart(sheetXml)}});
 }
+
+// A sheet that uses the first shared string, and the shared strings given.
+void writeSharedStrings(const std::filesystem::path& path, const std::string& sharedStrings) {
+    writeSheetPackage(path, "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>", "worksheet",
+                      sharedStrings);
+}
+
+// Sets the size the zip's central directory declares for `part` unpacked.
+void declareSize(const std::filesystem::path& path, const std::string& part, std::uint32_t size) {
+    std::string bytes = test::readBytes(path);
+    const std::string entry = "PK\x01\x02";
+    for (std::size_t at = bytes.find(entry); at != std::string::npos; at = bytes.find(entry, at + 1)) {
+        const auto nameLength =
+            static_cast<unsigned char>(bytes[at + 28]) | static_cast<unsigned char>(bytes[at + 29]) << 8;
+        if (bytes.compare(at + 46, static_cast<std::size_t>(nameLength), part) != 0)
+            continue;
+        for (int i = 0; i < 4; ++i)
+            bytes[at + 24 + static_cast<std::size_t>(i)] = static_cast<char>((size >> (8 * i)) & 0xFF);
+    }
+    test::writeBytes(path, bytes);
+}
+
+const std::string kLongerThanACell(kMaxCellText + 1, 'x');
 
 INSTANTIATE_TEST_SUITE_P(
     All, WorkbookErrors,
@@ -142,19 +169,56 @@ INSTANTIATE_TEST_SUITE_P(
                 [](const auto& p) { writeSheetPackage(p, "<row r=\"99999999999\"><c><v>1</v></c></row>"); },
                 "is not a number"},
         BadFile{"ChartAsActiveSheet", [](const auto& p) { writeSheetPackage(p, "", "chartsheet"); },
-                "is not a worksheet"}),
+                "is not a worksheet"},
+        // What no real workbook holds, refused before it takes much memory.
+        BadFile{"CellTextLongerThanACell",
+                [](const auto& p) {
+                    writeSheetPackage(p, "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>" +
+                                             kLongerThanACell + "</t></is></c></row>");
+                },
+                "cell A1 holds a text longer than 32767 characters"},
+        BadFile{"HugeCellText",
+                [](const auto& p) {
+                    writeSheetPackage(p, "<row r=\"1\"><c r=\"A1\"><v>" + std::string(4'000'000, '1') +
+                                             "</v></c></row>");
+                },
+                "cell A1 holds a text longer than 32767 characters"},
+        BadFile{"SharedStringLongerThanACell",
+                [](const auto& p) { writeSharedStrings(p, "<si><t>" + kLongerThanACell + "</t></si>"); },
+                "shared string 0 is longer than 32767 characters"},
+        BadFile{"MoreSharedStringsThanCells",
+                [](const auto& p) {
+                    std::string strings;
+                    for (int i = 0; i < 100000; ++i)
+                        strings += "<si/>";
+                    writeSharedStrings(p, strings);
+                },
+                "more shared strings than its sheets have room to use"},
+        BadFile{"PartLargerThanAnyWorkbook",
+                [](const auto& p) {
+                    writeSheetPackage(p, "<row r=\"1\"><c r=\"A1\"><v>1</v></c></row>");
+                    declareSize(p, "xl/worksheets/sheet1.xml", 0x7FFFFFFF);
+                },
+                "the part xl/worksheets/sheet1.xml unpacks to more than 1024 MB"},
+        BadFile{"TooManyRelationships",
+                [](const auto& p) {
+                    std::string rels = "<Relationships>";
+                    for (int i = 0; i <= 65536; ++i)
+                        rels += "<Relationship Id=\"r" + std::to_string(i) + "\" Type=\"t\" Target=\"x\"/>";
+                    test::writeZip(p, {{"_rels/.rels", rels + "</Relationships>"}});
+                },
+                "it lists more than 65536 relationships"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Every prefix of a small workbook, and the workbook with bytes damaged along its length, is
+// Prefixes of a small workbook, and the workbook with bytes damaged along its length, are
 // either read or refused with an I/O error; none crashes the reader (run under the sanitizers).
+// The .xls reader has its own test of every prefix (WorkbookXlsTest.cpp).
 TEST(WorkbookDamage, TruncatedAndDamagedFilesNeverCrash) {
     test::TempFolder folder;
     const auto sourceXlsx = folder.path() / "source.xlsx";
-    const auto sourceXls = folder.path() / "source.xls";
     test::writeXlsx(sourceXlsx, kRows);
-    test::writeXls(sourceXls, kRows);
     const auto target = folder.path() / "damaged";
-    for (const auto& source : {sourceXlsx, sourceXls}) {
+    for (const auto& source : {sourceXlsx}) {
         SCOPED_TRACE(source.filename().string());
         const std::string bytes = test::readBytes(source);
         for (std::size_t length = 0; length < bytes.size(); length += 7) {

@@ -7,6 +7,7 @@
 
 #include "common/Variant.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -40,6 +41,10 @@ struct XlsOptions {
     std::string streamName = "Workbook";
     // Extra worksheets after the one written from the rows, each empty.
     std::vector<std::string> extraSheets;
+    // The size the worksheet's DIMENSIONS record declares, when not 0; the size of the rows
+    // written otherwise.
+    std::uint32_t declaredRows = 0;
+    std::uint16_t declaredColumns = 0;
 };
 
 // A BIFF8 workbook with one worksheet "Sheet1" (plus any extra empty ones). Texts go to the

@@ -125,7 +125,7 @@ std::string cellHead(std::size_t row, std::size_t col, std::uint16_t format) {
 }
 
 // A worksheet's records; its texts are added to `sst`.
-std::string worksheet(const SheetData& rows, std::vector<std::string>& sst) {
+std::string worksheet(const SheetData& rows, std::vector<std::string>& sst, const XlsOptions& options) {
     std::size_t columns = 0;
     for (const auto& row : rows)
         columns = std::max(columns, row.size());
@@ -133,9 +133,9 @@ std::string worksheet(const SheetData& rows, std::vector<std::string>& sst) {
     record(s, 0x0809, bof(0x0010));
     std::string dim;
     le32(dim, 0);
-    le32(dim, static_cast<std::uint32_t>(rows.size()));
+    le32(dim, options.declaredRows ? options.declaredRows : static_cast<std::uint32_t>(rows.size()));
     le16(dim, 0);
-    le16(dim, static_cast<std::uint16_t>(columns));
+    le16(dim, options.declaredColumns ? options.declaredColumns : static_cast<std::uint16_t>(columns));
     le16(dim, 0);
     record(s, 0x0200, dim); // DIMENSIONS
     std::string window;
@@ -189,9 +189,9 @@ std::string workbookStream(const SheetData& rows, const XlsOptions& options) {
 
     std::vector<std::string> sst;
     std::vector<std::string> sheets;
-    sheets.push_back(worksheet(rows, sst));
+    sheets.push_back(worksheet(rows, sst, options));
     for (std::size_t i = 1; i < sheetNames.size(); ++i)
-        sheets.push_back(worksheet({}, sst));
+        sheets.push_back(worksheet({}, sst, {}));
 
     std::string g;
     record(g, 0x0809, bof(0x0005));

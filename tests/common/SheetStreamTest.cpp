@@ -1,0 +1,138 @@
+// The sheet stream between the .xls reader program and the program: what the writer writes
+// decodes to the same rows, and the decoder refuses every stream that breaks its rules.
+#include "common/SheetStream.h"
+
+#include "common/WorkbookSource.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace qel {
+namespace {
+
+std::string le(std::uint64_t value, int bytes) {
+    std::string out;
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>((value >> (8 * i)) & 0xFF);
+    return out;
+}
+
+std::string rec(char tag, const std::string& body) {
+    return tag + le(body.size(), 4) + body;
+}
+
+const std::string kHeader = rec('H', std::string(1, '\0') + "Sheet1");
+const std::string kEnd = rec('Z', "");
+
+std::string cell(int column, char kind, const std::string& value) {
+    return le(static_cast<std::uint64_t>(column), 2) + kind + value;
+}
+
+std::string number(double d) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &d, sizeof bits);
+    return le(bits, 8);
+}
+
+std::string row(int number, const std::string& cells) {
+    return rec('R', le(static_cast<std::uint64_t>(number), 4) + cells);
+}
+
+std::string text(const std::string& t) {
+    return le(t.size(), 4) + t;
+}
+
+TEST(SheetStream, WhatTheWriterWritesDecodesToTheSameRows) {
+    SheetRow first;
+    first.number = 1;
+    first.cells = {Variant("Company"), Variant(), Variant("Ünïcode €")};
+    SheetRow third;
+    third.number = 3;
+    third.cells = {Variant(7.0), Variant(true), Variant(false), Variant(-0.25)};
+    std::string bytes;
+    SheetStreamWriter w(bytes);
+    w.header("Assets", true);
+    w.row(first);
+    w.row(third);
+    w.end();
+
+    const DecodedSheet sheet = decodeSheetStream(bytes);
+    EXPECT_EQ(sheet.sheetName, "Assets");
+    EXPECT_TRUE(sheet.date1904);
+    EXPECT_EQ(sheet.failure, "");
+    ASSERT_EQ(sheet.rows.size(), 2u);
+    EXPECT_EQ(sheet.rows[0].number, 1);
+    EXPECT_EQ(sheet.rows[0].cells, first.cells);
+    EXPECT_EQ(sheet.rows[1].number, 3);
+    EXPECT_EQ(sheet.rows[1].cells, third.cells);
+}
+
+TEST(SheetStream, AFailureCarriesTheReadersCause) {
+    std::string bytes;
+    SheetStreamWriter(bytes).failure("it is protected by a password (encrypted).");
+    EXPECT_EQ(decodeSheetStream(bytes).failure, "it is protected by a password (encrypted).");
+}
+
+struct BadStream {
+    const char* name;
+    std::string bytes;
+    const char* cause; // part of the error
+};
+
+class SheetStreamRefusals : public ::testing::TestWithParam<BadStream> {};
+
+TEST_P(SheetStreamRefusals, AreErrors) {
+    const BadStream& c = GetParam();
+    try {
+        decodeSheetStream(c.bytes);
+        FAIL() << "the stream was taken";
+    } catch (const SheetStreamError& e) {
+        EXPECT_NE(std::string(e.what()).find(c.cause), std::string::npos) << e.what();
+    }
+}
+
+const std::string kTooLong(kMaxCellText + 1, 'x');
+
+INSTANTIATE_TEST_SUITE_P(
+    All, SheetStreamRefusals,
+    ::testing::Values(
+        BadStream{"Empty", "", "ends before its end record"},
+        BadStream{"NoEnd", kHeader, "ends before its end record"},
+        BadStream{"CutInARecordHeader", kHeader + "R\x05", "a record length runs past"},
+        BadStream{"RecordPastTheEnd", kHeader + "R" + le(1000, 4) + "x", "a record runs past"},
+        BadStream{"UnknownRecord", kHeader + rec('Q', "") + kEnd, "unknown record"},
+        BadStream{"RowBeforeTheSheet", row(1, cell(1, 'N', number(1))) + kHeader + kEnd,
+                  "a row comes before the sheet"},
+        BadStream{"TwoSheets", kHeader + kHeader + kEnd, "named twice"},
+        BadStream{"RowsOutOfOrder",
+                  kHeader + row(2, cell(1, 'N', number(1))) + row(2, cell(1, 'N', number(1))) + kEnd,
+                  "row 2 is out of order"},
+        BadStream{"RowZero", kHeader + row(0, cell(1, 'N', number(1))) + kEnd,
+                  "row 0 is out of order or out of range"},
+        BadStream{"RowBeyondTheSheet", kHeader + row(kMaxXlsRow + 1, cell(1, 'N', number(1))) + kEnd,
+                  "out of range"},
+        BadStream{"ColumnBeyondTheSheet", kHeader + row(1, cell(kMaxXlsColumn + 1, 'N', number(1))) + kEnd,
+                  "column 257 of row 1"},
+        BadStream{"ColumnsOutOfOrder",
+                  kHeader + row(1, cell(3, 'N', number(1)) + cell(2, 'N', number(1))) + kEnd,
+                  "column 2 of row 1 is out of order"},
+        BadStream{"RowWithoutCells", kHeader + row(1, "") + kEnd, "holds no cell"},
+        BadStream{"NotANumber", kHeader + row(1, cell(1, 'N', number(std::nan("")))) + kEnd, "not finite"},
+        BadStream{"NumberCutShort", kHeader + row(1, cell(1, 'N', "abc")) + kEnd, "a number runs past"},
+        BadStream{"TextPastItsRow", kHeader + row(1, cell(1, 'T', le(100, 4) + "abc")) + kEnd,
+                  "a text runs past"},
+        BadStream{"TextNotUtf8", kHeader + row(1, cell(1, 'T', text("\xC3\x28"))) + kEnd, "not valid UTF-8"},
+        BadStream{"TextLongerThanACell", kHeader + row(1, cell(1, 'T', text(kTooLong))) + kEnd, "too long"},
+        BadStream{"YesNoOfTwo", kHeader + row(1, cell(1, 'B', "\x02")) + kEnd, "neither 0 nor 1"},
+        BadStream{"UnknownKind", kHeader + row(1, cell(1, 'X', "")) + kEnd, "unknown kind"},
+        BadStream{"DataAfterTheEnd", kHeader + kEnd + kEnd, "more follows the end"},
+        BadStream{"DataAfterAFailure", rec('F', "no") + kEnd, "more follows a failure"},
+        BadStream{"EmptyFailure", rec('F', ""), "says nothing"},
+        BadStream{"DateSystemOfTwo", rec('H', "\x02S") + kEnd, "neither 0 nor 1"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace qel

@@ -1,0 +1,200 @@
+// The .xls reader in its own process: files that make the .xls library crash or over-read,
+// every prefix of a small workbook, a reader that crashes, hangs, runs out of memory or writes
+// anything but a complete sheet stream. Each is an I/O error that names the file, and the test
+// program goes on.
+#include "common/ServerError.h"
+#include "common/SheetStream.h"
+#include "common/Workbook.h"
+#include "common/WorkbookSource.h"
+#include "tests/testsupport/FreshDatabase.h"
+#include "tests/testsupport/WorkbookWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <functional>
+#include <thread>
+
+namespace qel {
+namespace {
+
+namespace fs = std::filesystem;
+
+const test::SheetData kRows{
+    {"Company", "Name", "Cost"},
+    {1, "Desk", 1250.0, true, Date(2010, 7, 1)},
+    {1, "Chair", 80.5, false, Date(2011, 1, 1)},
+};
+
+// Reads every row; the error's description, or "" when the workbook was read.
+std::string readError(const fs::path& path) {
+    try {
+        Workbook book(path.string());
+        while (book.nextRow()) {
+        }
+        return "";
+    } catch (const ServerError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::Io) << e.description();
+        EXPECT_NE(e.description().find("The workbook '" + path.string() + "' cannot be read: "),
+                  std::string::npos)
+            << e.description();
+        return e.description();
+    }
+}
+
+// Puts the reader's settings back as they were after each test.
+class XlsReaderTest : public ::testing::Test {
+protected:
+    ~XlsReaderTest() override { xlsReaderSettings() = saved_; }
+
+    // A stand-in for the reader program: a shell script of the given body.
+    std::string script(const std::string& body) {
+        const fs::path path = folder_.path() / ("reader" + std::to_string(++scripts_) + ".sh");
+        test::writeBytes(path, "#!/bin/sh\n" + body + "\n");
+        fs::permissions(path, fs::perms::owner_all);
+        return path.string();
+    }
+
+    fs::path workbook() {
+        const fs::path path = folder_.path() / "book.xls";
+        test::writeXls(path, kRows);
+        return path;
+    }
+
+    test::TempFolder folder_;
+
+private:
+    XlsReaderSettings saved_ = xlsReaderSettings();
+    int scripts_ = 0;
+};
+
+TEST_F(XlsReaderTest, ReadsAWorkbook) {
+    Workbook book(workbook().string());
+    EXPECT_EQ(book.sheetName(), "Sheet1");
+    ASSERT_TRUE(book.nextRow());
+    ASSERT_TRUE(book.nextRow());
+    EXPECT_EQ(book.row(), 2);
+    EXPECT_EQ(book.cell(2), Variant("Desk"));
+    EXPECT_EQ(book.cell(3), Variant(1250.0));
+}
+
+TEST_F(XlsReaderTest, FilesThatMakeTheLibraryFailAreErrors) {
+    for (const char* name : {"xls-out-of-bounds-read.xls", "xls-charset-over-read.xls"}) {
+        SCOPED_TRACE(name);
+        EXPECT_NE(readError(fs::path(QEL_TEST_DATA) / name), "");
+    }
+}
+
+TEST_F(XlsReaderTest, AWorkbookThatNeedsMoreMemoryThanAllowedIsAnError) {
+    // The library allocates every cell the sheet declares: 65,536 rows of 256 columns take a
+    // quarter of a gigabyte, more than the reader is allowed here.
+    test::XlsOptions huge;
+    huge.declaredRows = kMaxXlsRow;
+    huge.declaredColumns = kMaxXlsColumn;
+    const fs::path path = folder_.path() / "huge.xls";
+    test::writeXls(path, kRows, huge);
+    ASSERT_EQ(readError(path), "");
+    // Under a smaller limit the allocation fails and the library drops the sheet.
+    xlsReaderSettings().memoryBytes = std::uint64_t{64} << 20;
+    EXPECT_NE(readError(path), "");
+}
+
+struct ReaderCase {
+    const char* name;
+    const char* body;   // the stand-in reader's script; %STREAM% is a file holding `stream`
+    std::string stream; // a sheet stream for the script to write
+    const char* cause;  // part of the error's description
+};
+
+std::string stream(const std::function<void(SheetStreamWriter&)>& write) {
+    std::string out;
+    SheetStreamWriter w(out);
+    write(w);
+    return out;
+}
+
+class ReaderFailures : public XlsReaderTest, public ::testing::WithParamInterface<ReaderCase> {};
+
+TEST_P(ReaderFailures, AreErrorsThatNameTheFile) {
+    const ReaderCase& c = GetParam();
+    const fs::path streamFile = folder_.path() / "stream";
+    test::writeBytes(streamFile, c.stream);
+    std::string body = c.body;
+    if (const auto at = body.find("%STREAM%"); at != std::string::npos)
+        body.replace(at, 8, streamFile.string());
+    xlsReaderSettings().program = script(body);
+    xlsReaderSettings().timeout = std::chrono::milliseconds(300);
+
+    const std::string error = readError(workbook());
+    EXPECT_NE(error.find(c.cause), std::string::npos) << error;
+}
+
+SheetRow rowOf(int number, std::vector<Variant> cells) {
+    SheetRow row;
+    row.number = number;
+    row.cells = std::move(cells);
+    return row;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, ReaderFailures,
+    ::testing::Values(
+        ReaderCase{"Crash", "kill -SEGV $$", "", "the .xls reader stopped (Segmentation fault)"},
+        ReaderCase{"Hang", "exec sleep 30", "", "reading it took longer than"},
+        ReaderCase{"ExitCode", "exit 3", "", "ended with code 3"},
+        ReaderCase{"NoOutput", "exit 0", "", "ends before its end record"},
+        ReaderCase{"Garbage", "printf 'garbage'", "", "the .xls reader gave a malformed result"},
+        ReaderCase{"CutShort", "head -c 20 %STREAM%", stream([](SheetStreamWriter& w) {
+                       w.header("Sheet1", false);
+                       w.row(rowOf(1, {Variant("a long enough text")}));
+                       w.end();
+                   }),
+                   "malformed result (a record runs past its record)"},
+        ReaderCase{"RowBeyondTheSheet", "cat %STREAM%", stream([](SheetStreamWriter& w) {
+                       w.header("Sheet1", false);
+                       w.row(rowOf(kMaxXlsRow + 1, {Variant(1.0)}));
+                       w.end();
+                   }),
+                   "row 65537 is out of order or out of range"},
+        ReaderCase{"ReaderRefusesTheFile", "cat %STREAM%", stream([](SheetStreamWriter& w) {
+                       w.failure("it is protected by a password (encrypted).");
+                   }),
+                   "cannot be read: it is protected by a password (encrypted)."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(XlsReaderTest, AMissingReaderProgramIsAnError) {
+    xlsReaderSettings().program = (folder_.path() / "no-such-reader").string();
+    EXPECT_NE(readError(workbook()).find("cannot be run (" + xlsReaderSettings().program), std::string::npos);
+}
+
+// Every prefix of a small workbook, and the workbook with bytes damaged along its length, is
+// either read or refused with an I/O error; none ends the test program. The readers run four at
+// a time.
+TEST_F(XlsReaderTest, EveryPrefixAndDamagedByteIsReadOrRefused) {
+    const std::string bytes = test::readBytes(workbook());
+    std::vector<std::string> files;
+    for (std::size_t length = 0; length < bytes.size(); ++length)
+        files.push_back(bytes.substr(0, length));
+    for (std::size_t at = 0; at < bytes.size(); at += 5) {
+        std::string damaged = bytes;
+        damaged[at] = static_cast<char>(damaged[at] ^ 0x5A);
+        files.push_back(std::move(damaged));
+    }
+    std::atomic<std::size_t> next{0};
+    const auto work = [&](int worker) {
+        const fs::path target = folder_.path() / ("damaged" + std::to_string(worker) + ".xls");
+        for (std::size_t i = next++; i < files.size(); i = next++) {
+            test::writeBytes(target, files[i]);
+            readError(target);
+        }
+    };
+    std::vector<std::thread> workers;
+    for (int w = 0; w < 4; ++w)
+        workers.emplace_back(work, w);
+    for (auto& t : workers)
+        t.join();
+}
+
+} // namespace
+} // namespace qel
