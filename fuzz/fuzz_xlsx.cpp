@@ -10,8 +10,13 @@
 #include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // The reader takes a path: the input goes to a file of this process's own.
-    static const std::string path = "/tmp/qel-fuzz-xlsx-" + std::to_string(::getpid()) + ".xlsx";
+    // The reader takes a path: the input goes to a file of this process's own, removed when the
+    // run ends.
+    static const struct Scratch {
+        std::string path = "/tmp/qel-fuzz-xlsx-" + std::to_string(::getpid()) + ".xlsx";
+        ~Scratch() { std::remove(path.c_str()); }
+    } scratch;
+    const std::string& path = scratch.path;
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
         return 0;
