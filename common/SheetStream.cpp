@@ -18,10 +18,13 @@ constexpr char kEnd = 'Z';
 constexpr char kNumber = 'N';
 constexpr char kText = 'T';
 constexpr char kYesNo = 'B';
+constexpr char kError = 'E';
+constexpr char kUnreadable = 'U';
 
-// Bounds of what a stream may carry beyond the cell texts: a sheet name or a cause is a
-// sentence.
+// Bounds of what a stream may carry beyond the cell texts: a sheet name, a cause or a reason
+// is a sentence, an error result a few characters.
 constexpr std::size_t kMaxNote = 1000;
+constexpr std::size_t kMaxErrorText = 32;
 
 void put(std::string& out, std::uint64_t value, int bytes) {
     for (int i = 0; i < bytes; ++i)
@@ -131,6 +134,17 @@ SheetRow decodeRow(Cursor body, int previousRow) {
             value = b == 1;
             break;
         }
+        case kError:
+        case kUnreadable: {
+            const bool error = kind == kError;
+            const auto length = static_cast<std::size_t>(body.number(error ? 1 : 2, "a length"));
+            std::string what = text(body.take(length, "a flaw"), error ? kMaxErrorText : kMaxNote, "a flaw");
+            if (what.empty())
+                throw SheetStreamError("a flaw says nothing");
+            row.flaws.push_back(
+                {column, error ? CellFlaw::Kind::Error : CellFlaw::Kind::Unreadable, std::move(what)});
+            continue;
+        }
         default:
             throw SheetStreamError("a cell has the unknown kind " +
                                    std::to_string(static_cast<unsigned char>(kind)));
@@ -138,7 +152,7 @@ SheetRow decodeRow(Cursor body, int previousRow) {
         row.cells.resize(static_cast<std::size_t>(column));
         row.cells.back() = std::move(value);
     }
-    if (row.cells.empty())
+    if (row.cells.empty() && row.flaws.empty())
         throw SheetStreamError("row " + std::to_string(number) + " holds no cell");
     return row;
 }
@@ -152,10 +166,22 @@ void SheetStreamWriter::header(const std::string& sheetName, bool date1904) {
 void SheetStreamWriter::row(const SheetRow& row) {
     std::string body;
     put(body, static_cast<std::uint64_t>(row.number), 4);
+    auto flaw = row.flaws.begin();
+    const auto writeFlawsBefore = [&](int column) {
+        for (; flaw != row.flaws.end() && flaw->column < column; ++flaw) {
+            const bool error = flaw->kind == CellFlaw::Kind::Error;
+            const std::string what = error ? flaw->text.substr(0, kMaxErrorText) : note(flaw->text);
+            put(body, static_cast<std::uint64_t>(flaw->column), 2);
+            body += error ? kError : kUnreadable;
+            put(body, what.size(), error ? 1 : 2);
+            body += what;
+        }
+    };
     for (std::size_t i = 0; i < row.cells.size(); ++i) {
         const Variant& v = row.cells[i];
         const int column = static_cast<int>(i) + 1;
-        if (v.isNull())
+        writeFlawsBefore(column);
+        if (v.isNull() || (flaw != row.flaws.end() && flaw->column == column))
             continue;
         put(body, static_cast<std::uint64_t>(column), 2);
         if (v.isBool()) {
@@ -174,6 +200,7 @@ void SheetStreamWriter::row(const SheetRow& row) {
             put(body, bits, 8);
         }
     }
+    writeFlawsBefore(kMaxXlsColumn + 1);
     record(out_, kRow, body);
 }
 

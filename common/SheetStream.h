@@ -7,7 +7,8 @@
 //   'R'  a row: its number (32 bits, from 1), then its cells in ascending column order, each a
 //        column (16 bits, from 1), a kind byte and the value:
 //          'N' a number (a 64-bit IEEE double)      'T' a text (32-bit length, UTF-8)
-//          'B' a Yes/No (one byte, 0 or 1)
+//          'B' a Yes/No (one byte, 0 or 1)         'E' an error result (8-bit length, its text)
+//          'U' a cell that cannot be read (16-bit length, why, UTF-8)
 //   'F'  the workbook cannot be read: why (UTF-8)
 //   'Z'  the end
 // A complete stream is 'H', rows in ascending order, 'Z'; or 'F', after 'H' or alone. Nothing
@@ -32,7 +33,7 @@ public:
     explicit SheetStreamWriter(std::string& out) : out_(out) {}
 
     void header(const std::string& sheetName, bool date1904);
-    // Writes the row's values, Null cells left out.
+    // Writes the row's values (Null cells left out) and flaws, merged in column order.
     void row(const SheetRow& row);
     void failure(const std::string& cause);
     void end();

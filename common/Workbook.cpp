@@ -61,6 +61,7 @@ bool Workbook::nextRow() {
     if (source_->next(row_))
         return true;
     row_.cells.clear();
+    row_.flaws.clear();
     return false;
 }
 
@@ -68,6 +69,13 @@ const Variant& Workbook::cell(int column) const {
     if (column < 1 || static_cast<std::size_t>(column) > row_.cells.size())
         return nullValue();
     return row_.cells[static_cast<std::size_t>(column) - 1];
+}
+
+const CellFlaw* Workbook::flaw(int column) const {
+    for (const CellFlaw& f : row_.flaws)
+        if (f.column == column)
+            return &f;
+    return nullptr;
 }
 
 bool Workbook::uses1904Dates() const {

@@ -25,10 +25,26 @@
 
 namespace qel {
 
+// A cell that holds something other than a value: a formula whose result is an error, or a
+// cell whose value the reader cannot make out. Such a cell is never taken for an empty one.
+struct CellFlaw {
+    enum class Kind {
+        Error,      // `text` is the error as a spreadsheet shows it, such as "#DIV/0!"
+        Unreadable, // `text` says why the value cannot be read
+    };
+    int column = 0; // 1 = A
+    Kind kind = Kind::Error;
+    std::string text;
+
+    bool operator==(const CellFlaw&) const = default;
+};
+
 // One row of a sheet: its number and its cells.
 struct SheetRow {
     int number = 0;             // from 1
     std::vector<Variant> cells; // index 0 is column A; trailing empty cells may be absent
+    // The row's flawed cells in column order; their entry in `cells` is Null or absent.
+    std::vector<CellFlaw> flaws;
 };
 
 class SheetSource;
@@ -53,9 +69,12 @@ public:
     int row() const { return row_.number; }
     // The value of the current row's cell in `column` (1 = A), as the cell holds it: Null for
     // an empty cell, a double for a number (a date is its serial number in the workbook's date
-    // system), a text, or a Yes/No value. Cells of .xls workbooks hold no Yes/No value: the
-    // library that reads them reports TRUE and FALSE as the numbers 1 and 0.
+    // system), a text, or a Yes/No value. A formula cell holds its stored result. Null also for
+    // a flawed cell: ask flaw() before taking a Null for an empty cell.
     const Variant& cell(int column) const;
+    // What holds the current row's cell in `column` instead of a value (an error result, or a
+    // value that cannot be read); nullptr for a cell with a value and for an empty cell.
+    const CellFlaw* flaw(int column) const;
 
     // True when the workbook counts its date serial numbers from 1904-01-01.
     bool uses1904Dates() const;

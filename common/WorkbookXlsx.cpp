@@ -274,6 +274,7 @@ public:
                 return fail("row " + std::to_string(number) + " is out of order or out of range");
             building_.number = number;
             building_.cells.clear();
+            building_.flaws.clear();
             lastColumn_ = 0;
             inRow_ = true;
         } else if (name == "c" && inRow_) {
@@ -290,8 +291,13 @@ public:
             type_ = std::string(attribute(attrs, "t").value_or("n"));
             value_.clear();
             inCell_ = true;
+            hasFormula_ = false;
+            hasValue_ = false;
+        } else if (inCell_ && name == "f") {
+            hasFormula_ = true;
         } else if (inCell_ && (name == "v" || (name == "t" && inInline_ && phoneticDepth_ == 0))) {
             capture_ = true;
+            hasValue_ = true;
         } else if (inCell_ && name == "is") {
             inInline_ = true;
         } else if (inCell_ && name == "rPh") {
@@ -311,7 +317,9 @@ public:
             auto value = cellValue();
             if (auto* error = std::get_if<std::string>(&value))
                 return fail(*error);
-            if (auto& v = std::get<Variant>(value); !v.isNull()) {
+            if (auto* flaw = std::get_if<CellFlaw>(&value)) {
+                building_.flaws.push_back(std::move(*flaw));
+            } else if (auto& v = std::get<Variant>(value); !v.isNull()) {
                 building_.cells.resize(static_cast<std::size_t>(lastColumn_));
                 building_.cells.back() = std::move(v);
             }
@@ -337,9 +345,13 @@ public:
 private:
     std::string where() const { return "cell " + columnName(lastColumn_) + std::to_string(building_.number); }
 
-    // The value of the cell just closed, by its type, or what is wrong with it.
-    std::variant<Variant, std::string> cellValue() {
+    // The value of the cell just closed by its type, a flaw, or what is wrong with the file.
+    std::variant<Variant, CellFlaw, std::string> cellValue() {
         const std::string where = this->where();
+        // A formula saved without its result (by a writer that does not calculate) holds
+        // something this reader cannot tell.
+        if (hasFormula_ && !hasValue_)
+            return CellFlaw{lastColumn_, CellFlaw::Kind::Unreadable, "its formula has no stored result"};
         if (type_ == "inlineStr" || type_ == "str") {
             std::string text = decodeEscapes(std::move(value_));
             if (utf16Units(text) > kMaxCellText)
@@ -364,7 +376,7 @@ private:
         if (type_ == "b")
             return Variant(value_ != "0");
         if (type_ == "e")
-            return Variant(value_); // the error's text, such as #N/A
+            return CellFlaw{lastColumn_, CellFlaw::Kind::Error, value_}; // such as #N/A
         if (type_ == "d") {
             const auto date = Date::fromIso(value_);
             if (!date)
@@ -384,6 +396,8 @@ private:
     bool inCell_ = false;
     bool inInline_ = false;
     bool capture_ = false;
+    bool hasFormula_ = false; // the cell holds an <f>
+    bool hasValue_ = false;   // the cell holds a <v> or an inline text
     int phoneticDepth_ = 0;
 };
 

@@ -1,4 +1,5 @@
-// The first worksheet of an .xls workbook through libfreexl, written as a sheet stream.
+// The first worksheet of an .xls workbook through libfreexl, completed from the workbook's own
+// records, written as a sheet stream.
 //
 // The library parses the whole file when it opens it; rows are then taken from it one at a
 // time. It reports date cells as text, which is turned back into the serial numbers that an
@@ -7,6 +8,8 @@
 
 #include "common/SheetStream.h"
 #include "common/WorkbookSource.h"
+#include "common/xlsreader/BiffCells.h"
+#include "common/xlsreader/CompoundFile.h"
 
 #include <freexl.h>
 
@@ -114,6 +117,7 @@ public:
             const unsigned r = nextRow_++;
             row.number = static_cast<int>(r) + 1;
             row.cells.clear();
+            row.flaws.clear();
             for (unsigned short c = 0; c < columns_; ++c) {
                 Variant value = cellValue(r, c);
                 if (!value.isNull()) {
@@ -200,12 +204,59 @@ private:
     unsigned nextRow_ = 0;
 };
 
+// The cells whose values the workbook's records give better than the library.
+std::vector<BiffCell> recordCells(const std::string& path) {
+    try {
+        const auto stream = compoundStream(fileBytes(path), {"Workbook", "Book"});
+        if (!stream)
+            throw ReadFailure("it is not an Excel workbook (it holds no workbook stream).");
+        return biffCells(*stream);
+    } catch (const Malformed& e) {
+        throw ReadFailure(std::string("its formula results cannot be read: ") + e.what() + ".");
+    }
+}
+
+// Puts a cell read from the records in place of what the library gave for it.
+void apply(SheetRow& row, const BiffCell& c) {
+    const auto index = static_cast<std::size_t>(c.column) - 1;
+    if (c.flaw) {
+        if (index < row.cells.size())
+            row.cells[index] = Variant();
+        row.flaws.push_back(*c.flaw);
+    } else if (!c.value.isNull()) {
+        if (row.cells.size() <= index)
+            row.cells.resize(index + 1);
+        row.cells[index] = c.value;
+    }
+}
+
+bool holdsAnything(const SheetRow& row) {
+    return !row.flaws.empty() ||
+           std::any_of(row.cells.begin(), row.cells.end(), [](const Variant& v) { return !v.isNull(); });
+}
+
 void writeSheet(const std::string& path, SheetStreamWriter& out) {
     FreexlSheet sheet(path);
+    const std::vector<BiffCell> known = recordCells(path);
     out.header(sheet.sheetName(), sheet.uses1904Dates());
-    SheetRow row;
-    while (sheet.next(row))
-        out.row(row);
+    SheetRow fromLibrary;
+    bool more = sheet.next(fromLibrary);
+    std::size_t k = 0;
+    while (more || k < known.size()) {
+        const int number = std::min(more ? fromLibrary.number : kMaxXlsRow + 1,
+                                    k < known.size() ? known[k].row : kMaxXlsRow + 1);
+        SheetRow row;
+        if (more && fromLibrary.number == number) {
+            row = std::move(fromLibrary);
+            more = sheet.next(fromLibrary);
+        } else {
+            row.number = number;
+        }
+        for (; k < known.size() && known[k].row == number; ++k)
+            apply(row, known[k]);
+        if (holdsAnything(row))
+            out.row(row);
+    }
     out.end();
 }
 

@@ -1,8 +1,9 @@
 // The work of the xlsreader program: reads the first worksheet of an Excel 97-2003 workbook and
 // writes it as a sheet stream (common/SheetStream.h).
 //
-// The cells come from libfreexl. Run only in the separate program: the library reads out of
-// bounds on some damaged files.
+// The cells come from libfreexl; the stored results of formulas and the Yes/No and error cells,
+// which the library does not give, come from the workbook's own records (BiffCells.h). Run only
+// in the separate program: the library reads out of bounds on some damaged files.
 #pragma once
 
 #include <stdexcept>

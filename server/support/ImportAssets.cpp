@@ -4,7 +4,9 @@
 // The sheet holds one asset per row from row 2 until the first row whose column A is empty;
 // columns A to S map to the asset's fields. The workbook is read directly (no spreadsheet
 // program) and the whole import is one transaction: a row that cannot be stored stores none,
-// and the error names the row and the column.
+// and the error names the row and the column. A cell the import reads that holds an error
+// result, or a value the reader cannot make out, refuses its row: nothing is stored in its
+// place.
 #include "server/support/DeprSupport.h"
 
 #include "common/Convert.h"
@@ -15,6 +17,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <string_view>
@@ -45,6 +48,15 @@ enum Column : int {
     kOtherDeductions,
     kNotes, // S
 };
+
+// The field each column sets, as the messages name it.
+constexpr const char* kFields[] = {
+    "Company_Id", "Asset_Name",        "Cost",       "Allowance 30 %", "depr_method", "In_service_date",
+    "Type_179",   "179_deduction",     "convention", "life",           "vehicle_num", "book_life",
+    "book_cost",  "bussiness_percent", "Id_acct",    "sold_Date",      "Sold_Amt",    "other_deductions",
+    "notes",
+};
+static_assert(std::size(kFields) == kNotes);
 
 // The longest texts kept, in characters.
 constexpr std::size_t kNameLength = 44;
@@ -126,31 +138,41 @@ public:
     RowReader(const Workbook& book, std::int32_t company) : book_(book), company_(company) {}
 
     AssetRow read() const {
+        // A cell that holds an error, or a value that cannot be read, is never taken for an
+        // empty cell: the row is refused.
+        for (int column = kCompany; column <= kNotes; ++column) {
+            const CellFlaw* flaw = book_.flaw(column);
+            if (!flaw)
+                continue;
+            if (flaw->kind == CellFlaw::Kind::Error)
+                refuse(column, "the cell holds the error " + flaw->text + ".");
+            refuse(column, "the cell's value cannot be read: " + flaw->text + ".");
+        }
         AssetRow r;
         r.company = companyOf();
         r.name = noQuote(firstCharacters(text(kName), kNameLength));
-        r.cost = number(kCost, "Cost");
-        r.allowance = number(kAllowance, "Allowance 30 %");
-        r.method = whole(kMethod, "depr_method");
-        r.inService = requiredDate(kInService, "In_service_date");
-        r.type179 = yesNo(kType179, "Type_179");
-        r.deduction179 = number(kDeduction179, "179_deduction");
-        r.convention = whole(kConvention, "convention");
-        r.life = number(kLife, "life");
+        r.cost = number(kCost);
+        r.allowance = number(kAllowance);
+        r.method = whole(kMethod);
+        r.inService = requiredDate(kInService);
+        r.type179 = yesNo(kType179);
+        r.deduction179 = number(kDeduction179);
+        r.convention = whole(kConvention);
+        r.life = number(kLife);
         r.vehicle = lower(text(kVehicle)) == "yes";
-        r.bookLife = number(kBookLife, "book_life");
-        r.bookCost = number(kBookCost, "book_cost");
+        r.bookLife = number(kBookLife);
+        r.bookCost = number(kBookCost);
         // No fraction given means full business use.
-        r.businessPercent = number(kBusinessPercent, "bussiness_percent");
+        r.businessPercent = number(kBusinessPercent);
         if (r.businessPercent == 0)
             r.businessPercent = 1;
-        r.account = wholeOfNumber(kAccount, "Id_acct");
+        r.account = wholeOfNumber(kAccount);
         const std::string sold = text(kSoldDate);
         if (sold != "" && sold != " ")
-            r.soldDate = date(kSoldDate, "sold_Date");
-        r.soldAmount = number(kSoldAmount, "Sold_Amt");
+            r.soldDate = date(kSoldDate);
+        r.soldAmount = number(kSoldAmount);
         if (!isEmpty(book_.cell(kOtherDeductions)))
-            r.otherDeductions = number(kOtherDeductions, "other_deductions");
+            r.otherDeductions = number(kOtherDeductions);
         r.notes = noQuote(firstCharacters(text(kNotes), kNotesLength));
         return r;
     }
@@ -166,10 +188,11 @@ private:
     // True or False, an empty cell as "").
     std::string text(int column) const { return book_.cell(column).toString(); }
 
-    [[noreturn]] void refuse(int column, const char* field, const std::string& what) const {
+    // Refuses the row: "Row <r>, column <C> (<field>): <what>".
+    [[noreturn]] void refuse(int column, const std::string& what) const {
         throw ServerError(kTypeMismatch, "DeprSupport",
                           "Row " + std::to_string(book_.row()) + ", column " + columnName(column) + " (" +
-                              field + "): " + what,
+                              kFields[column - 1] + "): " + what,
                           ErrorKind::Conversion);
     }
 
@@ -181,7 +204,7 @@ private:
     // The leading number of the cell's text: a number cell gives its value (to the 15
     // significant digits it shows), an empty or blank cell 0, a text its number when the whole
     // text is one. Any other text ("1,250", "12.5%", "abc") is refused rather than read in part.
-    double number(int column, const char* field) const {
+    double number(int column) const {
         const Variant& v = book_.cell(column);
         if (v.isNumber())
             return leadingNumber(v.toString());
@@ -190,25 +213,25 @@ private:
             return 0;
         if (v.isText() && isPlainNumber(t))
             return leadingNumber(t);
-        refuse(column, field, shown(column) + " is not a number.");
+        refuse(column, shown(column) + " is not a number.");
     }
 
     // A whole number, half to even, within the range of the column.
-    std::int32_t wholeOfNumber(int column, const char* field) const {
-        const double n = roundHalfEven(number(column, field));
+    std::int32_t wholeOfNumber(int column) const {
+        const double n = roundHalfEven(number(column));
         if (!(n >= std::numeric_limits<std::int32_t>::min() && n <= std::numeric_limits<std::int32_t>::max()))
-            refuse(column, field, shown(column) + " is out of range.");
+            refuse(column, shown(column) + " is out of range.");
         return static_cast<std::int32_t>(n);
     }
 
     // An id the column stores unchanged: a whole number that must be there.
-    std::int32_t whole(int column, const char* field) const {
+    std::int32_t whole(int column) const {
         if (isEmpty(book_.cell(column)))
-            refuse(column, field, "the cell is empty.");
-        const double n = number(column, field);
+            refuse(column, "the cell is empty.");
+        const double n = number(column);
         if (n != std::floor(n) ||
             !(n >= std::numeric_limits<std::int32_t>::min() && n <= std::numeric_limits<std::int32_t>::max()))
-            refuse(column, field, shown(column) + " is not a whole number.");
+            refuse(column, shown(column) + " is not a whole number.");
         return static_cast<std::int32_t>(n);
     }
 
@@ -227,7 +250,7 @@ private:
         return company_;
     }
 
-    Date date(int column, const char* field) const {
+    Date date(int column) const {
         const Variant& v = book_.cell(column);
         std::optional<Date> d;
         if (v.isNumber())
@@ -235,28 +258,28 @@ private:
         else if (v.isText())
             d = parseDateText(v.toString());
         if (!d)
-            refuse(column, field, shown(column) + " is not a date.");
+            refuse(column, shown(column) + " is not a date.");
         return *d;
     }
 
-    Date requiredDate(int column, const char* field) const {
+    Date requiredDate(int column) const {
         if (isEmpty(book_.cell(column)))
-            refuse(column, field, "the cell is empty.");
-        return date(column, field);
+            refuse(column, "the cell is empty.");
+        return date(column);
     }
 
-    bool yesNo(int column, const char* field) const {
+    bool yesNo(int column) const {
         const Variant& v = book_.cell(column);
         if (v.isBool())
             return v.toBool();
-        if (v.isNumber()) // an .xls workbook gives TRUE and FALSE as 1 and 0
+        if (v.isNumber()) // a 1 or 0 typed in place of TRUE or FALSE
             return v.toDouble() != 0;
         const std::string t = lower(std::string(trimBlanks(v.toString())));
         if (t == "true")
             return true;
         if (t == "false")
             return false;
-        refuse(column, field, isEmpty(v) ? "the cell is empty." : shown(column) + " is not TRUE or FALSE.");
+        refuse(column, isEmpty(v) ? "the cell is empty." : shown(column) + " is not TRUE or FALSE.");
     }
 
     const Workbook& book_;
@@ -316,7 +339,7 @@ bool DeprSupport::ImportAssetsFromExcel(std::int32_t lngCompany, const std::stri
         while (book.nextRow()) {
             if (book.row() < expected)
                 continue;
-            if (book.row() != expected || isEmpty(book.cell(kCompany)))
+            if (book.row() != expected || (isEmpty(book.cell(kCompany)) && !book.flaw(kCompany)))
                 break;
             const AssetRow row = reader.read();
             try {

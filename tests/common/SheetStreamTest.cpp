@@ -70,6 +70,25 @@ TEST(SheetStream, WhatTheWriterWritesDecodesToTheSameRows) {
     EXPECT_EQ(sheet.rows[1].cells, third.cells);
 }
 
+TEST(SheetStream, FlawsKeepTheirPlaceAmongTheValues) {
+    SheetRow row;
+    row.number = 2;
+    row.cells = {Variant(1.0), Variant(), Variant("c"), Variant()};
+    row.flaws = {{2, CellFlaw::Kind::Error, "#DIV/0!"},
+                 {4, CellFlaw::Kind::Unreadable, "its formula's text result was not saved with the workbook"},
+                 {9, CellFlaw::Kind::Error, "#N/A"}};
+    std::string bytes;
+    SheetStreamWriter w(bytes);
+    w.header("S", false);
+    w.row(row);
+    w.end();
+
+    const DecodedSheet sheet = decodeSheetStream(bytes);
+    ASSERT_EQ(sheet.rows.size(), 1u);
+    EXPECT_EQ(sheet.rows[0].cells, (std::vector<Variant>{Variant(1.0), Variant(), Variant("c")}));
+    EXPECT_EQ(sheet.rows[0].flaws, row.flaws);
+}
+
 TEST(SheetStream, AFailureCarriesTheReadersCause) {
     std::string bytes;
     SheetStreamWriter(bytes).failure("it is protected by a password (encrypted).");
@@ -127,6 +146,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadStream{"TextNotUtf8", kHeader + row(1, cell(1, 'T', text("\xC3\x28"))) + kEnd, "not valid UTF-8"},
         BadStream{"TextLongerThanACell", kHeader + row(1, cell(1, 'T', text(kTooLong))) + kEnd, "too long"},
         BadStream{"YesNoOfTwo", kHeader + row(1, cell(1, 'B', "\x02")) + kEnd, "neither 0 nor 1"},
+        BadStream{"FlawSaysNothing", kHeader + row(1, cell(1, 'E', le(0, 1))) + kEnd, "says nothing"},
+        BadStream{"ErrorTextTooLong", kHeader + row(1, cell(1, 'E', le(40, 1) + std::string(40, '#'))) + kEnd,
+                  "too long"},
         BadStream{"UnknownKind", kHeader + row(1, cell(1, 'X', "")) + kEnd, "unknown kind"},
         BadStream{"DataAfterTheEnd", kHeader + kEnd + kEnd, "more follows the end"},
         BadStream{"DataAfterAFailure", rec('F', "no") + kEnd, "more follows a failure"},

@@ -181,12 +181,13 @@ TEST_F(XlsReaderTest, EveryPrefixAndDamagedByteIsReadOrRefused) {
         damaged[at] = static_cast<char>(damaged[at] ^ 0x5A);
         files.push_back(std::move(damaged));
     }
-    std::atomic<std::size_t> next{0};
+    std::atomic<std::size_t> next{0}, prefixesRefused{0};
     const auto work = [&](int worker) {
         const fs::path target = folder_.path() / ("damaged" + std::to_string(worker) + ".xls");
         for (std::size_t i = next++; i < files.size(); i = next++) {
             test::writeBytes(target, files[i]);
-            readError(target);
+            if (!readError(target).empty() && i < bytes.size())
+                ++prefixesRefused;
         }
     };
     std::vector<std::thread> workers;
@@ -194,6 +195,9 @@ TEST_F(XlsReaderTest, EveryPrefixAndDamagedByteIsReadOrRefused) {
         workers.emplace_back(work, w);
     for (auto& t : workers)
         t.join();
+    // A workbook cut anywhere is damaged: the reader walks the compound file's sectors itself,
+    // so even a cut the .xls library reads past (in the padding after the last record) is seen.
+    EXPECT_EQ(prefixesRefused.load(), bytes.size());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <xlsxwriter.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -51,11 +52,32 @@ void writeXlsx(const std::filesystem::path& path, const std::vector<XlsxSheetDat
     for (std::size_t s = 0; s < sheets.size(); ++s) {
         lxw_worksheet* sheet = workbook_add_worksheet(book, sheets[s].name.c_str());
         const auto& rows = sheets[s].rows;
+        const bool isActive = static_cast<int>(s) == active;
+        const auto isFormula = [&](std::size_t r, std::size_t c) {
+            return isActive &&
+                   std::any_of(options.formulas.begin(), options.formulas.end(),
+                               [&](const SheetFormula& f) { return f.row == r && f.column == c; });
+        };
         for (std::size_t r = 0; r < rows.size(); ++r)
             for (std::size_t c = 0; c < rows[r].size(); ++c)
-                writeCell(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c), rows[r][c],
-                          dateFormat);
-        if (static_cast<int>(s) == active)
+                if (!isFormula(r, c))
+                    writeCell(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c), rows[r][c],
+                              dateFormat);
+        for (const SheetFormula& f : isActive ? options.formulas : std::vector<SheetFormula>{}) {
+            const auto row = static_cast<lxw_row_t>(f.row);
+            const auto col = static_cast<lxw_col_t>(f.column);
+            if (!f.error.empty() || f.result.isBool())
+                throw std::runtime_error("the .xlsx test writer stores only number and text results");
+            if (f.result.isText())
+                check(worksheet_write_formula_str(sheet, row, col, f.formula.c_str(), nullptr,
+                                                  f.result.toString().c_str()),
+                      "write_formula_str");
+            else
+                check(worksheet_write_formula_num(sheet, row, col, f.formula.c_str(), nullptr,
+                                                  f.result.toDouble()),
+                      "write_formula_num");
+        }
+        if (isActive)
             worksheet_activate(sheet);
     }
     check(workbook_close(book), "close");

@@ -17,15 +17,39 @@ namespace qel::test {
 
 using SheetData = std::vector<std::vector<Variant>>;
 
+// A formula cell as a spreadsheet program saves it: the formula and its stored result. It takes
+// the place of the value at its row and column in the sheet's rows.
+struct SheetFormula {
+    std::size_t row = 0;    // from 0
+    std::size_t column = 0; // from 0
+    std::string formula;    // as typed, such as "=C2" (.xlsx)
+    // Its parsed tokens as an .xls workbook holds them; by default a reference to A1, which
+    // tells nothing of the kind of its result.
+    std::string tokens = std::string("\x24\x00\x00\x00\xC0", 5);
+    Variant result;    // a number or a text (.xlsx); also a Yes/No (.xls)
+    std::string error; // instead of `result`: an error such as "#DIV/0!" (.xls)
+    // False for a text result saved as the number 0 without its text, as some writers do (.xls).
+    bool textSaved = true;
+};
+
 struct XlsxSheetData {
     std::string name;
     SheetData rows;
 };
 
+// The tokens of ="a"&"b" in an .xls workbook: a formula that yields a text.
+inline const std::string kJoinedTextsTokens("\x17\x01\x00"
+                                            "a"
+                                            "\x17\x01\x00"
+                                            "b"
+                                            "\x08",
+                                            9);
+
 struct XlsxOptions {
     // Strings written inline in the sheet (libxlsxwriter's constant-memory mode) instead of
     // in the shared string table.
     bool inlineStrings = false;
+    std::vector<SheetFormula> formulas; // of the active sheet
 };
 
 // One sheet named "Sheet1".
@@ -45,10 +69,12 @@ struct XlsOptions {
     // written otherwise.
     std::uint32_t declaredRows = 0;
     std::uint16_t declaredColumns = 0;
+    std::vector<SheetFormula> formulas;
 };
 
 // A BIFF8 workbook with one worksheet "Sheet1" (plus any extra empty ones). Texts go to the
-// shared string table and must fit one record (a few kilobytes in all).
+// shared string table and must fit one record (a few kilobytes in all); a formula's text result
+// goes to the STRING record after it, continued in CONTINUE records when it is long.
 void writeXls(const std::filesystem::path& path, const SheetData& rows, const XlsOptions& options = {});
 
 // A zip package of the given parts (name, content), for hand-made .xlsx packages.

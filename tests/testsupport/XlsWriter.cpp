@@ -3,12 +3,14 @@
 //
 // It writes what a reader needs and little else: the workbook BOF, code page, window, date
 // system, one font, the cell formats (general and a date format), the normal style, the sheet
-// list, the shared strings and the worksheets' dimensions, window and cells.
+// list, the shared strings and the worksheets' dimensions, window, cells and formula cells.
 #include "tests/testsupport/WorkbookWriter.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 
 namespace qel::test {
 namespace {
@@ -124,16 +126,78 @@ std::string cellHead(std::size_t row, std::size_t col, std::uint16_t format) {
     return b;
 }
 
+// The code of an error as a BIFF8 record stores it.
+std::uint8_t errorCode(const std::string& error) {
+    static const std::pair<const char*, std::uint8_t> codes[] = {
+        {"#NULL!", 0x00}, {"#DIV/0!", 0x07}, {"#VALUE!", 0x0F}, {"#REF!", 0x17},
+        {"#NAME?", 0x1D}, {"#NUM!", 0x24},   {"#N/A", 0x2A},
+    };
+    for (const auto& [text, code] : codes)
+        if (error == text)
+            return code;
+    throw std::runtime_error("unknown error " + error);
+}
+
+// A FORMULA record with its stored result, and a STRING record after it for a text result: its
+// characters go on in CONTINUE records, each starting with its own flag byte, when they do not
+// fit one record.
+void formula(std::string& s, const SheetFormula& f) {
+    std::string b = cellHead(f.row, f.column, kGeneralXf);
+    std::string result(8, '\0');
+    const bool text = f.error.empty() && f.result.isText() && f.textSaved;
+    if (!f.error.empty() || f.result.isBool() || text) {
+        result[0] = static_cast<char>(!f.error.empty() ? 2 : f.result.isBool() ? 1 : 0);
+        if (!f.error.empty())
+            result[2] = static_cast<char>(errorCode(f.error));
+        else if (f.result.isBool())
+            result[2] = static_cast<char>(f.result.toBool() ? 1 : 0);
+        result[6] = result[7] = static_cast<char>(0xFF);
+    } else if (f.result.isNumber()) {
+        const double number = f.result.toDouble();
+        std::memcpy(result.data(), &number, sizeof number);
+    }
+    b += result;
+    le16(b, 0); // flags
+    le32(b, 0); // cache
+    le16(b, static_cast<std::uint16_t>(f.tokens.size()));
+    b += f.tokens;
+    record(s, 0x0006, b);
+    if (!text)
+        return;
+    const std::u16string wide = utf16(f.result.toString());
+    std::string body;
+    le16(body, static_cast<std::uint16_t>(wide.size()));
+    body += static_cast<char>(1); // two bytes a character
+    std::uint16_t type = 0x0207;
+    for (char16_t c : wide) {
+        if (body.size() + 2 > kMaxRecord) {
+            record(s, type, body);
+            type = 0x003C; // CONTINUE
+            body = std::string(1, '\x01');
+        }
+        le16(body, c);
+    }
+    record(s, type, body);
+}
+
 // A worksheet's records; its texts are added to `sst`.
 std::string worksheet(const SheetData& rows, std::vector<std::string>& sst, const XlsOptions& options) {
-    std::size_t columns = 0;
+    std::size_t columns = 0, rowCount = rows.size();
     for (const auto& row : rows)
         columns = std::max(columns, row.size());
+    for (const auto& f : options.formulas) {
+        columns = std::max(columns, f.column + 1);
+        rowCount = std::max(rowCount, f.row + 1);
+    }
+    const auto isFormula = [&](std::size_t r, std::size_t c) {
+        return std::any_of(options.formulas.begin(), options.formulas.end(),
+                           [&](const SheetFormula& f) { return f.row == r && f.column == c; });
+    };
     std::string s;
     record(s, 0x0809, bof(0x0010));
     std::string dim;
     le32(dim, 0);
-    le32(dim, options.declaredRows ? options.declaredRows : static_cast<std::uint32_t>(rows.size()));
+    le32(dim, options.declaredRows ? options.declaredRows : static_cast<std::uint32_t>(rowCount));
     le16(dim, 0);
     le16(dim, options.declaredColumns ? options.declaredColumns : static_cast<std::uint16_t>(columns));
     le16(dim, 0);
@@ -150,7 +214,7 @@ std::string worksheet(const SheetData& rows, std::vector<std::string>& sst, cons
     for (std::size_t r = 0; r < rows.size(); ++r) {
         for (std::size_t c = 0; c < rows[r].size(); ++c) {
             const Variant& v = rows[r][c];
-            if (v.isNull())
+            if (v.isNull() || isFormula(r, c))
                 continue;
             if (v.isText()) {
                 std::string b = cellHead(r, c, kGeneralXf);
@@ -179,6 +243,8 @@ std::string worksheet(const SheetData& rows, std::vector<std::string>& sst, cons
             }
         }
     }
+    for (const auto& f : options.formulas)
+        formula(s, f);
     record(s, 0x000A, {}); // EOF
     return s;
 }

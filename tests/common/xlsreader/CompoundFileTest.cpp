@@ -1,0 +1,94 @@
+// The compound file reader: streams in regular sectors and in the mini stream, and the damage it
+// refuses (chains that loop, sectors and sizes beyond the file).
+#include "common/xlsreader/CompoundFile.h"
+
+#include "tests/testsupport/FreshDatabase.h"
+#include "tests/testsupport/WorkbookWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+namespace qel::xls {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The test writer's layout: the header, one allocation table sector, one directory sector, then
+// the workbook stream from sector 2 on.
+constexpr std::size_t kTable = 512;
+constexpr std::size_t kDirectory = 1024;
+constexpr std::size_t kStreamEntry = kDirectory + 128;
+
+void put32(std::string& bytes, std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        bytes[at + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+std::string writtenWorkbook() {
+    test::TempFolder folder;
+    const fs::path path = folder.path() / "book.xls";
+    test::writeXls(path, {{"a", 1}});
+    return test::readBytes(path);
+}
+
+bool startsWithWorkbookBof(const std::string& stream) {
+    return stream.size() > 4 && stream.compare(0, 2, "\x09\x08") == 0;
+}
+
+TEST(CompoundFile, ReadsAStreamOfRegularSectors) {
+    const auto stream = compoundStream(writtenWorkbook(), {"Workbook", "Book"});
+    ASSERT_TRUE(stream);
+    EXPECT_TRUE(startsWithWorkbookBof(*stream));
+    EXPECT_FALSE(compoundStream(writtenWorkbook(), {"Other"}));
+}
+
+TEST(CompoundFile, ReadsAStreamOfTheMiniStream) {
+    // Calc saves a workbook of a few cells as a stream shorter than 4096 bytes.
+    const auto stream =
+        compoundStream(test::readBytes(fs::path(QEL_TEST_DATA) / "formulas-saved-by-calc.xls"), {"Workbook"});
+    ASSERT_TRUE(stream);
+    EXPECT_LT(stream->size(), 4096u);
+    EXPECT_TRUE(startsWithWorkbookBof(*stream));
+}
+
+struct DamageCase {
+    const char* name;
+    std::function<void(std::string&)> damage;
+    const char* why;
+};
+
+class CompoundDamage : public ::testing::TestWithParam<DamageCase> {};
+
+TEST_P(CompoundDamage, IsMalformed) {
+    const auto& c = GetParam();
+    std::string bytes = writtenWorkbook();
+    c.damage(bytes);
+    try {
+        compoundStream(bytes, {"Workbook"});
+        FAIL() << "the damage went unnoticed";
+    } catch (const Malformed& e) {
+        EXPECT_NE(std::string(e.what()).find(c.why), std::string::npos) << e.what();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, CompoundDamage,
+    ::testing::Values(
+        DamageCase{"NotACompoundFile", [](std::string& b) { b[0] = 'X'; }, "not a compound file"},
+        DamageCase{"CutInItsHeader", [](std::string& b) { b.resize(300); }, "not a compound file"},
+        DamageCase{"OddSectorSize", [](std::string& b) { b[30] = 10; }, "header is damaged"},
+        DamageCase{"TableLargerThanTheFile", [](std::string& b) { put32(b, 44, 1000); }, "impossible size"},
+        DamageCase{"TableSectorOutsideTheFile", [](std::string& b) { put32(b, 76, 5000); },
+                   "outside the file"},
+        DamageCase{"ChainThatLoops", [](std::string& b) { put32(b, kTable + 4 * 2, 2); }, "loops"},
+        DamageCase{"StreamStartsOutsideTheFile", [](std::string& b) { put32(b, kStreamEntry + 116, 4000); },
+                   "broken"},
+        DamageCase{"StreamLargerThanTheFile",
+                   [](std::string& b) { put32(b, kStreamEntry + 120, 100'000'000); }, "larger than the file"},
+        DamageCase{"FileCutShort", [](std::string& b) { b.resize(5000); }, "outside the file"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace qel::xls
