@@ -31,6 +31,10 @@ bool db::ExecuteSql(const std::string& strSql) {
     return passOn("db", "ExecuteSql", [&] { return ExecuteQuery(strSql); });
 }
 
+bool db::ExecuteSql(const std::string& strSql, const std::vector<Variant>& params) {
+    return passOn("db", "ExecuteSql", [&] { return ExecuteQuery(strSql, nullptr, params); });
+}
+
 Variant db::ReturnValue(const std::string& strSql) {
     if (!gConn())
         throw notConnectedError(kErrNotConnected, "Database",

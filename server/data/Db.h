@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace qel {
 
@@ -23,6 +24,9 @@ public:
     std::int32_t CmdExe(const std::string& strSql);
     // Runs one action statement; true. A failure is raised as kPassedThrough with the cause.
     bool ExecuteSql(const std::string& strSql);
+    // The same with the statement's "?" parameters bound to params in order, for values a user
+    // typed: they reach the database exactly as typed.
+    bool ExecuteSql(const std::string& strSql, const std::vector<Variant>& params);
     // The first field of the first row in its own type, or 0 when there is no row or it is
     // Null. A failure is raised with its own number.
     Variant ReturnValue(const std::string& strSql);

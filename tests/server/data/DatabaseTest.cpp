@@ -177,6 +177,20 @@ TEST_F(DatabaseTest, TwoStatementsAreRefusedAndNeitherRuns) {
     EXPECT_TRUE(db().ExecuteSql("UPDATE t SET v = 3 WHERE id = 99")) << "no matching row is no failure";
 }
 
+TEST_F(DatabaseTest, ExecuteSqlBindsTypedTextAsItIs) {
+    const std::string typed = "O'Hara'; DROP TABLE t; --";
+    EXPECT_TRUE(db().ExecuteSql("INSERT INTO t VALUES (?, ?, 1)", {Variant(1), Variant(typed)}));
+    EXPECT_EQ(fresh_.value("SELECT name FROM t WHERE id = 1"), Variant(typed));
+    try {
+        db().ExecuteSql("INSERT INTO t VALUES (?, 'b', 2)", {Variant(1)});
+        FAIL();
+    } catch (const ServerError& e) {
+        EXPECT_EQ(e.number(), kPassedThrough);
+        EXPECT_EQ(e.kind(), ErrorKind::Constraint);
+        EXPECT_EQ(e.helpContext(), "ExecuteSql");
+    }
+}
+
 TEST_F(DatabaseTest, ReturnValueKeepsTheColumnsType) {
     fresh_.exec("CREATE TABLE d (day DATE, yes BOOLEAN)");
     fresh_.exec("INSERT INTO d VALUES ('2024-06-01', 1)");

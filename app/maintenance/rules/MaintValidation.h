@@ -1,0 +1,42 @@
+// The checks of an edited maintenance row before it is stored.
+//
+// Each table has a fixed sequence of checks on edit fields addressed by position (the column's
+// position in the table's list recordset). Every check of the sequence runs, also after a
+// failure; a failing check appends its message to the window's status line, marks the field's
+// caption red and, the first time in a run, puts the focus on the field. The messages follow
+// each other in check order with no separator beyond their own trailing blanks. A field's name
+// in a message is its caption less the trailing ": ".
+//
+// One check also corrects a field: an asset class whose method is not "Amortize" gets "0" as
+// its amortization number, on every run.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qel {
+
+// An edit field as the checks see it.
+struct MaintFieldState {
+    std::string text;
+    std::string caption;     // e.g. "Year: "
+    bool editVisible = true; // false where a pick list covers the typed field
+};
+
+struct MaintValidation {
+    bool valid = true;
+    std::string status;      // the window's status line after the run
+    bool statusRed = false;  // the status line's colour: red, else green
+    std::vector<int> marked; // positions whose caption turns red, in check order
+    int focus = -1;          // the position that gets the focus; -1 when none moves it
+};
+
+// Runs the checks of the table (its database name, e.g. "tblMax179", compared exactly) on the
+// fields; a table without checks passes. The texts of corrected fields change in place.
+MaintValidation bValid(const std::string& tableName, std::vector<MaintFieldState>& fields);
+
+// A text that counts as a number: blanks at either end, an optional sign, digits with at most
+// one decimal point and an optional exponent. Letters, grouping and an empty text do not.
+bool isMaintNumber(const std::string& text);
+
+} // namespace qel
