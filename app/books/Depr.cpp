@@ -1,0 +1,111 @@
+// The monthly book depreciation commands.
+#include "app/books/Depr.h"
+
+#include "app/books/PeriodChecks.h"
+#include "app/shell/MdiMain.h"
+#include "app/shell/ProgramState.h"
+#include "app/shell/UiServices.h"
+#include "common/ServerError.h"
+#include "server/engine/MonthlyDepr.h"
+
+namespace qel {
+namespace {
+
+const QString kTitle = QStringLiteral("Do Monthly Book Depreciation");
+const QString kGreen = QStringLiteral("32768");
+const QString kRed = QStringLiteral("255");
+
+enum class DeleteOutcome { Deleted, NothingPosted, Failed };
+
+QString nextPeriod() {
+    MonthlyDepr md;
+    return QString::fromStdString(md.GetNextFiscalPeriod(programState().CurrentCompanyId));
+}
+
+// Deletes the last posted period; a failure is shown in the error box.
+DeleteOutcome deletePeriod() {
+    try {
+        MonthlyDepr md;
+        return md.DeletePeriodDepr(programState().CurrentCompanyId) ? DeleteOutcome::Deleted
+                                                                    : DeleteOutcome::NothingPosted;
+    } catch (const ServerError& e) {
+        ui().messageBox(QStringLiteral("Error in DeleteDepreciation ") +
+                        QString::fromStdString(e.description()) + QStringLiteral(" Error Number: ") +
+                        QString::number(e.number()));
+        return DeleteOutcome::Failed;
+    }
+}
+
+} // namespace
+
+QString bookErrorText(const QString& lead, const ServerError& error) {
+    return lead + QString::fromStdString(error.description()) + QStringLiteral("  ") +
+           QString::number(error.number()) + QStringLiteral("  ") + QString::fromStdString(error.source());
+}
+
+void BookDepreciation::DoMonthlyDepr() {
+    DisplayMsg(QString(), QStringLiteral("0"));
+    try {
+        QString period = nextPeriod();
+        if (!period.isEmpty()) {
+            if (ui().messageBox(QStringLiteral("Calculate Depreciation for period ") + period +
+                                    QLatin1Char('?'),
+                                MsgButtons::OkCancel, MsgIcon::None, kTitle) != MsgResult::Ok)
+                return;
+        } else {
+            // Taken exactly as typed: blanks around the period make it too long.
+            period = ui().inputBox(QStringLiteral("Enter fiscal period - YYYYMM"), kTitle, QString());
+            if (period.isEmpty())
+                return;
+            if (!isTypedPeriodValid(period)) {
+                DisplayMsg(
+                    QStringLiteral("Invalid Period. Please renter period in the following format. YYYYMM"),
+                    kRed);
+                return;
+            }
+        }
+        MonthlyDepr md;
+        md.DoMonthlyDepr(period.toStdString(), programState().CurrentCompanyId);
+        DisplayMsg(QStringLiteral("Book Depreciation calculated successfully."), kGreen);
+    } catch (const ServerError& e) {
+        // Whatever the failure, nothing was posted and the user learns why.
+        ui().messageBox(bookErrorText(QStringLiteral("Error in DoMonthlyDepr. "), e));
+    }
+}
+
+void BookDepreciation::DisplayNextPeriod() {
+    DisplayMsg(QString(), QStringLiteral("0"));
+    try {
+        const QString period = nextPeriod();
+        DisplayMsg(period, QString());
+    } catch (const ServerError& e) {
+        ui().messageBox(QStringLiteral("Error in DisplayNextPeriod ") +
+                        QString::fromStdString(e.description()) + QStringLiteral(" Error Number: ") +
+                        QString::number(e.number()));
+    }
+}
+
+bool BookDepreciation::DeleteDepreciation() {
+    return deletePeriod() == DeleteOutcome::Deleted;
+}
+
+void BookDepreciation::deleteLastPeriod() {
+    if (ui().messageBox(QStringLiteral("Delete Depreciation for the last period?"), MsgButtons::OkCancel,
+                        MsgIcon::None, QStringLiteral("Delete Monthly Book Depreciation")) != MsgResult::Ok)
+        return;
+    switch (deletePeriod()) {
+    case DeleteOutcome::Deleted:
+        DisplayMsg(QStringLiteral("Last period depreciation was deleted"), QString());
+        break;
+    case DeleteOutcome::NothingPosted:
+        DisplayMsg(QStringLiteral("No period is posted: there is no depreciation to delete."), kRed);
+        break;
+    case DeleteOutcome::Failed:
+        DisplayMsg(QStringLiteral("An Error Occurred"), kRed);
+        break;
+    }
+}
+
+void BookDepreciation::showBookDeprRange() {}
+
+} // namespace qel
