@@ -1,7 +1,9 @@
 // The monthly book depreciation commands.
 #include "app/books/Depr.h"
 
+#include "app/books/FrmBookDeprRange.h"
 #include "app/books/PeriodChecks.h"
+#include "app/shell/ErrorBox.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramState.h"
 #include "app/shell/UiServices.h"
@@ -106,6 +108,9 @@ void BookDepreciation::deleteLastPeriod() {
     }
 }
 
-void BookDepreciation::showBookDeprRange() {}
+void BookDepreciation::showBookDeprRange() {
+    FrmBookDeprRange range(MdiMain::instance());
+    ui().execModal(range);
+}
 
 } // namespace qel

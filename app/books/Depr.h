@@ -25,9 +25,9 @@ public:
     bool DeleteDepreciation() override;
     void showBookDeprRange() override;
 
-    // The menu command "Delete Last Period Depreciation": asks first, then deletes and says what
-    // happened: deleted, nothing posted to delete, or an error.
-    void deleteLastPeriod();
+    // Asks first, then deletes and says what happened: deleted, nothing posted to delete, or an
+    // error.
+    void deleteLastPeriod() override;
 };
 
 // The error box of the book commands: lead, the cause, two blanks, the number, two blanks and

@@ -7,12 +7,10 @@
 #include "app/shell/DataExchangeServices.h"
 #include "app/shell/ErrorBox.h"
 #include "app/shell/MaintenanceServices.h"
-#include "app/shell/MdiMain.h"
 #include "app/shell/MonthlyDeprServices.h"
 #include "app/shell/ProgramServices.h"
 #include "app/shell/ReportServices.h"
 #include "app/shell/Subsystems.h"
-#include "app/shell/UiServices.h"
 
 #include <QApplication>
 
@@ -40,17 +38,6 @@ void getReport(ReportServices& reports, const QString& name, const Variant& peri
     reports.GetReport(name, periodFlag, year, book);
 }
 
-void deleteLastPeriod(MonthlyDeprServices& books) {
-    if (ui().messageBox(QStringLiteral("Delete Depreciation for the last period?"), MsgButtons::OkCancel,
-                        MsgIcon::None,
-                        QStringLiteral("Delete Monthly Book Depreciation")) == MsgResult::Cancel)
-        return;
-    if (books.DeleteDepreciation())
-        DisplayMsg(QStringLiteral("Last period depreciation was deleted"), QString());
-    else
-        DisplayMsg(QStringLiteral("An Error Occurred"), QStringLiteral("255"));
-}
-
 } // namespace
 
 void registerServices(AssetEntryServices& s) {
@@ -64,7 +51,7 @@ void registerServices(MonthlyDeprServices& s) {
     c.add("mnuDoMthDepr", [&s] { s.DoMonthlyDepr(); });
     c.add("mnuBookDeprRange", [&s] { s.showBookDeprRange(); });
     c.add("mnuDisplayPeriod", [&s] { s.DisplayNextPeriod(); });
-    c.add("mnuDeleteDepr", [&s] { deleteLastPeriod(s); });
+    c.add("mnuDeleteDepr", [&s] { s.deleteLastPeriod(); });
 }
 
 void registerServices(MaintenanceServices& s) {

@@ -17,6 +17,9 @@ public:
     // Deletes the last posted period of the current company: true when one was deleted, false
     // when none was posted or an error occurred (after its own error box).
     virtual bool DeleteDepreciation() = 0;
+    // The menu command "Delete Last Period Depreciation": asks "Delete Depreciation for the last
+    // period?", deletes the last period and says on the status line what happened.
+    virtual void deleteLastPeriod() = 0;
     // Shows the "Book Depreciation for a Range" window frmBookDeprRange modally.
     virtual void showBookDeprRange() = 0;
 };

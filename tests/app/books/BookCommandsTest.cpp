@@ -170,3 +170,24 @@ void BookCommandsTest::deletingSaysWhatHappened() {
 }
 
 } // namespace qel::test
+
+namespace qel::test {
+
+void BookCommandsTest::anUnknownCompanyIsReportedWithItsCause() {
+    BookFixture f;
+    MdiMain w;
+    programState().CurrentCompanyId = 999;
+    BookDepreciation books;
+    books.DisplayNextPeriod();
+    f.ui.answerMessage(MsgResult::Ok);
+    books.deleteLastPeriod();
+    const QStringList boxes = f.ui.messages();
+    QCOMPARE(boxes.size(), 3);
+    QVERIFY2(boxes[0].startsWith("Error in DisplayNextPeriod "), qPrintable(boxes[0]));
+    QVERIFY2(boxes[0].contains(" Error Number: -2147352571"), qPrintable(boxes[0]));
+    QVERIFY2(boxes[2].startsWith("Error in DeleteDepreciation "), qPrintable(boxes[2]));
+    QCOMPARE(status(w), QStringLiteral("An Error Occurred"));
+    QCOMPARE(statusColour(w), kRed);
+}
+
+} // namespace qel::test

@@ -17,6 +17,7 @@ private slots:
     void theNextPeriodShowsOnTheStatusLine();
     void deletingSaysWhatHappened_data();
     void deletingSaysWhatHappened();
+    void anUnknownCompanyIsReportedWithItsCause();
 };
 
 } // namespace qel::test

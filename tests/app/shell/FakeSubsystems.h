@@ -45,6 +45,7 @@ public:
         return deleted;
     }
     void showBookDeprRange() override { log << "showBookDeprRange"; }
+    void deleteLastPeriod() override { log << "deleteLastPeriod"; }
     void DisplayInterface(const QString& key) override { log << "DisplayInterface(" + key + ")"; }
     void showMaint() override { log << "showMaint"; }
     void GetReport(const QString& name, const Variant& flag, QString& year, std::int16_t& book) override {

@@ -349,38 +349,18 @@ void MenuTest::thePasswordCommandsNeedAnExactYes() {
     QCOMPARE(w.statusLabel()->text(), QStringLiteral("Password Protection Disabled."));
 }
 
-void MenuTest::deletingTheLastPeriodAsksFirst_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("deleted");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("cancelled") << int(MsgResult::Cancel) << true << "" << QColor(0, 128, 0);
-    QTest::newRow("deleted") << int(MsgResult::Ok) << true << "Last period depreciation was deleted"
-                             << QColor(0, 128, 0);
-    QTest::newRow("nothing deleted") << int(MsgResult::Ok) << false << "An Error Occurred"
-                                     << QColor(255, 0, 0);
-}
-
-void MenuTest::deletingTheLastPeriodAsksFirst() {
-    QFETCH(int, answer);
-    QFETCH(bool, deleted);
-    QFETCH(QString, message);
-    QFETCH(QColor, colour);
+// The item runs the books subsystem's own command, which asks "Delete Depreciation for the last
+// period?" and says what happened; that command, its question and its messages are the books
+// subsystem's and are tested there (tests/app/books). The shell used to ask the question itself.
+void MenuTest::deletingTheLastPeriodIsTheBooksCommand() {
     ShellFixture f;
     FakeSubsystems fake;
     fake.registerAll();
-    fake.deleted = deleted;
     programState().CurrentCompanyId = 1;
     MdiMain w;
-    f.ui.answerMessage(MsgResult(answer));
     w.menuItem("mnuDeleteDepr")->trigger();
-    const UiCall box = f.ui.callsOf(UiCall::Message).at(0);
-    QCOMPARE(box.text, QStringLiteral("Delete Depreciation for the last period?"));
-    QCOMPARE(box.title, QStringLiteral("Delete Monthly Book Depreciation"));
-    QCOMPARE(box.buttons, MsgButtons::OkCancel);
-    QCOMPARE(fake.log, message.isEmpty() ? QStringList() : QStringList{"DeleteDepreciation"});
-    QCOMPARE(w.statusLabel()->text(), message);
-    QCOMPARE(statusColour(w), colour);
+    QCOMPARE(fake.log, QStringList{"deleteLastPeriod"});
+    QVERIFY(f.ui.calls().empty());
 }
 
 void MenuTest::theStatusLineTakesColourNumbers_data() {

@@ -19,8 +19,7 @@ private slots:
     void displayDatabasePathShowsTheIniPath();
     void thePasswordCommandsNeedAnExactYes_data();
     void thePasswordCommandsNeedAnExactYes();
-    void deletingTheLastPeriodAsksFirst_data();
-    void deletingTheLastPeriodAsksFirst();
+    void deletingTheLastPeriodIsTheBooksCommand();
     void theStatusLineTakesColourNumbers_data();
     void theStatusLineTakesColourNumbers();
     void openingSomeMenusClearsTheStatusLine_data();

@@ -63,7 +63,8 @@ TEST_F(MaintStatementsTest, LocationsInsertUpdateAndDelete) {
     EXPECT_TRUE(remove.params.empty());
     run(remove);
     EXPECT_EQ(fresh_.value("SELECT count(*) FROM tblLocations"), Variant(0));
-    EXPECT_EQ(db().ReturnValue(RetrieveKeySql(locations, fields)), Variant(0)) << "an empty table's highest key";
+    EXPECT_EQ(db().ReturnValue(RetrieveKeySql(locations, fields)), Variant(0))
+        << "an empty table's highest key";
 }
 
 TEST_F(MaintStatementsTest, TypedTextIsStoredAsTypedAndEveryTableSurvives) {
