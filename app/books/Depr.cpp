@@ -7,7 +7,6 @@
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramState.h"
 #include "app/shell/UiServices.h"
-#include "common/ServerError.h"
 #include "server/engine/MonthlyDepr.h"
 
 namespace qel {
@@ -26,24 +25,16 @@ QString nextPeriod() {
 
 // Deletes the last posted period; a failure is shown in the error box.
 DeleteOutcome deletePeriod() {
-    try {
+    DeleteOutcome outcome = DeleteOutcome::Failed;
+    runWithErrorBox(QStringLiteral("Error in DeleteDepreciation "), [&] {
         MonthlyDepr md;
-        return md.DeletePeriodDepr(programState().CurrentCompanyId) ? DeleteOutcome::Deleted
-                                                                    : DeleteOutcome::NothingPosted;
-    } catch (const ServerError& e) {
-        ui().messageBox(QStringLiteral("Error in DeleteDepreciation ") +
-                        QString::fromStdString(e.description()) + QStringLiteral(" Error Number: ") +
-                        QString::number(e.number()));
-        return DeleteOutcome::Failed;
-    }
+        outcome = md.DeletePeriodDepr(programState().CurrentCompanyId) ? DeleteOutcome::Deleted
+                                                                       : DeleteOutcome::NothingPosted;
+    });
+    return outcome;
 }
 
 } // namespace
-
-QString bookErrorText(const QString& lead, const ServerError& error) {
-    return lead + QString::fromStdString(error.description()) + QStringLiteral("  ") +
-           QString::number(error.number()) + QStringLiteral("  ") + QString::fromStdString(error.source());
-}
 
 void BookDepreciation::DoMonthlyDepr() {
     DisplayMsg(QString(), QStringLiteral("0"));
@@ -69,22 +60,16 @@ void BookDepreciation::DoMonthlyDepr() {
         MonthlyDepr md;
         md.DoMonthlyDepr(period.toStdString(), programState().CurrentCompanyId);
         DisplayMsg(QStringLiteral("Book Depreciation calculated successfully."), kGreen);
-    } catch (const ServerError& e) {
+    } catch (...) {
         // Whatever the failure, nothing was posted and the user learns why.
-        ui().messageBox(bookErrorText(QStringLiteral("Error in DoMonthlyDepr. "), e));
+        ui().messageBox(sourcedErrorText(QStringLiteral("Error in DoMonthlyDepr. "), currentError()));
     }
 }
 
 void BookDepreciation::DisplayNextPeriod() {
     DisplayMsg(QString(), QStringLiteral("0"));
-    try {
-        const QString period = nextPeriod();
-        DisplayMsg(period, QString());
-    } catch (const ServerError& e) {
-        ui().messageBox(QStringLiteral("Error in DisplayNextPeriod ") +
-                        QString::fromStdString(e.description()) + QStringLiteral(" Error Number: ") +
-                        QString::number(e.number()));
-    }
+    runWithErrorBox(QStringLiteral("Error in DisplayNextPeriod "),
+                    [] { DisplayMsg(nextPeriod(), QString()); });
 }
 
 bool BookDepreciation::DeleteDepreciation() {

@@ -13,8 +13,6 @@
 
 namespace qel {
 
-class ServerError;
-
 class BookDepreciation : public MonthlyDeprServices {
 public:
     // Proposes the next period ("Calculate Depreciation for period 201203?") or, when the
@@ -29,9 +27,5 @@ public:
     // error.
     void deleteLastPeriod() override;
 };
-
-// The error box of the book commands: lead, the cause, two blanks, the number, two blanks and
-// the source, as in "Error in DoMonthlyDepr. " + cause + "  " + number + "  " + source.
-QString bookErrorText(const QString& lead, const ServerError& error);
 
 } // namespace qel

@@ -4,6 +4,7 @@
 #include "app/books/Depr.h"
 #include "app/books/PeriodChecks.h"
 #include "app/books/RangePosting.h"
+#include "app/shell/ErrorBox.h"
 #include "app/shell/FormParts.h"
 #include "app/shell/FormTable.h"
 #include "app/shell/MdiMain.h"
@@ -104,8 +105,8 @@ void FrmBookDeprRange::loadStart() {
             mskStart->setFocus();
         else
             mskEnd->setFocus();
-    } catch (const ServerError& e) {
-        ui().messageBox(bookErrorText(kLead, e));
+    } catch (...) {
+        ui().messageBox(sourcedErrorText(kLead, currentError()));
     }
 }
 
@@ -148,7 +149,9 @@ void FrmBookDeprRange::cmdOk_Click() {
     progress_->setValue(progress_->maximum());
 
     if (run.failure) {
-        ui().messageBox(bookErrorText(kLead, *run.failure) + QStringLiteral("\n\n") +
+        const ErrorInfo cause{QString::fromStdString(run.failure->description()), run.failure->number(),
+                              QString::fromStdString(run.failure->source())};
+        ui().messageBox(sourcedErrorText(kLead, cause) + QStringLiteral("\n\n") +
                         postedSummary(range.periods, run));
         loadStart();
         return;

@@ -12,7 +12,7 @@ ErrorInfo currentError() {
     try {
         throw;
     } catch (const ServerError& e) {
-        return {QString::fromStdString(e.description()), e.number()};
+        return {QString::fromStdString(e.description()), e.number(), QString::fromStdString(e.source())};
     } catch (const std::exception& e) {
         return {QString::fromLocal8Bit(e.what()), 0};
     } catch (...) {
@@ -22,6 +22,11 @@ ErrorInfo currentError() {
 
 QString errorText(const QString& lead, const ErrorInfo& error, const QString& numberSeparator) {
     return lead + error.description + numberSeparator + QString::number(error.number);
+}
+
+QString sourcedErrorText(const QString& lead, const ErrorInfo& error) {
+    return lead + error.description + QStringLiteral("  ") + QString::number(error.number) +
+           QStringLiteral("  ") + error.source;
 }
 
 void showErrorBox(const QString& lead, const QString& numberSeparator) {

@@ -14,6 +14,7 @@ namespace qel {
 struct ErrorInfo {
     QString description; // the real cause (ServerError's description, or the exception's text)
     std::int32_t number; // ServerError's number; 0 for a failure that carries none
+    QString source = {}; // ServerError's source; empty for a failure that carries none
 };
 
 // The failure being handled; call it only inside a catch block.
@@ -22,6 +23,11 @@ ErrorInfo currentError();
 // The text lead + description + numberSeparator + number, as in
 // "Error in GetLastCompany " + description + " Error Number: " + number.
 QString errorText(const QString& lead, const ErrorInfo& error, const QString& numberSeparator);
+
+// The text lead + description + two blanks + number + two blanks + source, the box of the
+// procedures that name the failure's source, as in "Error in DoMonthlyDepr. " + description +
+// "  -2147352571  Database".
+QString sourcedErrorText(const QString& lead, const ErrorInfo& error);
 
 // Shows errorText of the failure being handled in an OK box; call it only inside a catch block.
 void showErrorBox(const QString& lead, const QString& numberSeparator);

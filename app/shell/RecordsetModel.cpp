@@ -100,6 +100,22 @@ bool RecordsetModel::removeRows(int row, int count, const QModelIndex& parent) {
     return true;
 }
 
+void RecordsetModel::appendRecord(std::vector<Variant> values) {
+    values.resize(rows_.fieldCount());
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    rows_.addRow(std::move(values));
+    sortValues_.clear();
+    endInsertRows();
+}
+
+void RecordsetModel::setRecord(int row, std::vector<Variant> values) {
+    values.resize(rows_.fieldCount());
+    rows_.rows().at(static_cast<std::size_t>(row)) = std::move(values);
+    sortValues_.clear();
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::DisplayRole});
+}
+
 const std::vector<SortValue>& RecordsetModel::sortValues(int column, std::int32_t typeCode) const {
     auto [it, made] = sortValues_.try_emplace({column, typeCode});
     if (made) {

@@ -55,6 +55,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     // Removes records (the maintenance list after a delete).
     bool removeRows(int row, int count, const QModelIndex& parent = {}) override;
+    // Appends a record, its values in field order (the maintenance list after an insert).
+    void appendRecord(std::vector<Variant> values);
+    // Replaces a record's values, in field order (the maintenance list after an update).
+    void setRecord(int row, std::vector<Variant> values);
 
     const std::vector<SortValue>& sortValues(int column, std::int32_t typeCode) const override;
 

@@ -18,12 +18,12 @@
 
 namespace qel {
 
-struct TwipsBox {
+struct MaintBox {
     double left = 0;
     double top = 0;
     double width = 0;
     double height = 0;
-    friend bool operator==(const TwipsBox&, const TwipsBox&) = default;
+    friend bool operator==(const MaintBox&, const MaintBox&) = default;
 };
 
 struct MaintColumn {
@@ -39,8 +39,8 @@ struct MaintEditField {
     std::int32_t lengthLimit = 0; // characters: the size passed to the field, at most 64
     std::int32_t width = 0;       // twips, at most 2800
     bool dateMask = false;        // a date field, typed as "##/##/####"
-    TwipsBox label;               // inside the edit panel
-    TwipsBox field;               // inside the edit panel
+    MaintBox label;               // inside the edit panel
+    MaintBox field;               // inside the edit panel
 };
 
 struct MaintListLayout {
@@ -65,16 +65,16 @@ inline constexpr double kMaintCmdsWidth = 4130;
 inline constexpr double kMaintCmdsHeight = 615;
 inline constexpr double kMaintStatusHeight = 315;
 // A label and an edit field of the first position, inside the edit panel.
-inline constexpr TwipsBox kFirstLabel{120, 285, 1300, 255};
-inline constexpr TwipsBox kFirstField{1480, 240, 1215, 285};
+inline constexpr MaintBox kFirstLabel{120, 285, 1300, 255};
+inline constexpr MaintBox kFirstField{1480, 240, 1215, 285};
 
 struct MaintWindowLayout {
     double width = 0; // the window's outer size after the minimum is applied
     double height = 0;
-    TwipsBox list;
-    TwipsBox panel;
-    TwipsBox commands;
-    TwipsBox status;
+    MaintBox list;
+    MaintBox panel;
+    MaintBox commands;
+    MaintBox status;
 };
 
 // The places of the window's parts for an outer size and an edit panel height. A window smaller

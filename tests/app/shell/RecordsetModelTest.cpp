@@ -1,6 +1,7 @@
 // The table model over a recordset: headers with their blanks, type codes and sizes, the cells'
 // texts (Null, dates, numbers, a formatter), sorting by numbers, dates and texts both ways
-// through the list sort (the same order as the sort of the shown texts), and removed rows.
+// through the list sort (the same order as the sort of the shown texts), and removed, appended
+// and replaced rows.
 #include "tests/app/shell/RecordsetModelTest.h"
 
 #include "app/shell/ListSort.h"
@@ -149,6 +150,17 @@ void RecordsetModelTest::removedRowsLeaveTheSortedList() {
     QCOMPARE(list.model.rowCount(), 3);
     list.sort(0, 2);
     QCOMPARE(list.column(0), (QStringList{"100", "10", "2"}));
+}
+
+void RecordsetModelTest::appendedAndReplacedRowsTakeTheirPlaceInTheSortedList() {
+    List list(fixture());
+    list.sort(0, 1);
+    list.model.appendRecord({Variant(5), Variant("lamp")});
+    QCOMPARE(list.column(0), (QStringList{"2", "5", "9", "10", "100"}));
+    QCOMPARE(list.model.text(4, 2), QString()); // missing values are Null
+    list.model.setRecord(0, {Variant(1000), Variant("desk"), Variant(1.0), Variant()});
+    QCOMPARE(list.column(0), (QStringList{"2", "5", "9", "100", "1000"}));
+    QCOMPARE(list.column(2).last(), QStringLiteral("1"));
 }
 
 QEL_QTEST_REGISTER(RecordsetModelTest);

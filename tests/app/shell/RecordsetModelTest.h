@@ -17,6 +17,7 @@ private slots:
     void eachColumnSortsByItsKindBothWays();
     void theSortKeepsTheOrderOfTheTextRules();
     void removedRowsLeaveTheSortedList();
+    void appendedAndReplacedRowsTakeTheirPlaceInTheSortedList();
 };
 
 } // namespace qel::test

@@ -44,7 +44,7 @@ TEST(MaintLayoutTest, FieldsGoTwoToARow) {
     const MaintListLayout l = layoutList({field("A", 202, 10), field("B", 202, 10), field("C", 202, 10),
                                           field("D", 202, 10), field("E", 202, 10), field("ID", 3, 4)});
     ASSERT_EQ(l.fields.size(), 5u);
-    EXPECT_EQ(l.fields[0].label, (TwipsBox{120, 285, 1300, 255}));
+    EXPECT_EQ(l.fields[0].label, (MaintBox{120, 285, 1300, 255}));
     EXPECT_EQ(l.fields[0].field.left, 1480);
     EXPECT_EQ(l.fields[1].label.left, 4070);
     EXPECT_EQ(l.fields[1].field.left, 5355);
@@ -89,10 +89,10 @@ TEST(MaintLayoutTest, WidthsAndLengthsOfTextDateAndKeyOnlyFields) {
 
 TEST(MaintLayoutTest, WindowPartsAtTheLoadSizeAndBelowTheMinimum) {
     const MaintWindowLayout l = layoutWindow(8700, 5500, 1060);
-    EXPECT_EQ(l.list, (TwipsBox{75, 45, 8450, 2890}));
-    EXPECT_EQ(l.panel, (TwipsBox{137.5, 2935, 8325, 1060}));
-    EXPECT_EQ(l.commands, (TwipsBox{2285, 3995, 4130, 615}));
-    EXPECT_EQ(l.status, (TwipsBox{60, 4685, 8450, 315}));
+    EXPECT_EQ(l.list, (MaintBox{75, 45, 8450, 2890}));
+    EXPECT_EQ(l.panel, (MaintBox{137.5, 2935, 8325, 1060}));
+    EXPECT_EQ(l.commands, (MaintBox{2285, 3995, 4130, 615}));
+    EXPECT_EQ(l.status, (MaintBox{60, 4685, 8450, 315}));
 
     const MaintWindowLayout small = layoutWindow(6000, 3000, 735);
     EXPECT_EQ(small.width, 7700);
