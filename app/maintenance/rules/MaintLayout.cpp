@@ -18,6 +18,8 @@ constexpr double kFirstPanelHeight = 735;
 // The right-hand field of a row starts this far right of the left-hand one.
 constexpr double kRightLabelShift = 3950;
 constexpr double kRightFieldShift = 3875;
+// Space kept between a left-hand field and the caption to its right.
+constexpr double kGap = 60;
 constexpr std::int32_t kDateType = 7;
 constexpr std::int32_t kLastNumberType = 10;
 
@@ -75,13 +77,39 @@ MaintListLayout layoutList(const std::vector<Field>& fields) {
         const bool rightHalf = i % 2 == 1;
         e.label = {kFirstLabel.left + (rightHalf ? kRightLabelShift : 0), kFirstLabel.top + rowTop,
                    kFirstLabel.width, kFirstLabel.height};
+        // A left-hand field stops short of the right-hand caption of its row.
+        const double room =
+            rightHalf ? kWidestField : e.label.left + kRightLabelShift - kGap - kFirstField.left;
         e.field = {kFirstField.left + (rightHalf ? kRightFieldShift : 0), kFirstField.top + rowTop,
-                   static_cast<double>(e.width), kFirstField.height};
+                   std::min(static_cast<double>(e.width), room), kFirstField.height};
         out.fields.push_back(std::move(e));
     }
     const auto rows = static_cast<std::int32_t>((out.fields.size() + 1) / 2);
     out.panelHeight = static_cast<std::int32_t>(kFirstPanelHeight + kRowStep * std::max(rows - 1, 0));
     return out;
+}
+
+void fitCaptions(MaintListLayout& layout, const std::vector<double>& captionWidths) {
+    // Where each half's fields start: the design's place, or further right for a wide caption.
+    double fieldLeft[2] = {kFirstField.left, kFirstField.left + kRightFieldShift};
+    const double labelLeft[2] = {kFirstLabel.left, kFirstLabel.left + kRightLabelShift};
+    for (const MaintEditField& e : layout.fields) {
+        const auto half = static_cast<std::size_t>(e.index % 2);
+        const auto i = static_cast<std::size_t>(e.index);
+        const double needed = i < captionWidths.size() ? labelLeft[half] + captionWidths[i] + kGap : 0;
+        fieldLeft[half] = std::max(fieldLeft[half], needed);
+    }
+    // The right half's fields end inside the panel, 120 twips from its edge at most.
+    const double fieldEnd[2] = {labelLeft[1] - kGap, kMaintPanelWidth - kFirstLabel.left};
+    for (MaintEditField& e : layout.fields) {
+        const auto half = static_cast<std::size_t>(e.index % 2);
+        e.label.width = std::max(e.label.width, fieldLeft[half] - kGap - e.label.left);
+        const double shift = fieldLeft[half] - e.field.left;
+        if (shift <= 0)
+            continue;
+        e.field.left = fieldLeft[half];
+        e.field.width = std::min(e.field.width, fieldEnd[half] - e.field.left);
+    }
 }
 
 MaintWindowLayout layoutWindow(double width, double height, double panelHeight) {

@@ -55,6 +55,13 @@ struct MaintListLayout {
 // any screen.
 MaintListLayout layoutList(const std::vector<Field>& fields);
 
+// Makes room for captions wider than their design place: captionWidths[i] is the width in twips
+// that field i's caption needs on the screen. A column of fields (left or right half of the
+// panel) moves right until its widest caption fits, 60 twips before its fields; each caption
+// becomes as wide as its column's room; a field then narrows as needed to stay before the
+// right-hand captions or inside the panel. Captions that fit change nothing.
+void fitCaptions(MaintListLayout& layout, const std::vector<double>& captionWidths);
+
 // Design sizes of the window, twips.
 inline constexpr double kMaintWidth = 8700;
 inline constexpr double kMaintHeight = 5500;

@@ -56,6 +56,39 @@ TEST(MaintLayoutTest, FieldsGoTwoToARow) {
     EXPECT_EQ(l.panelHeight, 1385);
 }
 
+TEST(MaintLayoutTest, AWideLeftHandFieldStopsBeforeTheRightHandCaption) {
+    const MaintListLayout l =
+        layoutList({field("Company Name", 202, 50), field("Owner", 202, 50), field("id", 3, 4)});
+    EXPECT_EQ(l.fields[0].width, 2800);
+    EXPECT_EQ(l.fields[0].field.width, 2530) << "4070 - 60 - 1480";
+    EXPECT_EQ(l.fields[1].field.width, 2800);
+    EXPECT_EQ(l.fields[1].field.left + l.fields[1].field.width, 8155) << "inside the 8325-twip panel";
+}
+
+TEST(MaintLayoutTest, WideCaptionsMoveTheirColumnsFields) {
+    MaintListLayout l =
+        layoutList({field("Year  ", 3, 4), field("Maximum Amount", 6, 8), field("Threshold Cost", 6, 8),
+                    field("Long Location", 202, 50), field("ID", 3, 4)});
+    const MaintListLayout design = l;
+    fitCaptions(l, {500, 1500, 1200, 900});
+    // Left half: captions of 500 and 1200 fit before 1480; nothing moves.
+    EXPECT_EQ(l.fields[0].field, design.fields[0].field);
+    EXPECT_EQ(l.fields[2].field, design.fields[2].field);
+    // Right half: a 1500-twip caption needs its fields at 4070 + 1500 + 60.
+    EXPECT_EQ(l.fields[1].field.left, 5630);
+    EXPECT_EQ(l.fields[3].field.left, 5630);
+    EXPECT_EQ(l.fields[1].label.width, 1500);
+    EXPECT_EQ(l.fields[1].field.width, 1950) << "room enough inside the panel";
+    EXPECT_EQ(l.fields[3].field.width, 8205 - 5630) << "a wide field stops inside the panel";
+
+    MaintListLayout wideLeft = design;
+    fitCaptions(wideLeft, {1600, 0, 0, 0});
+    EXPECT_EQ(wideLeft.fields[0].field.left, 1780);
+    EXPECT_EQ(wideLeft.fields[2].field.left, 1780);
+    EXPECT_EQ(wideLeft.fields[2].field.width, 1950);
+    EXPECT_EQ(wideLeft.fields[1].field, design.fields[1].field);
+}
+
 TEST(MaintLayoutTest, WidthsAndLengthsOfTextDateAndKeyOnlyFields) {
     struct Case {
         const char* name;
