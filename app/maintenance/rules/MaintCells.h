@@ -7,6 +7,9 @@
 
 namespace qel {
 
+// The text without blanks at either end (blanks only, as the platform's Trim removes them).
+std::string trimBlanks(const std::string& text);
+
 // A list cell's text of a stored value: blanks at either end removed, Null as a single blank
 // " ", a Yes/No value as "Yes" or "No" (the choices of its pick list), a number in plain decimal,
 // a date as "YYYY-MM-DD".

@@ -1,6 +1,8 @@
 // Layout arithmetic of the maintenance window.
 #include "app/maintenance/rules/MaintLayout.h"
 
+#include "app/maintenance/rules/MaintCells.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -27,13 +29,6 @@ constexpr std::int32_t kLastNumberType = 10;
 std::int32_t characters(const std::string& s) {
     return static_cast<std::int32_t>(std::count_if(
         s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-std::string trimmed(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 // The edit field's width for its column's width: a narrow column's field is 2.5 times as wide,
@@ -69,7 +64,7 @@ MaintListLayout layoutList(const std::vector<Field>& fields) {
 
         MaintEditField e;
         e.index = static_cast<int>(i);
-        e.caption = trimmed(f.name) + ": ";
+        e.caption = trimBlanks(f.name) + ": ";
         e.lengthLimit = std::min(size, kLongestTyped);
         e.width = fieldWidth(width);
         e.dateMask = type == kDateType;

@@ -1,6 +1,7 @@
 // The maintenance window's INSERT, UPDATE and DELETE statements.
 #include "app/maintenance/rules/MaintStatements.h"
 
+#include "app/maintenance/rules/MaintCells.h"
 #include "common/Convert.h"
 #include "common/SqlLiteral.h"
 
@@ -40,13 +41,6 @@ ValueForm formOf(std::int32_t typeCode) {
     default:
         return ValueForm::Text;
     }
-}
-
-std::string trimBlanks(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 std::string upper(std::string s) {

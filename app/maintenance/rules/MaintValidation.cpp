@@ -1,6 +1,7 @@
 // The field checks of the maintenance window, table by table.
 #include "app/maintenance/rules/MaintValidation.h"
 
+#include "app/maintenance/rules/MaintCells.h"
 #include "common/Convert.h"
 
 #include <algorithm>
@@ -72,14 +73,6 @@ const std::map<std::string, std::vector<Step>, std::less<>>& sequences() {
          {{0, C::Required}, {1, C::Required}, {2, C::Required}, {3, C::Required}, {4, C::Required}}},
     };
     return table;
-}
-
-// Blanks at either end removed, as the platform's Trim does (blanks only).
-std::string trimBlanks(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 // The lives each method allows, with the list the message names. A method without an entry
