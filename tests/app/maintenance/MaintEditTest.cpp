@@ -286,6 +286,23 @@ void MaintEditTest::anotherRowWithUnsavedEditsAsksFirst() {
     QCOMPARE(f.ui.messages(), (QStringList{"Save Changes?", "Save Changes?"}));
 }
 
+void MaintEditTest::deleteRemovesTheRowOfTheDeletedRecord() {
+    MaintFixture f;
+    f.fresh.exec(
+        "INSERT INTO tblLocations ([Short Location], [Long Location]) VALUES ('A', 'one'), ('B', 'two')");
+    FrmMaint* w = f.open("mnuLocation");
+    QVERIFY(w);
+    MaintFixture::type(*w, 1, "uno");
+    f.ui.answerMessage(MsgResult::Cancel); // "Save Changes?": the fields keep A, the highlight moves to B
+    MaintFixture::clickRow(*w, "B");
+    f.ui.answerMessage(MsgResult::Ok);
+    w->cmdDelete->click();
+    QCOMPARE(f.ui.messages().last(), QStringLiteral("Delete A"));
+    QCOMPARE(location(f, "Long Location", "B"), QStringLiteral("two"));
+    QCOMPARE(count(f, "tblLocations"), 1);
+    QCOMPARE(MaintFixture::column(*w, 0), QStringList{"B"});
+}
+
 void MaintEditTest::undoReloadsTheRow() {
     MaintFixture f;
     f.fresh.exec("INSERT INTO tblLocations ([Short Location], [Long Location]) VALUES ('A', 'one')");

@@ -21,6 +21,7 @@ private slots:
     void switchingTablesWithUnsavedEditsAsksFirst_data();
     void switchingTablesWithUnsavedEditsAsksFirst();
     void anotherRowWithUnsavedEditsAsksFirst();
+    void deleteRemovesTheRowOfTheDeletedRecord();
     void undoReloadsTheRow();
     void aCompanysBookSwitchesLoadAndStore();
     void aForm4562RowBelongsToTheCurrentCompany();
