@@ -48,17 +48,20 @@ std::string defaultPeriod(int todayMonth, int workingYear, int yearEndMonth) {
     return buf;
 }
 
-Answer checkPeriod(std::string_view answer, std::string_view reportName, const PostedPeriods& posted) {
+Answer checkPeriod(std::string_view answer) {
     if (answer.empty())
         return {};
     // Six digits with a month from 01 to 12, and a year the year prompt would take too.
     const std::optional<Date> d = parsePeriod(answer);
     if (!d || d->year() < kFirstYear)
         return refused(kInvalidPeriod);
-    const auto period = static_cast<std::int32_t>(std::stol(std::string(answer)));
-    if (reportName == "Property Tax")
-        return Answer{Answer::Result::Ok, {}, period};
+    return Answer{Answer::Result::Ok, {}, d->year() * 100 + d->month()};
+}
 
+Answer checkPosted(std::int32_t period, std::string_view reportName, const PostedPeriods& posted) {
+    const Answer ok{Answer::Result::Ok, {}, period};
+    if (reportName == "Property Tax")
+        return ok;
     // Book depreciation must have been posted for the period: it lies before the next period
     // to post and not before the first period posted. Nothing is posted while the company has
     // no first period.
@@ -66,9 +69,10 @@ Answer checkPeriod(std::string_view answer, std::string_view reportName, const P
     const std::optional<Date> next = parsePeriod(posted.nextPeriod);
     if (!first || first->isNoDate() || !next)
         return refused(kNotCalculated);
-    if (monthIndex(*next) - monthIndex(*d) < 1 || monthIndex(*d) - monthIndex(*first) < 0)
+    const std::int64_t month = std::int64_t{period / 100} * 12 + period % 100;
+    if (monthIndex(*next) - month < 1 || month - monthIndex(*first) < 0)
         return refused(kNotCalculated);
-    return Answer{Answer::Result::Ok, {}, period};
+    return ok;
 }
 
 ErrorDisplay getReportError(std::int32_t number, std::string_view description) {

@@ -49,10 +49,13 @@ struct PostedPeriods {
     std::string firstDate;  // the first fiscal date posted, "YYYY-MM-DD"; empty when the company has none
 };
 
-// A typed period: six digits, a month 01 to 12 and a year from 1900 to 9999; and, unless the
-// report is "Property Tax", a period that lies from the first fiscal date up to the last posted
-// period. A company without a first fiscal date has nothing posted.
-Answer checkPeriod(std::string_view answer, std::string_view reportName, const PostedPeriods& posted);
+// A typed period: six digits, a month 01 to 12 and a year from 1900 to 9999; its value YYYYMM.
+Answer checkPeriod(std::string_view answer);
+
+// A period (YYYYMM) the report may run for: any period for "Property Tax"; for every other report
+// a period from the first fiscal date posted up to the last posted period. A company without a
+// first fiscal date has nothing posted.
+Answer checkPosted(std::int32_t period, std::string_view reportName, const PostedPeriods& posted);
 
 // How a failure of a report request is shown.
 struct ErrorDisplay {

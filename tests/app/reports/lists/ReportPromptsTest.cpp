@@ -102,7 +102,9 @@ TEST(ReportPrompts, PeriodAnswers) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Answer a = checkPeriod(c.answer, c.report, c.posted);
+        Answer a = checkPeriod(c.answer);
+        if (a.result == R::Ok)
+            a = checkPosted(a.value, c.report, c.posted);
         EXPECT_EQ(a.result, c.result);
         EXPECT_EQ(a.message, c.message);
         EXPECT_EQ(a.value, c.period);
