@@ -1,6 +1,7 @@
 // The desktop program's entry point: the application object, the subsystems, the main window and
 // the start-up sequence; the window system's event loop then drives everything until the main
 // window closes.
+#include "app/reports/Reports.h"
 #include "app/shell/AppInfo.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramCommands.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     // each (app/README.md); what they make lives until the main window is gone.
     qel::SubsystemParts parts;
     qel::registerProgramCommands(parts);
+    qel::registerReports(parts);
     qel::MdiMain window;
     QObject::connect(&window, &qel::MdiMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     if (qel::harlune::Main(window) == qel::StartupResult::EndProgram)
