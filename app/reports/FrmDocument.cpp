@@ -88,10 +88,14 @@ FrmDocument::FrmDocument(QWidget* parent) : QWidget(parent) {
     lvListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvListView->setWordWrap(false);
     lvListView->verticalHeader()->hide();
-    // Rows of one line at the list's font: every row the same height, so a long list scrolls
-    // without measuring its rows.
+    // Rows of one line at the list's font, as close as the list of the original window, whose
+    // short reports are sized for about 200 twips a row: every row the same height, so a long
+    // list scrolls without measuring its rows.
+    const int line = lvListView->fontMetrics().height();
     lvListView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    lvListView->verticalHeader()->setDefaultSectionSize(lvListView->fontMetrics().height() + 4);
+    lvListView->verticalHeader()->setMinimumSectionSize(line + 1);
+    lvListView->verticalHeader()->setDefaultSectionSize(line + 1);
+    lvListView->horizontalHeader()->setFixedHeight(line + 6);
     lvListView->horizontalHeader()->setHighlightSections(false);
     lvListView->horizontalHeader()->setSectionsClickable(true);
 

@@ -13,8 +13,11 @@
 #include "app/shell/WindowPosition.h"
 #include "common/DocumentsFolder.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTableView>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -42,6 +45,7 @@ void ReportWindows::DoReports(const QString& reportName, std::int32_t value, con
     const WindowSize size = laidOutSize(document->ownSize(), rows, fixedWidth,
                                         static_cast<std::int64_t>(windowTwips(*main).width));
 
+    FrmDocument* shown = document.get();
     QMdiSubWindow* window = main->childWindows().add(document.release());
     // A child opened while the active one is maximized comes maximized; it takes its own size.
     if (window->isMaximized())
@@ -49,9 +53,16 @@ void ReportWindows::DoReports(const QString& reportName, std::int32_t value, con
     setWindowWidth(*window, static_cast<double>(size.width));
     setWindowHeight(*window, static_cast<double>(size.height));
     // The only report window in sight goes to the top left corner; others stay where the main
-    // window put them.
-    if (CheckForReports() == 1)
+    // window put them, moved in as far as needed to show them whole.
+    if (CheckForReports() == 1) {
         window->move(0, 0);
+    } else {
+        const QRect area = main->mdiArea()->viewport()->rect();
+        window->move(std::max(0, std::min(window->x(), area.width() - window->width())),
+                     std::max(0, std::min(window->y(), area.height() - window->height())));
+    }
+    // The list has the focus: the arrow keys scroll it and Esc closes the window.
+    shown->lvListView->setFocus();
 }
 
 bool ReportWindows::RetrieveFilesCopied() {
