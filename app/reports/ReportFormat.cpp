@@ -33,15 +33,20 @@ std::string scaledDigits(double value, int decimals) {
         roundUp = digits[static_cast<std::size_t>(keep)] >= '5';
     }
     if (out.empty())
-        out = "0";
+        out.assign(1, '0');
     if (roundUp) {
         std::size_t i = out.size();
         while (i > 0 && out[i - 1] == '9')
             out[--i] = '0';
-        if (i == 0)
-            out.insert(out.begin(), '1');
-        else
+        if (i == 0) {
+            // Every digit carried: a one more in front (built by appending, which GCC 12 does
+            // not warn about wrongly as it does an insert in front).
+            std::string carried(1, '1');
+            carried += out;
+            out.swap(carried);
+        } else {
             ++out[i - 1];
+        }
     }
     return out;
 }
@@ -76,18 +81,23 @@ std::string formatNumber(double value, NumberPattern pattern) {
         return {};
     std::string digits = scaledDigits(value, pattern.decimals);
     const auto places = static_cast<std::size_t>(pattern.decimals);
-    if (digits.size() <= places)
-        digits.insert(0, places + 1 - digits.size(), '0');
+    if (digits.size() <= places) {
+        std::string padded(places + 1 - digits.size(), '0');
+        padded += digits;
+        digits.swap(padded);
+    }
     std::string whole = digits.substr(0, digits.size() - places);
     const std::string fraction = digits.substr(digits.size() - places);
     const bool zero = digits.find_first_not_of('0') == std::string::npos;
     whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
     if (whole.empty() && pattern.leadingZero)
-        whole = "0";
+        whole.assign(1, '0');
     std::string out = (value < 0 && !zero) ? "-" : "";
     out += grouped(whole);
-    if (places > 0)
-        out += "." + fraction;
+    if (places > 0) {
+        out += '.';
+        out += fraction;
+    }
     return out;
 }
 

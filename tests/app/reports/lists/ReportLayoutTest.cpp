@@ -52,8 +52,11 @@ TEST(ReportLayout, BookNames) {
 
 ReportList listOf(std::size_t columns) {
     ReportList list;
-    for (std::size_t i = 0; i < columns; ++i)
-        list.addColumn({"F" + std::to_string(i), 1000, CellAlign::Left, 202});
+    for (std::size_t i = 0; i < columns; ++i) {
+        std::string title = "F";
+        title += std::to_string(i);
+        list.addColumn({title, 1000, CellAlign::Left, 202});
+    }
     return list;
 }
 
