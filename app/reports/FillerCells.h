@@ -54,6 +54,34 @@ inline std::int32_t typeOf(const Recordset& rs, std::size_t i) {
     return static_cast<std::int32_t>(rs.field(i).type);
 }
 
+// The groups of consecutive records with the same key, compared as exact text (letter case and
+// blanks count): a method, an account.
+class RecordGroups {
+public:
+    enum class Step { First, Same, New };
+
+    // The step of the next record: the first record opens the first group, a key other than the
+    // group's opens the next one, and a record that joinsCurrent (its key is missing) stays in
+    // the current group.
+    Step next(const std::string& key, bool joinsCurrent = false) {
+        if (first_) {
+            first_ = false;
+            key_ = key;
+            return Step::First;
+        }
+        if (joinsCurrent || key == key_)
+            return Step::Same;
+        key_ = key;
+        return Step::New;
+    }
+    // The key of the current group.
+    const std::string& key() const { return key_; }
+
+private:
+    bool first_ = true;
+    std::string key_;
+};
+
 // Appends a row whose every cell holds one blank.
 inline void appendBlankRow(ReportList& list) {
     list.appendFilledRow(RowKind::Blank, " ");

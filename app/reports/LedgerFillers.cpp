@@ -67,23 +67,18 @@ std::int32_t PopulateJvDepr(ReportList& list, const Recordset& rs, const Message
         credit = 0;
     };
 
-    std::string account;
-    bool first = true;
+    RecordGroups accounts;
     for (const auto& record : rs.rows()) {
         // Accounts compare as exact text; a record without an account stays in the current one.
-        bool head = first;
-        if (first || (!record[0].isNull() && record[0].toString() != account)) {
-            if (!first) {
-                appendBlankRow(list);
-                appendSubtotal();
-                appendBlankRow(list);
-            }
-            account = record[0].toString();
-            head = true;
+        const RecordGroups::Step step = accounts.next(record[0].toString(), record[0].isNull());
+        if (step == RecordGroups::Step::New) {
+            appendBlankRow(list);
+            appendSubtotal();
+            appendBlankRow(list);
         }
-        first = false;
+        const bool head = step != RecordGroups::Step::Same;
         ReportRow& row = list.appendRow();
-        put(row, 0, head ? account : " ");
+        put(row, 0, head ? accounts.key() : " ");
         row.groupCells = head ? 1 : 0;
         for (std::size_t j = 1; j < fields; ++j) {
             const Variant& v = record[j];
@@ -131,20 +126,16 @@ std::int32_t PopulateBookAssetLedger(ReportList& list, const Recordset& rs, cons
         }
     };
 
-    std::string account;
-    bool first = true;
+    RecordGroups accounts;
     for (const auto& record : rs.rows()) {
         // Accounts compare as exact text, blanks and letter case included.
-        const std::string key = record[0].toString();
-        const bool head = first || key != account;
-        if (head && !first)
+        const RecordGroups::Step step = accounts.next(record[0].toString());
+        if (step == RecordGroups::Step::New)
             closeGroup();
-        if (head)
-            account = key;
-        first = false;
+        const bool head = step != RecordGroups::Step::Same;
 
         ReportRow& row = list.appendRow();
-        put(row, 0, head ? account : " ");
+        put(row, 0, head ? accounts.key() : " ");
         row.groupCells = head ? 2 : 0;
         for (std::size_t i = 1; i < fields; ++i) {
             const Variant& v = record[i];

@@ -20,30 +20,23 @@ std::string rightCell(const Variant& value, std::int32_t typeCode, const std::st
 
 namespace {
 
-// The generic row of a record: the first field's trimmed text, then each other field by the
-// alignment of its column. Returns false when the trap says stop.
-bool plainRow(ReportList& list, const Recordset& rs, const std::vector<Variant>& record, FillTrap& trap) {
+// Appends a record's row: the first field's trimmed text, then each other field that is not
+// Null as `cell`(field, value) shows it. Returns nullptr when the trap says stop.
+template <typename Cell>
+ReportRow* appendRecord(ReportList& list, const std::vector<Variant>& record, FillTrap& trap, Cell&& cell) {
     ReportRow& row = list.appendRow();
-    try {
-        put(row, 0, trimmedText(record[0]));
-    } catch (...) {
-        if (!trap.failed())
-            return false;
-    }
+    put(row, 0, trimmedText(record[0]));
     for (std::size_t i = 1; i < record.size(); ++i) {
-        const Variant& v = record[i];
-        if (v.isNull())
+        if (record[i].isNull())
             continue;
         try {
-            put(row, i,
-                isRight(list, i) ? rightCell(v, typeOf(rs, i), titleOf(list, i), kPlainFormats)
-                                 : trimmedText(v));
+            put(row, i, cell(i, record[i]));
         } catch (...) {
             if (!trap.failed())
-                return false;
+                return nullptr;
         }
     }
-    return true;
+    return &row;
 }
 
 } // namespace
@@ -51,9 +44,13 @@ bool plainRow(ReportList& list, const Recordset& rs, const std::vector<Variant>&
 std::int32_t PopulateLV(ReportList& list, const Recordset& rs, const MessageSink& sink) {
     FillTrap trap("PopulateLV", sink);
     list.reserveRows(list.rowCount() + rs.RecordCount());
+    const auto cell = [&](std::size_t i, const Variant& v) {
+        return isRight(list, i) ? rightCell(v, typeOf(rs, i), titleOf(list, i), kPlainFormats)
+                                : trimmedText(v);
+    };
     std::int32_t count = 0;
     for (const auto& record : rs.rows()) {
-        if (!plainRow(list, rs, record, trap))
+        if (!appendRecord(list, record, trap, cell))
             return 0;
         ++count;
     }
@@ -66,37 +63,23 @@ std::int32_t PopulateLVAutoUseRpt(ReportList& list, const Recordset& rs, const M
     std::int32_t count = 0;
     for (const auto& record : rs.rows()) {
         const bool entered = displayField != Recordset::npos && trimmedText(record[displayField]) == "True";
-        ReportRow& row = list.appendRow();
-        try {
-            put(row, 0, trimmedText(record[0]));
-        } catch (...) {
-            if (!trap.failed())
-                return 0;
-        }
-        for (std::size_t i = 1; i < record.size(); ++i) {
-            const Variant& v = record[i];
-            if (v.isNull())
-                continue;
-            try {
-                const std::int32_t type = typeOf(rs, i);
-                std::string text;
-                if (!isRight(list, i))
-                    text = trimmedText(v);
-                else if (isIntegerType(type) || type == kTypeDouble)
-                    text = v.toDouble() > 0 ? formatNumber(v.toDouble(), kWhole) : " ";
-                else if (type == kTypeBoolean)
-                    text = entered ? rightCell(v, type, titleOf(list, i), kPlainFormats) : " ";
-                else
-                    text = rightCell(v, type, titleOf(list, i), kPlainFormats);
-                put(row, i, std::move(text));
-            } catch (...) {
-                if (!trap.failed())
-                    return 0;
-            }
-        }
+        // Nothing (0 or less) and the answers of a vehicle whose use is not entered show a blank.
+        const auto cell = [&](std::size_t i, const Variant& v) -> std::string {
+            const std::int32_t type = typeOf(rs, i);
+            if (!isRight(list, i))
+                return trimmedText(v);
+            if (isIntegerType(type) || type == kTypeDouble)
+                return v.toDouble() > 0 ? formatNumber(v.toDouble(), kWhole) : " ";
+            if (type == kTypeBoolean && !entered)
+                return " ";
+            return rightCell(v, type, titleOf(list, i), kPlainFormats);
+        };
+        ReportRow* row = appendRecord(list, record, trap, cell);
+        if (!row)
+            return 0;
         ++count;
         // The vehicles' running number replaces the second field.
-        put(row, 1, std::to_string(count));
+        put(*row, 1, std::to_string(count));
     }
     return count;
 }

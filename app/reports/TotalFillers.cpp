@@ -37,12 +37,7 @@ std::int32_t totalLastField(ReportList& list, const Recordset& rs, std::int16_t 
     std::int32_t count = 0;
     for (const auto& record : rs.rows()) {
         ReportRow& row = list.appendRow();
-        try {
-            put(row, 0, trimmedText(record[0]));
-        } catch (...) {
-            if (!trap.failed())
-                return 0;
-        }
+        put(row, 0, trimmedText(record[0]));
         for (std::size_t i = 1; i < fields; ++i) {
             const Variant& v = record[i];
             try {

@@ -51,20 +51,16 @@ std::int32_t worksheet(ReportList& list, const Recordset& rs, const MessageSink&
     };
 
     list.reserveRows(start + rs.RecordCount() * 5 / 4 + 4);
-    std::string method;
-    bool first = true;
+    RecordGroups methods;
     for (const auto& record : rs.rows()) {
         // Methods compare as exact text: "MACRS" and "Macrs" are two groups.
-        const std::string key = record[0].toString();
-        const bool head = first || key != method;
-        if (head && !first)
+        const RecordGroups::Step step = methods.next(record[0].toString());
+        if (step == RecordGroups::Step::New)
             closeGroup();
-        if (head)
-            method = key;
-        first = false;
+        const bool head = step != RecordGroups::Step::Same;
 
         ReportRow& row = list.appendRow();
-        put(row, 0, head ? method : " ");
+        put(row, 0, head ? methods.key() : " ");
         row.groupCells = head ? 1 : 0;
         for (std::size_t k = 1; k < fields; ++k) {
             const Variant& v = record[k];

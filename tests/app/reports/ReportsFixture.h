@@ -49,23 +49,6 @@ struct ReportsFixture : ShellFixture {
         reports::reportToday() = [] { return QDate::currentDate(); };
     }
 
-    std::int32_t addAccount(const std::string& descr, const std::string& capital, const std::string& accum,
-                            const std::string& depr) {
-        fresh.exec(
-            "INSERT INTO tblAccounts ([Account Descr], [Capital Account], [Accum Acct], [Depr Account],"
-            " [Gain Loss Acct]) VALUES (" +
-            sqlText(descr) + ", " + sqlText(capital) + ", " + sqlText(accum) + ", " + sqlText(depr) +
-            ", '8000')");
-        return static_cast<std::int32_t>(fresh.conn().lastInsertRowid());
-    }
-
-    std::int32_t addClass(const std::string& descr) {
-        fresh.exec("INSERT INTO tblDeprClass (Method_ID, Description, [Life], [If Auto - Type], [Amortize #],"
-                   " ID_acct) VALUES (1, " +
-                   sqlText(descr) + ", '7', 'N/A', '', 0)");
-        return static_cast<std::int32_t>(fresh.conn().lastInsertRowid());
-    }
-
     void addAssets() {
         const std::int32_t office = addAccount("Office Equipment", "1500", "1600", "6100");
         const std::int32_t vehicles = addAccount("Vehicles", "1510", "1610", "6110");
