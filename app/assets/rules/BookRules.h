@@ -1,7 +1,9 @@
 // The alternative books of the asset form (AMT, State, Other): which of them the company keeps,
-// and the bonus choice the Federal check boxes stand for when Copy fills a book.
+// what one book's column holds (blank, loaded from its stored row, or copied from the Federal
+// column), and the bonus choice the Federal check boxes stand for.
 #pragma once
 
+#include "app/assets/rules/AssetSnapshot.h"
 #include "common/Recordset.h"
 
 #include <array>
@@ -44,5 +46,36 @@ BookSwitches BookSwitchesOf(const Recordset& settings);
 // The bonus choice Copy gives each book: the last ticked box in the order 50 %, 30 %, 100 %
 // decides (kBonus100 over kBonus30 over kBonus50); kNoBonus when none is ticked.
 std::int32_t BonusChoiceOf(bool bonus30, bool bonus50, bool bonus100);
+
+// One book's column of the panel: its texts, the item data of its three choices (0 = no choice)
+// and its three computed labels.
+struct BookColumn {
+    std::string section179;
+    std::string businessPercent; // a percentage as typed ("80"); blank shows "100"
+    std::string cost;
+    std::string life;
+    std::string salvage;
+    std::int32_t bonusId = kNoBonus; // item data of the bonus list
+    std::int32_t conventionId = 0;
+    std::int32_t methodId = 0;
+    std::string allowance; // the computed labels
+    std::string methodCaption;
+    std::string costBasis;
+
+    friend bool operator==(const BookColumn&, const BookColumn&) = default;
+};
+
+// A blank column: the business percent "100", everything else empty or without a choice.
+BookColumn blankBookColumn();
+
+// The column of a stored book row (DeprSupport::GetBooksAsset; fields found by name ignoring
+// case): amounts as plain text, the business fraction as a percentage (1 gives "100"), ids of 0
+// or less (or Null) as no choice. A recordset without a row gives the blank column.
+BookColumn BookColumnOf(const Recordset& storedRow);
+
+// What Copy puts into a book: the Federal section 179, business percent, cost, life (the life
+// list's text), salvage (other deductions), convention and method, the three computed labels,
+// and the bonus choice of the ticked Federal box (BonusChoiceOf).
+BookColumn CopiedBookColumn(const AssetSnapshot& federal);
 
 } // namespace qel::assets
