@@ -220,8 +220,9 @@ void MdiMain::disablePassword() {
 }
 
 void MdiMain::selectCompany() {
-    if (AssetEntryServices* assets = subsystems().assetEntry)
-        assets->unloadAsset();
+    // An asset form left open would show, and save into, the previous company's asset.
+    if (AssetEntryServices* assets = subsystems().assetEntry; assets && !assets->unloadAsset())
+        return;
     showCompanyPicker();
 }
 
