@@ -2,6 +2,7 @@
 // the start-up sequence; the window system's event loop then drives everything until the main
 // window closes.
 #include "app/reports/Reports.h"
+#include "app/assets/Assets.h"
 #include "app/shell/AppInfo.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramCommands.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     qel::SubsystemParts parts;
     qel::registerProgramCommands(parts);
     qel::registerReports(parts);
+    qel::registerAssets(parts);
     qel::MdiMain window;
     QObject::connect(&window, &qel::MdiMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     if (qel::harlune::Main(window) == qel::StartupResult::EndProgram)

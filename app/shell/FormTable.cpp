@@ -40,7 +40,7 @@ QWidget* makeControl(const ControlDef& def, QWidget* parent) {
         auto* label = new QLabel(caption, parent);
         if (def.style & kBoxBorder) {
             // A box around a value: the text sits in the middle of its height.
-            label->setFrameShape(QFrame::Box);
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             label->setAlignment(horizontal(def.style) | Qt::AlignVCenter);
             label->setContentsMargins(2, 0, 2, 0);
         } else {
@@ -58,6 +58,8 @@ QWidget* makeControl(const ControlDef& def, QWidget* parent) {
         if (def.style & kPassword)
             box->setEchoMode(QLineEdit::Password);
         box->setAlignment(horizontal(def.style) | Qt::AlignVCenter);
+        if (def.maxLength > 0)
+            box->setMaxLength(def.maxLength);
         return box;
     }
     case ControlKind::ComboBox: {

@@ -39,7 +39,7 @@ enum ControlStyle : unsigned {
     kDefaultButton = 1u << 0,  // CommandButton: Enter anywhere in the window presses it
     kWordWrap = 1u << 1,       // Label: the text wraps at the control's width
     kPassword = 1u << 2,       // TextBox: the text is shown as dots
-    kBoxBorder = 1u << 3,      // Panel, Label: a line around it
+    kBoxBorder = 1u << 3,      // Panel: a line around it; Label: a sunken box around a value
     kHorizontalLine = 1u << 4, // Panel: drawn as one horizontal line
     kLink = 1u << 5,           // Label: a pointing hand over it, as over a link (the form handles the click)
     kAlignRight = 1u << 6,     // Label, TextBox: the text to the right (amounts, percents, years)
@@ -81,6 +81,7 @@ struct ControlDef {
     int tabIndex = -1;           // position in the tab order; -1: not placed in it
     const char* buddy = nullptr; // on a label: the control it names
     unsigned style = kPlain;     // ControlStyle bits
+    int maxLength = 0;           // TextBox: the most characters it takes; 0: no limit of its own
 };
 
 // How the window's frame behaves.

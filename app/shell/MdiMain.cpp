@@ -61,6 +61,10 @@ MdiMain::MdiMain(QWidget* parent)
     gInstance = this;
     setObjectName("mdiMain");
     mdiArea_->setObjectName("mdiArea");
+    // A child window larger than the area (the asset form in the default window size) is
+    // reached by scrolling, as in an MDI frame with scroll bars.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     pictStatusBar_->setObjectName("pictStatusBar");
     lblStatusBar_->setObjectName("lblStatusBar");

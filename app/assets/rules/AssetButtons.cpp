@@ -54,7 +54,7 @@ TaxScheduleRequest TaxSchedule(bool bookChosen, std::int32_t bookId, const std::
     return {{}, static_cast<std::int16_t>(bookId)};
 }
 
-BookScheduleRequest BookSchedule(const AssetSnapshot& a, int yearEndMonth) {
+BookScheduleRequest BookSchedule(const AssetSnapshot& a, const std::function<int()>& yearEndMonth) {
     BookScheduleRequest r;
     if (leadingNumber(a.bookCost) == 0) {
         r.refusal = {"There is no depreciation. The Book Cost is zero.", ""};
@@ -67,11 +67,12 @@ BookScheduleRequest BookSchedule(const AssetSnapshot& a, int yearEndMonth) {
     r.cost = wholeNumber(a.bookCost, "book cost");
     r.life = wholeNumber(a.bookLife, "book life");
     // The schedule's years are fiscal years, so its first year's months are fiscal months too.
-    const FiscalMonth inService = InServiceToFiscalMonth(a.inService, yearEndMonth);
+    const int yearEnd = yearEndMonth();
+    const FiscalMonth inService = InServiceToFiscalMonth(a.inService, yearEnd);
     r.year = static_cast<std::int16_t>(inService.year);
     r.inServiceMonth = static_cast<std::int16_t>(inService.month);
     if (holdsDigit(a.sold)) {
-        const FiscalMonth sold = InServiceToFiscalMonth(a.sold, yearEndMonth);
+        const FiscalMonth sold = InServiceToFiscalMonth(a.sold, yearEnd);
         r.soldYear = static_cast<std::int16_t>(sold.year);
         r.soldMonth = static_cast<std::int16_t>(sold.month);
     }

@@ -38,10 +38,11 @@ TaxScheduleRequest TaxSchedule(bool bookChosen, std::int32_t bookId, const std::
 
 // The Book button: the financial book's straight-line schedule over the book cost and life,
 // dated by the asset's fiscal in-service month and year and, when a disposal month is typed, its
-// fiscal month and year (both 0 otherwise), for a company whose fiscal year ends in
-// yearEndMonth. Refused, in this order: a book cost of 0 ("There is no depreciation. The Book
-// Cost is zero."), the method "Non-Depr" ("No data found."). Throws ServerError when the book
-// cost or life is no number or a month box holds no month.
+// fiscal month and year (both 0 otherwise), for a company whose fiscal year ends in the month
+// yearEndMonth gives (asked only when the schedule is made). Refused, in this order: a book cost
+// of 0 ("There is no depreciation. The Book Cost is zero."), the method "Non-Depr" ("No data
+// found."). Throws ServerError when the book cost or life is no number or a month box holds no
+// month, and passes on what yearEndMonth throws.
 struct BookScheduleRequest {
     StatusMessage refusal;           // empty text: write the schedule and open "Book Depreciation Schedule"
     double cost = 0;                 // dollars
@@ -51,6 +52,6 @@ struct BookScheduleRequest {
     std::int16_t soldYear = 0;
     std::int16_t soldMonth = 0;
 };
-BookScheduleRequest BookSchedule(const AssetSnapshot& a, int yearEndMonth);
+BookScheduleRequest BookSchedule(const AssetSnapshot& a, const std::function<int()>& yearEndMonth);
 
 } // namespace qel::assets

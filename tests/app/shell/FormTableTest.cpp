@@ -149,8 +149,8 @@ void FormTableTest::aTableWithAnUnknownContainerIsRefused() {
     QVERIFY_THROWS_EXCEPTION(std::logic_error, buildForm(other, broken));
 }
 
-// What a row's style asks: alignment, a border around a value, a combo box the user types into,
-// a control that starts disabled or hidden, a child window of fixed size.
+// What a row's style and length ask: alignment, the most characters a box takes, a border around a value, a
+// combo box the user types into, a control that starts disabled or hidden, a child window of fixed size.
 void FormTableTest::stylesShapeTheControls() {
     static const FormDef def = {
         .name = "frmStyles",
@@ -159,7 +159,11 @@ void FormTableTest::stylesShapeTheControls() {
         .border = Border::FixedChild,
         .controls =
             {
-                {.name = "txtCost", .kind = K::TextBox, .at = {0, 0, 1000, 300}, .style = kAlignRight},
+                {.name = "txtCost",
+                 .kind = K::TextBox,
+                 .at = {0, 0, 1000, 300},
+                 .style = kAlignRight,
+                 .maxLength = 9},
                 {.name = "lblCostBasis",
                  .kind = K::Label,
                  .at = {0, 400, 1000, 300},
@@ -180,8 +184,9 @@ void FormTableTest::stylesShapeTheControls() {
     QCOMPARE(form.minimumSize(), form.maximumSize());
     QVERIFY(form.windowType() != Qt::Dialog);
     QCOMPARE(controls.get<QLineEdit>("txtCost")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QCOMPARE(controls.get<QLineEdit>("txtCost")->maxLength(), 9);
     auto* basis = controls.get<QLabel>("lblCostBasis");
-    QCOMPARE(basis->frameShape(), QFrame::Box);
+    QCOMPARE(basis->frameShape(), QFrame::Panel);
     QCOMPARE(basis->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     QCOMPARE(controls.get<QLabel>("lblHeading")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     QVERIFY(controls.get<QComboBox>("cboLife")->isEditable());

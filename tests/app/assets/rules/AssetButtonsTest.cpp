@@ -89,7 +89,7 @@ TEST(AssetButtons, BookSchedule) {
         a.method = c.method;
         a.inService = c.inService;
         a.sold = c.sold;
-        const BookScheduleRequest r = BookSchedule(a, c.yearEnd);
+        const BookScheduleRequest r = BookSchedule(a, [&] { return c.yearEnd; });
         EXPECT_EQ(r.refusal.text, c.refusal);
         EXPECT_EQ(r.year, c.year);
         EXPECT_EQ(r.inServiceMonth, c.month);
@@ -109,12 +109,18 @@ TEST(AssetButtons, BookScheduleRefusesWhatIsNoNumberOrMonth) {
     a.bookLife = "5 years";
     a.inService = "07/2003";
     a.sold = "__/____";
-    EXPECT_THROW(BookSchedule(a, 12), ServerError);
+    const auto december = [] { return 12; };
+    EXPECT_THROW(BookSchedule(a, december), ServerError);
     a.bookLife = "5";
     a.inService = "__/____";
-    EXPECT_THROW(BookSchedule(a, 12), ServerError);
+    EXPECT_THROW(BookSchedule(a, december), ServerError);
     a.inService = "07/2003";
-    EXPECT_THROW(BookSchedule(a, 0), ServerError); // no fiscal year end
+    EXPECT_THROW(BookSchedule(a, [] { return 0; }), ServerError); // no fiscal year end
+    // A refusal needs no fiscal year end.
+    a.method = "Non-Depr";
+    EXPECT_EQ(BookSchedule(a, []() -> int { throw ServerError::invalidArgument("test", "no company"); })
+                  .refusal.text,
+              "No data found.");
 }
 
 TEST(BookRules, SwitchesFromTheCompanySettings) {
