@@ -1,7 +1,7 @@
 // The asset form: its set-up, its buttons, "Save Changes?" and NewAsset.
 #include "app/assets/FrmAsset.h"
 
-#include "app/assets/AssetFormTable.h"
+#include "app/assets/AssetForm.h"
 #include "app/assets/AssetLists.h"
 #include "app/assets/AssetPicker.h"
 #include "app/assets/BooksPanel.h"

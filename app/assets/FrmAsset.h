@@ -1,6 +1,6 @@
 // frmAsset, "Asset Maintenance": the one window in which the user enters, finds, changes,
 // deletes and inspects the current company's assets, a child of the main window. Its controls
-// (AssetFormTable.cpp) are the working storage of asset entry; the rules read them through
+// (AssetForm.cpp) are the working storage of asset entry; the rules read them through
 // snapshot() (app/assets/rules). The form keeps the wiring and the handlers of its buttons, the
 // "Save Changes?" question and NewAsset; the books panel (BooksPanel.h) and the lists
 // (AssetLists.h, AssetPicker.h) fill it.

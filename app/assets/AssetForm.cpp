@@ -1,5 +1,5 @@
 // The asset form's controls as data.
-#include "app/assets/AssetFormTable.h"
+#include "app/assets/AssetForm.h"
 
 #include "app/shell/FormParts.h"
 
