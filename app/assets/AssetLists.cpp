@@ -8,33 +8,32 @@
 #include <QComboBox>
 
 namespace qel::assets {
-namespace {
 
-// Fills the list from one data-server call; a failure shows the error box with its lead.
-template <typename Query> void fill(const char* lead, QComboBox& cbo, bool withItemData, Query&& query) {
+void fillFromDeprSupport(const char* lead, QComboBox& cbo, bool withItemData, bool add100Percent,
+                         const std::function<Recordset(DeprSupport&)>& query) {
     runWithErrorBox(
         QString::fromLatin1(lead),
         [&] {
             DeprSupport support;
-            FillCboBox(query(support), cbo, withItemData, false);
+            FillCboBox(query(support), cbo, withItemData, add100Percent);
             cbo.setCurrentIndex(-1);
         },
         QStringLiteral("  "));
 }
 
-} // namespace
-
 void PopulateMethodCbo(QComboBox& cbo) {
-    fill("Error in PopulateMethodCbo. ", cbo, true, [](DeprSupport& s) { return s.GetMethods(); });
+    fillFromDeprSupport("Error in PopulateMethodCbo. ", cbo, true, false,
+                        [](DeprSupport& s) { return s.GetMethods(); });
 }
 
 void PopulateLifeCbo(QComboBox& cboLife, const QString& method) {
-    fill("Error in PopulateLifeCbo. ", cboLife, false,
-         [&](DeprSupport& s) { return s.GetLives(method.toStdString()); });
+    fillFromDeprSupport("Error in PopulateLifeCbo. ", cboLife, false, false,
+                        [&](DeprSupport& s) { return s.GetLives(method.toStdString()); });
 }
 
 void PopulateTypeCbo(QComboBox& cboClass, std::int32_t methodId) {
-    fill("Error in PopulateTypeCbo. ", cboClass, true, [&](DeprSupport& s) { return s.GetTypes(methodId); });
+    fillFromDeprSupport("Error in PopulateTypeCbo. ", cboClass, true, false,
+                        [&](DeprSupport& s) { return s.GetTypes(methodId); });
 }
 
 void PopulateAccountsCbo(QComboBox& cboAccounts) {
@@ -51,8 +50,8 @@ void PopulateAccountsCbo(QComboBox& cboAccounts) {
 }
 
 void PopulateLocationsCbo(QComboBox& cboLocations) {
-    fill("Error in PopulateLocationsCbo. ", cboLocations, true,
-         [](DeprSupport& s) { return s.GetLocationsCbo(); });
+    fillFromDeprSupport("Error in PopulateLocationsCbo. ", cboLocations, true, false,
+                        [](DeprSupport& s) { return s.GetLocationsCbo(); });
 }
 
 } // namespace qel::assets

@@ -6,13 +6,26 @@
 // without a choice; a failed one shows its error box and leaves the list as it was.
 #pragma once
 
+#include "common/Recordset.h"
+
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 class QComboBox;
 
+namespace qel {
+class DeprSupport;
+}
+
 namespace qel::assets {
+
+// Fills the list from one DeprSupport list (text from the first field, with item data from the
+// second), with "100 Percent" (item data 10) appended when asked, and leaves it without a choice.
+// A failure shows the error box with its lead and leaves the list as it was.
+void fillFromDeprSupport(const char* lead, QComboBox& cbo, bool withItemData, bool add100Percent,
+                         const std::function<Recordset(DeprSupport&)>& query);
 
 void PopulateMethodCbo(QComboBox& cbo);
 void PopulateLifeCbo(QComboBox& cboLife, const QString& method);

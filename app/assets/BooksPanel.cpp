@@ -1,6 +1,7 @@
 // The books panel of the asset form.
 #include "app/assets/BooksPanel.h"
 
+#include "app/assets/AssetLists.h"
 #include "app/shell/ComboRoutines.h"
 #include "app/shell/ErrorBox.h"
 #include "server/support/DeprSupport.h"
@@ -95,36 +96,18 @@ const BookControls& BooksPanel::column(std::int16_t bookId) const {
 }
 
 void BooksPanel::PopulateConventionCbo(QComboBox& cbo) {
-    runWithErrorBox(
-        QStringLiteral("Error in PopulateConventionCbo. "),
-        [&] {
-            DeprSupport support;
-            FillCboBox(support.GetConventions(), cbo, true, false);
-            cbo.setCurrentIndex(-1);
-        },
-        kTwoBlanks);
+    fillFromDeprSupport("Error in PopulateConventionCbo. ", cbo, true, false,
+                        [](DeprSupport& s) { return s.GetConventions(); });
 }
 
 void BooksPanel::PopulateBonusCbo(QComboBox& cbo) {
-    runWithErrorBox(
-        QStringLiteral("Error in PopulateBonusCbo. "),
-        [&] {
-            DeprSupport support;
-            FillCboBox(support.GetBonusDepr(), cbo, true, true);
-            cbo.setCurrentIndex(-1);
-        },
-        kTwoBlanks);
+    fillFromDeprSupport("Error in PopulateBonusCbo. ", cbo, true, true,
+                        [](DeprSupport& s) { return s.GetBonusDepr(); });
 }
 
 void BooksPanel::PopulateBookCbo(QComboBox& cbo, bool includeFederal) {
-    runWithErrorBox(
-        QStringLiteral("Error in PopulateBookCbo. "),
-        [&] {
-            DeprSupport support;
-            FillCboBox(support.GetBookCbo(includeFederal), cbo, true, false);
-            cbo.setCurrentIndex(-1);
-        },
-        kTwoBlanks);
+    fillFromDeprSupport("Error in PopulateBookCbo. ", cbo, true, false,
+                        [&](DeprSupport& s) { return s.GetBookCbo(includeFederal); });
 }
 
 void BooksPanel::SetBooksFields(std::int32_t companyId) {
