@@ -1,8 +1,8 @@
 // The desktop program's entry point: the application object, the subsystems, the main window and
 // the start-up sequence; the window system's event loop then drives everything until the main
 // window closes.
-#include "app/reports/Reports.h"
 #include "app/assets/Assets.h"
+#include "app/reports/Reports.h"
 #include "app/shell/AppInfo.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramCommands.h"
