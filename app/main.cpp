@@ -1,8 +1,10 @@
 // The desktop program's entry point: the application object, the subsystems, the main window and
 // the start-up sequence; the window system's event loop then drives everything until the main
 // window closes.
+#include "app/assets/Assets.h"
 #include "app/books/Books.h"
 #include "app/maintenance/Maintenance.h"
+#include "app/reports/Reports.h"
 #include "app/shell/AppInfo.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramCommands.h"
@@ -20,6 +22,8 @@ int main(int argc, char** argv) {
     // each (app/README.md); what they make lives until the main window is gone.
     qel::SubsystemParts parts;
     qel::registerProgramCommands(parts);
+    qel::registerReports(parts);
+    qel::registerAssets(parts);
     qel::registerBooks(parts);
     qel::registerMaintenance(parts);
     qel::MdiMain window;

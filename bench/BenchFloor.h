@@ -8,8 +8,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace qel::bench {
 
@@ -90,6 +92,20 @@ inline double readFloor(Connection& conn, const Recordset& answer) {
     }
     conn.execute("DROP TABLE temp.floorRows");
     return best;
+}
+
+// The floor of sorting a list: a stable sort of as many plain doubles as the list has rows.
+// Seconds.
+inline double sortFloor(std::int64_t count) {
+    std::vector<double> values(static_cast<std::size_t>(count));
+    for (std::int64_t i = 0; i < count; ++i)
+        values[static_cast<std::size_t>(i)] = static_cast<double>((i * 7919) % count);
+    const auto start = std::chrono::steady_clock::now();
+    std::stable_sort(values.begin(), values.end());
+    const double seconds = secondsSince(start);
+    // The sorted values are read, so the sort cannot be left out.
+    [[maybe_unused]] volatile double first = values.front();
+    return seconds;
 }
 
 } // namespace qel::bench

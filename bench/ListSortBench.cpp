@@ -8,6 +8,7 @@
 // n log n).
 #include "app/shell/ListSort.h"
 #include "app/shell/RecordsetModel.h"
+#include "bench/BenchFloor.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,17 +33,6 @@ qel::Recordset generate(std::int64_t count) {
     return rs;
 }
 
-// A stable sort of as many doubles as there are rows; returns the seconds it took.
-double sortFloor(std::int64_t count) {
-    std::vector<double> values(static_cast<std::size_t>(count));
-    for (std::int64_t i = 0; i < count; ++i)
-        values[static_cast<std::size_t>(i)] = static_cast<double>((i * 7919) % count);
-    const auto start = std::chrono::steady_clock::now();
-    std::stable_sort(values.begin(), values.end());
-    benchmark::DoNotOptimize(values.data());
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 void BM_ListSort(benchmark::State& state) {
     qel::RecordsetModel model(generate(state.range(0)));
     qel::ListSortProxy list;
@@ -58,7 +48,7 @@ void BM_ListSort(benchmark::State& state) {
             }
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
-    const double floorSeconds = sortFloor(state.range(0));
+    const double floorSeconds = qel::bench::sortFloor(state.range(0));
     const double perSort = seconds / static_cast<double>(sorts);
     state.counters["floor ms"] = floorSeconds * 1e3;
     state.counters["x floor"] = perSort / floorSeconds;

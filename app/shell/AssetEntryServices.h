@@ -9,8 +9,10 @@ public:
     virtual ~AssetEntryServices() = default;
     // Shows frmAsset without waiting (modeless), creating it on first use.
     virtual void showAsset() = 0;
-    // Unloads frmAsset when it is loaded, running its own unload steps; nothing when it is not.
-    virtual void unloadAsset() = 0;
+    // Unloads frmAsset when it is loaded, running its own unload steps ("Save Changes?" for
+    // unsaved edits); nothing when it is not. False when the form refused to close (the user
+    // cancelled, or a save they asked for failed): the caller must not change the company under it.
+    virtual bool unloadAsset() = 0;
 };
 
 } // namespace qel

@@ -1,6 +1,7 @@
 // The main window's child windows.
 #include "app/shell/ChildWindows.h"
 
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -29,6 +30,16 @@ QMdiSubWindow* ChildWindows::add(QWidget* contents) {
 }
 
 QMdiSubWindow* ChildWindows::show(QMdiSubWindow* window) {
+    // Contents of a fixed size (a form table's FixedChild) get a frame the user cannot size,
+    // with a minimize box and no maximize box.
+    if (const QWidget* contents = window->widget();
+        contents && contents->minimumSize() == contents->maximumSize()) {
+        window->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint);
+        if (QLayout* layout = window->layout())
+            layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
     // A closed window is deleted (addSubWindow sets WA_DeleteOnClose), so the list and the keys
     // never hold it.
     connect(window, &QObject::destroyed, this, &ChildWindows::changed);

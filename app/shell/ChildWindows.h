@@ -5,7 +5,7 @@
 // opened by a key: asking again for an open key brings that window to the front and makes no
 // second one. Report windows, of which each request opens a new one, are added without a key.
 // Windows close through close(), so a window with unsaved edits can refuse (its closeEvent
-// ignores the event).
+// ignores the event). Contents of a fixed size get a frame without a maximize box.
 #pragma once
 
 #include <QList>

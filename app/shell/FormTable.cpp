@@ -24,15 +24,30 @@ QString text(const char* utf8) {
     return utf8 ? QString::fromUtf8(utf8) : QString();
 }
 
+Qt::Alignment horizontal(unsigned style) {
+    if (style & kAlignRight)
+        return Qt::AlignRight;
+    if (style & kAlignCenter)
+        return Qt::AlignHCenter;
+    return Qt::AlignLeft;
+}
+
 QWidget* makeControl(const ControlDef& def, QWidget* parent) {
     const QString caption = text(def.caption);
     switch (def.kind) {
     case ControlKind::Label:
     case ControlKind::Image: {
         auto* label = new QLabel(caption, parent);
-        // Text starts at the top of the label, where the forms' layout puts it level with the
-        // text of the boxes beside it.
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (def.style & kBoxBorder) {
+            // A box around a value: the text sits in the middle of its height.
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            label->setAlignment(horizontal(def.style) | Qt::AlignVCenter);
+            label->setContentsMargins(2, 0, 2, 0);
+        } else {
+            // Text starts at the top of the label, where the forms' layout puts it level with the
+            // text of the boxes beside it.
+            label->setAlignment(horizontal(def.style) | Qt::AlignTop);
+        }
         label->setWordWrap((def.style & kWordWrap) != 0);
         if (def.style & kLink)
             label->setCursor(Qt::PointingHandCursor);
@@ -42,10 +57,16 @@ QWidget* makeControl(const ControlDef& def, QWidget* parent) {
         auto* box = new QLineEdit(caption, parent);
         if (def.style & kPassword)
             box->setEchoMode(QLineEdit::Password);
+        box->setAlignment(horizontal(def.style) | Qt::AlignVCenter);
+        if (def.maxLength > 0)
+            box->setMaxLength(def.maxLength);
         return box;
     }
-    case ControlKind::ComboBox:
-        return new QComboBox(parent);
+    case ControlKind::ComboBox: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable((def.style & kEditable) != 0);
+        return combo;
+    }
     case ControlKind::ListBox:
         return new QListWidget(parent);
     case ControlKind::CheckBox:
@@ -104,7 +125,10 @@ FormControls buildForm(QWidget& form, const FormDef& def) {
     controls.form_ = text(def.name);
     form.setObjectName(controls.form_);
     form.setWindowTitle(text(def.caption));
-    if (def.border != Border::Sizable) {
+    if (def.border == Border::FixedChild) {
+        // ChildWindows gives a child of fixed size a frame without a maximize box.
+        form.setFixedSize(twipsToPixelsX(form, def.size.width), twipsToPixelsY(form, def.size.height));
+    } else if (def.border != Border::Sizable) {
         const Qt::WindowType frame = def.border == Border::FixedTool ? Qt::Tool : Qt::Dialog;
         form.setWindowFlags(frame | Qt::MSWindowsFixedSizeDialogHint);
         form.setFixedSize(twipsToPixelsX(form, def.size.width), twipsToPixelsY(form, def.size.height));
@@ -137,6 +161,10 @@ FormControls buildForm(QWidget& form, const FormDef& def) {
         }
         if (c.helpId > 0)
             w->setProperty("HelpContextID", c.helpId);
+        if (c.style & kDisabled)
+            w->setEnabled(false);
+        if (c.style & kHidden)
+            w->setVisible(false);
         controls.controls_[text(c.name)] = w;
     }
 

@@ -39,9 +39,14 @@ enum ControlStyle : unsigned {
     kDefaultButton = 1u << 0,  // CommandButton: Enter anywhere in the window presses it
     kWordWrap = 1u << 1,       // Label: the text wraps at the control's width
     kPassword = 1u << 2,       // TextBox: the text is shown as dots
-    kBoxBorder = 1u << 3,      // Panel: a line around it
+    kBoxBorder = 1u << 3,      // Panel: a line around it; Label: a sunken box around a value
     kHorizontalLine = 1u << 4, // Panel: drawn as one horizontal line
     kLink = 1u << 5,           // Label: a pointing hand over it, as over a link (the form handles the click)
+    kAlignRight = 1u << 6,     // Label, TextBox: the text to the right (amounts, percents, years)
+    kAlignCenter = 1u << 7,    // Label: the text centred (column headings)
+    kEditable = 1u << 8,       // ComboBox: the user may type as well as choose
+    kDisabled = 1u << 9,       // the control starts disabled
+    kHidden = 1u << 10,        // the control starts hidden
 };
 
 // A rectangle in twips, relative to the container.
@@ -76,6 +81,7 @@ struct ControlDef {
     int tabIndex = -1;           // position in the tab order; -1: not placed in it
     const char* buddy = nullptr; // on a label: the control it names
     unsigned style = kPlain;     // ControlStyle bits
+    int maxLength = 0;           // TextBox: the most characters it takes; 0: no limit of its own
 };
 
 // How the window's frame behaves.
@@ -83,6 +89,7 @@ enum class Border {
     Sizable,     // a normal window the user sizes
     FixedDialog, // a dialog of fixed size
     FixedTool,   // a tool window (small caption) of fixed size
+    FixedChild,  // a child window of the main window of fixed size: minimize box, no maximize box
 };
 
 struct FormDef {

@@ -61,6 +61,10 @@ MdiMain::MdiMain(QWidget* parent)
     gInstance = this;
     setObjectName("mdiMain");
     mdiArea_->setObjectName("mdiArea");
+    // A child window larger than the area (the asset form in the default window size) is
+    // reached by scrolling, as in an MDI frame with scroll bars.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     pictStatusBar_->setObjectName("pictStatusBar");
     lblStatusBar_->setObjectName("lblStatusBar");
@@ -220,8 +224,9 @@ void MdiMain::disablePassword() {
 }
 
 void MdiMain::selectCompany() {
-    if (AssetEntryServices* assets = subsystems().assetEntry)
-        assets->unloadAsset();
+    // An asset form left open would show, and save into, the previous company's asset.
+    if (AssetEntryServices* assets = subsystems().assetEntry; assets && !assets->unloadAsset())
+        return;
     showCompanyPicker();
 }
 

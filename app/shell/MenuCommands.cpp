@@ -8,23 +8,14 @@
 #include "app/shell/ErrorBox.h"
 #include "app/shell/MaintenanceServices.h"
 #include "app/shell/MonthlyDeprServices.h"
+#include "app/shell/PrintingServices.h"
 #include "app/shell/ProgramServices.h"
 #include "app/shell/ReportServices.h"
 #include "app/shell/Subsystems.h"
-
-#include <QApplication>
+#include "app/shell/WaitCursor.h"
 
 namespace qel {
 namespace {
-
-// Keeps the hourglass pointer up while a long command runs.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // When the user documents folder is missing, make and fill it; go on whatever that returns.
 void folderCheck(ReportServices& reports) {
@@ -107,6 +98,11 @@ void registerServices(DataExchangeServices& s) {
         if (!path.isEmpty())
             s.showRichText(path, QStringLiteral("Import log"));
     });
+}
+
+void registerServices(PrintingServices& s) {
+    // No menu item prints: the windows' Print buttons reach it.
+    subsystems().printing = &s;
 }
 
 void registerServices(ProgramServices& s) {

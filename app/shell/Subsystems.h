@@ -20,6 +20,7 @@ class MaintenanceServices;
 class ReportServices;
 class DataExchangeServices;
 class ProgramServices;
+class PrintingServices;
 
 struct Subsystems {
     AssetEntryServices* assetEntry = nullptr;
@@ -28,6 +29,7 @@ struct Subsystems {
     ReportServices* reports = nullptr;
     DataExchangeServices* dataExchange = nullptr;
     ProgramServices* program = nullptr;
+    PrintingServices* printing = nullptr;
 };
 
 // The one registry.
@@ -41,6 +43,7 @@ void registerServices(MaintenanceServices& services);
 void registerServices(ReportServices& services);
 void registerServices(DataExchangeServices& services);
 void registerServices(ProgramServices& services);
+void registerServices(PrintingServices& services);
 
 // What the subsystems make when they register, kept by main() until the program ends: made
 // before the main window and destroyed after it, inside the application object's life.

@@ -12,6 +12,7 @@
 #include "common/ServerError.h"
 #include "common/SqlLiteral.h"
 #include "server/engine/CalcDepr.h"
+#include "server/support/AssetCodes.h"
 #include "server/support/ImportRun.h"
 
 #include <sqlite3.h>
@@ -98,7 +99,7 @@ bool DeprSupport::ResetDoImportDepr(std::int32_t lngCompanyId) {
 }
 
 std::string DeprSupport::GetActualMethod(const std::string& strMethod, double dblBusPercent, double dblLife) {
-    return import::actualMethod(strMethod, dblBusPercent, dblLife);
+    return MapMethodForRun(strMethod, dblBusPercent, dblLife).method;
 }
 
 bool DeprSupport::DoDeprForImportedAssets(std::int32_t lngCompanyId, std::int32_t lngAssetId,

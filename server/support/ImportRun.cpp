@@ -22,22 +22,6 @@ template <typename Whole> Whole fit(double value, const char* what) {
 
 } // namespace
 
-std::string actualMethod(const std::string& method, double businessPercent, double life) {
-    if (method == "Listed")
-        return businessPercent >= 0.51 ? "MACRS" : "ADS";
-    if (method == "MACRS") {
-        if (life == 31.5)
-            return "Macrs31";
-        if (life == 27.5)
-            return "Macrs27";
-        if (life == 39)
-            return "Macrs39";
-        if (life > 39)
-            return "ADS";
-    }
-    return method;
-}
-
 std::int32_t netCost(std::int32_t cost, double businessPercent, std::int32_t otherDeductions,
                      std::int32_t section179, std::int32_t allowance) {
     // The deductions add up as 32-bit amounts.

@@ -1,19 +1,13 @@
 // What the processing of one imported asset asks of the engine, worked out without a database:
-// the method the engine runs, the basis in whole dollars and the engine operation with its
-// life. DeprSupport's processing of imported assets carries the plan out.
+// the basis in whole dollars and the engine operation with its life (the method the engine runs
+// is MapMethodForRun of server/support/AssetCodes.h, which the program's save uses too).
+// DeprSupport's processing of imported assets carries the plan out.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 namespace qel::import {
-
-// The method the engine runs for a stored method: "Listed" runs as "MACRS" at a business
-// fraction of at least 0.51 and as "ADS" below; "MACRS" with a life of 31.5, 27.5 or 39 years
-// as "Macrs31", "Macrs27" or "Macrs39", and beyond 39 years as "ADS". Names compare exactly
-// (capitals counting) and lives by exact equality; every other method runs as stored ("MACRS
-// 150" is never mapped).
-std::string actualMethod(const std::string& method, double businessPercent, double life);
 
 // The basis in whole dollars: the cost times the business fraction, less the other deductions,
 // the section 179 expense and the special allowance, rounded half to even. Throws ServerError

@@ -110,6 +110,24 @@ void addPeriod(std::int32_t company, std::int64_t asset, const std::string& peri
         ", " + sqlNumber(accum) + ", " + sqlNumber(account) + ")");
 }
 
+std::int32_t addAccount(const std::string& descr, const std::string& capital, const std::string& accum,
+                        const std::string& depr) {
+    requireConnection().execute(
+        "INSERT INTO tblAccounts ([Account Descr], [Capital Account], [Accum Acct], [Depr Account],"
+        " [Gain Loss Acct]) VALUES (" +
+        sqlText(descr) + ", " + sqlText(capital) + ", " + sqlText(accum) + ", " + sqlText(depr) +
+        ", '8000')");
+    return static_cast<std::int32_t>(requireConnection().lastInsertRowid());
+}
+
+std::int32_t addClass(const std::string& descr) {
+    requireConnection().execute(
+        "INSERT INTO tblDeprClass (Method_ID, Description, [Life], [If Auto - Type], [Amortize #], ID_acct)"
+        " VALUES (1, " +
+        sqlText(descr) + ", '7', 'N/A', '', 0)");
+    return static_cast<std::int32_t>(requireConnection().lastInsertRowid());
+}
+
 void addDescription(std::int64_t asset, const std::string& tag, const std::string& serial,
                     std::int32_t location, const std::string& longDescription) {
     requireConnection().execute("INSERT INTO tblAssetDescription ([Asset ID], [Tag Number], [Serial Number],"

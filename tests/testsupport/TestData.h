@@ -85,6 +85,13 @@ void addDepr(std::int32_t company, int book, std::int64_t asset, int year, doubl
 void addPeriod(std::int32_t company, std::int64_t asset, const std::string& period, double depr, double accum,
                std::int32_t account);
 
+// Adds a general-ledger account (gain or loss account "8000"); its id.
+std::int32_t addAccount(const std::string& descr, const std::string& capital, const std::string& accum,
+                        const std::string& depr);
+
+// Adds an asset class of the MACRS method, 7 years, no vehicle type or amortization, no account; its id.
+std::int32_t addClass(const std::string& descr);
+
 // Adds an asset's description row.
 void addDescription(std::int64_t asset, const std::string& tag, const std::string& serial,
                     std::int32_t location, const std::string& longDescription);

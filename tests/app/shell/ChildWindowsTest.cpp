@@ -109,6 +109,20 @@ void ChildWindowsTest::theMainWindowStaysOpenWhileAChildRefuses() {
     QCOMPARE(unloaded.count(), 1);
 }
 
+void ChildWindowsTest::aFixedSizeWindowHasNoMaximizeBox() {
+    ShellFixture f;
+    MdiMain w;
+    w.show();
+    auto* fixed = new EditWindow("Asset Maintenance");
+    fixed->setFixedSize(300, 200);
+    QMdiSubWindow* fixedWindow = w.childWindows().open("frmAsset", [fixed] { return fixed; });
+    QVERIFY(!(fixedWindow->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(fixedWindow->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QCOMPARE(fixed->size(), QSize(300, 200));
+    QMdiSubWindow* sizable = w.childWindows().add(new EditWindow("New Assets"));
+    QVERIFY(sizable->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
 QEL_QTEST_REGISTER(ChildWindowsTest);
 
 } // namespace qel::test

@@ -13,6 +13,7 @@ private slots:
     void aClosedWindowsKeyOpensANewOne();
     void closeAllStopsAtAWindowThatRefuses();
     void theMainWindowStaysOpenWhileAChildRefuses();
+    void aFixedSizeWindowHasNoMaximizeBox();
 };
 
 } // namespace qel::test

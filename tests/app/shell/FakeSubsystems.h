@@ -23,6 +23,7 @@ class FakeSubsystems : public AssetEntryServices,
 public:
     QStringList log;
     bool filesCopied = true;
+    bool assetUnloads = true;
     bool deleted = true;
     QString logPath;
 
@@ -37,7 +38,10 @@ public:
     }
 
     void showAsset() override { log << "showAsset"; }
-    void unloadAsset() override { log << "unloadAsset"; }
+    bool unloadAsset() override {
+        log << "unloadAsset";
+        return assetUnloads;
+    }
     void DoMonthlyDepr() override { log << "DoMonthlyDepr"; }
     void DisplayNextPeriod() override { log << "DisplayNextPeriod"; }
     bool DeleteDepreciation() override {

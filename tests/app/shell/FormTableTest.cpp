@@ -7,6 +7,7 @@
 #include "app/shell/WindowPosition.h"
 #include "tests/testsupport/QtTestMain.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -146,6 +147,53 @@ void FormTableTest::aTableWithAnUnknownContainerIsRefused() {
     broken.controls.push_back({.name = "txtLost", .kind = K::TextBox, .parent = "fraNowhere"});
     QDialog other;
     QVERIFY_THROWS_EXCEPTION(std::logic_error, buildForm(other, broken));
+}
+
+// What a row's style and length ask: alignment, the most characters a box takes, a border around a value, a
+// combo box the user types into, a control that starts disabled or hidden, a child window of fixed size.
+void FormTableTest::stylesShapeTheControls() {
+    static const FormDef def = {
+        .name = "frmStyles",
+        .caption = "Styles",
+        .size = {.width = 3000, .height = 2000},
+        .border = Border::FixedChild,
+        .controls =
+            {
+                {.name = "txtCost",
+                 .kind = K::TextBox,
+                 .at = {0, 0, 1000, 300},
+                 .style = kAlignRight,
+                 .maxLength = 9},
+                {.name = "lblCostBasis",
+                 .kind = K::Label,
+                 .at = {0, 400, 1000, 300},
+                 .style = kBoxBorder | kAlignRight},
+                {.name = "lblHeading", .kind = K::Label, .at = {0, 800, 1000, 255}, .style = kAlignCenter},
+                {.name = "cboLife", .kind = K::ComboBox, .at = {0, 1200, 1000, 315}, .style = kEditable},
+                {.name = "cboMethod", .kind = K::ComboBox, .at = {1200, 1200, 1000, 315}},
+                {.name = "cmdDelete",
+                 .kind = K::CommandButton,
+                 .at = {1200, 0, 800, 345},
+                 .style = kDisabled},
+                {.name = "cmdCancel", .kind = K::CommandButton, .at = {2100, 0, 800, 345}, .style = kHidden},
+            },
+    };
+    QWidget form;
+    const FormControls controls = buildForm(form, def);
+    form.show();
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QVERIFY(form.windowType() != Qt::Dialog);
+    QCOMPARE(controls.get<QLineEdit>("txtCost")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QCOMPARE(controls.get<QLineEdit>("txtCost")->maxLength(), 9);
+    auto* basis = controls.get<QLabel>("lblCostBasis");
+    QCOMPARE(basis->frameShape(), QFrame::Panel);
+    QCOMPARE(basis->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QCOMPARE(controls.get<QLabel>("lblHeading")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QVERIFY(controls.get<QComboBox>("cboLife")->isEditable());
+    QVERIFY(!controls.get<QComboBox>("cboMethod")->isEditable());
+    QVERIFY(!controls.get<QPushButton>("cmdDelete")->isEnabled());
+    QVERIFY(controls.get<QPushButton>("cmdDelete")->isVisible());
+    QVERIFY(!controls.get<QPushButton>("cmdCancel")->isVisible());
 }
 
 QEL_QTEST_REGISTER(FormTableTest);

@@ -15,6 +15,7 @@ private slots:
     void aWrongNameOrKindFailsLoudly_data();
     void aWrongNameOrKindFailsLoudly();
     void aTableWithAnUnknownContainerIsRefused();
+    void stylesShapeTheControls();
 };
 
 } // namespace qel::test

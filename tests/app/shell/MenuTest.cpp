@@ -298,6 +298,17 @@ void MenuTest::setCompanyClosesTheAssetFormThenOpensThePicker() {
     QCOMPARE(f.ui.callsOf(UiCall::Modal)[0].text, QStringLiteral("frmCompany"));
 }
 
+void MenuTest::setCompanyStopsWhenTheAssetFormStaysOpen() {
+    ShellFixture f;
+    FakeSubsystems fake;
+    fake.registerAll();
+    fake.assetUnloads = false;
+    MdiMain w;
+    w.menuItem("mnuSelectCompany")->trigger();
+    QCOMPARE(fake.log, QStringList{"unloadAsset"});
+    QVERIFY(f.ui.callsOf(UiCall::Modal).empty());
+}
+
 void MenuTest::displayDatabasePathShowsTheIniPath() {
     ShellFixture f;
     MdiMain w;

@@ -16,6 +16,7 @@ private slots:
     void eachItemReachesItsSubsystem();
     void theFolderCheckFillsAMissingFolderAndGoesOn();
     void setCompanyClosesTheAssetFormThenOpensThePicker();
+    void setCompanyStopsWhenTheAssetFormStaysOpen();
     void displayDatabasePathShowsTheIniPath();
     void thePasswordCommandsNeedAnExactYes_data();
     void thePasswordCommandsNeedAnExactYes();

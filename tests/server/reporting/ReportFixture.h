@@ -19,6 +19,8 @@
 
 namespace qel::reporttest {
 
+using test::addAccount;
+using test::addClass;
 using test::addCompany;
 using test::addDepr;
 using test::addPeriod;
@@ -102,24 +104,6 @@ template <typename Body> void expectPassedOn(Body&& body, const std::string& ope
 class ReportTest : public ::testing::Test {
 protected:
     std::int32_t lastId() const { return static_cast<std::int32_t>(fresh_.conn().lastInsertRowid()); }
-
-    std::int32_t addAccount(const std::string& descr, const std::string& capital, const std::string& accum,
-                            const std::string& depr) {
-        fresh_.exec(
-            "INSERT INTO tblAccounts ([Account Descr], [Capital Account], [Accum Acct], [Depr Account],"
-            " [Gain Loss Acct]) VALUES (" +
-            sqlText(descr) + ", " + sqlText(capital) + ", " + sqlText(accum) + ", " + sqlText(depr) +
-            ", '8000')");
-        return lastId();
-    }
-
-    std::int32_t addClass(const std::string& descr) {
-        fresh_.exec(
-            "INSERT INTO tblDeprClass (Method_ID, Description, [Life], [If Auto - Type], [Amortize #],"
-            " ID_acct) VALUES (1, " +
-            sqlText(descr) + ", '7', 'N/A', '', 0)");
-        return lastId();
-    }
 
     std::int32_t addLocation(const std::string& shortName) {
         fresh_.exec("INSERT INTO tblLocations ([Short Location], [Long Location]) VALUES (" +

@@ -1,5 +1,5 @@
-// The plan of an imported asset's engine run: the method the engine runs, the basis in whole
-// dollars and the operation with its life.
+// The plan of an imported asset's engine run: the basis in whole dollars and the operation with
+// its life (the method the engine runs is tested with the asset codes).
 #include "server/support/ImportRun.h"
 #include "common/ServerError.h"
 
@@ -9,29 +9,6 @@
 
 namespace qel::import {
 namespace {
-
-TEST(ImportRun, ActualMethod) {
-    struct Case {
-        const char* method;
-        double businessPercent;
-        double life;
-        const char* actual;
-    } cases[] = {
-        {"Listed", 0.51, 5, "MACRS"},        {"Listed", 0.5, 5, "ADS"},
-        {"Listed", 0.9, 39, "MACRS"},        {"Listed", 0.9, 27.5, "MACRS"},
-        {"MACRS", 1, 27.5, "Macrs27"},       {"MACRS", 1, 31.5, "Macrs31"},
-        {"MACRS", 1, 39, "Macrs39"},         {"MACRS", 1, 40, "ADS"},
-        {"MACRS", 1, 39.5, "ADS"},           {"MACRS", 1, 7, "MACRS"},
-        {"MACRS 150", 1, 27.5, "MACRS 150"}, {"Macrs", 1, 27.5, "Macrs"},
-        {"listed", 0.2, 5, "listed"},        {"S/L", 1, 39, "S/L"},
-        {"Non-Depr", 1, 7, "Non-Depr"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.method) + " " + std::to_string(c.businessPercent) + " " +
-                     std::to_string(c.life));
-        EXPECT_EQ(actualMethod(c.method, c.businessPercent, c.life), c.actual);
-    }
-}
 
 TEST(ImportRun, NetCostRoundsHalfToEven) {
     EXPECT_EQ(netCost(1001, 0.5, 0, 0, 0), 500);

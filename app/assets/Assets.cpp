@@ -1,0 +1,45 @@
+// Asset entry's services and registration.
+#include "app/assets/Assets.h"
+
+#include "app/assets/FrmAsset.h"
+#include "app/shell/ChildWindows.h"
+#include "app/shell/MdiMain.h"
+#include "app/shell/Subsystems.h"
+
+#include <QMdiSubWindow>
+
+namespace qel {
+namespace assets {
+namespace {
+
+const QString kKey = QStringLiteral("frmAsset");
+
+} // namespace
+
+AssetEntry::AssetEntry(AssetFormWork work, std::function<Date()> today)
+    : work_(std::move(work)), today_(std::move(today)) {}
+
+void AssetEntry::showAsset() {
+    if (MdiMain* main = MdiMain::instance())
+        main->childWindows().open(kKey, [this] { return new FrmAsset(work_, today_); });
+}
+
+bool AssetEntry::unloadAsset() {
+    const MdiMain* main = MdiMain::instance();
+    QMdiSubWindow* window = main ? main->childWindows().find(kKey) : nullptr;
+    return !window || window->close();
+}
+
+FrmAsset* AssetEntry::form() const {
+    const MdiMain* main = MdiMain::instance();
+    const QMdiSubWindow* window = main ? main->childWindows().find(kKey) : nullptr;
+    return window ? qobject_cast<FrmAsset*>(window->widget()) : nullptr;
+}
+
+} // namespace assets
+
+void registerAssets(SubsystemParts& parts) {
+    registerServices(parts.make<assets::AssetEntry>());
+}
+
+} // namespace qel

@@ -1,0 +1,204 @@
+// The report window.
+#include "app/reports/FrmDocument.h"
+
+#include "app/reports/ReportListModel.h"
+#include "app/shell/FormTable.h"
+#include "app/shell/MdiMain.h"
+#include "app/shell/PrintingServices.h"
+#include "app/shell/ProgramState.h"
+#include "app/shell/Subsystems.h"
+#include "app/shell/UiServices.h"
+#include "app/shell/WindowPosition.h"
+
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableView>
+
+#include <limits>
+
+namespace qel::reports {
+namespace {
+
+using K = ControlKind;
+
+constexpr int kHelpId = 30;
+// Button size and the margins around the list, in twips.
+constexpr double kButtonWidth = 900;
+constexpr double kButtonHeight = 315;
+constexpr double kMargin = 100;
+constexpr double kButtonStep = 1100;
+
+// The controls; DoReports sizes the window, and resizeEvent places the list and the buttons.
+const FormDef& documentForm() {
+    static const FormDef form = {
+        .name = "frmDocument",
+        .caption = "Generating Report",
+        .size = {.width = 3000, .height = 300},
+        .helpId = kHelpId,
+        .controls =
+            {
+                {.name = "lvListView", .kind = K::TableView, .helpId = kHelpId, .tabIndex = 0},
+                {.name = "cmdPrint",
+                 .kind = K::CommandButton,
+                 .at = {0, 0, kButtonWidth, kButtonHeight},
+                 .caption = "&Print",
+                 .helpId = kHelpId,
+                 .tabIndex = 1},
+                {.name = "cmdCancel",
+                 .kind = K::CommandButton,
+                 .at = {0, 0, kButtonWidth, kButtonHeight},
+                 .caption = "&Cancel",
+                 .helpId = kHelpId,
+                 .tabIndex = 2},
+                {.name = "cmdGridLines",
+                 .kind = K::CommandButton,
+                 .at = {0, 0, kButtonWidth, kButtonHeight},
+                 .caption = "&Gridlines",
+                 .helpId = kHelpId,
+                 .tabIndex = 3},
+            },
+    };
+    return form;
+}
+
+// The main window's width and height in twips; without one, no limit.
+WindowSize mainWindowSize() {
+    if (const MdiMain* main = MdiMain::instance()) {
+        const TwipsRect at = windowTwips(*main);
+        return {static_cast<std::int64_t>(at.width), static_cast<std::int64_t>(at.height)};
+    }
+    constexpr auto unlimited = std::numeric_limits<std::int32_t>::max();
+    return {unlimited, unlimited};
+}
+
+} // namespace
+
+FrmDocument::FrmDocument(QWidget* parent) : QWidget(parent) {
+    const FormControls controls = buildForm(*this, documentForm());
+    lvListView = controls.get<QTableView>("lvListView");
+    cmdPrint = controls.get<QPushButton>("cmdPrint");
+    cmdCancel = controls.get<QPushButton>("cmdCancel");
+    cmdGridLines = controls.get<QPushButton>("cmdGridLines");
+
+    lvListView->setShowGrid(false);
+    lvListView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvListView->setWordWrap(false);
+    lvListView->verticalHeader()->hide();
+    // Rows of one line at the list's font, as close as the list of the original window, whose
+    // short reports are sized for about 200 twips a row: every row the same height, so a long
+    // list scrolls without measuring its rows.
+    const int line = lvListView->fontMetrics().height();
+    lvListView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    lvListView->verticalHeader()->setMinimumSectionSize(line + 1);
+    lvListView->verticalHeader()->setDefaultSectionSize(line + 1);
+    lvListView->horizontalHeader()->setFixedHeight(line + 6);
+    lvListView->horizontalHeader()->setHighlightSections(false);
+    lvListView->horizontalHeader()->setSectionsClickable(true);
+
+    // Printing comes with its own subsystem; without it there is nothing to print with.
+    cmdPrint->setEnabled(subsystems().printing != nullptr);
+
+    connect(cmdPrint, &QPushButton::clicked, this, &FrmDocument::cmdPrint_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &FrmDocument::cmdCancel_Click);
+    connect(cmdGridLines, &QPushButton::clicked, this, &FrmDocument::cmdGridLines_Click);
+    connect(lvListView->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &FrmDocument::lvListView_ColumnClick);
+    // Esc closes the window, as Cancel does.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    esc->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(esc, &QShortcut::activated, this, &FrmDocument::cmdCancel_Click);
+}
+
+FrmDocument::~FrmDocument() = default;
+
+std::int32_t FrmDocument::CreateReport(const QString& strReport, std::int32_t intYear, std::int16_t bookId) {
+    ServerReportQueries queries;
+    const MessageSink sink = [](const std::string& text) { ui().messageBox(QString::fromStdString(text)); };
+    report_ =
+        buildReport(strReport.toStdString(), programState().CurrentCompanyId, intYear, bookId, queries, sink);
+    if (report_.rows >= 1) {
+        const WindowSize main = mainWindowSize();
+        ownSize_ = reportWindowSize(report_.rows, report_.list.width(), main.width, main.height);
+    }
+    return report_.rows;
+}
+
+std::int32_t FrmDocument::showReport(const QString& strReport) {
+    const std::int32_t fixedWidth = applyColumnLayout(strReport.toStdString(), report_.list);
+    model_ = new ReportListModel(std::move(report_.list), lvListView->font(), this);
+    lvListView->setModel(model_);
+    QHeaderView* header = lvListView->horizontalHeader();
+    const auto& columns = model_->list().columns();
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+        const std::int32_t width = columns[static_cast<std::size_t>(c)].width;
+        if (width <= 0)
+            lvListView->setColumnHidden(c, true);
+        else
+            header->resizeSection(c, twipsToPixelsX(*this, width));
+    }
+    return fixedWidth;
+}
+
+const ReportList& FrmDocument::list() const {
+    return model_ ? model_->list() : report_.list;
+}
+
+void FrmDocument::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The list fills the window but for a margin and the row of buttons under it; the buttons
+    // stand right under the list, Cancel's right edge a margin inside the list's.
+    const double width = pixelsToTwipsX(*this, this->width());
+    const double height = pixelsToTwipsY(*this, this->height());
+    const double listWidth = std::max(0.0, width - 2 * kMargin);
+    const double listHeight = std::max(0.0, height - 3 * kMargin - kButtonHeight - kMargin);
+    setTwipsGeometry(*lvListView, kMargin, kMargin, listWidth, listHeight);
+    const double top = kMargin + listHeight + kMargin;
+    const double cancelLeft = kMargin + listWidth - kMargin - kButtonWidth;
+    setTwipsGeometry(*cmdCancel, cancelLeft, top, kButtonWidth, kButtonHeight);
+    setTwipsGeometry(*cmdPrint, cancelLeft - kButtonStep, top, kButtonWidth, kButtonHeight);
+    setTwipsGeometry(*cmdGridLines, cancelLeft - 2 * kButtonStep, top, kButtonWidth, kButtonHeight);
+}
+
+void FrmDocument::cmdPrint_Click() {
+    if (PrintingServices* printing = subsystems().printing)
+        printing->PrintListView(list(), windowTitle());
+}
+
+void FrmDocument::cmdCancel_Click() {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
+void FrmDocument::cmdGridLines_Click() {
+    lvListView->setShowGrid(!lvListView->showGrid());
+}
+
+// A click on a column title sorts by that column, ascending; a second click on the same column
+// flips the order. Subtotal and total rows keep their places (ReportListModel).
+void FrmDocument::lvListView_ColumnClick(int column) {
+    if (!model_)
+        return;
+    sortOrder_ = (column == sortColumn_ && sortOrder_ == Qt::AscendingOrder) ? Qt::DescendingOrder
+                                                                             : Qt::AscendingOrder;
+    sortColumn_ = column;
+    lvListView->horizontalHeader()->setSortIndicatorShown(true);
+    lvListView->horizontalHeader()->setSortIndicator(column, sortOrder_);
+    model_->sort(column, sortOrder_);
+}
+
+std::int16_t CheckForReports() {
+    std::int16_t count = 0;
+    if (const MdiMain* main = MdiMain::instance())
+        for (const QMdiSubWindow* w : main->mdiArea()->subWindowList())
+            if (w->widget() && w->widget()->objectName() == QLatin1String("frmDocument") && !w->isMinimized())
+                ++count;
+    return count;
+}
+
+} // namespace qel::reports

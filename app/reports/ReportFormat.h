@@ -1,0 +1,85 @@
+// How the report lists show values: the number patterns of the report cells and totals, the
+// month-and-year of a date, the amount a value adds to a total, and the error trap every filler
+// and the list builder share.
+//
+// Patterns are named by the text the reports use: "#" a digit place shown only when significant,
+// "0" one always shown, "," thousands grouped by ",", "." the decimal point. Numbers are rounded
+// to the pattern's places, a half away from zero, after being brought to 15 significant digits
+// (so an amount stored as 2.675 shows 2.68, as it was typed). The separators are always "," and
+// ".", whatever the user's locale, so a report reads the same everywhere.
+#pragma once
+
+#include "common/Date.h"
+#include "common/Variant.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace qel::reports {
+
+struct NumberPattern {
+    int decimals;     // places after the point, all shown
+    bool leadingZero; // a zero before the point when the whole part is 0
+};
+
+inline constexpr NumberPattern kWhole{0, true};              // "###,##0" and "#,##0"
+inline constexpr NumberPattern kOneDecimal{1, true};         // "###,##0.0"
+inline constexpr NumberPattern kTwoDecimals{2, true};        // "###,##0.00" and "#,##0.00"
+inline constexpr NumberPattern kWholeNoZero{0, false};       // "#,###": 0 shows nothing
+inline constexpr NumberPattern kTwoDecimalsNoZero{2, false}; // "###,###.#0" and "#,###.#0": 0.5 shows ".50"
+
+// The number in the pattern: "-1,234.50", "12", ".50", "" (0 under "#,###").
+std::string formatNumber(double value, NumberPattern pattern);
+
+// "mm/yyyy": two-digit month, "/", four-digit year.
+std::string monthYear(const Date& date);
+// "yyyy" of a date value; empty for Null.
+std::string yearOf(const Variant& value);
+
+// A field's type codes as the lists test them.
+inline constexpr std::int32_t kTypeSmallInt = 2;
+inline constexpr std::int32_t kTypeInteger = 3;
+inline constexpr std::int32_t kTypeDouble = 5;
+inline constexpr std::int32_t kTypeDate = 7;
+inline constexpr std::int32_t kTypeBoolean = 11;
+inline bool isIntegerType(std::int32_t t) {
+    return t == kTypeSmallInt || t == kTypeInteger;
+}
+
+// What a value adds to a total: a number its value, a text the number it starts with (blanks
+// skipped; none gives 0), Null 0. Totals add these values unrounded; only the shown total is
+// rounded, once.
+double amountOf(const Variant& value);
+
+// The value as text without blanks at either end; Null gives "".
+std::string trimmedText(const Variant& value);
+std::string trim(std::string_view text);
+
+// Where the lists show their error boxes (OK box, default title).
+using MessageSink = std::function<void(const std::string& text)>;
+
+inline const std::string kCannotComplete = "Can not complete operation. Exiting operation.";
+
+// The error trap of one filler call (or one list build): each failure shows "Error in " + the
+// procedure + ". " + the description + " Error Number: " + the number, and the work goes on;
+// a failure with the same number as the one before it shows kCannotComplete instead, and the
+// work stops.
+class FillTrap {
+public:
+    FillTrap(std::string procedure, const MessageSink& sink)
+        : procedure_(std::move(procedure)), sink_(sink) {}
+
+    // Call inside a catch block. True: go on with the next step. False: stop, return 0.
+    bool failed();
+    bool stopped() const { return stopped_; }
+
+private:
+    std::string procedure_;
+    const MessageSink& sink_;
+    std::int32_t lastNumber_ = 0;
+    bool stopped_ = false;
+};
+
+} // namespace qel::reports

@@ -1,0 +1,110 @@
+// The table model of a report window.
+#include "app/reports/ReportListModel.h"
+
+#include "app/shell/ListSort.h"
+
+#include <vector>
+
+namespace qel::reports {
+namespace {
+
+constexpr std::int32_t kDateType = 7;
+constexpr std::int32_t kNumberType = 5;
+constexpr std::int32_t kTextType = 202;
+
+// The sort value of a cell under its column: dates as shown ("mm/yyyy"), amounts, or text.
+SortValue sortValueOf(const std::string& text, const ReportColumn& column) {
+    const QString cell = QString::fromStdString(text).trimmed();
+    if (column.typeCode == kDateType) {
+        // "mm/yyyy" is the first of the month.
+        const QStringList parts = cell.split(QLatin1Char('/'));
+        if (parts.size() == 2)
+            return GetSortValue(parts[0] + QStringLiteral("/01/") + parts[1], kDateType);
+        return GetSortValue(cell, kDateType);
+    }
+    const bool number = sortKindOf(column.typeCode) == SortKind::Number || column.align == CellAlign::Right;
+    return GetSortValue(cell, number ? kNumberType : kTextType);
+}
+
+} // namespace
+
+ReportListModel::ReportListModel(ReportList list, const QFont& font, QObject* parent)
+    : QAbstractTableModel(parent), list_(std::move(list)), order_(list_), bold_(font) {
+    bold_.setBold(true);
+}
+
+int ReportListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(list_.rowCount());
+}
+
+int ReportListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(list_.columnCount());
+}
+
+QVariant ReportListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    const auto column = static_cast<std::size_t>(index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::fromStdString(order_.shownCell(static_cast<std::size_t>(index.row()), column).text);
+    case Qt::FontRole:
+        if (order_.shownCell(static_cast<std::size_t>(index.row()), column).bold)
+            return bold_;
+        return {};
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(
+            (list_.columns()[column].align == CellAlign::Right ? Qt::AlignRight : Qt::AlignLeft) |
+            Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const ReportColumn& column = list_.columns()[static_cast<std::size_t>(section)];
+    if (role == Qt::DisplayRole)
+        return QString::fromStdString(column.title);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue((column.align == CellAlign::Right ? Qt::AlignRight : Qt::AlignLeft) |
+                                   Qt::AlignVCenter);
+    return {};
+}
+
+void ReportListModel::sort(int column, Qt::SortOrder order) {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // The selection keeps its rows: remember the list row under each kept index.
+    const QModelIndexList kept = persistentIndexList();
+    std::vector<std::size_t> keptRows;
+    keptRows.reserve(static_cast<std::size_t>(kept.size()));
+    for (const QModelIndex& i : kept)
+        keptRows.push_back(order_.sourceRow(static_cast<std::size_t>(i.row())));
+
+    if (column < 0 || column >= columnCount()) {
+        order_.reset();
+    } else {
+        const ReportColumn& c = list_.columns()[static_cast<std::size_t>(column)];
+        std::vector<SortValue> keys;
+        keys.reserve(list_.rowCount());
+        for (std::size_t r = 0; r < list_.rowCount(); ++r)
+            keys.push_back(sortValueOf(list_.text(r, static_cast<std::size_t>(column)), c));
+        order_.sort([&keys](std::size_t a, std::size_t b) { return sortLess(keys[a], keys[b]); },
+                    order == Qt::DescendingOrder);
+    }
+
+    if (!kept.isEmpty()) {
+        std::vector<int> viewRowOf(list_.rowCount());
+        for (std::size_t v = 0; v < order_.rowCount(); ++v)
+            viewRowOf[order_.sourceRow(v)] = static_cast<int>(v);
+        QModelIndexList moved;
+        moved.reserve(kept.size());
+        for (qsizetype k = 0; k < kept.size(); ++k)
+            moved.append(index(viewRowOf[keptRows[static_cast<std::size_t>(k)]], kept[k].column()));
+        changePersistentIndexList(kept, moved);
+    }
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+} // namespace qel::reports

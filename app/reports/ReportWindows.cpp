@@ -1,0 +1,86 @@
+// DoReports, the one place a report window is opened, and the registration of the report
+// windows.
+#include "app/reports/ReportWindows.h"
+
+#include "app/reports/FrmDocument.h"
+#include "app/reports/Reports.h"
+#include "app/shell/ChildWindows.h"
+#include "app/shell/Commands.h"
+#include "app/shell/MdiMain.h"
+#include "app/shell/ProgramState.h"
+#include "app/shell/Subsystems.h"
+#include "app/shell/WaitCursor.h"
+#include "app/shell/WindowPosition.h"
+#include "common/DocumentsFolder.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTableView>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+namespace qel::reports {
+
+void ReportWindows::DoReports(const QString& reportName, std::int32_t value, const QString& description,
+                              std::int16_t& bookNumber) {
+    WaitCursor wait;
+    auto document = std::make_unique<FrmDocument>();
+    const std::int32_t rows = document->CreateReport(reportName, value, bookNumber);
+    if (rows < 1) {
+        // A failed query has shown its error; the window is never shown either way.
+        if (!document->queryFailed())
+            DisplayMsg(QStringLiteral(" No data found. "), QString());
+        return;
+    }
+    MdiMain* main = MdiMain::instance();
+    if (!main)
+        return;
+
+    const std::int32_t fixedWidth = document->showReport(reportName);
+    document->setWindowTitle(
+        QString::fromStdString(reportCaption(reportName.toStdString(), value, description.toStdString(),
+                                             bookNumber, programState().CurrentCompanyName.toStdString())));
+    const WindowSize size = laidOutSize(document->ownSize(), rows, fixedWidth,
+                                        static_cast<std::int64_t>(windowTwips(*main).width));
+
+    FrmDocument* shown = document.get();
+    QMdiSubWindow* window = main->childWindows().add(document.release());
+    // A child opened while the active one is maximized comes maximized; it takes its own size.
+    if (window->isMaximized())
+        window->showNormal();
+    setWindowWidth(*window, static_cast<double>(size.width));
+    setWindowHeight(*window, static_cast<double>(size.height));
+    // The only report window in sight goes to the top left corner; others stay where the main
+    // window put them, moved in as far as needed to show them whole.
+    if (CheckForReports() == 1) {
+        window->move(0, 0);
+    } else {
+        const QRect area = main->mdiArea()->viewport()->rect();
+        window->move(std::max(0, std::min(window->x(), area.width() - window->width())),
+                     std::max(0, std::min(window->y(), area.height() - window->height())));
+    }
+    // The list has the focus: the arrow keys scroll it and Esc closes the window.
+    shown->lvListView->setFocus();
+}
+
+bool ReportWindows::RetrieveFilesCopied() {
+    std::error_code ec;
+    return std::filesystem::is_directory(userDocumentsFolder(), ec);
+}
+
+} // namespace qel::reports
+
+namespace qel {
+
+void registerReports(SubsystemParts& parts) {
+    registerServices(parts.make<reports::ReportWindows>());
+    // Items whose windows come with later work stay disabled until then: the vehicle forms, the
+    // window arrangement and the two report choice windows.
+    for (const char* item : {"mnuAutoUse", "mnuAutoQstForEmployees", "mnuTileHorizontal", "mnuCloseWindows",
+                             "mnuReportsTax", "mnuAssetListing"})
+        commands().remove(QString::fromLatin1(item));
+}
+
+} // namespace qel

@@ -1,0 +1,40 @@
+// The report windows' services to the rest of the program: a report asked for by name, with its
+// year or period prompt (GetReport), and the report window itself (DoReports).
+#pragma once
+
+#include "app/shell/ReportServices.h"
+
+#include <QDate>
+
+#include <functional>
+
+namespace qel::reports {
+
+class ReportWindows : public ReportServices {
+public:
+    // Clears the status line; asks for and checks the fiscal year (periodFlag 0) or the fiscal
+    // period (any other flag) unless `year` is given; then opens the report window, or for the
+    // names that are no reports runs their action ("Form 4562", "Default Year", the vehicle
+    // forms). Checks that fail are told on the status line in red; failures in a box.
+    void GetReport(const QString& reportName, const Variant& periodFlag, QString& year,
+                   std::int16_t& bookNumber) override;
+    // Opens a new report window (ReportWindow.h).
+    void DoReports(const QString& reportName, std::int32_t value, const QString& description,
+                   std::int16_t& bookNumber) override;
+
+    // Window arrangement, the user documents folder and the two choice windows are not built
+    // yet: their menu items stay disabled, and these answer as if there were nothing to do.
+    void TileHorizontal() override {}
+    void CloseAllReports() override {}
+    // True when the user documents folder exists.
+    bool RetrieveFilesCopied() override;
+    // Copies nothing yet: false.
+    bool MovePdfFiles() override { return false; }
+    void showTaxReports() override {}
+    void showLocation() override {}
+};
+
+// Today's date as the period prompt takes it; tests put a fixed day here.
+std::function<QDate()>& reportToday();
+
+} // namespace qel::reports

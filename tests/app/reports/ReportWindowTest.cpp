@@ -1,0 +1,231 @@
+// The report window as its menu items open it.
+#include "tests/app/reports/ReportWindowTest.h"
+
+#include "app/shell/PrintingServices.h"
+#include "app/shell/WindowPosition.h"
+#include "tests/app/reports/ReportsFixture.h"
+#include "tests/testsupport/QtTestMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFont>
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+
+namespace qel::test {
+namespace {
+
+// A company with `count` tagged assets: "Tag Nbr to Asset Id" lists one row each.
+void addTaggedAssets(ReportsFixture& f, int count) {
+    for (int i = 0; i < count; ++i) {
+        const std::int32_t asset = addAsset({.name = "Asset " + std::to_string(i),
+                                             .company = f.company,
+                                             .method = kMacrs,
+                                             .cost = 100.0,
+                                             .placed = "2010-01-01",
+                                             .life = 5.0});
+        addDescription(asset, "T-" + std::to_string(100 + i), "", 0, "");
+    }
+}
+
+QHeaderView& headerOf(reports::FrmDocument& doc) {
+    return *doc.lvListView->horizontalHeader();
+}
+
+void clickColumnTitle(reports::FrmDocument& doc, int column) {
+    QHeaderView& header = headerOf(doc);
+    QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
+                      QPoint(header.sectionViewportPosition(column) + 5, header.height() / 2));
+}
+
+class RecordingPrinter : public PrintingServices {
+public:
+    void PrintListView(const ReportList& list, const QString& title) override {
+        printed << QStringLiteral("%1 (%2 rows)").arg(title).arg(list.rowCount());
+    }
+    QStringList printed;
+};
+
+} // namespace
+
+void ReportWindowTest::theWindowIsSizedByItsRows_data() {
+    QTest::addColumn<int>("rows");
+    QTest::newRow("1 row") << 1;
+    QTest::newRow("9 rows") << 9;
+    QTest::newRow("30 rows") << 30;
+    QTest::newRow("31 rows") << 31;
+}
+
+// Below 10 rows the height is 200 twips a row plus 1600 (1 row: 1800, 9 rows: 3400); from 10
+// rows on 210 a row plus 1600, at most the main window's height less 1300. The width is the
+// list's plus 400, from 31 rows on plus 600.
+void ReportWindowTest::theWindowIsSizedByItsRows() {
+    QFETCH(int, rows);
+    ReportsFixture f(false);
+    addTaggedAssets(f, rows);
+    f.choose("mnuTagToAssetId");
+    QCOMPARE(f.reportWindows().size(), 1);
+    reports::FrmDocument* doc = f.reportWindows().front();
+    QCOMPARE(doc->lvListView->model()->rowCount(), rows);
+
+    const TwipsRect main = windowTwips(f.window);
+    const TwipsRect at = windowTwips(*frameOf(doc));
+    const double height = rows < 10 ? rows * 200 + 1600 : std::min(rows * 210 + 1600.0, main.height - 1300);
+    QCOMPARE(at.height, height);
+    QCOMPARE(at.width, static_cast<double>(doc->list().width() + (rows > 30 ? 600 : 400)));
+    if (rows == 1)
+        QCOMPARE(at.height, 1800.0);
+    if (rows == 9)
+        QCOMPARE(at.height, 3400.0);
+}
+
+void ReportWindowTest::aReportWithoutRowsOpensNoWindowAndSaysSo() {
+    ReportsFixture f(false);
+    f.choose("mnuAssetWorkSheet", QStringLiteral("2010"));
+    QVERIFY(f.reportWindows().isEmpty());
+    QVERIFY(f.window.childWindows().list().isEmpty());
+    QCOMPARE(f.window.statusLabel()->text(), QStringLiteral(" No data found. "));
+    QCOMPARE(statusColour(f.window), QColor(0, 128, 0));
+    QCOMPARE(f.ui.messages(), QStringList());
+}
+
+void ReportWindowTest::aFailedQueryShowsOneErrorAndOpensNoWindow() {
+    ReportsFixture f;
+    f.fresh.exec("DROP TABLE tblAssetDescription");
+    f.choose("mnuTagToAssetId");
+    QVERIFY(f.window.childWindows().list().isEmpty());
+    const QStringList shown = f.ui.messages();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].startsWith(QStringLiteral("Error in CreateReport. ")), qPrintable(shown[0]));
+    QVERIFY2(shown[0].contains(QStringLiteral("tblAssetDescription")), qPrintable(shown[0]));
+    QVERIFY(shown[0].endsWith(QStringLiteral(" Error Number: -2147352571")));
+    QCOMPARE(f.window.statusLabel()->text(), QString());
+}
+
+void ReportWindowTest::theOnlyReportWindowGoesToTheTopLeftCorner() {
+    ReportsFixture f;
+    f.choose("mnuTagToAssetId");
+    QMdiSubWindow* first = frameOf(f.reportWindows().at(0));
+    QCOMPARE(first->pos(), QPoint(0, 0));
+    QCOMPARE(reports::CheckForReports(), std::int16_t{1});
+
+    f.choose("mnuChartOfAccounts");
+    QCOMPARE(reports::CheckForReports(), std::int16_t{2});
+    QMdiSubWindow* second = frameOf(f.reportWindows().at(1));
+    second->move(120, 90);
+    first->showMinimized();
+    QCOMPARE(reports::CheckForReports(), std::int16_t{1});
+    second->showMinimized();
+
+    // With every other report window minimized, the new one is again the only one in sight.
+    f.choose("mnuTagToAssetId");
+    QCOMPARE(f.reportWindows().size(), 3);
+    QCOMPARE(frameOf(f.reportWindows().at(2))->pos(), QPoint(0, 0));
+}
+
+void ReportWindowTest::aReportOpenedOverAMaximizedWindowTakesItsOwnSize() {
+    ReportsFixture f;
+    f.choose("mnuTagToAssetId");
+    frameOf(f.reportWindows().at(0))->showMaximized();
+    f.choose("mnuChartOfAccounts");
+    QMdiSubWindow* second = frameOf(f.reportWindows().at(1));
+    QVERIFY(!second->isMaximized());
+    QCOMPARE(windowTwips(*second).height, 2.0 * 200 + 1600);
+}
+
+void ReportWindowTest::theFixedWidthReportsKeepTheirWidthWithinTheMainWindow() {
+    ReportsFixture f;
+    const double mainWidth = windowTwips(f.window).width;
+    QVERIFY(mainWidth > 8300 + 300 && mainWidth < 10700);
+    f.choose("mnuJournalEntry", QStringLiteral("201006"));
+    QCOMPARE(windowTwips(*frameOf(f.reportWindows().at(0))).width, 8300.0);
+    // Property tax is 10700 twips wide: wider than the main window, it takes its width less 300.
+    f.choose("mnuPropertyTax", QStringLiteral("201006"));
+    QCOMPARE(windowTwips(*frameOf(f.reportWindows().at(1))).width, mainWidth - 300);
+}
+
+void ReportWindowTest::gridlinesToggleAndEscapeCloses() {
+    ReportsFixture f;
+    f.choose("mnuTagToAssetId");
+    reports::FrmDocument* doc = f.reportWindows().front();
+    QVERIFY(!doc->lvListView->showGrid());
+    doc->cmdGridLines->click();
+    QVERIFY(doc->lvListView->showGrid());
+    doc->cmdGridLines->click();
+    QVERIFY(!doc->lvListView->showGrid());
+
+    QApplication::setActiveWindow(&f.window);
+    doc->lvListView->setFocus();
+    QTest::keyClick(doc->lvListView, Qt::Key_Escape);
+    QTRY_VERIFY(f.window.childWindows().list().isEmpty());
+
+    f.choose("mnuTagToAssetId");
+    f.reportWindows().front()->cmdCancel->click();
+    QTRY_VERIFY(f.window.childWindows().list().isEmpty());
+}
+
+void ReportWindowTest::printIsOffWithoutPrintingAndPrintsTheListWithIt() {
+    ReportsFixture f;
+    f.choose("mnuTagToAssetId");
+    QVERIFY(!f.reportWindows().front()->cmdPrint->isEnabled());
+
+    RecordingPrinter printer;
+    registerServices(printer);
+    f.choose("mnuTagToAssetId");
+    reports::FrmDocument* doc = f.reportWindows().at(1);
+    QVERIFY(doc->cmdPrint->isEnabled());
+    doc->cmdPrint->click();
+    QCOMPARE(printer.printed, QStringList{"Tag Nbr To Asset ID (3 rows)"});
+}
+
+// Sorting by the cost puts Chair (600) before Desk (1,000) within the MACRS group, which still
+// shows its method on its first row; the subtotal rows keep their places.
+void ReportWindowTest::aColumnClickSortsWithinTheGroups() {
+    ReportsFixture f;
+    f.choose("mnuAssetWorkSheet", QStringLiteral("2010"));
+    reports::FrmDocument* doc = f.reportWindows().front();
+    const QStringList before = shownColumn(*doc->lvListView, 1);
+    QCOMPARE(before.mid(8, 2), (QStringList{"Desk", "Chair"}));
+
+    clickColumnTitle(*doc, 4);
+    QStringList after = shownColumn(*doc->lvListView, 1);
+    QCOMPARE(after.mid(8, 2), (QStringList{"Chair", "Desk"}));
+    QCOMPARE(shownColumn(*doc->lvListView, 0).mid(8, 2), (QStringList{"MACRS", " "}));
+    QCOMPARE(after.at(11), before.at(11));
+    QCOMPARE(after.last(), before.last());
+
+    clickColumnTitle(*doc, 4);
+    QCOMPARE(shownColumn(*doc->lvListView, 1).mid(8, 2), (QStringList{"Desk", "Chair"}));
+    QCOMPARE(headerOf(*doc).sortIndicatorOrder(), Qt::DescendingOrder);
+}
+
+void ReportWindowTest::theListShowsBoldTotalsAndHiddenColumns() {
+    ReportsFixture f;
+    f.choose("mnuAssetWorkSheet", QStringLiteral("2010"));
+    const QAbstractItemModel& m = *f.reportWindows().front()->lvListView->model();
+    QCOMPARE(m.index(2, 1).data().toString(), QStringLiteral("                             Subtotal"));
+    QVERIFY(m.index(2, 1).data(Qt::FontRole).value<QFont>().bold());
+    QVERIFY(!m.index(0, 1).data(Qt::FontRole).isValid());
+    QCOMPARE(m.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Asset #  "));
+    QCOMPARE(m.index(0, 4).data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight, int(Qt::AlignRight));
+
+    f.choose("mnuAutoUseRpt", QStringLiteral("2010"));
+    reports::FrmDocument* autoUse = f.reportWindows().at(1);
+    const QTableView& view = *autoUse->lvListView;
+    QCOMPARE(view.model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Vehicle Order"));
+    QCOMPARE(view.model()->headerData(6, Qt::Horizontal).toString(), QStringLiteral("Personal Use"));
+    QVERIFY(view.isColumnHidden(2));
+    QVERIFY(view.isColumnHidden(9));
+    QVERIFY(view.isColumnHidden(10));
+    QVERIFY(!view.isColumnHidden(1));
+    QCOMPARE(shownColumn(view, 1), QStringList{"1"});
+    QCOMPARE(shownColumn(view, 3), QStringList{"12,000"});
+}
+
+QEL_QTEST_REGISTER(ReportWindowTest);
+
+} // namespace qel::test
