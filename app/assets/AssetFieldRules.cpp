@@ -162,7 +162,8 @@ void AssetFieldRules::wireSearchBand() {
     Rules& year = on(f_.txtYear);
     year.numeric = true;
     year.typed = [this](char32_t c) {
-        if (c != U'.')
+        // A year drops a typed asset number; a full stop or a control key (Backspace) does not.
+        if (c != U'.' && c >= 32)
             f_.txtAssetID->clear();
     };
     year.validate = [this] { yearFilterLeft(); };

@@ -467,6 +467,8 @@ void AssetFieldRulesTest::yearFilterAndAssetNumber() {
     type(form.txtAssetID, "7");
     QCOMPARE(form.cboAssets->currentIndex(), -1);
     QCOMPARE(form.txtYear->text(), QString());
+    QTest::keyClick(form.txtYear, Qt::Key_Backspace);
+    QCOMPARE(form.txtAssetID->text(), QStringLiteral("7"));
     type(form.txtYear, "2");
     QCOMPARE(form.txtAssetID->text(), QString());
     QVERIFY(!form.flags.assetChanged); // searching is no edit of the asset
