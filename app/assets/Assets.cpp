@@ -1,6 +1,7 @@
 // Asset entry's services and registration.
 #include "app/assets/Assets.h"
 
+#include "app/assets/AssetStorage.h"
 #include "app/assets/FrmAsset.h"
 #include "app/shell/ChildWindows.h"
 #include "app/shell/MdiMain.h"
@@ -39,7 +40,9 @@ FrmAsset* AssetEntry::form() const {
 } // namespace assets
 
 void registerAssets(SubsystemParts& parts) {
-    registerServices(parts.make<assets::AssetEntry>());
+    assets::AssetFormWork work;
+    assets::addStorageWork(work);
+    registerServices(parts.make<assets::AssetEntry>(std::move(work)));
 }
 
 } // namespace qel

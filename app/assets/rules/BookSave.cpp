@@ -53,7 +53,7 @@ BookValues BookValuesOf(std::int16_t bookId, const BookColumn& c, std::string_vi
     const double rate = c.bonusId * 0.1;
     if (rate > 0) {
         b.allowance = CalculateBooksAllowance(rate, b.businessFraction, b.cost, b.section179, b.salvage);
-        if (!c.allowance.empty() && c.allowance == federalAllowanceCaption)
+        if (bookId == kAmtBook && !c.allowance.empty() && c.allowance == federalAllowanceCaption)
             b.allowance = std::max<std::int32_t>(0, whole32(leadingNumber(c.allowance), "book allowance"));
     }
     b.costBasis = CalBookCostBasis(b.cost, b.businessFraction, b.allowance, b.section179, b.salvage);

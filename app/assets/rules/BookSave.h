@@ -41,10 +41,10 @@ std::int32_t CalBookCostBasis(std::int32_t cost, double businessFraction, std::i
                               std::int32_t section179, std::int32_t salvage);
 
 // The values of one book's column. Amounts are the leading numbers of their boxes, rounded half to
-// even. With a bonus choice the allowance is computed; when the book's own allowance label shows
-// exactly the Federal allowance caption, not empty (Copy put it there, or the vehicle limit lowered both),
-// the book takes that amount instead, so a lowered Federal allowance reaches every book. Throws
-// ServerError when an amount does not fit 32 bits.
+// even. With a bonus choice the allowance is computed; the AMT book takes instead the amount its
+// allowance label shows when that is exactly the Federal allowance caption (not empty), which is
+// how a Federal allowance lowered to the vehicle limit reaches it. Throws ServerError when an
+// amount does not fit 32 bits.
 BookValues BookValuesOf(std::int16_t bookId, const BookColumn& column, std::string_view methodText,
                         std::string_view federalAllowanceCaption);
 

@@ -163,18 +163,21 @@ TEST(BookSave, ValuesOfABookColumn) {
     }
 }
 
-TEST(BookSave, BookTakesTheLoweredFederalAllowance) {
+TEST(BookSave, AmtTakesTheLoweredFederalAllowance) {
     BookColumn c = amtColumn();
     c.allowance = "60";
     // Its label shows the Federal caption: that amount is taken.
-    EXPECT_EQ(BookValuesOf(kOtherBook, c, "MACRS", "60").allowance, 60);
+    EXPECT_EQ(BookValuesOf(kAmtBook, c, "MACRS", "60").allowance, 60);
     // Another caption: its own.
-    EXPECT_EQ(BookValuesOf(kOtherBook, c, "MACRS", "75.5").allowance, 75);
+    EXPECT_EQ(BookValuesOf(kAmtBook, c, "MACRS", "75.5").allowance, 75);
+    // The State and Other books always compute their own.
+    EXPECT_EQ(BookValuesOf(kStateBook, c, "MACRS", "60").allowance, 75);
+    EXPECT_EQ(BookValuesOf(kOtherBook, c, "MACRS", "60").allowance, 75);
     // Without a bonus choice no allowance whatever the label shows.
     c.bonusId = kNoBonus;
-    EXPECT_EQ(BookValuesOf(kOtherBook, c, "MACRS", "60").allowance, 0);
+    EXPECT_EQ(BookValuesOf(kAmtBook, c, "MACRS", "60").allowance, 0);
     c.cost = "99999999999";
-    EXPECT_THROW(BookValuesOf(kOtherBook, c, "MACRS", ""), ServerError);
+    EXPECT_THROW(BookValuesOf(kAmtBook, c, "MACRS", ""), ServerError);
 }
 
 TEST(BookSave, ChecksOfOneBook) {
