@@ -117,6 +117,29 @@ void fillDesk(FrmAsset& f, const Arranged& a) {
     f.chkAdjDepr->setChecked(true);
 }
 
+// A stored 7-year MACRS desk of 1000 dollars of the arranged company, placed in service in March
+// 2024, with its financial book.
+AssetRow storedDesk(const Arranged& a) {
+    return {.name = "Desk",
+            .company = a.company,
+            .method = kMacrs,
+            .cost = 1000,
+            .business = 1,
+            .placed = "2024-03-01",
+            .life = 7,
+            .convention = kHalfYear,
+            .account = a.account,
+            .bookLife = 5,
+            .bookCost = 1000};
+}
+
+// The desk as a 5-year car of the vehicle class.
+void fillCar(FrmAsset& f, const Arranged& a) {
+    fillDesk(f, a);
+    chooseData(*f.cboClass, a.carClass);
+    chooseText(*f.cboLife, "5");
+}
+
 // Every value the form shows of an asset: texts, choices, ticks, computed labels and the kept
 // books' columns (their figures and choices).
 QStringList shown(const FrmAsset& f) {
@@ -243,17 +266,7 @@ void AssetSaveTest::eachKeptBookGetsItsRowAndABookNotKeptIsUntouched() {
     AssetsFixture f(storageWork());
     const Arranged a = arrange(f.shell.fresh, true, false, true);
     // A stored asset with a State book from the time the company kept it.
-    const std::int32_t asset = addAsset({.name = "Desk",
-                                         .company = a.company,
-                                         .method = kMacrs,
-                                         .cost = 1000,
-                                         .business = 1,
-                                         .placed = "2024-03-01",
-                                         .life = 7,
-                                         .convention = kHalfYear,
-                                         .account = a.account,
-                                         .bookLife = 5,
-                                         .bookCost = 1000});
+    const std::int32_t asset = addAsset(storedDesk(a));
     const std::string n = std::to_string(asset);
     f.shell.fresh.exec(
         "INSERT INTO tblBookMethods (ClientId, AssetId, BookId, DeprMethodId, Life, Cost,"
@@ -404,9 +417,7 @@ void AssetSaveTest::vehicleLimitsAtSave() {
                            " [Max Year 2], [Max Year 3], [Max Year 4]) VALUES (2024, 'Gas', 0, 300, 250, 500,"
                            " 400, 300)");
     FrmAsset& form = f.open();
-    fillDesk(form, a);
-    chooseData(*form.cboClass, a.carClass);
-    chooseText(*form.cboLife, "5");
+    fillCar(form, a);
     form.txtBusinessPercent->setText("100");
     form.txt179Amt->setText(section179);
     form.txtOtherDeductions->clear();
@@ -432,9 +443,7 @@ void AssetSaveTest::aLoweredAllowancePassesTheSecondSave() {
     const Arranged a = arrange(f.shell.fresh, false, false, false);
     f.shell.fresh.exec("UPDATE tblMaxAuto SET [Yr 1 + 50%] = 310 WHERE [Year] = 2024 AND Type = 'Gas'");
     FrmAsset& form = f.open();
-    fillDesk(form, a);
-    chooseData(*form.cboClass, a.carClass);
-    chooseText(*form.cboLife, "5");
+    fillCar(form, a);
     form.txtBusinessPercent->setText("58");
     form.chk179->setChecked(false);
     form.txt179Amt->clear();
@@ -459,9 +468,7 @@ void AssetSaveTest::aNewVehicleAsksForItsDocuments() {
     FakeVehicles vehicles;
     subsystems().vehicles = &vehicles;
     FrmAsset& form = f.open();
-    fillDesk(form, a);
-    chooseData(*form.cboClass, a.carClass);
-    chooseText(*form.cboLife, "5");
+    fillCar(form, a);
     form.lblAutoNum->setText("3");
     form.chk50Bonus->setChecked(false);
     form.lbl30Allowance->clear();
@@ -519,14 +526,7 @@ void AssetSaveTest::deleteEmptiesTheAssetAndThePicker() {
 void AssetSaveTest::aFailedLoadLeavesAddMode() {
     AssetsFixture f(storageWork());
     const Arranged a = arrange(f.shell.fresh, false, false, false);
-    const std::int32_t asset = addAsset({.name = "Desk",
-                                         .company = a.company,
-                                         .method = kMacrs,
-                                         .cost = 1000,
-                                         .business = 1,
-                                         .placed = "2024-03-01",
-                                         .life = 7,
-                                         .convention = kHalfYear});
+    const std::int32_t asset = addAsset(storedDesk(a));
     const std::int32_t elsewhere = addAsset({.name = "Elsewhere",
                                              .company = addCompany("Other"),
                                              .method = kMacrs,
