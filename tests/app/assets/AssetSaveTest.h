@@ -15,14 +15,10 @@ private slots:
     void aRefusedStatementKeepsTheForm_data();
     void aRefusedStatementKeepsTheForm();
     void aBookThatFailsItsChecksStopsTheSave();
-    void vehicleLimitsAtSave_data();
-    void vehicleLimitsAtSave();
-    void aLoweredAllowancePassesTheSecondSave();
-    void aNewVehicleAsksForItsDocuments();
     void deleteEmptiesTheAssetAndThePicker();
     void aFailedLoadLeavesAddMode();
     void aStoredAllowanceWithoutBaseTicksNoBonus();
-    void nextVehicleNumber();
+    void undoDropsTheEdits();
 };
 
 } // namespace qel::test
