@@ -1,6 +1,7 @@
 // Asset entry's services and registration.
 #include "app/assets/Assets.h"
 
+#include "app/assets/AssetStorage.h"
 #include "app/assets/Frm179Data.h"
 #include "app/assets/FrmAsset.h"
 #include "app/assets/FrmMidQtr.h"
@@ -40,6 +41,7 @@ FrmAsset* AssetEntry::form() const {
 
 AssetFormWork assetFormWork() {
     AssetFormWork work;
+    addStorageWork(work);
     work.Do179Deduction = Do179Deduction;
     work.ShowMidQtrCheck = ShowMidQtrCheck;
     return work;
