@@ -4,15 +4,16 @@
 #include "app/assets/AssetForm.h"
 #include "app/assets/AssetLists.h"
 #include "app/assets/AssetPicker.h"
+#include "app/assets/AssetStorage.h"
 #include "app/assets/BooksPanel.h"
 #include "app/assets/FrmAsset.h"
+#include "app/assets/rules/AssetRecord.h"
 #include "app/shell/ComboRoutines.h"
 #include "app/shell/ErrorBox.h"
 #include "app/shell/FormParts.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramState.h"
 #include "app/shell/UiServices.h"
-#include "server/reporting/Auto.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -338,9 +339,11 @@ QCheckBox* AssetFieldRules::bonusBox(BonusBox box) const {
     case BonusBox::Bonus50:
         return f_.chk50Bonus;
     case BonusBox::Bonus100:
+        return f_.chk100Bonus;
+    case BonusBox::None:
         break;
     }
-    return f_.chk100Bonus;
+    return nullptr;
 }
 
 void AssetFieldRules::switchDeductions(Deductions d) {
@@ -388,21 +391,6 @@ void AssetFieldRules::showMethodCaption() {
     f_.lblShowMethod->setText(q(MethodCaption(s(f_.cboMethod->currentText()), s(f_.cboLife->currentText()))));
 }
 
-QString AssetFieldRules::GetNextVehicleNum() const {
-    QString number;
-    runWithErrorBox(
-        QStringLiteral("Error in GetNextVehicleNum "),
-        [&] {
-            const AssetSnapshot a = f_.snapshot();
-            // The server does not read the year; a form without one passes 0.
-            const std::int16_t year = DetermineYear(a.year, a.inService).value_or(0);
-            Auto vehicles;
-            number = QString::number(vehicles.GetNextVehicleNum(year, programState().CurrentCompanyId));
-        },
-        kBlank);
-    return number;
-}
-
 // ---- The rules of leaving a field ----------------------------------------------------------
 
 void AssetFieldRules::methodLeft() {
@@ -439,7 +427,7 @@ void AssetFieldRules::classLeft() {
     if (!r->vehicle)
         f_.lblAutoNum->clear();
     else if (f_.lblAutoNum->text().isEmpty())
-        f_.lblAutoNum->setText(GetNextVehicleNum());
+        f_.lblAutoNum->setText(GetNextVehicleNum(f_));
     f_.txtAmorizeCode->setText(q(r->amortizeCode));
     f_.cboLife->setCurrentIndex(r->classLife ? GetCboIndex(q(*r->classLife), *f_.cboLife) : -1);
     showMethodCaption();
@@ -487,8 +475,8 @@ void AssetFieldRules::inServiceLeft() {
         DisplayMsg(QStringLiteral("Invalid date"), kRed);
         return;
     }
-    if (DetermineAutoType(a.classText, a.classChosen) != "N" && f_.lblAutoNum->text().isEmpty())
-        f_.lblAutoNum->setText(GetNextVehicleNum());
+    if (DetermineAutoType(a) != "N" && f_.lblAutoNum->text().isEmpty())
+        f_.lblAutoNum->setText(GetNextVehicleNum(f_));
 }
 
 void AssetFieldRules::yearFilterLeft() {

@@ -77,7 +77,6 @@ private:
     void amountEcho(const QLineEdit& box);
     void recomputeAllowanceAndBasis();
     void showMethodCaption();
-    QString GetNextVehicleNum() const;
 
     void methodLeft();
     void classLeft();
@@ -87,6 +86,7 @@ private:
     void inServiceLeft();
     void yearFilterLeft();
 
+    // The check box of a bonus box; nullptr for None.
     QCheckBox* bonusBox(BonusBox box) const;
 
     FrmAsset& f_;

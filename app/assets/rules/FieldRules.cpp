@@ -1,6 +1,7 @@
 // The asset form's field rules.
 #include "app/assets/rules/FieldRules.h"
 
+#include "app/assets/rules/AssetRecord.h"
 #include "app/assets/rules/NumberPatterns.h"
 #include "common/Convert.h"
 #include "server/support/AssetCodes.h"
@@ -77,7 +78,7 @@ std::optional<ClassRule> ClassLeft(const AssetSnapshot& a) {
     r.deductions = life < kClassLifeLimit && isAnyOf(a.method, {"Listed", "MACRS 150", "MACRS"})
                        ? Deductions::On
                        : Deductions::Off;
-    r.vehicle = DetermineAutoType(a.classText, a.classChosen) != "N";
+    r.vehicle = DetermineAutoType(a) != "N";
     if (a.method == "Amortize")
         r.amortizeCode = formatNumber(DetermineAmortizeCode(a.classText).value_or(0));
     // The class's own life, read as a number whatever the life list shows.
@@ -137,24 +138,13 @@ Recomputed RecomputeAllowanceAndBasis(AssetSnapshot a) {
     return r;
 }
 
-double BonusRate(BonusBox box) {
-    switch (box) {
-    case BonusBox::Bonus30:
-        return 0.3;
-    case BonusBox::Bonus50:
-        return 0.5;
-    case BonusBox::Bonus100:
-        break;
-    }
-    return 1.0;
-}
-
 std::array<BonusBox, 2> BonusBoxesUnticked(BonusBox ticked) {
     switch (ticked) {
     case BonusBox::Bonus30:
         return {BonusBox::Bonus100, BonusBox::Bonus50};
     case BonusBox::Bonus50:
         return {BonusBox::Bonus100, BonusBox::Bonus30};
+    case BonusBox::None:
     case BonusBox::Bonus100:
         break;
     }
@@ -166,15 +156,6 @@ YearFilter YearFilterLeft(std::string_view text) {
         return {true, 0};
     // The box takes four characters at most, so the year always fits.
     return {false, static_cast<std::int16_t>(roundHalfEven(leadingNumber(text)))};
-}
-
-std::string DetermineAutoType(std::string_view classText, bool classChosen) {
-    if (!classChosen)
-        return "N";
-    const std::string_view tail = lastChars(classText, 13);
-    const std::size_t dash = tail.find('-');
-    const std::size_t at = dash == std::string_view::npos ? 0 : dash + 1;
-    return std::string(tail.substr(at, 1));
 }
 
 } // namespace qel::assets

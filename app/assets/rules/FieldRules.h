@@ -115,12 +115,8 @@ struct Recomputed {
 };
 Recomputed RecomputeAllowanceAndBasis(AssetSnapshot a);
 
-// The three bonus boxes, which exclude each other.
-enum class BonusBox { Bonus30, Bonus50, Bonus100 };
-// The box's rate: 0.3, 0.5, 1.0.
-double BonusRate(BonusBox box);
-// The boxes a ticked box unticks, in order: 30 % unticks 100 % then 50 %; 50 % unticks 100 %
-// then 30 %; 100 % unticks 30 % then 50 %.
+// The boxes a ticked bonus box (not None) unticks, in order: 30 % unticks 100 % then 50 %; 50 %
+// unticks 100 % then 30 %; 100 % unticks 30 % then 50 %.
 std::array<BonusBox, 2> BonusBoxesUnticked(BonusBox ticked);
 
 // Leaving the picker's year filter: empty lists every year (0); one of 1 to 3 characters is
@@ -130,10 +126,5 @@ struct YearFilter {
     std::int16_t year = 0;
 };
 YearFilter YearFilterLeft(std::string_view text);
-
-// The vehicle type letter of the chosen class: the character after the first "-" of the class
-// text's last 13 characters ("N" for a class that is no vehicle, and when no class is chosen;
-// the first of the 13 when there is no "-"; "" when the "-" ends the text).
-std::string DetermineAutoType(std::string_view classText, bool classChosen);
 
 } // namespace qel::assets

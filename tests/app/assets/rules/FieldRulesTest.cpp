@@ -236,13 +236,5 @@ TEST(FieldRules, YearFilterLeft) {
     }
 }
 
-TEST(FieldRules, VehicleType) {
-    EXPECT_EQ(DetermineAutoType("Car" + kBlanks + "5-Gas\\0", true), "G");
-    EXPECT_EQ(DetermineAutoType("Desk" + kBlanks + "7-N/A\\0", true), "N");
-    EXPECT_EQ(DetermineAutoType("Desk" + kBlanks + "7-N/A\\0", false), "N");
-    EXPECT_EQ(DetermineAutoType("Odd" + kBlanks + "7Gas", true), " "); // no "-": the first of the 13
-    EXPECT_EQ(DetermineAutoType("Odd-", true), "");
-}
-
 } // namespace
 } // namespace qel::assets
