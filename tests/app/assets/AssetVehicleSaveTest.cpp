@@ -16,6 +16,10 @@ struct FakeVehicles : VehicleServices {
         calls.push_back({intYear, intVehicleNum});
         return true;
     }
+    // The vehicle windows themselves are not asked for by the save.
+    bool VehicleUseOk(std::int16_t) override { return true; }
+    void DoAutoUseForm(std::int16_t, std::int16_t) override {}
+    void DoAutoQstForm(std::int16_t) override {}
     std::vector<std::pair<int, int>> calls;
 };
 
