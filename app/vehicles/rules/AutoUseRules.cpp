@@ -53,12 +53,8 @@ std::vector<std::optional<int>> columnsOfStoredRows(const VehicleTable& table,
     return columns;
 }
 
-KeyVerdict filterMileageKey(char32_t character) {
-    if (character == U'.' || character < 32)
-        return KeyVerdict::Pass;
-    if (character >= U'0' && character <= U'9')
-        return KeyVerdict::PassAndMark;
-    return KeyVerdict::Reject;
+bool mileageKeyAccepted(char32_t character) {
+    return character == U'.' || character < 32 || (character >= U'0' && character <= U'9');
 }
 
 std::string mileageEcho(std::string_view text) {

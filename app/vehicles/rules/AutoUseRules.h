@@ -50,14 +50,10 @@ std::optional<int> columnOfVehicle(const VehicleTable& table, std::int32_t vehic
 std::vector<std::optional<int>> columnsOfStoredRows(const VehicleTable& table,
                                                     const std::vector<std::int32_t>& storedVehicleNumbers);
 
-// What the key filter of a mileage box (and of the "Remove Vehicle #:" box) does with a typed
-// character.
-enum class KeyVerdict {
-    Pass,        // a control character or the decimal point: kept, the column is not marked
-    PassAndMark, // a digit: kept, the column counts as changed
-    Reject,      // anything else: discarded with a beep
-};
-KeyVerdict filterMileageKey(char32_t character);
+// The key filter of the mileage boxes and of the "Remove Vehicle #:" box: true for a digit, the
+// decimal point and the control characters (Backspace, and the Ctrl+letter commands such as
+// paste); any other typed character is discarded with a beep.
+bool mileageKeyAccepted(char32_t character);
 
 // The status-line echo of a mileage box's text: a number with its whole part grouped by
 // thousands ("1,234,567", halves rounded away from zero); zero and the empty text give the empty
