@@ -224,12 +224,7 @@ void AutoQstWindowTest::closingAsksWhileAnswersAreUnsaved() {
     qel::test::answer(w, answers);
     f.ui.answerMessage(MsgResult(answer));
 
-    if (how == "button")
-        w.cmdCancel->click();
-    else if (how == "esc")
-        QTest::keyClick(&w, Qt::Key_Escape);
-    else
-        w.close();
+    closeBy(w, w.cmdCancel, how);
 
     QCOMPARE(f.ui.messages().contains("Save Changes?"), asked);
     QCOMPARE(!w.isVisible(), closed);

@@ -425,12 +425,7 @@ void AutoUseWindowTest::closingWithUnsavedEditsAsks() {
     fill(w, 1, "900", "200", complete ? "100" : "");
     f.ui.answerMessage(MsgResult(answer));
 
-    if (how == "button")
-        w.cmdCancel->click();
-    else if (how == "esc")
-        QTest::keyClick(&w, Qt::Key_Escape);
-    else
-        w.close();
+    closeBy(w, w.cmdCancel, how);
 
     QCOMPARE(f.ui.callsOf(UiCall::Message).front().text, QStringLiteral("Save Changes?"));
     QCOMPARE(f.ui.callsOf(UiCall::Message).front().buttons, MsgButtons::YesNoCancel);

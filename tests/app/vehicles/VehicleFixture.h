@@ -7,6 +7,7 @@
 #include "tests/app/shell/ShellFixture.h"
 #include "tests/app/vehicles/VehicleTestData.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFocusEvent>
@@ -48,6 +49,17 @@ inline void type(QLineEdit* box, const QString& keys) {
 inline void leave(QWidget* box) {
     QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
     QCoreApplication::sendEvent(box, &out);
+}
+
+// Closes the window as the user does: "button" its Cancel button, "esc" the Esc key, any other
+// way its title bar.
+inline void closeBy(QDialog& window, QAbstractButton* cancel, const QString& how) {
+    if (how == QLatin1String("button"))
+        cancel->click();
+    else if (how == QLatin1String("esc"))
+        QTest::keyClick(&window, Qt::Key_Escape);
+    else
+        window.close();
 }
 
 inline QColor textColour(const QWidget* w) {
