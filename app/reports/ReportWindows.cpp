@@ -76,10 +76,9 @@ namespace qel {
 
 void registerReports(SubsystemParts& parts) {
     registerServices(parts.make<reports::ReportWindows>());
-    // Items whose windows come with later work stay disabled until then: the vehicle forms, the
-    // window arrangement and the two report choice windows.
-    for (const char* item : {"mnuAutoUse", "mnuAutoQstForEmployees", "mnuTileHorizontal", "mnuCloseWindows",
-                             "mnuReportsTax", "mnuAssetListing"})
+    // Items whose windows come with later work stay disabled until then: the window arrangement
+    // and the two report choice windows. (The vehicle forms need the vehicles' services too.)
+    for (const char* item : {"mnuTileHorizontal", "mnuCloseWindows", "mnuReportsTax", "mnuAssetListing"})
         commands().remove(QString::fromLatin1(item));
 }
 

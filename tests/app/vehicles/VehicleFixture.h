@@ -1,13 +1,17 @@
 // The fixture of the vehicle window tests: the shell's fixture (fresh database, scripted
-// dialogs), the main window for the status line, the sample company as the current company,
-// and the vehicle state emptied before and after, its year set to kVehicleYear.
+// dialogs), the report windows and the vehicles registered as main() registers them, the real
+// main window, the sample company as the current company, and the vehicle state emptied before
+// and after, its year set to kVehicleYear.
 #pragma once
 
+#include "app/reports/Reports.h"
 #include "app/vehicles/ModAutoUse.h"
+#include "app/vehicles/Vehicles.h"
 #include "tests/app/shell/ShellFixture.h"
 #include "tests/app/vehicles/VehicleTestData.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFocusEvent>
@@ -18,6 +22,15 @@
 #include <functional>
 
 namespace qel::test {
+
+// The subsystems main() registers before it makes the main window.
+struct RegisteredParts {
+    RegisteredParts() {
+        registerReports(parts);
+        registerVehicles(parts);
+    }
+    SubsystemParts parts;
+};
 
 struct VehicleFixture : ShellFixture {
     VehicleFixture() {
@@ -37,6 +50,14 @@ struct VehicleFixture : ShellFixture {
         ui.onModal(QString::fromUtf8(name), [script](QDialog& d) { script(static_cast<Form&>(d)); });
     }
 
+    // Chooses the menu item, answering its prompt with `answer` when one is given.
+    void choose(const char* item, const QString& answer = {}) {
+        if (!answer.isNull())
+            ui.answerInput(answer);
+        main.menuItem(QString::fromLatin1(item))->trigger();
+    }
+
+    RegisteredParts registered;
     MdiMain main;
 };
 
