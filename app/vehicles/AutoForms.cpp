@@ -123,28 +123,6 @@ FormDef makeAutoUseForm() {
                  .at = {60, 3520, 3360, 420},
                  .caption = "Is another vehicle available for personal use?",
                  .style = kWordWrap},
-                {.name = "lblRemove",
-                 .kind = K::Label,
-                 .at = {120, 5040, 1500, 255},
-                 .caption = "Remove Vehicle #:",
-                 .buddy = "txtAutoNum"},
-                {.name = "txtAutoNum", .kind = K::TextBox, .at = {1680, 5000, 600, 285}, .tabIndex = 100},
-                {.name = "cmdDelete",
-                 .kind = K::CommandButton,
-                 .at = {2400, 4960, 1000, 375},
-                 .caption = "&Delete",
-                 .tabIndex = 101},
-                {.name = "cmdSave",
-                 .kind = K::CommandButton,
-                 .at = {6480, 4960, 1000, 375},
-                 .caption = "&Save",
-                 .tabIndex = 102,
-                 .style = kDefaultButton},
-                {.name = "cmdCancel",
-                 .kind = K::CommandButton,
-                 .at = {7620, 4960, 1000, 375},
-                 .caption = "&Cancel",
-                 .tabIndex = 103},
             },
     };
     for (int n = 1; n <= kVehicleColumns; ++n) {
@@ -188,6 +166,33 @@ FormDef makeAutoUseForm() {
         addPair(c, "fraUse", columnControl("optAnother", n), {x, 3490, 735, 395},
                 vehicle + QStringLiteral(" another vehicle available"), tab + 7);
     }
+    // The bottom line comes after the columns, so that the first column's box takes the focus
+    // when the window opens.
+    const std::vector<ControlDef> bottom = {
+        {.name = "lblRemove",
+         .kind = K::Label,
+         .at = {120, 5040, 1500, 255},
+         .caption = "Remove Vehicle #:",
+         .buddy = "txtAutoNum"},
+        {.name = "txtAutoNum", .kind = K::TextBox, .at = {1680, 5000, 600, 285}, .tabIndex = 100},
+        {.name = "cmdDelete",
+         .kind = K::CommandButton,
+         .at = {2400, 4960, 1000, 375},
+         .caption = "&Delete",
+         .tabIndex = 101},
+        {.name = "cmdSave",
+         .kind = K::CommandButton,
+         .at = {6480, 4960, 1000, 375},
+         .caption = "&Save",
+         .tabIndex = 102,
+         .style = kDefaultButton},
+        {.name = "cmdCancel",
+         .kind = K::CommandButton,
+         .at = {7620, 4960, 1000, 375},
+         .caption = "&Cancel",
+         .tabIndex = 103},
+    };
+    form.controls.insert(form.controls.end(), bottom.begin(), bottom.end());
     return form;
 }
 
@@ -211,22 +216,6 @@ FormDef makeAutoQstForm() {
                  .caption =
                      "See page 8 of the instructions for vehicles used by corporate officers, or 1% or "
                      "more owners."},
-                {.name = "cmdSave",
-                 .kind = K::CommandButton,
-                 .at = {3900, 4110, 1000, 375},
-                 .caption = "&Save",
-                 .tabIndex = 20,
-                 .style = kDefaultButton},
-                {.name = "cmdCancel",
-                 .kind = K::CommandButton,
-                 .at = {5010, 4110, 1000, 375},
-                 .caption = "&Cancel",
-                 .tabIndex = 21},
-                {.name = "cmdDelete",
-                 .kind = K::CommandButton,
-                 .at = {6120, 4110, 1000, 375},
-                 .caption = "&Delete",
-                 .tabIndex = 22},
             },
     };
     for (int q = 0; q < kEmployerQuestions; ++q) {
@@ -240,6 +229,26 @@ FormDef makeAutoQstForm() {
         addPair(form.controls, nullptr, QString::fromUtf8(question.pair), {6360, y, 735, 395},
                 QStringLiteral("Line %1").arg(question.formLine), 2 * q);
     }
+    // The buttons come after the questions, so that the first question takes the focus.
+    const std::vector<ControlDef> buttons = {
+        {.name = "cmdSave",
+         .kind = K::CommandButton,
+         .at = {3900, 4110, 1000, 375},
+         .caption = "&Save",
+         .tabIndex = 20,
+         .style = kDefaultButton},
+        {.name = "cmdCancel",
+         .kind = K::CommandButton,
+         .at = {5010, 4110, 1000, 375},
+         .caption = "&Cancel",
+         .tabIndex = 21},
+        {.name = "cmdDelete",
+         .kind = K::CommandButton,
+         .at = {6120, 4110, 1000, 375},
+         .caption = "&Delete",
+         .tabIndex = 22},
+    };
+    form.controls.insert(form.controls.end(), buttons.begin(), buttons.end());
     return form;
 }
 
