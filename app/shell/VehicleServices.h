@@ -15,7 +15,7 @@ public:
     // After an asset with a vehicle number is stored: when the vehicle has no use row for the
     // year, asks who uses it and opens the vehicle use window (focused on the vehicle's column) or
     // first the employer questions. True when the use row was there, the employer's answers hold
-    // a Yes, or the use window closed other than through its Cancel button. A number below 1
+    // a Yes, or the use window closed other than through its Cancel button or Esc. A number below 1
     // (no vehicle) is true at once. Reports its own failures.
     virtual bool VehicleDocsOk(std::int16_t intYear, std::int16_t intVehicleNum) = 0;
 
