@@ -237,7 +237,7 @@ bool FrmAutoUse::eventFilter(QObject* watched, QEvent* event) {
         const bool command = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
         const QList<uint> typed = key->text().toUcs4();
         if (!command && !typed.isEmpty() && !mileageKeyAccepted(typed.front())) {
-            QApplication::beep();
+            ui().beep();
             return true;
         }
         break;

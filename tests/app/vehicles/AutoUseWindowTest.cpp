@@ -204,6 +204,8 @@ void AutoUseWindowTest::theKeyFilterKeepsDigitsAndThePoint() {
 
     QCOMPARE(w.txtBusiness[0]->text(), QStringLiteral("12.5"));
     QCOMPARE(w.txtAutoNum->text(), QStringLiteral("3"));
+    // Each refused character beeps: a, -, the comma, the blank and x, then x and -.
+    QCOMPARE(f.ui.beeps(), std::size_t(7));
     QVERIFY(w.VehicleChanged(1));
     QVERIFY(!w.VehicleChanged(2));
     QVERIFY(w.FormDirty());
