@@ -113,10 +113,7 @@ void AssetVehicleSaveTest::aNewVehicleAsksForItsDocuments() {
     FakeVehicles vehicles;
     subsystems().vehicles = &vehicles;
     FrmAsset& form = f.open();
-    fillCar(form, a);
-    form.lblAutoNum->setText("3");
-    form.chk50Bonus->setChecked(false);
-    form.lbl30Allowance->clear();
+    fillNewVehicle(form, a);
     form.cmdSave_Click();
     QCOMPARE(f.shell.ui.messages().join("\n"), QString());
     QCOMPARE(vehicles.calls, (std::vector<std::pair<int, int>>{{2024, 3}}));

@@ -56,10 +56,7 @@ void VehicleAssetSaveTest::aNewVehicleLeadsToItsUse() {
         w.cmdCancel->click();
     });
     FrmAsset& form = f.open();
-    fillCar(form, a);
-    form.lblAutoNum->setText("3");
-    form.chk50Bonus->setChecked(false);
-    form.lbl30Allowance->clear();
+    fillNewVehicle(form, a);
 
     form.cmdSave_Click();
 
