@@ -128,6 +128,13 @@ std::int32_t addClass(const std::string& descr) {
     return static_cast<std::int32_t>(requireConnection().lastInsertRowid());
 }
 
+std::int32_t addLocation(const std::string& shortName) {
+    Connection& conn = requireConnection();
+    conn.execute("INSERT INTO tblLocations ([Short Location], [Long Location]) VALUES (" +
+                 sqlText(shortName) + ", " + sqlText(shortName + " building") + ")");
+    return static_cast<std::int32_t>(conn.lastInsertRowid());
+}
+
 void addDescription(std::int64_t asset, const std::string& tag, const std::string& serial,
                     std::int32_t location, const std::string& longDescription) {
     requireConnection().execute("INSERT INTO tblAssetDescription ([Asset ID], [Tag Number], [Serial Number],"

@@ -92,6 +92,9 @@ std::int32_t addAccount(const std::string& descr, const std::string& capital, co
 // Adds an asset class of the MACRS method, 7 years, no vehicle type or amortization, no account; its id.
 std::int32_t addClass(const std::string& descr);
 
+// Adds a location whose long name is the short one followed by " building"; its id.
+std::int32_t addLocation(const std::string& shortName);
+
 // Adds an asset's description row.
 void addDescription(std::int64_t asset, const std::string& tag, const std::string& serial,
                     std::int32_t location, const std::string& longDescription);

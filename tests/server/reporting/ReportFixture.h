@@ -103,13 +103,7 @@ template <typename Body> void expectPassedOn(Body&& body, const std::string& ope
 
 class ReportTest : public ::testing::Test {
 protected:
-    std::int32_t lastId() const { return static_cast<std::int32_t>(fresh_.conn().lastInsertRowid()); }
-
-    std::int32_t addLocation(const std::string& shortName) {
-        fresh_.exec("INSERT INTO tblLocations ([Short Location], [Long Location]) VALUES (" +
-                    sqlText(shortName) + ", " + sqlText(shortName + " building") + ")");
-        return lastId();
-    }
+    std::int32_t addLocation(const std::string& shortName) { return test::addLocation(shortName); }
 
     // Adds the asset; its number. The fields left alone make it a MACRS 7-year half-year asset
     // (200 DB) of company 0 costing 1000, placed in service 3/1/2010 (calendar fiscal year); the
