@@ -13,9 +13,9 @@
 #include "common/ServerError.h"
 #include "common/SqlLiteral.h"
 #include "common/Workbook.h"
+#include "server/support/ImportSheet.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <iterator>
 #include <limits>
@@ -26,28 +26,7 @@
 namespace qel {
 namespace {
 
-// The sheet's columns (A = 1).
-enum Column : int {
-    kCompany = 1, // A
-    kName,        // B
-    kCost,        // C
-    kAllowance,   // D
-    kMethod,      // E
-    kInService,   // F
-    kType179,     // G
-    kDeduction179,
-    kConvention,
-    kLife,
-    kVehicle,
-    kBookLife,
-    kBookCost,
-    kBusinessPercent,
-    kAccount,
-    kSoldDate,
-    kSoldAmount,
-    kOtherDeductions,
-    kNotes, // S
-};
+using namespace import;
 
 // The field each column sets, as the messages name it.
 constexpr const char* kFields[] = {
@@ -71,41 +50,6 @@ std::string firstCharacters(const std::string& text, std::size_t count) {
             ++i;
     }
     return text.substr(0, i);
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
-
-// An empty cell, or one holding the empty text.
-bool isEmpty(const Variant& v) {
-    return v.isNull() || (v.isText() && v.toString().empty());
-}
-
-bool parseWhole(std::string_view text, int& out) {
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return ec == std::errc() && ptr == text.data() + text.size() && !text.empty();
-}
-
-// A date typed as text: the system's short-date form "m/d/yyyy", or "yyyy-mm-dd".
-std::optional<Date> parseDateText(std::string_view text) {
-    text = trimBlanks(text);
-    if (auto iso = Date::fromIso(text); iso && text.size() == 10)
-        return iso;
-    const auto slash1 = text.find('/');
-    const auto slash2 = slash1 == std::string_view::npos ? slash1 : text.find('/', slash1 + 1);
-    if (slash2 == std::string_view::npos)
-        return std::nullopt;
-    int month = 0, day = 0, year = 0;
-    if (!parseWhole(text.substr(0, slash1), month) ||
-        !parseWhole(text.substr(slash1 + 1, slash2 - slash1 - 1), day) || text.size() - slash2 - 1 != 4 ||
-        !parseWhole(text.substr(slash2 + 1), year) || !Date::isValid(year, month, day))
-        return std::nullopt;
-    return Date(year, month, day);
 }
 
 // The fields of one sheet row, read as the import stores them.
@@ -171,7 +115,7 @@ public:
         if (sold != "" && sold != " ")
             r.soldDate = date(kSoldDate);
         r.soldAmount = number(kSoldAmount);
-        if (!isEmpty(book_.cell(kOtherDeductions)))
+        if (!isEmptyCell(book_.cell(kOtherDeductions)))
             r.otherDeductions = number(kOtherDeductions);
         r.notes = noQuote(firstCharacters(text(kNotes), kNotesLength));
         return r;
@@ -206,13 +150,10 @@ private:
     // text is one. Any other text ("1,250", "12.5%", "abc") is refused rather than read in part.
     double number(int column) const {
         const Variant& v = book_.cell(column);
-        if (v.isNumber())
-            return leadingNumber(v.toString());
-        const std::string t = v.toString();
-        if (v.isNull() || trimBlanks(t).empty())
+        if (const auto n = cellNumber(v))
+            return *n;
+        if (isBlankCell(v))
             return 0;
-        if (v.isText() && isPlainNumber(t))
-            return leadingNumber(t);
         refuse(column, shown(column) + " is not a number.");
     }
 
@@ -226,7 +167,7 @@ private:
 
     // An id the column stores unchanged: a whole number that must be there.
     std::int32_t whole(int column) const {
-        if (isEmpty(book_.cell(column)))
+        if (isEmptyCell(book_.cell(column)))
             refuse(column, "the cell is empty.");
         const double n = number(column);
         if (n != std::floor(n) ||
@@ -237,11 +178,7 @@ private:
 
     std::int32_t companyOf() const {
         const Variant& v = book_.cell(kCompany);
-        std::optional<double> n;
-        if (v.isNumber())
-            n = v.toDouble();
-        else if (v.isText() && isPlainNumber(v.toString()))
-            n = leadingNumber(v.toString());
+        const std::optional<double> n = cellNumber(v);
         if (!n || *n != company_)
             throw ServerError::invalidArgument(
                 "DeprSupport", "Row " + std::to_string(book_.row()) + ": the company in column A (" +
@@ -252,18 +189,14 @@ private:
 
     Date date(int column) const {
         const Variant& v = book_.cell(column);
-        std::optional<Date> d;
-        if (v.isNumber())
-            d = book_.dateFromSerial(v.toDouble());
-        else if (v.isText())
-            d = parseDateText(v.toString());
+        const std::optional<Date> d = cellDate(book_, v);
         if (!d)
             refuse(column, shown(column) + " is not a date.");
         return *d;
     }
 
     Date requiredDate(int column) const {
-        if (isEmpty(book_.cell(column)))
+        if (isEmptyCell(book_.cell(column)))
             refuse(column, "the cell is empty.");
         return date(column);
     }
@@ -274,12 +207,12 @@ private:
             return v.toBool();
         if (v.isNumber()) // a 1 or 0 typed in place of TRUE or FALSE
             return v.toDouble() != 0;
-        const std::string t = lower(std::string(trimBlanks(v.toString())));
+        const std::string t = trimmedLower(v.toString());
         if (t == "true")
             return true;
         if (t == "false")
             return false;
-        refuse(column, isEmpty(v) ? "the cell is empty." : shown(column) + " is not TRUE or FALSE.");
+        refuse(column, isEmptyCell(v) ? "the cell is empty." : shown(column) + " is not TRUE or FALSE.");
     }
 
     const Workbook& book_;
@@ -333,22 +266,14 @@ bool DeprSupport::ImportAssetsFromExcel(std::int32_t lngCompany, const std::stri
         Workbook book(strExcelPath);
         const RowReader reader(book, lngCompany);
         Transaction tx(conn);
-        // Row 1 holds the headings; the data end at the first row whose column A is empty, and
-        // a row missing from the sheet is such a row.
-        int expected = 2;
-        while (book.nextRow()) {
-            if (book.row() < expected)
-                continue;
-            if (book.row() != expected || (isEmpty(book.cell(kCompany)) && !book.flaw(kCompany)))
-                break;
+        while (nextAssetRow(book)) {
             const AssetRow row = reader.read();
             try {
                 store(conn, row);
             } catch (const ServerError& e) {
                 throw ServerError(e.number(), e.source(),
-                                  "Row " + std::to_string(expected) + ": " + e.description(), e.kind());
+                                  "Row " + std::to_string(book.row()) + ": " + e.description(), e.kind());
             }
-            ++expected;
         }
         tx.commit();
         return true;
