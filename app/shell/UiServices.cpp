@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QUrl>
 
 namespace qel {
@@ -33,6 +34,7 @@ QString chooseFile(const FileDialogRequest& request, QFileDialog::AcceptMode mod
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
@@ -112,6 +114,11 @@ QString QtUiServices::openFileName(const FileDialogRequest& request) {
 
 QString QtUiServices::saveFileName(const FileDialogRequest& request) {
     return chooseFile(request, QFileDialog::AcceptSave);
+}
+
+bool QtUiServices::printDialog(QPrinter& printer) {
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtUiServices::openDocument(const QString& fileOrAddress) {

@@ -1,6 +1,6 @@
 // UiServices: the one way the program reaches the user outside its own windows: message boxes,
-// input boxes, file dialogs, "open this file or address", the running of a modal window, and the
-// beep that tells of a dropped keystroke.
+// input boxes, file dialogs, the print dialog, "open this file or address", the running of a modal
+// window, and the beep that tells of a dropped keystroke.
 //
 // The program calls ui(); it gets the Qt implementation unless a test has installed its own
 // (a scripted one that answers and records), so every form can be tested without a person.
@@ -9,6 +9,7 @@
 #include <QString>
 
 class QDialog;
+class QPrinter;
 
 namespace qel {
 
@@ -24,6 +25,8 @@ struct FileDialogRequest {
     QString filter;
     // Added (with a dot) to a name typed without an extension, as "mdb" makes "copy" "copy.mdb".
     QString defaultSuffix = {};
+    // A save dialog asks itself before an existing file is chosen; false when the caller asks.
+    bool confirmOverwrite = true;
 };
 
 class UiServices {
@@ -40,6 +43,9 @@ public:
     // The chosen file's full path; empty when the user cancels.
     virtual QString openFileName(const FileDialogRequest& request) = 0;
     virtual QString saveFileName(const FileDialogRequest& request) = 0;
+    // The system's print dialog for the printer: the user chooses a printer or "Print to File"
+    // (a PDF file) and its settings, which the printer keeps. False when the user cancels.
+    virtual bool printDialog(QPrinter& printer) = 0;
     // Opens a file or an address (web page, mail link) with the user's own program; false when
     // nothing could open it.
     virtual bool openDocument(const QString& fileOrAddress) = 0;
@@ -56,8 +62,8 @@ UiServices& ui();
 // ownership and must outlive their use. Returns the services that were installed before.
 UiServices* setUiServices(UiServices* services);
 
-// The Qt implementation: QMessageBox, QInputDialog, QFileDialog, QDesktopServices, exec(),
-// QApplication::beep().
+// The Qt implementation: QMessageBox, QInputDialog, QFileDialog, QPrintDialog, QDesktopServices,
+// exec(), QApplication::beep().
 class QtUiServices : public UiServices {
 public:
     MsgResult messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
@@ -65,6 +71,7 @@ public:
     QString inputBox(const QString& prompt, const QString& title, const QString& proposed) override;
     QString openFileName(const FileDialogRequest& request) override;
     QString saveFileName(const FileDialogRequest& request) override;
+    bool printDialog(QPrinter& printer) override;
     bool openDocument(const QString& fileOrAddress) override;
     int execModal(QDialog& dialog) override;
     void beep() override;

@@ -5,6 +5,7 @@
 #include "common/DocumentsFolder.h"
 #include "form4562/FormPdf.h"
 #include "tests/testsupport/FreshDatabase.h"
+#include "tests/testsupport/PdfText.h"
 #include "tests/testsupport/TestData.h"
 
 #include <gtest/gtest.h>
@@ -92,17 +93,6 @@ protected:
     std::vector<std::string> opened_;
 };
 
-// The text of a PDF as pdftotext lays it out.
-std::string pdfText(const std::string& path) {
-    const std::string command = "pdftotext -layout '" + path + "' - 2>/dev/null";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string text;
-    std::array<char, 4096> buffer;
-    for (std::size_t n; pipe && (n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0;)
-        text.append(buffer.data(), n);
-    return text;
-}
-
 // The first line of `text` that holds `caption`.
 std::string lineWith(const std::string& text, const std::string& caption) {
     std::istringstream lines(text);
@@ -176,7 +166,7 @@ TEST_F(Form4562Test, TheFilledFormShowsTheAmountsBesideTheirCaptions) {
     for (int year : {2012, 2025}) {
         SCOPED_TRACE(year);
         arrangeSection179(year);
-        const std::string text = pdfText(run(year));
+        const std::string text = test::pdfText(run(year));
         const struct {
             const char* caption;
             const char* amount;

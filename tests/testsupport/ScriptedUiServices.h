@@ -2,15 +2,17 @@
 // modal window and beep is recorded; answers come from queues the test fills beforehand, and modal
 // windows are run by handlers the test registers by the window's objectName.
 //
-// With nothing queued, a message box answers its first button (OK or Yes), an input box and a
-// file dialog answer as cancelled (empty text), a document "opens" (unless the test says that
-// none opens), and a modal window without a handler is rejected (its close steps run). Installing it is
-// scoped: the previous services come back when it is destroyed.
+// With nothing queued, a message box answers its first button (OK or Yes), an input box, a file
+// dialog and the print dialog answer as cancelled (empty text), a document "opens" (unless the
+// test says that none opens), and a modal window without a handler is rejected (its close steps
+// run). A print dialog answered with a path prints to that PDF file. Installing it is scoped: the
+// previous services come back when it is destroyed.
 #pragma once
 
 #include "app/shell/UiServices.h"
 
 #include <QDialog>
+#include <QPrinter>
 #include <QString>
 
 #include <deque>
@@ -21,8 +23,9 @@
 namespace qel::test {
 
 struct UiCall {
-    enum Kind { Message, Input, OpenFile, SaveFile, Document, Modal, Beep } kind;
-    QString text;  // message or prompt; file dialog title; document; modal window's objectName
+    enum Kind { Message, Input, OpenFile, SaveFile, Print, Document, Modal, Beep } kind;
+    QString text;  // message or prompt; file dialog title; document; modal window's objectName;
+                   // print dialog: the PDF file answered (empty when cancelled)
     QString title; // box title as given (empty: the default title); input box: its title
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
@@ -44,6 +47,8 @@ public:
     void answerFile(const QString& path) { fileAnswers_.push_back(path); }
     // From now on no document or address opens, as without a mail program or browser.
     void refuseDocuments() { documentsOpen_ = false; }
+    // The print dialog's answer: print to this PDF file; an empty path cancels.
+    void answerPrint(const QString& pdfPath) { printAnswers_.push_back(pdfPath); }
     // Runs the modal window of that objectName each time it opens: the handler clicks what it
     // wants; a window the handler leaves open is then rejected.
     void onModal(const QString& objectName, ModalHandler handler) {
@@ -97,6 +102,16 @@ public:
         return take(fileAnswers_);
     }
 
+    bool printDialog(QPrinter& printer) override {
+        const QString pdf = take(printAnswers_);
+        calls_.push_back({UiCall::Print, pdf, {}, MsgButtons::OkCancel, MsgIcon::None, {}});
+        if (pdf.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    }
+
     bool openDocument(const QString& fileOrAddress) override {
         calls_.push_back({UiCall::Document, fileOrAddress, {}, MsgButtons::Ok, MsgIcon::None, {}});
         return documentsOpen_;
@@ -131,6 +146,7 @@ private:
     std::deque<MsgResult> messageAnswers_;
     std::deque<QString> inputAnswers_;
     std::deque<QString> fileAnswers_;
+    std::deque<QString> printAnswers_;
     std::map<QString, ModalHandler> modalHandlers_;
     bool documentsOpen_ = true;
 };
