@@ -4,6 +4,7 @@
 #include "app/assets/Assets.h"
 #include "app/books/Books.h"
 #include "app/maintenance/Maintenance.h"
+#include "app/printing/Printing.h"
 #include "app/reports/Reports.h"
 #include "app/shell/AppInfo.h"
 #include "app/shell/MdiMain.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     qel::registerBooks(parts);
     qel::registerMaintenance(parts);
     qel::registerVehicles(parts);
+    qel::printing::registerPrinting(parts);
     qel::MdiMain window;
     QObject::connect(&window, &qel::MdiMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     if (qel::harlune::Main(window) == qel::StartupResult::EndProgram)

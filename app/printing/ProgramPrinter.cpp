@@ -4,7 +4,10 @@
 
 namespace qel::printing {
 
-ProgramPrinter::ProgramPrinter() : printer(QPrinter::HighResolution), face(kPrintFace) {}
+ProgramPrinter::ProgramPrinter() : printer(QPrinter::HighResolution), face(kPrintFace) {
+    // The printouts are laid out for US Letter (8.5 x 11 inches); the print dialog offers others.
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+}
 
 ProgramPrinter& programPrinter() {
     static ProgramPrinter instance;

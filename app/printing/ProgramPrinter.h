@@ -1,5 +1,6 @@
-// The program's one printer: the QPrinter every printout goes to, with the face, size and bold
-// state that it keeps from one job to the next, as a printer object does.
+// The program's one printer: the QPrinter every printout goes to (US Letter unless the user
+// chooses another paper), with the face, size and bold state that it keeps from one job to the
+// next, as a printer object does.
 #pragma once
 
 #include <QPrinter>

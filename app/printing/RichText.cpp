@@ -3,6 +3,7 @@
 #include "app/printing/layout/PrintSurface.h"
 #include "common/ServerError.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
@@ -91,15 +92,15 @@ void printDocument(const QTextDocument& source, QPrinter& printer, const SheetMa
         throw ServerError(kPrinterError, "Printer", "Printer error: the printer cannot start a job.",
                           ErrorKind::Io);
 
-    // Device pixels per document unit, and the body within the margins in document units.
-    const double scaleX = printer.logicalDpiX() / documentDpi();
-    const double scaleY = printer.logicalDpiY() / documentDpi();
+    // The document is laid out on the printer itself, in its pixels, so that the text measures
+    // as it prints (a screen's whole-pixel font sizes would widen it); its indents scale along.
+    doc->documentLayout()->setPaintDevice(&printer);
     const QRectF sheet = printer.paperRect(QPrinter::DevicePixel);
     const double left = margins.left * printer.logicalDpiX() / kTwipsPerInch;
     const double top = margins.top * printer.logicalDpiY() / kTwipsPerInch;
     const double right = margins.right * printer.logicalDpiX() / kTwipsPerInch;
     const double bottom = margins.bottom * printer.logicalDpiY() / kTwipsPerInch;
-    const QSizeF body((sheet.width() - left - right) / scaleX, (sheet.height() - top - bottom) / scaleY);
+    const QSizeF body(sheet.width() - left - right, sheet.height() - top - bottom);
     doc->setPageSize(body);
 
     const int pages = doc->pageCount();
@@ -108,7 +109,6 @@ void printDocument(const QTextDocument& source, QPrinter& printer, const SheetMa
             printer.newPage();
         painter.save();
         painter.translate(left, top);
-        painter.scale(scaleX, scaleY);
         const QRectF view(0, page * body.height(), body.width(), body.height());
         painter.translate(0, -view.top());
         doc->drawContents(&painter, view);

@@ -73,6 +73,18 @@ QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, i
     return {};
 }
 
+ReportList ReportListModel::shownList() const {
+    ReportList shown;
+    shown.columns() = list_.columns();
+    shown.reserveRows(order_.rowCount());
+    for (std::size_t v = 0; v < order_.rowCount(); ++v) {
+        ReportRow& row = shown.appendRow(list_.row(order_.sourceRow(v)).kind);
+        for (std::size_t c = 0; c < row.cells.size(); ++c)
+            row.cells[c] = order_.shownCell(v, c);
+    }
+    return shown;
+}
+
 void ReportListModel::sort(int column, Qt::SortOrder order) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     // The selection keeps its rows: remember the list row under each kept index.

@@ -23,6 +23,9 @@ public:
     ReportListModel(ReportList list, const QFont& font, QObject* parent = nullptr);
 
     const ReportList& list() const { return list_; }
+    // The list as the view shows it: its rows in the order shown, each cell as shown (a group's
+    // name on the group's first row shown).
+    ReportList shownList() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -40,6 +40,7 @@ ActionInputs programActionInputs(bool childWindowOpen) {
     inputs.subsystems |= s.dataExchange ? kNeedsDataExchange : 0u;
     inputs.subsystems |= s.program ? kNeedsProgram : 0u;
     inputs.subsystems |= s.vehicles ? kNeedsVehicles : 0u;
+    inputs.subsystems |= s.printing ? kNeedsPrinting : 0u;
     inputs.childWindowOpen = childWindowOpen;
     return inputs;
 }

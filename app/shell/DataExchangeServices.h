@@ -1,5 +1,5 @@
-// What the main window's File and Book menus need of printing and data exchange: the exports,
-// the asset import, the import log choice and the rich-text viewer.
+// What the main window's File and Book menus need of data exchange: the exports, the asset import
+// and the import log choice (the log is shown by printing's rich-text window, PrintingServices.h).
 #pragma once
 
 #include "common/Variant.h"
@@ -23,9 +23,6 @@ public:
     virtual void DoImports() = 0;
     // The import log file chosen in an open-file dialog; empty when the user cancels.
     virtual QString GetLogPath() = 0;
-    // Shows the rich-text viewer frmRichText modeless with the file loaded as plain text into
-    // its box rtbReport, and the caption given.
-    virtual void showRichText(const QString& path, const QString& caption) = 0;
 };
 
 } // namespace qel

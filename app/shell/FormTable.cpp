@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTextEdit>
 
 #include <algorithm>
 
@@ -90,6 +91,8 @@ QWidget* makeControl(const ControlDef& def, QWidget* parent) {
     }
     case ControlKind::TableView:
         return new QTableView(parent);
+    case ControlKind::RichTextBox:
+        return new QTextEdit(parent);
     }
     throw std::logic_error("unknown control kind of " + std::string(def.name));
 }

@@ -31,6 +31,7 @@ enum class ControlKind {
     Panel,         // QFrame: a container, without a border unless its style gives one
     Image,         // QLabel that shows a picture (the form sets it)
     TableView,     // QTableView: rows of a model (RecordsetModel.h)
+    RichTextBox,   // QTextEdit: a long formatted or plain text (the form decides whether it is read-only)
 };
 
 // Style bits of a control.

@@ -85,8 +85,8 @@ void registerServices(DataExchangeServices& s) {
         WaitCursor wait;
         s.GetExport(QStringLiteral("Book Asset Ledger"), Variant(true));
     });
-    // Both import items also need the reports' folder check; their needs keep them disabled
-    // until the reports are registered too.
+    // Both import items also need the reports' folder check, and the log item printing's
+    // rich-text window; their needs keep them disabled until those are registered too.
     c.add("mnuImportAssets", [&s] {
         runWithErrorBox(QStringLiteral("Error in Import Assets. "), [&s] {
             folderCheck(*subsystems().reports);
@@ -97,12 +97,13 @@ void registerServices(DataExchangeServices& s) {
         folderCheck(*subsystems().reports);
         const QString path = s.GetLogPath();
         if (!path.isEmpty())
-            s.showRichText(path, QStringLiteral("Import log"));
+            subsystems().printing->showRichText(path, QStringLiteral("Import log"));
     });
 }
 
 void registerServices(PrintingServices& s) {
-    // No menu item prints: the windows' Print buttons reach it.
+    // No menu item prints: the windows' Print buttons reach it, and the items that show the
+    // asset listing and an import log reach its rich-text window.
     subsystems().printing = &s;
 }
 

@@ -13,6 +13,7 @@ constexpr unsigned kCompany = kNeedsCompany;
 constexpr unsigned kChild = kNeedsChildWindow;
 // The vehicle windows open through the report prompts for the year.
 constexpr unsigned kVehicles = kNeedsReports | kNeedsVehicles;
+constexpr unsigned kPrint = kNeedsPrinting;
 constexpr Shown kShown = Shown::Always;
 
 MenuItemDef separator(const char* name) {
@@ -34,7 +35,7 @@ const std::vector<MenuDef>& menuTable() {
              separator("mnuImportline"),
              {"mnuImportAssets", "Import Assets", 38, A::Command, nullptr, kReports | kExport | kCompany,
               kShown},
-             {"mnuImportLog", "Import Log ", 38, A::Command, nullptr, kReports | kExport, kShown},
+             {"mnuImportLog", "Import Log ", 38, A::Command, nullptr, kReports | kExport | kPrint, kShown},
              separator("mnuFileLine"),
              {"mnuExit", "&Exit", 0, A::Command, nullptr, kNeedsNothing, kShown},
          },
@@ -109,7 +110,8 @@ const std::vector<MenuDef>& menuTable() {
              {"mnuDeleteDepr", "Delete Last Period Depreciation", 0, A::Command, nullptr,
               kNeedsMonthlyDepr | kCompany, kShown},
              separator("mnuline"),
-             {"mnuAssetListing", "Asset Listing", 30, A::Command, nullptr, kReports | kCompany, kShown},
+             {"mnuAssetListing", "Asset Listing", 30, A::Command, nullptr, kReports | kPrint | kCompany,
+              kShown},
              {"mnuBookAssetLedger", "Book Asset Ledger", 30, A::ReportPeriod, "Book Asset Ledger",
               kReports | kCompany, kShown},
              {"mnuChartOfAccounts", "Chart of Accounts", 0, A::Command, nullptr, kReports | kCompany, kShown},

@@ -23,6 +23,7 @@ enum Need : unsigned {
     kNeedsCompany = 1u << 6,
     kNeedsChildWindow = 1u << 7,
     kNeedsVehicles = 1u << 8,
+    kNeedsPrinting = 1u << 9,
 };
 
 // When an item is visible: always, or by the password switch. The items shown while the switch

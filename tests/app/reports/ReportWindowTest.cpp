@@ -47,6 +47,9 @@ public:
     void PrintListView(const ReportList& list, const QString& title) override {
         printed << QStringLiteral("%1 (%2 rows)").arg(title).arg(list.rowCount());
     }
+    void PrintAssetDetail(const AssetDetailPage&) override {}
+    void ShowAssetLedger(std::int32_t) override {}
+    void showRichText(const QString&, const QString&) override {}
     QStringList printed;
 };
 

@@ -6,6 +6,7 @@
 #include "app/shell/DataExchangeServices.h"
 #include "app/shell/MaintenanceServices.h"
 #include "app/shell/MonthlyDeprServices.h"
+#include "app/shell/PrintingServices.h"
 #include "app/shell/ProgramServices.h"
 #include "app/shell/ReportServices.h"
 #include "app/shell/Subsystems.h"
@@ -20,6 +21,7 @@ class FakeSubsystems : public AssetEntryServices,
                        public MaintenanceServices,
                        public ReportServices,
                        public DataExchangeServices,
+                       public PrintingServices,
                        public ProgramServices,
                        public VehicleServices {
 public:
@@ -36,6 +38,7 @@ public:
         registerServices(static_cast<MaintenanceServices&>(*this));
         registerServices(static_cast<ReportServices&>(*this));
         registerServices(static_cast<DataExchangeServices&>(*this));
+        registerServices(static_cast<PrintingServices&>(*this));
         registerServices(static_cast<ProgramServices&>(*this));
         registerServices(static_cast<VehicleServices&>(*this));
     }
@@ -87,6 +90,15 @@ public:
     }
     void showRichText(const QString& path, const QString& caption) override {
         log << "showRichText(" + path + "," + caption + ")";
+    }
+    void PrintListView(const ReportList&, const QString& title) override {
+        log << "PrintListView(" + title + ")";
+    }
+    void PrintAssetDetail(const AssetDetailPage& asset) override {
+        log << "PrintAssetDetail(" + QString::fromStdString(asset.assetId) + ")";
+    }
+    void ShowAssetLedger(std::int32_t locationId) override {
+        log << QStringLiteral("ShowAssetLedger(%1)").arg(locationId);
     }
     void BackupDatabase() override { log << "BackupDatabase"; }
     void RestoreDatabase() override { log << "RestoreDatabase"; }

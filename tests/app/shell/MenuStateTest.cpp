@@ -23,7 +23,8 @@ enum class Visible { Always, PasswordOff, PasswordOn };
 
 // What each item needs, as its user meets it: a letter for each subsystem whose services it
 // reaches (A asset entry, B books and monthly depreciation, T table maintenance, R reports,
-// X data exchange, P program services, V vehicles), C a chosen company, W an open child window.
+// X data exchange, L printing and the rich-text window, P program services, V vehicles), C a chosen
+// company, W an open child window.
 struct Rule {
     const char* item;
     const char* needs;
@@ -36,7 +37,7 @@ const Rule kRules[] = {
     {"mnuDisplayDBpath", ""},
     {"mnuDbPath", "P"},
     {"mnuImportAssets", "RXC"},
-    {"mnuImportLog", "RX"},
+    {"mnuImportLog", "RXL"},
     {"mnuExit", ""},
     {"mnuSelectCompany", ""},
     {"mnuDefaultYear", "R"},
@@ -68,7 +69,7 @@ const Rule kRules[] = {
     {"mnuBookDeprRange", "BC"},
     {"mnuDisplayPeriod", "BC"},
     {"mnuDeleteDepr", "BC"},
-    {"mnuAssetListing", "RC"},
+    {"mnuAssetListing", "RLC"},
     {"mnuBookAssetLedger", "RC"},
     {"mnuChartOfAccounts", "RC"},
     {"mnuDeprJvDetail", "RC"},
@@ -106,6 +107,8 @@ void registerSubsystems(FakeSubsystems& fake, const QString& letters) {
         registerServices(static_cast<ReportServices&>(fake));
     if (letters.contains('X'))
         registerServices(static_cast<DataExchangeServices&>(fake));
+    if (letters.contains('L'))
+        registerServices(static_cast<PrintingServices&>(fake));
     if (letters.contains('P'))
         registerServices(static_cast<ProgramServices&>(fake));
     if (letters.contains('V'))
@@ -170,14 +173,15 @@ void MenuStateTest::everyItemFollowsTheProgramState_data() {
     QTest::addColumn<QString>("enablePwd");
     QTest::addColumn<bool>("limitedLogon");
     QTest::addColumn<bool>("childWindow");
-    const QString all = "ABTRXPV";
+    const QString all = "ABTRXLPV";
     QTest::newRow("nothing registered, no company") << "" << false << "N" << false << false;
     QTest::newRow("nothing registered, a company") << "" << true << "N" << false << false;
     QTest::newRow("everything registered, no company") << all << false << "N" << false << false;
     QTest::newRow("everything registered, a company") << all << true << "N" << false << false;
-    for (const char* one : {"A", "B", "T", "R", "X", "P", "V"})
+    for (const char* one : {"A", "B", "T", "R", "X", "L", "P", "V"})
         QTest::addRow("only %s registered, a company", one) << QString(one) << true << "N" << false << false;
     QTest::newRow("reports and exchange, a company") << "RX" << true << "N" << false << false;
+    QTest::newRow("reports and printing, a company") << "RL" << true << "N" << false << false;
     QTest::newRow("reports and vehicles, a company") << "RV" << true << "N" << false << false;
     QTest::newRow("no password switch yet") << all << true << "" << false << false;
     QTest::newRow("password on") << all << true << "Y" << false << false;

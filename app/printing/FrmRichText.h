@@ -1,0 +1,43 @@
+// frmRichText: the rich-text window, one child window of the main window for the whole program,
+// showing the asset listing or an import log in its box rtbReport, read-only, with "&Print"
+// (the whole text in pages, within fixed margins) and "&Cancel" (closes the window and its
+// text).
+#pragma once
+
+#include "app/printing/layout/RichDocument.h"
+
+#include <QWidget>
+
+class QPushButton;
+class QTextEdit;
+
+namespace qel::printing {
+
+class FrmRichText : public QWidget {
+    Q_OBJECT
+public:
+    // The key under which the main window's child windows keep it.
+    static constexpr const char* kKey = "frmRichText";
+
+    FrmRichText();
+
+    QTextEdit* rtbReport;
+    QPushButton* cmdPrint;
+    QPushButton* cmdExit;
+
+    // Replaces the text with the document, laid out for the printer's full sheet width, and
+    // brings the first "Asset Listing" title into view.
+    void showListing(const RichDocument& doc);
+    // Replaces the text with the file's, as plain text. Throws ServerError (kind Io) naming the
+    // file when it cannot be read.
+    void loadPlainText(const QString& path);
+
+    // Prints the whole text after the print dialog, 0.75 inch from the left edge, 1 inch from the
+    // top and the right and 0.35 inch from the bottom.
+    void cmdPrint_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+} // namespace qel::printing

@@ -1,0 +1,105 @@
+// The printing services.
+#include "app/printing/Printing.h"
+
+#include "app/printing/FrmRichText.h"
+#include "app/printing/PrinterSurface.h"
+#include "app/printing/ProgramPrinter.h"
+#include "app/printing/layout/AssetDetailPrinting.h"
+#include "app/printing/layout/AssetListing.h"
+#include "app/shell/ChildWindows.h"
+#include "app/shell/ErrorBox.h"
+#include "app/shell/MdiMain.h"
+#include "app/shell/ProgramState.h"
+#include "app/shell/Subsystems.h"
+#include "app/shell/UiServices.h"
+#include "app/shell/WaitCursor.h"
+#include "app/shell/WindowPosition.h"
+#include "server/support/DeprSupport.h"
+
+#include <QDate>
+#include <QMdiSubWindow>
+
+namespace qel::printing {
+namespace {
+
+// The width frmRichText opens with, in twips; never wider than the main window less 300.
+constexpr double kRichTextWidth = 11500;
+constexpr double kNarrowerThanMain = 300;
+
+Date systemToday() {
+    const QDate d = QDate::currentDate();
+    return Date(d.year(), d.month(), d.day());
+}
+
+MessageSink messageBoxes() {
+    return [](const std::string& text) { ui().messageBox(QString::fromStdString(text)); };
+}
+
+// The report windows open and not minimized.
+int openReportWindows(const MdiMain& main) {
+    int n = 0;
+    for (const QMdiSubWindow* w : main.childWindows().list())
+        if (w->widget() && w->widget()->objectName() == QLatin1String("frmDocument") && !w->isMinimized())
+            ++n;
+    return n;
+}
+
+} // namespace
+
+Printing::Printing() : today(systemToday) {}
+
+void Printing::PrintListView(const ReportList&, const QString&) {}
+
+void Printing::PrintAssetDetail(const AssetDetailPage& asset) {
+    ProgramPrinter& printer = programPrinter();
+    if (!ui().printDialog(printer.printer))
+        return;
+    WaitCursor wait;
+    PrinterSurface surface(printer);
+    printAssetDetail(surface, asset, programState().CurrentCompanyName.toStdString(), today(),
+                     messageBoxes());
+}
+
+FrmRichText& Printing::richTextWindow(const QString& caption) {
+    MdiMain& main = *MdiMain::instance();
+    const bool made = !main.childWindows().find(FrmRichText::kKey);
+    QMdiSubWindow* window = main.childWindows().open(FrmRichText::kKey, [] { return new FrmRichText; });
+    auto& form = *static_cast<FrmRichText*>(window->widget());
+    if (made) {
+        form.setWindowTitle(caption);
+        const double mainWidth = windowTwips(main).width;
+        setWindowWidth(*window, std::min(kRichTextWidth, mainWidth - kNarrowerThanMain));
+        if (openReportWindows(main) == 1)
+            window->move(0, 0);
+    }
+    return form;
+}
+
+void Printing::ShowAssetLedger(std::int32_t locationId) {
+    runWithErrorBox(QStringLiteral("Error in ShowAssetLedger. "), [&] {
+        Recordset ledger = DeprSupport().GetAssetLedger(programState().CurrentCompanyId, locationId);
+        if (ledger.RecordCount() == 0) {
+            DisplayMsg(QStringLiteral(" No data found. "));
+            return;
+        }
+        const QString company = programState().CurrentCompanyName;
+        FrmRichText& form = richTextWindow(QStringLiteral("Asset Listing for ") + company);
+        // The window may show an import log: a listing replaces it, caption and all.
+        form.setWindowTitle(QStringLiteral("Asset Listing for ") + company);
+        runWithErrorBox(
+            QStringLiteral("Error in DoAssetLedger "),
+            [&] { form.showListing(buildAssetListing(ledger, company.toStdString(), today())); }, kBlank);
+    });
+}
+
+void Printing::showRichText(const QString& path, const QString& caption) {
+    FrmRichText& form = richTextWindow(caption);
+    form.loadPlainText(path);
+    form.setWindowTitle(caption);
+}
+
+void registerPrinting(SubsystemParts& parts) {
+    registerServices(parts.make<Printing>());
+}
+
+} // namespace qel::printing
