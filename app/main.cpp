@@ -3,6 +3,7 @@
 // window closes.
 #include "app/assets/Assets.h"
 #include "app/books/Books.h"
+#include "app/exchange/Exchange.h"
 #include "app/maintenance/Maintenance.h"
 #include "app/printing/Printing.h"
 #include "app/reports/Reports.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     qel::registerMaintenance(parts);
     qel::registerVehicles(parts);
     qel::printing::registerPrinting(parts);
+    qel::exchange::registerExchange(parts);
     qel::MdiMain window;
     QObject::connect(&window, &qel::MdiMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     if (qel::harlune::Main(window) == qel::StartupResult::EndProgram)

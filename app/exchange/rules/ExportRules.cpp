@@ -1,9 +1,9 @@
 #include "app/exchange/rules/ExportRules.h"
 
 #include "common/Convert.h"
+#include "server/data/FiscalPeriod.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace qel::exchange {
 namespace {
@@ -16,8 +16,6 @@ const ExportKind kCatalogue[] = {
     {"Asset Listing", "AssetListing", &DeprSupport::ExportAssetListing},
     {"Book Asset Ledger", "AssetLedger", &DeprSupport::ExportBookAssetLedger},
 };
-
-constexpr int kEarliestYear = 1900;
 
 // Month boundaries from a to b (negative when b is earlier).
 int monthsBetween(const Date& a, const Date& b) {
@@ -39,19 +37,15 @@ std::string exportNumberText(std::string_view answer) {
     return formatNumber(leadingNumber(answer));
 }
 
-std::optional<Date> periodDate(std::string_view answer) {
-    if (answer.size() != 6 ||
-        !std::ranges::all_of(answer, [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
-        return std::nullopt;
-    const int year = std::stoi(std::string(answer.substr(0, 4)));
-    const int month = std::stoi(std::string(answer.substr(4, 2)));
-    if (month < 1 || month > 12 || year <= kEarliestYear)
-        return std::nullopt;
-    return Date(year, month, 1);
-}
-
-std::string periodText(int fiscalMonth, int fiscalYear) {
-    return std::to_string(fiscalYear) + (fiscalMonth < 10 ? "0" : "") + std::to_string(fiscalMonth);
+std::string defaultPeriod(int todayMonth, int workingYear, int yearEndMonth) {
+    // Calendar month m falls in fiscal month m + 12 - E, wrapping into the next fiscal year.
+    int month = todayMonth + 12 - yearEndMonth;
+    int year = workingYear;
+    if (month > 12) {
+        month -= 12;
+        ++year;
+    }
+    return periodText(Date(year, month, 1));
 }
 
 bool periodPosted(const Date& period, const std::string& nextPeriod, const std::string& firstFiscalDate) {

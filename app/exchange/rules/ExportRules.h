@@ -37,12 +37,12 @@ inline const std::string kNotCalculated = " Depreciation has not been calculated
 // "201203", "abc" gives "0".
 std::string exportNumberText(std::string_view answer);
 
-// The first day of the fiscal month a typed period "YYYYMM" names: exactly six digits, a month
-// 01 to 12 and a year after 1900. Nothing when the answer is refused.
-std::optional<Date> periodDate(std::string_view answer);
+// A typed period is read by periodDate (server/data/FiscalPeriod.h): six digits, a month 01 to
+// 12 and a year after 1900.
 
-// "YYYYMM" of a fiscal month and year, the month with a leading "0" below 10.
-std::string periodText(int fiscalMonth, int fiscalYear);
+// The period the period prompt offers: today's calendar month in the working year, as the
+// fiscal period "YYYYMM" of a company whose fiscal year ends in `yearEndMonth` (1 to 12).
+std::string defaultPeriod(int todayMonth, int workingYear, int yearEndMonth);
 
 // True when book depreciation has been posted for the period that starts on `period`: it lies
 // before the company's next period to post ("YYYYMM"; an empty text means nothing can be

@@ -19,28 +19,18 @@ TEST(ExportRules, CatalogueNamesAreExact) {
     EXPECT_EQ(exportCatalogue().size(), 6u);
 }
 
-TEST(ExportRules, TypedPeriods) {
-    struct Case {
-        const char* answer;
-        std::optional<Date> period;
-    };
-    for (const Case& c :
-         {Case{"201203", Date(2012, 3, 1)}, Case{"190101", Date(1901, 1, 1)}, Case{"2012-3", std::nullopt},
-          Case{"201213", std::nullopt}, Case{"201200", std::nullopt}, Case{"20123", std::nullopt},
-          Case{"189912", std::nullopt}, Case{"190012", std::nullopt}, Case{" 201203", std::nullopt},
-          Case{"2012 3", std::nullopt}, Case{"", std::nullopt}}) {
-        SCOPED_TRACE(c.answer);
-        EXPECT_EQ(periodDate(c.answer), c.period);
-    }
-}
-
 TEST(ExportRules, NumberTexts) {
     EXPECT_EQ(exportNumberText("2012"), "2012");
     EXPECT_EQ(exportNumberText("abc"), "0");
     EXPECT_EQ(exportNumberText(" 2 012"), "2012");
     EXPECT_EQ(exportNumberText("201203"), "201203");
-    EXPECT_EQ(periodText(3, 2012), "201203");
-    EXPECT_EQ(periodText(11, 2012), "201211");
+}
+
+TEST(ExportRules, DefaultPeriods) {
+    EXPECT_EQ(defaultPeriod(3, 2012, 12), "201203");
+    EXPECT_EQ(defaultPeriod(7, 2012, 6), "201301");
+    EXPECT_EQ(defaultPeriod(6, 2012, 6), "201212");
+    EXPECT_EQ(defaultPeriod(10, 2012, 9), "201301");
 }
 
 TEST(ExportRules, PostedPeriods) {

@@ -1,0 +1,25 @@
+// "Import Assets" and "Import Log " through the main window's File menu: a passing workbook
+// imported, completed and computed; a refused one with its log; the path tests; a failure that
+// leaves nothing imported; and the log shown in the rich-text window.
+// The class is declared apart from the project's headers, so that moc reads only Qt's.
+#pragma once
+
+#include <QObject>
+
+namespace qel::test {
+
+class ImportCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aPassingWorkbookIsImportedCompletedAndComputed();
+    void anXlsWorkbookIsImportedToo();
+    void aRefusedWorkbookLeavesItsLogAndNoAsset();
+    void anEmptySheetSaysNoDataFound();
+    void aCancelledDialogIsBlank();
+    void aWrongExtensionAsksAgain();
+    void aFailingProcessingLeavesNoImportedAsset();
+    void aWorkbookThatCannotBeReadIsReported();
+    void theImportLogItemShowsTheChosenLog();
+};
+
+} // namespace qel::test
