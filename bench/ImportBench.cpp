@@ -6,11 +6,15 @@
 // and at part business use, straight line, ADS, amortization and non-depreciable property;
 // every 9th has a section 179 amount and every 11th a sale. Counters: rows per second, the time
 // per row ("us/row"), which stays flat when the time grows linearly, and the floor in the same
-// run with the time as a multiple of it ("x floor"). The floors: for the reader, inflating the
-// workbook's parts and parsing their XML without looking at it; for the import, that and
-// inserting the asset rows it wrote with one prepared statement in one transaction; for the
+// run with the time as a multiple of it ("x floor"). The program's "Import Assets" (its sheet check
+// with the log, the import, its completion of the rows and the processing, in one transaction)
+// is timed beside the data server's own import and processing of the same file ("x server"). The floors: for
+// the reader, inflating the workbook's parts and parsing their XML without looking at it; for the import,
+// that and inserting the asset rows it wrote with one prepared statement in one transaction; for the
 // processing, inserting the yearly rows it wrote and clearing the assets' marks the same way; for
 // the chain, all of them.
+#include "app/exchange/rules/ImportValidation.h"
+#include "app/exchange/rules/ImportWorkbook.h"
 #include "bench/BenchFloor.h"
 #include "common/SqlLiteral.h"
 #include "common/Workbook.h"
@@ -226,11 +230,44 @@ void BM_ImportAndProcess(benchmark::State& state) {
     });
 }
 
+// The program's import command without its windows, each iteration beside the data server's own
+// chain over the same file (BM_ImportAndProcess), both from an empty company.
+void BM_ImportCommand(benchmark::State& state) {
+    qel::test::FreshDatabase fresh;
+    const std::string path = writeGenerated(fresh.folder(), state.range(0));
+    const std::string logs = fresh.folder().string();
+    Stopwatch command;
+    double server = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        reset(fresh);
+        auto start = std::chrono::steady_clock::now();
+        qel::DeprSupport().ImportAssetsFromExcel(kCompany, path);
+        completeFiscalDates(fresh);
+        qel::DeprSupport().ProcessImportedAssets(kCompany);
+        server += qel::bench::secondsSince(start);
+        reset(fresh);
+        state.ResumeTiming();
+        command.time([&] {
+            const auto check =
+                qel::exchange::ValidateImportData(kCompany, path, logs, {qel::Date(2012, 3, 7), 14, 5, 9});
+            if (!check.passed || qel::exchange::importCheckedWorkbook(kCompany, path))
+                state.SkipWithError("the import failed");
+        });
+    }
+    const double floor = readFloor(path) + processFloor(fresh) + assetsFloor(fresh);
+    command.setCounters(state, floor);
+    state.counters["server ms"] = server / static_cast<double>(state.iterations()) * 1e3;
+    state.counters["x server"] =
+        state.counters["us/row"] * static_cast<double>(state.range(0)) / 1e3 / state.counters["server ms"];
+}
+
 } // namespace
 
 BENCHMARK(BM_ReadWorkbook)->Arg(10'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportAssets)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProcessImportedAssets)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond)->MinTime(3);
 BENCHMARK(BM_ImportAndProcess)->Arg(10'000)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK(BM_ImportCommand)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond)->MinTime(3);
 
 BENCHMARK_MAIN();

@@ -4,16 +4,14 @@
 #include "app/exchange/BackgroundJob.h"
 #include "app/exchange/Exchange.h"
 #include "app/exchange/rules/ExportRules.h"
-#include "app/exchange/rules/ImportCompletion.h"
 #include "app/exchange/rules/ImportValidation.h"
+#include "app/exchange/rules/ImportWorkbook.h"
 #include "app/shell/ErrorBox.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramState.h"
 #include "app/shell/UiServices.h"
 #include "common/DocumentsFolder.h"
 #include "common/ServerError.h"
-#include "server/data/Database.h"
-#include "server/support/DeprSupport.h"
 
 #include <optional>
 
@@ -39,9 +37,6 @@ void extensionBox() {
 QString documentsFolder() {
     return QString::fromStdString(userDocumentsFolder());
 }
-
-// How the import of a checked workbook ended.
-enum class ImportEnd { Stored, CompletionFailed };
 
 } // namespace
 
@@ -85,44 +80,24 @@ void DataExchange::DoImports() {
 
 bool DataExchange::importWorkbook(const QString& path) {
     const std::int32_t company = programState().CurrentCompanyId;
-    std::optional<ServerError> importFailure;
-    std::optional<ServerError> completionFailure;
+    std::optional<ImportFailure> failure;
     runInBackground(QStringLiteral("Importing assets"), [&](JobProgress& progress) {
-        // The import, the completion and the processing stand or fall together: a failure
-        // leaves no imported asset behind, half done or marked for a later run.
-        Transaction tx(requireConnection());
-        progress.report(QStringLiteral("Importing the assets"));
-        try {
-            DeprSupport().ImportAssetsFromExcel(company, path.toStdString());
-        } catch (const ServerError& e) {
-            importFailure = e;
-            return;
-        }
-        try {
-            UpadteImportedAssetsFields(company, [&](int done, int total) {
-                progress.report(QStringLiteral("Completing asset %1 of %2").arg(done).arg(total), done,
-                                total);
-            });
-        } catch (const ServerError& e) {
-            completionFailure = e;
-            return;
-        }
-        progress.report(QStringLiteral("Computing the depreciation"));
-        DeprSupport().ProcessImportedAssets(company);
-        tx.commit();
+        failure = importCheckedWorkbook(company, path.toStdString(),
+                                        [&](const std::string& step, int value, int maximum) {
+                                            progress.report(QString::fromStdString(step), value, maximum);
+                                        });
     });
-    if (importFailure) {
+    if (!failure)
+        return true;
+    const ServerError& e = failure->error;
+    if (failure->step == ImportFailure::Step::Import) {
         // The data server's import tells its cause first; the command's error box follows.
-        ui().messageBox(QString::fromStdString(importFailure->description()));
-        throw *importFailure;
+        ui().messageBox(QString::fromStdString(e.description()));
+        throw e;
     }
-    if (completionFailure) {
-        ui().messageBox(QStringLiteral("Error in UpadteImportedAssetsFields ") +
-                        QString::fromStdString(completionFailure->description()) + kErrorNumber +
-                        QString::number(completionFailure->number()));
-        return false;
-    }
-    return true;
+    ui().messageBox(QStringLiteral("Error in UpadteImportedAssetsFields ") +
+                    QString::fromStdString(e.description()) + kErrorNumber + QString::number(e.number()));
+    return false;
 }
 
 QString DataExchange::SetImportPath() {
