@@ -1,6 +1,7 @@
 // The Excel export commands: the year or period prompt and its tests, the workbook path and its
 // tests, and the export on its own thread.
 #include "app/exchange/BackgroundJob.h"
+#include "app/exchange/CommandParts.h"
 #include "app/exchange/Exchange.h"
 #include "app/exchange/rules/ExportRules.h"
 #include "app/shell/ErrorBox.h"
@@ -21,17 +22,6 @@
 
 namespace qel::exchange {
 namespace {
-
-const QString kRed = QStringLiteral("255");
-
-QString extensionOf(const QString& path) {
-    return QString::fromStdString(GetFileExtension(path.toStdString())).toLower();
-}
-
-void extensionBox() {
-    ui().messageBox(QStringLiteral("The file extension must be '.Xlsx' "), MsgButtons::Ok,
-                    MsgIcon::Exclamation, QStringLiteral("Please change file extension..."));
-}
 
 // Asks whether the existing workbook at the path may be replaced.
 bool replaceExisting(const QString& path) {

@@ -2,6 +2,7 @@
 // the sheet check with its log, and the import, completion and processing of the rows in one
 // transaction on their own thread.
 #include "app/exchange/BackgroundJob.h"
+#include "app/exchange/CommandParts.h"
 #include "app/exchange/Exchange.h"
 #include "app/exchange/rules/ExportRules.h"
 #include "app/exchange/rules/ImportValidation.h"
@@ -18,20 +19,9 @@
 namespace qel::exchange {
 namespace {
 
-const QString kRed = QStringLiteral("255");
-
 // The extensions of the workbooks the import reads.
 bool importExtension(const QString& extension) {
     return extension == QLatin1String("xlsx") || extension == QLatin1String("xls");
-}
-
-QString extensionOf(const QString& path) {
-    return QString::fromStdString(GetFileExtension(path.toStdString())).toLower();
-}
-
-void extensionBox() {
-    ui().messageBox(QStringLiteral("The file extension must be '.Xlsx' "), MsgButtons::Ok,
-                    MsgIcon::Exclamation, QStringLiteral("Please change file extension..."));
 }
 
 QString documentsFolder() {

@@ -12,6 +12,7 @@
 #include "common/Convert.h"
 #include "common/ServerError.h"
 #include "common/SqlLiteral.h"
+#include "common/Text.h"
 #include "common/Workbook.h"
 #include "server/support/ImportSheet.h"
 
@@ -40,17 +41,6 @@ static_assert(std::size(kFields) == kNotes);
 // The longest texts kept, in characters.
 constexpr std::size_t kNameLength = 44;
 constexpr std::size_t kNotesLength = 75;
-
-// The first `count` characters of a UTF-8 text.
-std::string firstCharacters(const std::string& text, std::size_t count) {
-    std::size_t i = 0;
-    for (std::size_t n = 0; i < text.size() && n < count; ++n) {
-        ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
-            ++i;
-    }
-    return text.substr(0, i);
-}
 
 // The fields of one sheet row, read as the import stores them.
 struct AssetRow {

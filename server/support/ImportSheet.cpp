@@ -1,6 +1,7 @@
 #include "server/support/ImportSheet.h"
 
 #include "common/Convert.h"
+#include "common/Text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,14 +9,6 @@
 
 namespace qel::import {
 namespace {
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool parseWhole(std::string_view text, int& out) {
     const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), out);

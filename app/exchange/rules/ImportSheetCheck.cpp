@@ -1,6 +1,7 @@
 #include "app/exchange/rules/ImportSheetCheck.h"
 
 #include "common/Convert.h"
+#include "common/Text.h"
 #include "server/support/ImportSheet.h"
 
 #include <algorithm>
@@ -25,14 +26,6 @@ constexpr int kMethods[] = {1, 2, 3, 4, 9, 10, 11};
 // included: the engine multiplies the fraction into the basis, so a fraction of 0 depreciates
 // nothing and one above 1 more than the cost).
 constexpr double kBookLifeLimit = 75;
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
 
 // TRUE or FALSE as a workbook holds them: a Yes/No cell, the texts in any case, or the numbers 1
 // and 0 of an .xls workbook.

@@ -1,24 +1,13 @@
 #include "app/printing/layout/PrintText.h"
 
 #include "common/Convert.h"
+#include "common/Text.h"
 
 #include <cmath>
 #include <cstdio>
 
 namespace qel::printing {
 namespace {
-
-bool isContinuation(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
 
 // Digits grouped by three with ",".
 std::string grouped(const std::string& digits) {
@@ -39,23 +28,6 @@ std::string twoDigits(int n) {
 }
 
 } // namespace
-
-std::size_t characterCount(std::string_view text) {
-    std::size_t n = 0;
-    for (char c : text)
-        n += isContinuation(c) ? 0 : 1;
-    return n;
-}
-
-std::string firstCharacters(std::string_view text, std::size_t count) {
-    std::size_t i = 0;
-    for (std::size_t n = 0; i < text.size() && n < count; ++n) {
-        ++i;
-        while (i < text.size() && isContinuation(text[i]))
-            ++i;
-    }
-    return std::string(text.substr(0, i));
-}
 
 std::string leftSet(std::string_view text, std::size_t width) {
     const std::size_t n = characterCount(text);

@@ -6,17 +6,13 @@
 #pragma once
 
 #include "common/Date.h"
+#include "common/Text.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace qel::printing {
-
-// The number of characters of a UTF-8 text.
-std::size_t characterCount(std::string_view text);
-// The first `count` characters of a UTF-8 text.
-std::string firstCharacters(std::string_view text, std::size_t count);
 
 // The text padded with blanks on the right to `width` characters; a longer text keeps its
 // first `width` characters.

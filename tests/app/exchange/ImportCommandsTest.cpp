@@ -3,6 +3,7 @@
 #include "app/printing/FrmRichText.h"
 #include "app/shell/ChildWindows.h"
 #include "tests/app/exchange/ExchangeFixture.h"
+#include "tests/testsupport/FileLines.h"
 #include "tests/testsupport/ImportSheets.h"
 #include "tests/testsupport/QtTestMain.h"
 
@@ -36,14 +37,6 @@ std::string writeSheet(const ExchangeFixture& f, const std::vector<std::vector<V
 
 std::int64_t importedCount(const ExchangeFixture& f) {
     return f.shell.fresh.value("SELECT count(*) FROM tblAssets WHERE Asset_name <> 'Lathe'").toInt64();
-}
-
-std::vector<std::string> linesOf(const std::string& path) {
-    std::ifstream in(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 } // namespace
@@ -101,7 +94,7 @@ void ImportCommandsTest::aRefusedWorkbookLeavesItsLogAndNoAsset() {
     QCOMPARE(f.status(), QStringLiteral("Invalid Import data. See Import Log."));
     QCOMPARE(statusColour(*f.window), kRed);
     QCOMPARE(importedCount(f), std::int64_t(0));
-    QCOMPARE(linesOf(f.document(kLogName)),
+    QCOMPARE(fileLines(f.document(kLogName)),
              (std::vector<std::string>{"3/7/2012 2:05:09 PM", "Cost is required for row 3",
                                        "Convention needs to be between 1 & 4 for row 3",
                                        "Convention needs to be 1 or 2 for row 3"}));
@@ -114,7 +107,7 @@ void ImportCommandsTest::anEmptySheetSaysNoDataFound() {
     f.shell.ui.answerFile(QString::fromStdString(writeSheet(f, {empty})));
     f.run("mnuImportAssets");
     QCOMPARE(f.status(), QStringLiteral("Invalid Import data. See Import Log."));
-    QCOMPARE(linesOf(f.document(kLogName)),
+    QCOMPARE(fileLines(f.document(kLogName)),
              (std::vector<std::string>{"3/7/2012 2:05:09 PM", "No data found."}));
 }
 
@@ -161,7 +154,7 @@ void ImportCommandsTest::aWorkbookThatCannotBeReadIsReported() {
     QVERIFY(f.shell.ui.messages()[0].startsWith("Error in DoImports. "));
     QVERIFY(f.shell.ui.messages()[0].contains("broken.xlsx"));
     // The log keeps its date line.
-    QCOMPARE(linesOf(f.document(kLogName)), std::vector<std::string>{"3/7/2012 2:05:09 PM"});
+    QCOMPARE(fileLines(f.document(kLogName)), std::vector<std::string>{"3/7/2012 2:05:09 PM"});
 }
 
 void ImportCommandsTest::theImportLogItemShowsTheChosenLog() {

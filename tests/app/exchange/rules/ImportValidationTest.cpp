@@ -3,6 +3,7 @@
 #include "app/exchange/rules/ImportValidation.h"
 
 #include "common/ServerError.h"
+#include "tests/testsupport/FileLines.h"
 #include "tests/testsupport/FreshDatabase.h"
 #include "tests/testsupport/ImportSheets.h"
 
@@ -16,15 +17,9 @@
 namespace qel::exchange {
 namespace {
 
-const Moment kNow{Date(2012, 3, 7), 14, 5, 9};
+using test::fileLines;
 
-std::vector<std::string> linesOf(const std::string& path) {
-    std::ifstream in(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+const Moment kNow{Date(2012, 3, 7), 14, 5, 9};
 
 TEST(ImportLog, NameAndDateLine) {
     struct Case {
@@ -73,7 +68,7 @@ TEST_F(ImportValidationTest, FailuresAreLoggedRowByRow) {
     const ImportValidation v =
         ValidateImportData(1, writeSheet({test::importRow(), bad, other}), folder_.path().string(), kNow);
     EXPECT_FALSE(v.passed);
-    EXPECT_EQ(linesOf(logPath()),
+    EXPECT_EQ(fileLines(logPath()),
               (std::vector<std::string>{"3/7/2012 2:05:09 PM", "Cost is required for row 3",
                                         "Convention needs to be between 1 & 4 for row 3",
                                         "Convention needs to be 1 or 2 for row 3",
@@ -95,14 +90,14 @@ TEST_F(ImportValidationTest, EmptySheetSaysNoDataFound) {
     end[test::A] = Variant();
     const ImportValidation v = ValidateImportData(1, writeSheet({end}), folder_.path().string(), kNow);
     EXPECT_FALSE(v.passed);
-    EXPECT_EQ(linesOf(logPath()), (std::vector<std::string>{"3/7/2012 2:05:09 PM", "No data found."}));
+    EXPECT_EQ(fileLines(logPath()), (std::vector<std::string>{"3/7/2012 2:05:09 PM", "No data found."}));
 }
 
 TEST_F(ImportValidationTest, UnreadableWorkbookKeepsTheDateLine) {
     const auto path = (folder_.path() / "ImportAssets.xlsx").string();
     std::ofstream(path) << "not a workbook";
     EXPECT_THROW(ValidateImportData(1, path, folder_.path().string(), kNow), ServerError);
-    EXPECT_EQ(linesOf(logPath()), std::vector<std::string>{"3/7/2012 2:05:09 PM"});
+    EXPECT_EQ(fileLines(logPath()), std::vector<std::string>{"3/7/2012 2:05:09 PM"});
 }
 
 TEST_F(ImportValidationTest, LogThatCannotBeMadeOpensNoWorkbook) {

@@ -38,7 +38,6 @@ TEST(PrintText, FieldsCountCharacters) {
     // "é" is two bytes and one character.
     EXPECT_EQ(leftSet("caf\xC3\xA9", 5), "caf\xC3\xA9 ");
     EXPECT_EQ(rightSet("caf\xC3\xA9", 3), "caf");
-    EXPECT_EQ(firstCharacters("\xC3\xA9t\xC3\xA9", 2), "\xC3\xA9t");
 }
 
 TEST(PrintText, Dates) {
