@@ -30,8 +30,8 @@ int main(int argc, char** argv) {
     qel::registerBooks(parts);
     qel::registerMaintenance(parts);
     qel::registerVehicles(parts);
-    qel::printing::registerPrinting(parts);
-    qel::exchange::registerExchange(parts);
+    qel::registerPrinting(parts);
+    qel::registerExchange(parts);
     qel::MdiMain window;
     QObject::connect(&window, &qel::MdiMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     if (qel::harlune::Main(window) == qel::StartupResult::EndProgram)

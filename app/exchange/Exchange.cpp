@@ -18,8 +18,12 @@ Moment systemNow() {
 
 DataExchange::DataExchange() : now(systemNow) {}
 
+} // namespace qel::exchange
+
+namespace qel {
+
 void registerExchange(SubsystemParts& parts) {
-    registerServices(parts.make<DataExchange>());
+    registerServices(parts.make<exchange::DataExchange>());
 }
 
-} // namespace qel::exchange
+} // namespace qel

@@ -40,7 +40,11 @@ private:
     bool importWorkbook(const QString& path);
 };
 
+} // namespace qel::exchange
+
+namespace qel {
+
 // Makes the data exchange services and registers them with the menu items that reach them.
 void registerExchange(SubsystemParts& parts);
 
-} // namespace qel::exchange
+} // namespace qel

@@ -12,7 +12,7 @@
 #include "common/ServerError.h"
 #include "server/data/FiscalPeriod.h"
 #include "server/engine/MonthlyDepr.h"
-#include "server/support/CompanyPersist.h"
+#include "server/support/AssetCodes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,13 +29,6 @@ bool replaceExisting(const QString& path) {
                                QStringLiteral("] alway exist... Do you want to replace it?"),
                            MsgButtons::YesNo, MsgIcon::Exclamation,
                            QStringLiteral("Please change file path...")) == MsgResult::Yes;
-}
-
-// The company's fiscal year-end month (December when it has none).
-int yearEndMonth(std::int32_t company) {
-    const Recordset rs = CompanyPersist().GetCompanyFiscalEndMonth(company);
-    const int month = rs.IsEOF() ? 12 : rs[0].toInt32();
-    return month >= 1 && month <= 12 ? month : 12;
 }
 
 // A new path beside `target` that nothing stands at, for a workbook that replaces it.
@@ -83,7 +76,7 @@ void DataExchange::GetExport(const QString& exportName, const std::optional<Vari
             return;
         }
         const QString proposed = QString::fromStdString(
-            defaultPeriod(now().date.month(), GetDefaultYear(), yearEndMonth(company)));
+            defaultPeriod(now().date.month(), GetDefaultYear(), GetFiscalEndMth(company)));
         const QString answer =
             ui().inputBox(QStringLiteral("Enter fiscal period - YYYYMM"), exportName, proposed);
         if (answer.isEmpty())

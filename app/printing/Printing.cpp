@@ -98,8 +98,12 @@ void Printing::showRichText(const QString& path, const QString& caption) {
     form.setWindowTitle(caption);
 }
 
+} // namespace qel::printing
+
+namespace qel {
+
 void registerPrinting(SubsystemParts& parts) {
-    registerServices(parts.make<Printing>());
+    registerServices(parts.make<printing::Printing>());
 }
 
-} // namespace qel::printing
+} // namespace qel

@@ -32,7 +32,11 @@ private:
     FrmRichText& richTextWindow(const QString& caption);
 };
 
+} // namespace qel::printing
+
+namespace qel {
+
 // Makes the printing services and registers them.
 void registerPrinting(SubsystemParts& parts);
 
-} // namespace qel::printing
+} // namespace qel

@@ -2,6 +2,7 @@
 
 #include "common/Convert.h"
 #include "server/data/FiscalPeriod.h"
+#include "server/support/AssetCodes.h"
 
 #include <algorithm>
 
@@ -38,14 +39,8 @@ std::string exportNumberText(std::string_view answer) {
 }
 
 std::string defaultPeriod(int todayMonth, int workingYear, int yearEndMonth) {
-    // Calendar month m falls in fiscal month m + 12 - E, wrapping into the next fiscal year.
-    int month = todayMonth + 12 - yearEndMonth;
-    int year = workingYear;
-    if (month > 12) {
-        month -= 12;
-        ++year;
-    }
-    return periodText(Date(year, month, 1));
+    const FiscalMonth f = ToFiscalMonth(todayMonth, workingYear, yearEndMonth);
+    return periodText(Date(f.year, f.month, 1));
 }
 
 bool periodPosted(const Date& period, const std::string& nextPeriod, const std::string& firstFiscalDate) {

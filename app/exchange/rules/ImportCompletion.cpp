@@ -1,9 +1,8 @@
 #include "app/exchange/rules/ImportCompletion.h"
 
 #include "common/Convert.h"
-#include "common/ServerError.h"
 #include "server/data/Database.h"
-#include "server/support/CompanyPersist.h"
+#include "server/support/AssetCodes.h"
 #include "server/support/DeprSupport.h"
 #include "server/support/ImportRun.h"
 
@@ -19,21 +18,17 @@ const std::string kCompletion = "Update tblAssets set fiscal_start_date = ?, fis
                                 "fiscal_end_date = ? ,actual_method = ? "
                                 ",vehicle_num = ? where company_Id = ? and asset_num = ?";
 
-int yearEndMonthOf(std::int32_t company) {
-    const Recordset rs = CompanyPersist().GetCompanyFiscalEndMonth(company);
-    const int month = rs.IsEOF() ? 0 : rs[0].toInt32();
-    if (month < 1 || month > 12)
-        throw ServerError::invalidArgument("UpadteImportedAssetsFields",
-                                           "The company " + std::to_string(company) +
-                                               " has no fiscal year-end month from 1 to 12.");
-    return month;
-}
-
 // The company's highest vehicle number (0 when it has none).
 std::int32_t highestVehicle(std::int32_t company) {
     const Recordset rs = requireConnection().query(
         "SELECT max(vehicle_num) FROM tblAssets WHERE company_Id = ?", {Variant(company)});
     return rs.IsEOF() ? 0 : std::max<std::int32_t>(rs[0].toInt32(), 0);
+}
+
+// The first day of the fiscal month of a calendar date.
+Date fiscalMonthOf(const Date& calendar, int yearEndMonth) {
+    const FiscalMonth f = ToFiscalMonth(calendar.month(), calendar.year(), yearEndMonth);
+    return Date(f.year, f.month, 1);
 }
 
 FiscalDates fiscalDates(const Recordset& rs, int yearEndMonth) {
@@ -49,40 +44,10 @@ FiscalDates fiscalDates(const Recordset& rs, int yearEndMonth) {
 
 } // namespace
 
-Date fiscalMonthOf(const Date& calendar, int yearEndMonth) {
-    // Calendar month m falls in fiscal month m + 12 - E, wrapping into the next fiscal year.
-    int month = calendar.month() + 12 - yearEndMonth;
-    int year = calendar.year();
-    if (month > 12) {
-        month -= 12;
-        ++year;
-    }
-    return Date(year, month, 1);
-}
-
-std::string methodCaption(const std::string& method, std::int16_t life) {
-    if (method == "MACRS" || method == "Listed") {
-        if (life == 3 || life == 5 || life == 7 || life == 10)
-            return "200 DB";
-        if (life == 15 || life == 20)
-            return "150 DB";
-        return life > 20 ? "S/L" : "";
-    }
-    if (method == "ADS" || method == "S/L")
-        return "S/L";
-    if (method == "Amortize")
-        return "Amortize";
-    if (method == "Non-Depr")
-        return "None";
-    if (method == "MACRS 150")
-        return "150 DB";
-    return "Unknown";
-}
-
 int UpadteImportedAssetsFields(std::int32_t companyId,
                                const std::function<void(int done, int total)>& progress) {
     Recordset rs = DeprSupport().GetImportedAssetsToUpdate(companyId);
-    const int yearEndMonth = yearEndMonthOf(companyId);
+    const int yearEndMonth = GetFiscalEndMth(companyId);
     std::int32_t vehicle = highestVehicle(companyId);
     Statement& update = requireConnection().cached(kCompletion);
     const int total = static_cast<int>(rs.RecordCount());
@@ -93,7 +58,7 @@ int UpadteImportedAssetsFields(std::int32_t companyId,
         const std::int32_t stored = rs["vehicle_num"].toInt32();
         const std::int32_t number = stored == kUnnumberedVehicle ? ++vehicle : std::max(stored, 0);
         update.bindAll({Variant(d.start), Variant(d.sold), Variant(d.end),
-                        Variant(methodCaption(rs["Method"].toString(), life)), Variant(number),
+                        Variant(ShowMethod(rs["Method"].toString(), life)), Variant(number),
                         Variant(companyId), Variant(rs["Asset_num"].toInt32())});
         update.run();
         update.reset();

@@ -1,7 +1,7 @@
 // The completion of imported assets: each row the data server's import appended (still marked
-// for depreciation) gets its fiscal start, sale and end dates, its method caption and, when it
-// is a vehicle, the company's next vehicle number, before the data server computes its
-// depreciation.
+// for depreciation) gets its fiscal start, sale and end dates, its method caption (ShowMethod)
+// and, when it is a vehicle, the company's next vehicle number, before the data server computes
+// its depreciation. Fiscal months follow the company's year-end month (server/support/AssetCodes.h).
 #pragma once
 
 #include "common/Date.h"
@@ -20,14 +20,6 @@ struct FiscalDates {
     Date sold;
     Date end;
 };
-
-// The fiscal month of a calendar date (its month and year) under a fiscal year ending in
-// yearEndMonth (1 to 12), as the first day of that fiscal month.
-Date fiscalMonthOf(const Date& calendar, int yearEndMonth);
-
-// The method caption stored in actual_method: "200 DB", "150 DB", "S/L", "Amortize", "None",
-// "Unknown" or "", by method name and life in whole years.
-std::string methodCaption(const std::string& method, std::int16_t life);
 
 // Completes every marked row of the company (DeprSupport.GetImportedAssetsToUpdate) with one
 // prepared update per row, on the shared connection; `progress` hears each row done of all.

@@ -33,6 +33,9 @@ std::string generalDateTime(const Moment& when) {
 
 ImportLog::ImportLog(const std::string& folder, const Moment& when)
     : path_((std::filesystem::path(folder) / importLogName(when)).string()) {
+    // The logs' folder is made when it is missing (a failure shows as the file's).
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
     out_.open(path_, std::ios::out | std::ios::trunc | std::ios::binary);
     if (!out_)
         failed(path_, "cannot be created.");

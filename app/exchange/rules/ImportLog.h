@@ -35,8 +35,8 @@ std::string generalDateTime(const Moment& when);
 // One import log file, created new (a file of the same name is replaced).
 class ImportLog {
 public:
-    // Creates the file and writes the date line. Throws ServerError (kind Io) naming the file
-    // when it cannot be created or written.
+    // Creates the file (and its folder when it is missing) and writes the date line. Throws
+    // ServerError (kind Io) naming the file when it cannot be created or written.
     ImportLog(const std::string& folder, const Moment& when);
 
     const std::string& path() const { return path_; }

@@ -51,8 +51,9 @@ public:
         const double method = value(kMethod);
         test(std::ranges::find(kMethods, method) != std::end(kMethods),
              "Invalid Depreciation method for row ");
-        test(cellDate(book_, cell(kInService)).has_value(), "In-Service date is required for row ");
-        test(isTrueOrFalse(cell(kType179)), "Type_179 must be True or False for row ");
+        test(date(kInService).has_value(), "In-Service date is required for row ");
+        test(!book_.flaw(kType179) && isTrueOrFalse(cell(kType179)),
+             "Type_179 must be True or False for row ");
         const double convention = value(kConvention);
         test(convention > 0 && convention < 5 && convention == std::floor(convention),
              "Convention needs to be between 1 & 4 for row ");
@@ -65,10 +66,12 @@ public:
         test(blankOr(kBusinessPercent, [](double n) { return n > 0 && n <= 1; }),
              "Business % needs to be between .1 & 1 for row ");
         test(numericOrBlank(kAccount), "General Ledger must be numeric for row ");
-        test(isBlankCell(cell(kSoldDate)) || cellDate(book_, cell(kSoldDate)).has_value(),
-             "Sold date is not a date for row ");
+        test(blank(kSoldDate) || date(kSoldDate).has_value(), "Sold date is not a date for row ");
         test(numericOrBlank(kSoldAmount), "Sold Amount must be numeric for row ");
         test(numericOrBlank(kOtherDeductions), "Salavge amount isn't numeric for row ");
+        // The two columns without a test of their own must still hold what the import can read.
+        test(!book_.flaw(kVehicle), "Vehicle can not be read for row ");
+        test(!book_.flaw(kNotes), "Notes can not be read for row ");
 
         test(!(method == kMacrs && !lifeInList(life, "3,5,7,10,15,20,27.5,31.5,39,50")),
              "MACRS life is wrong for row ");
@@ -86,13 +89,21 @@ public:
     }
 
 private:
+    // A cell holding an error result, or a value the reader cannot make out, is neither blank
+    // nor a number nor a date: it fails its column's test, as the import refuses it.
     const Variant& cell(int column) const { return book_.cell(column); }
-    std::optional<double> number(int column) const { return cellNumber(cell(column)); }
+    bool blank(int column) const { return !book_.flaw(column) && isBlankCell(cell(column)); }
+    std::optional<double> number(int column) const {
+        return book_.flaw(column) ? std::nullopt : cellNumber(cell(column));
+    }
+    std::optional<Date> date(int column) const {
+        return book_.flaw(column) ? std::nullopt : cellDate(book_, cell(column));
+    }
     // The number the rules compare: a cell that is no number counts 0.
     double value(int column) const { return number(column).value_or(0); }
-    bool numericOrBlank(int column) const { return isBlankCell(cell(column)) || number(column).has_value(); }
+    bool numericOrBlank(int column) const { return blank(column) || number(column).has_value(); }
     template <typename Accept> bool blankOr(int column, Accept accept) const {
-        if (isBlankCell(cell(column)))
+        if (blank(column))
             return true;
         const auto n = number(column);
         return n && accept(*n);

@@ -3,7 +3,9 @@
 // line of the import log: the test's text followed directly by the row number.
 //
 // The tests run in the order A, B, C, D, E, F, G, I, J, H, L, M, N, O, P, Q, R, then the method
-// rules; every test of every row runs, whatever failed before. A cell is read as the data
+// rules; every test of every row runs, whatever failed before. A cell holding an error result
+// (or a value the reader cannot make out) fails its column's test; in K and S, which have no
+// test, it gives a line of its own after R's. A cell is read as the data
 // server's import reads it (server/support/ImportSheet.h), so a sheet that passes can be
 // stored.
 #pragma once

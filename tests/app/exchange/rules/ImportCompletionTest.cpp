@@ -105,35 +105,5 @@ TEST_F(ImportCompletionTest, FirstVehicleOfACompanyIsNumberOne) {
     EXPECT_EQ(field("vehicle_num"), (std::vector<std::string>{"1", "2"}));
 }
 
-TEST_F(ImportCompletionTest, FiscalMonths) {
-    struct Case {
-        Date calendar;
-        int yearEnd;
-        Date fiscal;
-    };
-    for (const Case& c :
-         {Case{Date(2003, 7, 1), 12, Date(2003, 7, 1)}, Case{Date(2003, 7, 9), 6, Date(2004, 1, 1)},
-          Case{Date(2003, 6, 30), 6, Date(2003, 12, 1)}, Case{Date(2004, 7, 1), 9, Date(2004, 10, 1)}}) {
-        SCOPED_TRACE(c.calendar.toIso());
-        EXPECT_EQ(fiscalMonthOf(c.calendar, c.yearEnd), c.fiscal);
-    }
-}
-
-TEST_F(ImportCompletionTest, MethodCaptions) {
-    struct Case {
-        const char* method;
-        std::int16_t life;
-        const char* caption;
-    };
-    for (const Case& c :
-         {Case{"MACRS", 7, "200 DB"}, Case{"MACRS", 15, "150 DB"}, Case{"MACRS", 28, "S/L"},
-          Case{"MACRS", 6, ""}, Case{"Listed", 5, "200 DB"}, Case{"ADS", 40, "S/L"}, Case{"S/L", 10, "S/L"},
-          Case{"Amortize", 15, "Amortize"}, Case{"Non-Depr", 7, "None"}, Case{"MACRS 150", 3, "150 DB"},
-          Case{"macrs", 7, "Unknown"}}) {
-        SCOPED_TRACE(c.method);
-        EXPECT_EQ(methodCaption(c.method, c.life), c.caption);
-    }
-}
-
 } // namespace
 } // namespace qel::exchange

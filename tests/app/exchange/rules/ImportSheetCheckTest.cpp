@@ -188,6 +188,28 @@ TEST(ImportSheetCheck, XlsYesNoAndDates) {
     EXPECT_EQ(checkImportRow(book, kCompany), std::vector<std::string>{kType179 + "3"});
 }
 
+TEST(ImportSheetCheck, CellsHoldingErrorsFailTheirColumn) {
+    test::TempFolder folder;
+    const auto path = folder.path() / "errors.xls";
+    auto row = test::importRow(kCompany);
+    const auto error = [](std::size_t column) {
+        test::SheetFormula f;
+        f.row = 1;
+        f.column = column;
+        f.formula = "=1/0";
+        f.error = "#DIV/0!";
+        return f;
+    };
+    test::XlsOptions options;
+    options.formulas = {error(D), error(K), error(test::S)};
+    test::writeXls(path, test::importSheet({row}), options);
+    Workbook book(path.string());
+    ASSERT_TRUE(import::nextAssetRow(book));
+    EXPECT_EQ(checkImportRow(book, kCompany),
+              (std::vector<std::string>{kBonus + "2", "Vehicle can not be read for row 2",
+                                        "Notes can not be read for row 2"}));
+}
+
 TEST(ImportSheetCheck, LifeLists) {
     struct Case {
         double life;

@@ -100,9 +100,19 @@ TEST_F(ImportValidationTest, UnreadableWorkbookKeepsTheDateLine) {
     EXPECT_EQ(fileLines(logPath()), std::vector<std::string>{"3/7/2012 2:05:09 PM"});
 }
 
+TEST_F(ImportValidationTest, AMissingLogFolderIsMade) {
+    const std::string logs = (folder_.path() / "Documents" / "Qel-Mgr").string();
+    const ImportValidation v = ValidateImportData(1, writeSheet({test::importRow()}), logs, kNow);
+    EXPECT_TRUE(v.passed);
+    EXPECT_TRUE(std::filesystem::is_directory(logs));
+}
+
 TEST_F(ImportValidationTest, LogThatCannotBeMadeOpensNoWorkbook) {
-    const ImportValidation v = ValidateImportData(1, (folder_.path() / "missing.xlsx").string(),
-                                                  (folder_.path() / "no such folder").string(), kNow);
+    // A file stands where the folder would be.
+    const std::string blocked = (folder_.path() / "blocked").string();
+    std::ofstream(blocked) << "a file";
+    const ImportValidation v =
+        ValidateImportData(1, (folder_.path() / "missing.xlsx").string(), blocked + "/logs", kNow);
     EXPECT_FALSE(v.passed);
     ASSERT_TRUE(v.logFailure.has_value());
     EXPECT_NE(v.logFailure->find("cannot be created"), std::string::npos);
