@@ -6,6 +6,7 @@
 #include "app/printing/ProgramPrinter.h"
 #include "app/printing/layout/AssetDetailPrinting.h"
 #include "app/printing/layout/AssetListing.h"
+#include "app/printing/layout/ListPrinting.h"
 #include "app/shell/ChildWindows.h"
 #include "app/shell/ErrorBox.h"
 #include "app/shell/MdiMain.h"
@@ -48,7 +49,21 @@ int openReportWindows(const MdiMain& main) {
 
 Printing::Printing() : today(systemToday) {}
 
-void Printing::PrintListView(const ReportList&, const QString&) {}
+void Printing::PrintListView(const ReportList& list, const QString& title) {
+    runWithErrorBox(QStringLiteral("Error in PrintListView. "), [&] {
+        const std::optional<ListTier> tier = chooseListTier(columnWidths(list));
+        if (!tier) {
+            ui().messageBox(QString::fromStdString(kTooWide));
+            return;
+        }
+        ProgramPrinter& printer = programPrinter();
+        if (!ui().printDialog(printer.printer))
+            return;
+        WaitCursor wait;
+        PrinterSurface surface(printer);
+        printList(surface, list, *tier, title.toStdString(), today(), messageBoxes());
+    });
+}
 
 void Printing::PrintAssetDetail(const AssetDetailPage& asset) {
     ProgramPrinter& printer = programPrinter();
