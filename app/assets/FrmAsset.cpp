@@ -13,6 +13,7 @@
 #include "app/shell/ErrorBox.h"
 #include "app/shell/FormParts.h"
 #include "app/shell/MdiMain.h"
+#include "app/shell/PrintingServices.h"
 #include "app/shell/ProgramState.h"
 #include "app/shell/ReportServices.h"
 #include "app/shell/Subsystems.h"
@@ -171,6 +172,7 @@ FrmAsset::FrmAsset(AssetFormWork work, std::function<Date()> today, QWidget* par
     connect(cmd179, &QPushButton::clicked, this, &FrmAsset::cmd179_Click);
     connect(cmdMidConvention, &QPushButton::clicked, this, &FrmAsset::cmdMidConvention_Click);
     connect(cmdCopy, &QPushButton::clicked, this, &FrmAsset::cmdCopy_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &FrmAsset::cmdPrint_Click);
     // A button whose work is not there stays disabled.
     cmdSearch->setEnabled(static_cast<bool>(work_.Search));
     cmd179->setEnabled(static_cast<bool>(work_.Do179Deduction));
@@ -208,6 +210,38 @@ void FrmAsset::ItializeAssetForm() {
             SetAssetEditMode(false);
         },
         kTwoBlanks);
+}
+
+void FrmAsset::cmdPrint_Click() {
+    PrintingServices* printing = subsystems().printing;
+    if (!printing)
+        return;
+    const AssetSnapshot a = snapshot();
+    AssetDetailPage page;
+    page.description = a.description;
+    page.assetId = a.assetId;
+    page.method = a.method;
+    page.life = a.life;
+    page.amortizeCode = a.amortizeCode;
+    page.cost = a.cost;
+    page.methodCaption = a.methodCaption;
+    page.businessPercent = a.businessPercent;
+    page.section179 = a.section179;
+    page.otherDeductions = a.otherDeductions;
+    page.allowance = a.allowance;
+    page.costBasis = a.costBasis;
+    page.convention = ConventionIdOf(s(cboConvention->currentText()));
+    page.inService = a.inService;
+    page.classText = a.classText;
+    page.vehicleNum = a.vehicleNum;
+    page.notes = a.notes;
+    page.tagNbr = a.tagNbr;
+    page.serialNbr = a.serialNbr;
+    page.location = s(cboLocations->currentText());
+    page.sold = a.sold;
+    page.dispositionAmt = a.dispositionAmt;
+    page.gainLoss = s(lblGainLoss->text());
+    printing->PrintAssetDetail(page);
 }
 
 AssetSnapshot FrmAsset::snapshot() const {
@@ -369,11 +403,11 @@ bool FrmAsset::ValidateAsset() {
 
 void FrmAsset::setAssetId(const QString& number) {
     lblAssetId->setText(number);
-    // The schedules are report windows; the asset printout comes with printing.
+    // The schedules are report windows, the printout printing's: each needs its subsystem.
     const bool shown = !number.isEmpty() && subsystems().reports != nullptr;
     for (QWidget* w : std::initializer_list<QWidget*>{cmdDeprSchedule, cboBooks, cmdBookSchedule})
         w->setEnabled(shown);
-    cmdPrint->setEnabled(false);
+    cmdPrint->setEnabled(!number.isEmpty() && subsystems().printing != nullptr);
 }
 
 void FrmAsset::GetAssetList() {

@@ -174,6 +174,8 @@ public:
     void cmd179_Click();
     void cmdMidConvention_Click();
     void cmdCopy_Click();
+    // Prints the "Asset Detail" page of the asset as the form shows it (PrintingServices).
+    void cmdPrint_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
