@@ -50,7 +50,10 @@ std::string wholeAmount(double value) {
     if (whole == 0)
         return {};
     const std::string digits = formatNumber(std::fabs(whole));
-    return (whole < 0 ? "-" : "") + grouped(digits);
+    // Built by appending (GCC 12 warns wrongly, -Wrestrict, on a literal joined in front).
+    std::string out(whole < 0 ? 1 : 0, '-');
+    out += grouped(digits);
+    return out;
 }
 
 std::string typedAmount(std::string_view typed) {

@@ -27,11 +27,8 @@ struct PdfPrinter {
     std::string file;
 };
 
-} // namespace
-
-void PrinterTest::theAssetDetailPagePrintsItsFields() {
-    TempFolder folder;
-    PdfPrinter pdf(folder.path() / "detail.pdf");
+// A desk sold in June 2012 at a loss.
+AssetDetailPage soldDesk() {
     AssetDetailPage asset;
     asset.description = "Office desk";
     asset.assetId = "17";
@@ -40,6 +37,15 @@ void PrinterTest::theAssetDetailPagePrintsItsFields() {
     asset.convention = 1;
     asset.sold = "06/2012";
     asset.gainLoss = "-1200";
+    return asset;
+}
+
+} // namespace
+
+void PrinterTest::theAssetDetailPagePrintsItsFields() {
+    TempFolder folder;
+    PdfPrinter pdf(folder.path() / "detail.pdf");
+    const AssetDetailPage asset = soldDesk();
     {
         printing::PrinterSurface surface(pdf.printer);
         printing::printAssetDetail(surface, asset, "ACME Corp", Date(2012, 3, 7),
