@@ -10,6 +10,7 @@
 #include "common/ServerError.h"
 
 #include <QFile>
+#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextCursor>
@@ -45,12 +46,13 @@ const FormDef& richTextForm() {
     static const FormDef form = {
         .name = "frmRichText",
         .caption = "Asset Listing",
-        .size = {.width = 10035, .height = 5280},
+        .size = {.width = FrmRichText::kDesignWidth, .height = FrmRichText::kDesignHeight},
         .controls =
             {
                 {.name = "rtbReport",
                  .kind = K::RichTextBox,
-                 .at = {kMargin, kMargin, 10035 - kBesideBox, 5280 - kBelowBox},
+                 .at = {kMargin, kMargin, FrmRichText::kDesignWidth - kBesideBox,
+                        FrmRichText::kDesignHeight - kBelowBox},
                  .font = {"Courier New", 8.25},
                  .tabIndex = 0},
                 {.name = "cmdPrint",
@@ -77,8 +79,13 @@ FrmRichText::FrmRichText() {
     cmdExit = controls.get<QPushButton>("cmdExit");
     rtbReport->setReadOnly(true);
     connect(cmdPrint, &QPushButton::clicked, this, &FrmRichText::cmdPrint_Click);
-    // The window lives in the main window's child window, which closing it closes too.
-    connect(cmdExit, &QPushButton::clicked, this, [this] { window()->close(); });
+    // The window lives in a child window of the main window: closing that closes it.
+    connect(cmdExit, &QPushButton::clicked, this, [this] {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            frame->close();
+        else
+            close();
+    });
 }
 
 void FrmRichText::resizeEvent(QResizeEvent* event) {

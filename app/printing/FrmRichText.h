@@ -18,6 +18,9 @@ class FrmRichText : public QWidget {
 public:
     // The key under which the main window's child windows keep it.
     static constexpr const char* kKey = "frmRichText";
+    // The size of its client area as designed, in twips.
+    static constexpr double kDesignWidth = 10035;
+    static constexpr double kDesignHeight = 5280;
 
     FrmRichText();
 

@@ -82,6 +82,9 @@ FrmRichText& Printing::richTextWindow(const QString& caption) {
     auto& form = *static_cast<FrmRichText*>(window->widget());
     if (made) {
         form.setWindowTitle(caption);
+        // The client area's designed height under the window's frame, and the window's width.
+        const int frame = window->height() - form.height();
+        window->resize(window->width(), twipsToPixelsY(form, FrmRichText::kDesignHeight) + frame);
         const double mainWidth = windowTwips(main).width;
         setWindowWidth(*window, std::min(kRichTextWidth, mainWidth - kNarrowerThanMain));
         if (openReportWindows(main) == 1)

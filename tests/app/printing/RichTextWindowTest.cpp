@@ -185,9 +185,28 @@ void RichTextWindowTest::cancelClosesTheWindow() {
     f.form()->cmdExit->click();
     QCoreApplication::processEvents();
     QVERIFY(!f.form());
+    // The main window stays.
+    QVERIFY(f.window->isVisible());
     // A new log opens a new, empty window.
     f.chooseLog(f.writeLog("next.txt", "next\n"));
     QCOMPARE(f.form()->rtbReport->toPlainText(), QStringLiteral("next\n"));
+}
+
+void RichTextWindowTest::theWindowOpensAtItsDesignedSize() {
+    PrintingFixture f;
+    f.window->resize(twipsToPixelsX(*f.window, 20000), twipsToPixelsY(*f.window, 12000));
+    f.chooseLog(f.writeLog("log.txt", "a log line\n"));
+    QMdiSubWindow* window = f.window->childWindows().find(printing::FrmRichText::kKey);
+    QVERIFY(qAbs(window->width() - twipsToPixelsX(*window, 11500)) <= 1);
+    QVERIFY(qAbs(f.form()->height() - twipsToPixelsY(*window, 5280)) <= 1);
+    QVERIFY(f.form()->rtbReport->height() > twipsToPixelsY(*window, 4000));
+    f.window->childWindows().closeAll();
+
+    // Never wider than the main window less 300 twips.
+    f.window->resize(twipsToPixelsX(*f.window, 9000), twipsToPixelsY(*f.window, 9000));
+    f.chooseLog(f.writeLog("log.txt", "a log line\n"));
+    window = f.window->childWindows().find(printing::FrmRichText::kKey);
+    QVERIFY(qAbs(window->width() - twipsToPixelsX(*window, 9000 - 300)) <= 2);
 }
 
 void RichTextWindowTest::theBoxAndButtonsFollowTheWindowsSize() {

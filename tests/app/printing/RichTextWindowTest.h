@@ -19,6 +19,7 @@ private slots:
     void printPrintsTheWholeTextInPages();
     void cancelInThePrintDialogPrintsNothing();
     void cancelClosesTheWindow();
+    void theWindowOpensAtItsDesignedSize();
     void theBoxAndButtonsFollowTheWindowsSize();
 };
 
