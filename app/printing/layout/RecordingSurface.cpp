@@ -80,6 +80,13 @@ std::vector<std::string> RecordingSurface::pageLines(int page) const {
     return lines;
 }
 
+std::optional<PrintedText> RecordingSurface::find(int page, const std::string& text) const {
+    for (const PrintedText& t : texts_)
+        if (t.page == page && t.text == text)
+            return t;
+    return std::nullopt;
+}
+
 std::vector<PrintedText> RecordingSurface::pageTexts(int page) const {
     std::vector<PrintedText> out;
     for (const PrintedText& t : texts_)

@@ -5,6 +5,7 @@
 
 #include "app/printing/layout/PrintSurface.h"
 
+#include <optional>
 #include <vector>
 
 namespace qel::printing {
@@ -57,6 +58,8 @@ public:
     std::vector<std::string> pageLines(int page) const;
     // The texts printed on a page, in order.
     std::vector<PrintedText> pageTexts(int page) const;
+    // The first text of the page that is exactly `text`; nothing when none was printed.
+    std::optional<PrintedText> find(int page, const std::string& text) const;
 
 private:
     // The first text or page break of a job opens it: the texts of the job before are dropped.

@@ -108,13 +108,10 @@ TEST(AssetDetailPrinting, PlacesAndWeights) {
     RecordingSurface surface;
     surface.setFontSize(11);
     printAssetDetail(surface, desk(), "ACME Corp", kToday, [](const std::string&) {});
-    const std::vector<PrintedText> texts = surface.pageTexts(1);
     auto find = [&](const std::string& text) {
-        for (const PrintedText& t : texts)
-            if (t.text == text)
-                return t;
-        ADD_FAILURE() << "not printed: " << text;
-        return PrintedText{};
+        const std::optional<PrintedText> t = surface.find(1, text);
+        EXPECT_TRUE(t.has_value()) << "not printed: " << text;
+        return t.value_or(PrintedText{});
     };
     // The first line keeps the size the printer held and starts at Y 700.
     EXPECT_EQ(find("ACME Corp").x, 600);

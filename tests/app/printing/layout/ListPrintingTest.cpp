@@ -62,13 +62,10 @@ TEST(ListPrinting, TheHeadingAndTheRows) {
 TEST(ListPrinting, PlacesOfTheHeadingAndTheCells) {
     Printed p;
     print(p, twoColumns(1));
-    const auto texts = p.surface.pageTexts(1);
     auto find = [&](const std::string& text) {
-        for (const PrintedText& t : texts)
-            if (t.text == text)
-                return t;
-        ADD_FAILURE() << "not printed: " << text;
-        return PrintedText{};
+        const std::optional<PrintedText> t = p.surface.find(1, text);
+        EXPECT_TRUE(t.has_value()) << "not printed: " << text;
+        return t.value_or(PrintedText{});
     };
     const ListTier tier = *chooseListTier(columnWidths(twoColumns(1)));
     EXPECT_EQ(find("03/07/2012").x, 360);
