@@ -1,6 +1,7 @@
-// Passenger cars a tax preparer checks against IRS Publication 946, run through CalcDepr against
-// the shipped limits: every yearly row of each car, and that no schedule passes its depreciable
-// basis (and one at a steady business use ends there).
+// Passenger cars and partly business-use sales a tax preparer checks against IRS Publication 946,
+// run through CalcDepr against the shipped limits: every yearly row of each car, that no schedule
+// passes its depreciable basis (and one at a steady business use ends there), and the gain or loss
+// of the business part of an asset sold while it was partly in personal use.
 //
 // After the recovery period a car takes, each year, its business share of the lesser of the
 // balance left and the yearly amount after the table: the fourth-year cap, or the fourth year's
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -275,6 +277,55 @@ TEST_F(CalcDeprPublicationCases, CarsStoreThePublishedRowsAndNeverPassTheirBasis
         if (c.use.empty() && c.sold.isNoDate()) {
             EXPECT_EQ(cents, std::llround(basis * 100));
         }
+    }
+}
+
+TEST_F(CalcDeprPublicationCases, GainOrLossIsThatOfTheBusinessPart) {
+    struct Case {
+        const char* name;
+        std::function<void()> run;
+        double gain;
+    } cases[] = {
+        // Sold for 20,000 after 13,852.80 of its 18,000 basis: 0.6 x 20,000 - 4,147.20 =
+        // 7,852.80. The whole price against the business basis once gave 15,853.
+        {"2018 car 30,000 at 60 %, sold in its fourth year for 20,000", [&] { runCar(kCars.back(), 20000); },
+         7853},
+        // 7-year half year of 35,000 (50,000 at 70 %): 16,635 allowed by the sale in the third
+        // year; 0.7 x 30,000 - 18,365 = 2,635, once 11,635.
+        {"equipment 50,000 at 70 %, sold in its third year for 30,000",
+         [&] {
+             ASSERT_TRUE(engine_.DoMacrsDepr(35000, 7, 0, 1, kAsset, 1, Date(2018, 6, 1), Date(2020, 9, 1),
+                                             "N", 0, 30000, 0.7, "MACRS", 1));
+         },
+         2635},
+        // At full business use the whole price counts: 7,145 + 12,245 + 4,372 allowed.
+        {"the same equipment at 100 %",
+         [&] {
+             ASSERT_TRUE(engine_.DoMacrsDepr(50000, 7, 0, 1, kAsset, 1, Date(2018, 6, 1), Date(2020, 9, 1),
+                                             "N", 0, 30000, 1, "MACRS", 1));
+         },
+         30000 + 23762 - 50000},
+        // Sold in its in-service year: no rows, 0.7 x 30,000 - 35,000.
+        {"equipment at 70 % sold in its in-service year",
+         [&] {
+             ASSERT_TRUE(engine_.DoMacrsDepr(35000, 7, 0, 1, kAsset, 1, Date(2018, 6, 1), Date(2018, 9, 1),
+                                             "N", 0, 30000, 0.7, "MACRS", 1));
+         },
+         -14000},
+        // A formula run: straight line over 5 years from fiscal month 1, 4,000 of 8,000 (10,000
+        // at 80 %) allowed by the sale in month 6 of 2012; 0.8 x 6,000 - 4,000 = 800, once 2,000.
+        {"straight line at 80 %, sold in its third year",
+         [&] {
+             ASSERT_TRUE(engine_.DoDepr(8000, 5, 4, 1, kAsset, Date(2010, 1, 1), Date(2012, 6, 1), "S/L",
+                                        6000, "N", 0.8, 1));
+         },
+         800},
+    };
+    fresh_.exec("INSERT INTO tblAssets (Asset_num, Company_Id, Asset_name) VALUES (7, 1, 'Asset')");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.run();
+        EXPECT_EQ(gainLoss(), c.gain);
     }
 }
 
