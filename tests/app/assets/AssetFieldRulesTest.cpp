@@ -297,6 +297,72 @@ void AssetFieldRulesTest::typedLifeChoosesConventionAndDeductions() {
     QCOMPARE(form.cboLife->currentText(), life);
 }
 
+void AssetFieldRulesTest::leavingTheClassLifeKeepsTheClass_data() {
+    QTest::addColumn<QString>("how"); // how the user passes through the life list
+    QTest::addColumn<QString>("life");
+    QTest::addColumn<bool>("classKept");
+    QTest::addColumn<bool>("section179");
+    QTest::addColumn<QString>("caption");
+    // The class fills the life with its own 7 years: passing it by leaves the class chosen.
+    QTest::newRow("TabbedPast") << "tab"
+                                << "7" << true << true << "200 DB";
+    QTest::newRow("BacktabbedInThenTabbedOut") << "backtab"
+                                               << "7" << true << true << "200 DB";
+    QTest::newRow("CursorMovedInIt") << "cursor"
+                                     << "7" << true << true << "200 DB";
+    QTest::newRow("ClassLifeTypedAgain") << "type"
+                                         << "7" << true << true << "200 DB";
+    // Another life, typed or chosen, replaces the class's.
+    QTest::newRow("OtherLifeTyped") << "type"
+                                    << "25" << false << false << "S/L";
+    QTest::newRow("OtherLifeChosen") << "choose"
+                                     << "5" << false << true << "200 DB";
+}
+
+void AssetFieldRulesTest::leavingTheClassLifeKeepsTheClass() {
+    QFETCH(QString, how);
+    QFETCH(QString, life);
+    QFETCH(bool, classKept);
+    QFETCH(bool, section179);
+    QFETCH(QString, caption);
+    AssetsFixture f;
+    addClasses(f.shell.fresh);
+    assets::FrmAsset& form = f.open();
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    enterMacrs(form);
+    choose(form.cboClass, "Desk");
+    QTest::keyClick(form.cboClass, Qt::Key_Tab);
+    QCOMPARE(form.focusWidget(), form.cboLife);
+    QCOMPARE(form.cboLife->currentText(), QStringLiteral("7"));
+
+    if (how == "backtab") {
+        // Shift is still held when the focus arrives, so its release is the life list's.
+        QTest::keyClick(form.cboLife, Qt::Key_Tab);
+        QTest::keyPress(form.txtBusinessPercent, Qt::Key_Shift);
+        QTest::keyClick(form.txtBusinessPercent, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(form.focusWidget(), form.cboLife);
+        QTest::keyRelease(form.cboLife, Qt::Key_Shift);
+    } else if (how == "cursor") {
+        QTest::keyClick(form.cboLife, Qt::Key_Home);
+        QTest::keyClick(form.cboLife, Qt::Key_End);
+    } else if (how == "type") {
+        type(form.cboLife, life);
+    } else if (how == "choose") {
+        choose(form.cboLife, life);
+    }
+    QTest::keyClick(form.cboLife, Qt::Key_Tab);
+    QCOMPARE(form.focusWidget(), form.txtBusinessPercent);
+
+    QCOMPARE(form.cboLife->currentText(), life);
+    QCOMPARE(form.cboClass->currentIndex() >= 0, classKept);
+    QCOMPARE(form.snapshot().classId != 0, classKept); // what the save stores
+    // The rest of the rule runs all the same.
+    QCOMPARE(form.cboConvention->currentText(), QStringLiteral("Half Year"));
+    QCOMPARE(form.chk179->isChecked(), section179);
+    QCOMPARE(bonusOn(form), section179);
+    QCOMPARE(form.lblShowMethod->text(), caption);
+}
+
 void AssetFieldRulesTest::businessPercentAtHalfFallsBackToStraightLine_data() {
     QTest::addColumn<QString>("percent");
     QTest::addColumn<QString>("message");

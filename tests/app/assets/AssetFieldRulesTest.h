@@ -18,6 +18,8 @@ private slots:
     void classLifeChoosesConventionAndDeductions();
     void typedLifeChoosesConventionAndDeductions_data();
     void typedLifeChoosesConventionAndDeductions();
+    void leavingTheClassLifeKeepsTheClass_data();
+    void leavingTheClassLifeKeepsTheClass();
     void businessPercentAtHalfFallsBackToStraightLine_data();
     void businessPercentAtHalfFallsBackToStraightLine();
     void bonusBoxesExcludeEachOther();
