@@ -542,7 +542,7 @@ void AssetFieldRulesTest::yearFilterAndAssetNumber() {
 
 void AssetFieldRulesTest::everyEditMarksTheAssetChanged_data() {
     QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("how"); // "type", "paste" or "down" (the arrow key in a closed list)
+    QTest::addColumn<QString>("how"); // "type", "paste", "click" or "down" (the arrow key in a closed list)
     QTest::addColumn<bool>("descriptionOnly");
     QTest::newRow("StateCost") << "txtStateCost"
                                << "type" << false;
@@ -566,6 +566,8 @@ void AssetFieldRulesTest::everyEditMarksTheAssetChanged_data() {
                                << "type" << true;
     QTest::newRow("LocationByKeyboard") << "cboLocations"
                                         << "down" << false;
+    QTest::newRow("CopyToTheBooks") << "cmdCopy"
+                                    << "click" << false;
 }
 
 void AssetFieldRulesTest::everyEditMarksTheAssetChanged() {
@@ -590,6 +592,8 @@ void AssetFieldRulesTest::everyEditMarksTheAssetChanged() {
         QApplication::clipboard()->setText(QStringLiteral("Checked in May"));
         w->setFocus();
         qobject_cast<QLineEdit*>(w)->paste();
+    } else if (how == "click") {
+        QTest::mouseClick(w, Qt::LeftButton);
     } else {
         w->setFocus();
         QTest::keyClick(w, Qt::Key_Down);
