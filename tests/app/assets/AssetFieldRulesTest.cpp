@@ -264,66 +264,48 @@ void AssetFieldRulesTest::classLifeChoosesConventionAndDeductions() {
     QCOMPARE(form.lblAutoNum->text(), QString());
 }
 
-void AssetFieldRulesTest::typedLifeChoosesConventionAndDeductions_data() {
-    QTest::addColumn<QString>("life");
-    QTest::addColumn<bool>("section179");
-    QTest::addColumn<QString>("convention");
-    // A typed life allows section 179 and bonus below 21 years, a class's life below 26.
-    QTest::newRow("Twenty") << "20" << true << "Half Year";
-    QTest::newRow("TwentyFive") << "25" << false << "Half Year";
-    QTest::newRow("TwentySevenAndAHalf") << "27.5" << false << "Mid Month";
-}
-
-void AssetFieldRulesTest::typedLifeChoosesConventionAndDeductions() {
-    QFETCH(QString, life);
-    QFETCH(bool, section179);
-    QFETCH(QString, convention);
-    AssetsFixture f;
-    addClasses(f.shell.fresh);
-    assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
-    enterMacrs(form);
-    choose(form.cboClass, "Desk");
-    moveTo(form.cboLife);
-    QCOMPARE(form.cboLife->currentText(), QStringLiteral("7"));
-
-    type(form.cboLife, life);
-    QCOMPARE(form.cboClass->currentIndex(), -1); // a life typed for MACRS replaces the class's
-    moveTo(form.txtBusinessPercent);
-    QCOMPARE(form.cboClass->currentIndex(), -1);
-    QCOMPARE(form.chk179->isChecked(), section179);
-    QCOMPARE(bonusOn(form), section179);
-    QCOMPARE(form.cboConvention->currentText(), convention);
-    QCOMPARE(form.cboLife->currentText(), life);
-}
-
-void AssetFieldRulesTest::leavingTheClassLifeKeepsTheClass_data() {
+void AssetFieldRulesTest::leavingTheLifeList_data() {
     QTest::addColumn<QString>("how"); // how the user passes through the life list
     QTest::addColumn<QString>("life");
     QTest::addColumn<bool>("classKept");
     QTest::addColumn<bool>("section179");
+    QTest::addColumn<QString>("convention");
     QTest::addColumn<QString>("caption");
     // The class fills the life with its own 7 years: passing it by leaves the class chosen.
     QTest::newRow("TabbedPast") << "tab"
-                                << "7" << true << true << "200 DB";
+                                << "7" << true << true << "Half Year"
+                                << "200 DB";
     QTest::newRow("BacktabbedInThenTabbedOut") << "backtab"
-                                               << "7" << true << true << "200 DB";
+                                               << "7" << true << true << "Half Year"
+                                               << "200 DB";
     QTest::newRow("CursorMovedInIt") << "cursor"
-                                     << "7" << true << true << "200 DB";
+                                     << "7" << true << true << "Half Year"
+                                     << "200 DB";
     QTest::newRow("ClassLifeTypedAgain") << "type"
-                                         << "7" << true << true << "200 DB";
-    // Another life, typed or chosen, replaces the class's.
-    QTest::newRow("OtherLifeTyped") << "type"
-                                    << "25" << false << false << "S/L";
+                                         << "7" << true << true << "Half Year"
+                                         << "200 DB";
+    // Another life, typed or chosen, replaces the class's. A typed life allows section 179 and
+    // bonus below 21 years, a class's life below 26.
+    QTest::newRow("TypedTwenty") << "type"
+                                 << "20" << false << true << "Half Year"
+                                 << "150 DB";
+    QTest::newRow("TypedTwentyFive") << "type"
+                                     << "25" << false << false << "Half Year"
+                                     << "S/L";
+    QTest::newRow("TypedTwentySevenAndAHalf") << "type"
+                                              << "27.5" << false << false << "Mid Month"
+                                              << "S/L";
     QTest::newRow("OtherLifeChosen") << "choose"
-                                     << "5" << false << true << "200 DB";
+                                     << "5" << false << true << "Half Year"
+                                     << "200 DB";
 }
 
-void AssetFieldRulesTest::leavingTheClassLifeKeepsTheClass() {
+void AssetFieldRulesTest::leavingTheLifeList() {
     QFETCH(QString, how);
     QFETCH(QString, life);
     QFETCH(bool, classKept);
     QFETCH(bool, section179);
+    QFETCH(QString, convention);
     QFETCH(QString, caption);
     AssetsFixture f;
     addClasses(f.shell.fresh);
@@ -347,6 +329,8 @@ void AssetFieldRulesTest::leavingTheClassLifeKeepsTheClass() {
         QTest::keyClick(form.cboLife, Qt::Key_End);
     } else if (how == "type") {
         type(form.cboLife, life);
+        // A life typed for MACRS replaces the class's as it is typed.
+        QCOMPARE(form.cboClass->currentIndex() >= 0, classKept);
     } else if (how == "choose") {
         choose(form.cboLife, life);
     }
@@ -356,8 +340,7 @@ void AssetFieldRulesTest::leavingTheClassLifeKeepsTheClass() {
     QCOMPARE(form.cboLife->currentText(), life);
     QCOMPARE(form.cboClass->currentIndex() >= 0, classKept);
     QCOMPARE(form.snapshot().classId != 0, classKept); // what the save stores
-    // The rest of the rule runs all the same.
-    QCOMPARE(form.cboConvention->currentText(), QStringLiteral("Half Year"));
+    QCOMPARE(form.cboConvention->currentText(), convention);
     QCOMPARE(form.chk179->isChecked(), section179);
     QCOMPARE(bonusOn(form), section179);
     QCOMPARE(form.lblShowMethod->text(), caption);
