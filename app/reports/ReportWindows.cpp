@@ -4,6 +4,7 @@
 
 #include "app/reports/FrmDocument.h"
 #include "app/reports/Reports.h"
+#include "app/reports/WindowArrangement.h"
 #include "app/shell/ChildWindows.h"
 #include "app/shell/Commands.h"
 #include "app/shell/MdiMain.h"
@@ -65,6 +66,14 @@ void ReportWindows::DoReports(const QString& reportName, std::int32_t value, con
     shown->lvListView->setFocus();
 }
 
+void ReportWindows::TileHorizontal() {
+    reports::TileHorizontal();
+}
+
+void ReportWindows::CloseAllReports() {
+    reports::CloseAllReports();
+}
+
 bool ReportWindows::RetrieveFilesCopied() {
     std::error_code ec;
     return std::filesystem::is_directory(userDocumentsFolder(), ec);
@@ -76,10 +85,9 @@ namespace qel {
 
 void registerReports(SubsystemParts& parts) {
     registerServices(parts.make<reports::ReportWindows>());
-    // Items whose windows come with later work stay disabled until then: the vehicle forms, the
-    // window arrangement and the two report choice windows.
-    for (const char* item : {"mnuAutoUse", "mnuAutoQstForEmployees", "mnuTileHorizontal", "mnuCloseWindows",
-                             "mnuReportsTax", "mnuAssetListing"})
+    // Items whose windows come with later work stay disabled until then: the vehicle forms and
+    // the two report choice windows.
+    for (const char* item : {"mnuAutoUse", "mnuAutoQstForEmployees", "mnuReportsTax", "mnuAssetListing"})
         commands().remove(QString::fromLatin1(item));
 }
 

@@ -22,10 +22,11 @@ public:
     void DoReports(const QString& reportName, std::int32_t value, const QString& description,
                    std::int16_t& bookNumber) override;
 
-    // Window arrangement, the user documents folder and the two choice windows are not built
-    // yet: their menu items stay disabled, and these answer as if there were nothing to do.
-    void TileHorizontal() override {}
-    void CloseAllReports() override {}
+    // WindowArrangement.h.
+    void TileHorizontal() override;
+    void CloseAllReports() override;
+    // The user documents folder and the two choice windows are not built yet: their menu items
+    // stay disabled, and these answer as if there were nothing to do.
     // True when the user documents folder exists.
     bool RetrieveFilesCopied() override;
     // Copies nothing yet: false.
