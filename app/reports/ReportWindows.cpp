@@ -3,13 +3,18 @@
 #include "app/reports/ReportWindows.h"
 
 #include "app/reports/FrmDocument.h"
+#include "app/reports/FrmLocation.h"
+#include "app/reports/FrmTaxReports.h"
 #include "app/reports/Reports.h"
 #include "app/reports/WindowArrangement.h"
 #include "app/shell/ChildWindows.h"
 #include "app/shell/Commands.h"
+#include "app/shell/ErrorBox.h"
 #include "app/shell/MdiMain.h"
+#include "app/shell/PrintingServices.h"
 #include "app/shell/ProgramState.h"
 #include "app/shell/Subsystems.h"
+#include "app/shell/UiServices.h"
 #include "app/shell/WaitCursor.h"
 #include "app/shell/WindowPosition.h"
 #include "common/DocumentsFolder.h"
@@ -23,6 +28,12 @@
 #include <memory>
 
 namespace qel::reports {
+namespace {
+
+const QString kListingNotAvailable =
+    QStringLiteral("The asset listing is not available in this version of the program.");
+
+} // namespace
 
 void ReportWindows::DoReports(const QString& reportName, std::int32_t value, const QString& description,
                               std::int16_t& bookNumber) {
@@ -79,15 +90,32 @@ bool ReportWindows::RetrieveFilesCopied() {
     return std::filesystem::is_directory(userDocumentsFolder(), ec);
 }
 
+void ReportWindows::showTaxReports() {
+    if (MdiMain* main = MdiMain::instance())
+        main->childWindows().open(QStringLiteral("frmTaxReports"), [] { return new FrmTaxReports; });
+}
+
+void ReportWindows::showLocation() {
+    FrmLocation choice(MdiMain::instance());
+    if (ui().execModal(choice) != QDialog::Accepted)
+        return;
+    PrintingServices* printing = subsystems().printing;
+    if (!printing) {
+        ui().messageBox(kListingNotAvailable);
+        return;
+    }
+    runWithErrorBox(QStringLiteral("Error in ShowAssetLedger. "),
+                    [&] { printing->ShowAssetLedger(choice.locationId()); });
+}
+
 } // namespace qel::reports
 
 namespace qel {
 
 void registerReports(SubsystemParts& parts) {
     registerServices(parts.make<reports::ReportWindows>());
-    // Items whose windows come with later work stay disabled until then: the vehicle forms and
-    // the two report choice windows.
-    for (const char* item : {"mnuAutoUse", "mnuAutoQstForEmployees", "mnuReportsTax", "mnuAssetListing"})
+    // The vehicle forms come with later work: their items stay disabled until then.
+    for (const char* item : {"mnuAutoUse", "mnuAutoQstForEmployees"})
         commands().remove(QString::fromLatin1(item));
 }
 

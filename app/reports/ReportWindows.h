@@ -25,14 +25,15 @@ public:
     // WindowArrangement.h.
     void TileHorizontal() override;
     void CloseAllReports() override;
-    // The user documents folder and the two choice windows are not built yet: their menu items
-    // stay disabled, and these answer as if there were nothing to do.
     // True when the user documents folder exists.
     bool RetrieveFilesCopied() override;
     // Copies nothing yet: false.
     bool MovePdfFiles() override { return false; }
-    void showTaxReports() override {}
-    void showLocation() override {}
+    // Shows frmTaxReports, or brings it forward when it is open.
+    void showTaxReports() override;
+    // Runs frmLocation; after its OK shows the asset listing of the chosen location through the
+    // printing services, or says that the listing is not available when there are none.
+    void showLocation() override;
 };
 
 // Today's date as the period prompt takes it; tests put a fixed day here.

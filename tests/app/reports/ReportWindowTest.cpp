@@ -48,6 +48,7 @@ public:
     void PrintListView(const ReportList& list, const QString& title) override {
         printed << QStringLiteral("%1 (%2 rows)").arg(title).arg(list.rowCount());
     }
+    void ShowAssetLedger(std::int32_t) override {}
     QStringList printed;
 };
 

@@ -46,7 +46,7 @@ void WindowArrangementTest::theItemsNeedAWindowToWorkOn() {
     ReportsFixture f;
     QVERIFY(!f.window.menuItem(QStringLiteral("mnuTileHorizontal"))->isEnabled());
     QVERIFY(!f.window.menuItem(QStringLiteral("mnuCloseWindows"))->isEnabled());
-    f.choose("mnuTagToAssetId");
+    f.choose("mnuReportsTax");
     QVERIFY(f.window.menuItem(QStringLiteral("mnuTileHorizontal"))->isEnabled());
     QVERIFY(f.window.menuItem(QStringLiteral("mnuCloseWindows"))->isEnabled());
 }
@@ -90,7 +90,7 @@ void WindowArrangementTest::closeAllAsksAWindowWithEditsAndClosesEveryOther() {
     auto* edited = new EditedWindow;
     f.window.childWindows().add(edited);
     f.choose("mnuChartOfAccounts");
-    f.choose("mnuTagToAssetId");
+    f.choose("mnuReportsTax");
     QCOMPARE(f.window.childWindows().list().size(), 4);
 
     // Kept: the window with edits stays, every other one closes, those after it too.
