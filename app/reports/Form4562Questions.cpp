@@ -8,6 +8,10 @@ Form4562Steps* gSteps = nullptr;
 
 } // namespace
 
+bool Form4562Steps::VehicleUseOk(std::int16_t) {
+    return true;
+}
+
 Form4562Steps* form4562Steps() {
     return gSteps;
 }

@@ -1,11 +1,14 @@
-// DoReports, the one place a report window is opened, and the registration of the report
-// windows.
+// DoReports, the one place a report window is opened; the window arrangement, the user documents
+// folder and the choice windows as the report services; and the registration of the report
+// windows with their Form 4562 steps.
 #include "app/reports/ReportWindows.h"
 
+#include "app/reports/Form4562Work.h"
 #include "app/reports/FrmDocument.h"
 #include "app/reports/FrmLocation.h"
 #include "app/reports/FrmTaxReports.h"
 #include "app/reports/Reports.h"
+#include "app/reports/UserDocuments.h"
 #include "app/reports/WindowArrangement.h"
 #include "app/shell/ChildWindows.h"
 #include "app/shell/Commands.h"
@@ -17,14 +20,12 @@
 #include "app/shell/UiServices.h"
 #include "app/shell/WaitCursor.h"
 #include "app/shell/WindowPosition.h"
-#include "common/DocumentsFolder.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTableView>
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 
 namespace qel::reports {
@@ -86,8 +87,11 @@ void ReportWindows::CloseAllReports() {
 }
 
 bool ReportWindows::RetrieveFilesCopied() {
-    std::error_code ec;
-    return std::filesystem::is_directory(userDocumentsFolder(), ec);
+    return reports::RetrieveFilesCopied();
+}
+
+bool ReportWindows::MovePdfFiles() {
+    return reports::MovePdfFiles();
 }
 
 void ReportWindows::showTaxReports() {
@@ -114,6 +118,7 @@ namespace qel {
 
 void registerReports(SubsystemParts& parts) {
     registerServices(parts.make<reports::ReportWindows>());
+    reports::setForm4562Steps(&parts.make<reports::Form4562Work>());
     // The vehicle forms come with later work: their items stay disabled until then.
     for (const char* item : {"mnuAutoUse", "mnuAutoQstForEmployees"})
         commands().remove(QString::fromLatin1(item));

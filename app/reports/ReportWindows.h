@@ -25,10 +25,9 @@ public:
     // WindowArrangement.h.
     void TileHorizontal() override;
     void CloseAllReports() override;
-    // True when the user documents folder exists.
+    // UserDocuments.h.
     bool RetrieveFilesCopied() override;
-    // Copies nothing yet: false.
-    bool MovePdfFiles() override { return false; }
+    bool MovePdfFiles() override;
     // Shows frmTaxReports, or brings it forward when it is open.
     void showTaxReports() override;
     // Runs frmLocation; after its OK shows the asset listing of the chosen location through the
