@@ -42,14 +42,6 @@ reports::FrmTaxReports& openTaxReports(ReportsFixture& f) {
     return *window;
 }
 
-// The entries of a combo box, in order.
-QStringList entries(const QComboBox& cbo) {
-    QStringList out;
-    for (int i = 0; i < cbo.count(); ++i)
-        out << cbo.itemText(i);
-    return out;
-}
-
 // The tax books of two assets: the Desk in the AMT book, the Chair in the State book.
 void addBookRows(const ReportsFixture& f) {
     for (const auto& [asset, book, section179] :
@@ -83,7 +75,7 @@ void ReportChoicesTest::theTaxReportWindowOpensOnceWithTheAlternativeBooks() {
     }
     QCOMPARE(captions, (QStringList{"Depreciation WorkSheet", "179 WorkSheet", "New Assets WorkSheet",
                                     "Disposed Assets", "New Assets", "50 Year Assets"}));
-    QCOMPARE(entries(*window.cboBook), (QStringList{"AMT", "Other", "State"}));
+    QCOMPARE(comboEntries(*window.cboBook), (QStringList{"AMT", "Other", "State"}));
     QCOMPARE(window.cboBook->currentIndex(), -1);
     QCOMPARE(window.txtYear->text(), QStringLiteral("2010"));
     QCOMPARE(window.lblBook->buddy(), window.cboBook);
@@ -184,7 +176,7 @@ void ReportChoicesTest::theLocationChoiceOffersEveryLocationAndAll() {
     bool placed = false;
     f.ui.onModal(QStringLiteral("frmLocation"), [&](QDialog& d) {
         auto& choice = dynamic_cast<reports::FrmLocation&>(d);
-        shown = entries(*choice.cboLocation);
+        shown = comboEntries(*choice.cboLocation);
         chosen = choice.cboLocation->currentText();
         QCOMPARE(choice.windowTitle(), QStringLiteral("Chose a location"));
         QCOMPARE(choice.Label1->text(),
