@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qel::bench {
@@ -28,29 +29,36 @@ struct FloorSteps {
     std::function<void()> within;
 };
 
-// The floor of writing rows: takes the rows of `table` that `where` (" WHERE ...", or empty for
-// all) selects out of the table and times inserting them again with one prepared statement,
-// re-bound per row, in one transaction. The table ends as it was. Seconds.
-inline double insertFloor(Connection& conn, const std::string& table, const std::string& where = {},
+// The floor of writing the rows of several tables together: the rows each (table, where) selects
+// (where is " WHERE ...", or empty for all) are taken out and inserted again, one prepared
+// statement per table re-bound per row, all in one transaction. The tables end as they were.
+// Seconds.
+inline double insertFloor(Connection& conn, const std::vector<std::pair<std::string, std::string>>& tables,
                           const FloorSteps& steps = {}) {
-    const Recordset rows = conn.query("SELECT * FROM " + table + where);
-    std::string sql = "INSERT INTO " + table + " VALUES (";
-    for (std::size_t c = 0; c < rows.fieldCount(); ++c)
-        sql += c == 0 ? "?" : ", ?";
-    sql += ")";
+    std::vector<std::pair<Recordset, std::string>> writes;
+    for (const auto& [table, where] : tables) {
+        Recordset rows = conn.query("SELECT * FROM " + table + where);
+        std::string sql = "INSERT INTO " + table + " VALUES (";
+        for (std::size_t c = 0; c < rows.fieldCount(); ++c)
+            sql += c == 0 ? "?" : ", ?";
+        writes.emplace_back(std::move(rows), sql + ")");
+    }
     double best = 1e9;
     for (int i = 0; i < kFloorTimings; ++i) {
-        conn.execute("DELETE FROM " + table + where);
+        for (const auto& [table, where] : tables)
+            conn.execute("DELETE FROM " + table + where);
         if (steps.before)
             steps.before();
         const auto start = std::chrono::steady_clock::now();
         Transaction tx(conn);
-        Statement insert = conn.prepare(sql);
-        for (const auto& row : rows.rows()) {
-            for (std::size_t c = 0; c < row.size(); ++c)
-                insert.bind(static_cast<int>(c) + 1, row[c]);
-            insert.run();
-            insert.reset();
+        for (const auto& [rows, sql] : writes) {
+            Statement insert = conn.prepare(sql);
+            for (const auto& row : rows.rows()) {
+                for (std::size_t c = 0; c < row.size(); ++c)
+                    insert.bind(static_cast<int>(c) + 1, row[c]);
+                insert.run();
+                insert.reset();
+            }
         }
         if (steps.within)
             steps.within();
@@ -58,6 +66,12 @@ inline double insertFloor(Connection& conn, const std::string& table, const std:
         best = std::min(best, secondsSince(start));
     }
     return best;
+}
+
+// The same for the rows of one table.
+inline double insertFloor(Connection& conn, const std::string& table, const std::string& where = {},
+                          const FloorSteps& steps = {}) {
+    return insertFloor(conn, {{table, where}}, steps);
 }
 
 // The floor of answering with rows: the same rows and fields read back into a recordset by one

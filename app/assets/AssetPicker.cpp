@@ -53,6 +53,22 @@ void AssetPicker::GetAssetList(std::int32_t companyId, std::int16_t year) {
         kBlank);
 }
 
+void AssetPicker::AddNewAssetToCboBox(std::int32_t assetId, const QString& description) {
+    // A picker whose list never came has no fields yet: it takes the list's two.
+    if (model_->recordset().fieldCount() < 2)
+        model_->setRecordset(
+            Recordset({{"Asset_name", FieldType::Text, 50}, {"Asset_num", FieldType::Integer, 4}}));
+    const int chosen = cbo_.currentIndex();
+    model_->appendRecord({Variant(description.toStdString()), Variant(assetId)});
+    cbo_.setCurrentIndex(chosen);
+}
+
+void AssetPicker::RemoveAssetFromCboBox(std::int32_t assetId) {
+    for (int row = model_->rowCount() - 1; row >= 0; --row)
+        if (model_->value(row, 1).toInt32() == assetId)
+            model_->removeRows(row, 1);
+}
+
 std::optional<std::int32_t> AssetPicker::chosenAsset() const {
     if (cbo_.currentIndex() < 0)
         return std::nullopt;

@@ -29,6 +29,11 @@ public:
     // year), by description, without a choice. A failure shows "Error in GetAssetList " with its
     // cause and leaves the picker as it was.
     void GetAssetList(std::int32_t companyId, std::int16_t year);
+    // Appends a newly stored asset: its description, its number as item data; the choice stays.
+    void AddNewAssetToCboBox(std::int32_t assetId, const QString& description);
+    // Removes the entries of the asset number (none when no entry has it), so a description that
+    // was edited after loading, or that two assets share, never removes another asset.
+    void RemoveAssetFromCboBox(std::int32_t assetId);
     // The asset number of the chosen entry; nothing when no entry is chosen.
     std::optional<std::int32_t> chosenAsset() const;
 

@@ -21,6 +21,7 @@ class ReportServices;
 class DataExchangeServices;
 class ProgramServices;
 class PrintingServices;
+class VehicleServices;
 
 struct Subsystems {
     AssetEntryServices* assetEntry = nullptr;
@@ -30,6 +31,7 @@ struct Subsystems {
     DataExchangeServices* dataExchange = nullptr;
     ProgramServices* program = nullptr;
     PrintingServices* printing = nullptr;
+    VehicleServices* vehicles = nullptr;
 };
 
 // The one registry.
