@@ -22,8 +22,8 @@ public:
     virtual bool Misc4562OK(std::int16_t year, std::int32_t companyId) = 0;
     virtual bool Limit179OK(std::int16_t year) = 0;
     virtual bool LimitAutoOK(std::int16_t year) = 0;
-    // The company's vehicle data of the year are complete enough for the form: true while the
-    // program has no vehicle windows to enter them.
+    // The company's vehicle data of the year are complete enough for the form: the vehicles'
+    // own check (VehicleServices); true when the program has no vehicles subsystem.
     virtual bool VehicleUseOk(std::int16_t year);
     // Puts the template files of 2010, 2011 or 2012 back into the user documents folder when
     // they are missing there.

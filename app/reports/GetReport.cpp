@@ -6,7 +6,9 @@
 
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramState.h"
+#include "app/shell/Subsystems.h"
 #include "app/shell/UiServices.h"
+#include "app/shell/VehicleServices.h"
 #include "common/ServerError.h"
 #include "common/SqlLiteral.h"
 #include "server/data/Db.h"
@@ -94,7 +96,13 @@ void ReportWindows::GetReport(const QString& reportName, const Variant& periodFl
                             askYes);
             } else if (reportName == QLatin1String("Auto Use Form") ||
                        reportName == QLatin1String("Auto Question Form")) {
-                ui().messageBox(kVehiclesNotAvailable);
+                const auto vehicleYear = static_cast<std::int16_t>(checked.value);
+                if (VehicleServices* vehicles = subsystems().vehicles; !vehicles)
+                    ui().messageBox(kVehiclesNotAvailable);
+                else if (reportName == QLatin1String("Auto Use Form"))
+                    vehicles->DoAutoUseForm(vehicleYear, 0);
+                else
+                    vehicles->DoAutoQstForm(vehicleYear);
             } else if (reportName == QLatin1String("Default Year")) {
                 SetDefaultYear(Variant(checked.value));
             }

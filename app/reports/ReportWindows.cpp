@@ -11,7 +11,6 @@
 #include "app/reports/UserDocuments.h"
 #include "app/reports/WindowArrangement.h"
 #include "app/shell/ChildWindows.h"
-#include "app/shell/Commands.h"
 #include "app/shell/ErrorBox.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/PrintingServices.h"
@@ -119,9 +118,6 @@ namespace qel {
 void registerReports(SubsystemParts& parts) {
     registerServices(parts.make<reports::ReportWindows>());
     reports::setForm4562Steps(&parts.make<reports::Form4562Work>());
-    // The vehicle forms come with later work: their items stay disabled until then.
-    for (const char* item : {"mnuAutoUse", "mnuAutoQstForEmployees"})
-        commands().remove(QString::fromLatin1(item));
 }
 
 } // namespace qel

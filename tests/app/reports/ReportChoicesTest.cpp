@@ -6,6 +6,7 @@
 #include "app/shell/PrintingServices.h"
 #include "app/shell/WindowPosition.h"
 #include "tests/app/reports/ReportsFixture.h"
+#include "tests/testsupport/CutOffTexts.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QAction>
@@ -79,6 +80,7 @@ void ReportChoicesTest::theTaxReportWindowOpensOnceWithTheAlternativeBooks() {
     QCOMPARE(window.cboBook->currentIndex(), -1);
     QCOMPARE(window.txtYear->text(), QStringLiteral("2010"));
     QCOMPARE(window.lblBook->buddy(), window.cboBook);
+    QCOMPARE(cutOffTexts(window), QStringList());
 
     // Asked again, the same window comes forward with what it holds.
     window.txtYear->setText(QStringLiteral("2011"));
@@ -182,6 +184,7 @@ void ReportChoicesTest::theLocationChoiceOffersEveryLocationAndAll() {
         QCOMPARE(choice.Label1->text(),
                  QStringLiteral("All returns every assets, or chose a location to limit the report."));
         QVERIFY(choice.cmdOK->isDefault());
+        QCOMPARE(cutOffTexts(choice), QStringList());
         // Centred across the main window, an eighth of the free height down.
         const TwipsRect over = windowTwips(f.window);
         const TwipsRect own = windowTwips(choice);

@@ -120,7 +120,8 @@ void ReportMenusTest::setDefaultYearChangesTheWorkingYear() {
 
 void ReportMenusTest::itemsOfWindowsStillToComeAreDisabled() {
     ReportsFixture f;
-    // The window arrangement and the two choice windows are in the program now (their tests are
+    // The vehicle items need the vehicles' services, which this fixture does not register; the
+    // window arrangement and the two choice windows are in the program now (their tests are
     // WindowArrangementTest and ReportChoicesTest).
     for (const char* item : {"mnuAutoUse", "mnuAutoQstForEmployees"})
         QVERIFY2(!f.window.menuItem(QString::fromLatin1(item))->isEnabled(), item);
