@@ -7,12 +7,12 @@
 #include "common/DocumentsFolder.h"
 #include "form4562/Display4562.h"
 #include "tests/app/reports/ReportsFixture.h"
+#include "tests/testsupport/EnvironmentValue.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QAction>
 #include <QTest>
 
-#include <cstdlib>
 #include <fstream>
 #include <set>
 
@@ -45,31 +45,6 @@ void fillDocuments() {
 void writeFile(const fs::path& path, const std::string& text) {
     std::ofstream(path) << text;
 }
-
-// The environment variable set to another value, or unset (nullptr), for the life of the guard.
-class EnvironmentValue {
-public:
-    EnvironmentValue(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~EnvironmentValue() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-    EnvironmentValue(const EnvironmentValue&) = delete;
-    EnvironmentValue& operator=(const EnvironmentValue&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 // Stores the company's miscellaneous Form 4562 data of the year.
 void addMisc4562(const ReportsFixture& f, std::int32_t company, int year) {
