@@ -10,6 +10,7 @@
 #include "app/shell/ProgramCommands.h"
 #include "app/shell/Startup.h"
 #include "app/shell/Subsystems.h"
+#include "app/vehicles/Vehicles.h"
 
 #include <QApplication>
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     qel::registerAssets(parts);
     qel::registerBooks(parts);
     qel::registerMaintenance(parts);
+    qel::registerVehicles(parts);
     qel::MdiMain window;
     QObject::connect(&window, &qel::MdiMain::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     if (qel::harlune::Main(window) == qel::StartupResult::EndProgram)

@@ -320,4 +320,17 @@ const FormDef& assetFormDef() {
     return form;
 }
 
+ControlDef summaryCaption(const char* name, const char* parent, TwipsBox at, const char* caption) {
+    return label(name, parent, at, caption);
+}
+
+ControlDef summaryValue(const char* name, const char* parent, TwipsBox at) {
+    return {.name = name,
+            .kind = K::Label,
+            .parent = parent,
+            .at = at,
+            .font = kDisplayFont,
+            .style = kAlignRight};
+}
+
 } // namespace qel::assets

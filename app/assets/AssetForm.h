@@ -16,4 +16,9 @@ inline const QColor kFieldOff(224, 224, 224);
 
 const FormDef& assetFormDef();
 
+// A caption and a value of the company checks' summary windows: the value bold and to the right.
+// Both are top-aligned, so a caption and its value share their top.
+ControlDef summaryCaption(const char* name, const char* parent, TwipsBox at, const char* caption);
+ControlDef summaryValue(const char* name, const char* parent, TwipsBox at);
+
 } // namespace qel::assets

@@ -140,7 +140,7 @@ void showStoredAsset(FrmAsset& form, const StoredAsset& s) {
     form.txtTagNbr->setText(q(s.tagNbr));
     form.txtSerialNbr->setText(q(s.serialNbr));
     chooseItemData(*form.cboLocations, s.locationId);
-    showCostBasis(form);
+    form.CalculateCostBasis();
 }
 
 // Blanks the form for a new asset, in add mode; the books panel is left alone.

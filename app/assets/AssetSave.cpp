@@ -77,7 +77,7 @@ bool checkVehicleLimits(FrmAsset& form, const AssetRecord& record) {
                MsgResult::Yes;
     case VehicleLimitOutcome::Lowered:
         form.lbl30Allowance->setText(q(outcome.allowance));
-        showCostBasis(form);
+        form.CalculateCostBasis();
         for (const BookControls& c : form.books().columns())
             if (!c.bonusAmount->text().isEmpty())
                 c.bonusAmount->setText(q(outcome.allowance));
@@ -114,16 +114,10 @@ void askVehicleDocs(const AssetRecord& record) {
 
 } // namespace
 
-void showCostBasis(FrmAsset& form) {
-    const CostBasis basis = CalculateCostBasis(form.snapshot());
-    form.lblCostBasis->setText(q(basis.caption));
-    setTextColour(*form.lblCostBasis, basis.negative ? QColor(255, 0, 0) : kMessageGreen);
-}
-
 bool AddorUpdate(FrmAsset& form) {
     const std::int32_t company = programState().CurrentCompanyId;
     // The basis the checks and the run read is the one the figures give now.
-    showCostBasis(form);
+    form.CalculateCostBasis();
     if (!form.ValidateAsset())
         return false;
 

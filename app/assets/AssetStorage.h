@@ -6,12 +6,10 @@
 
 #include "app/assets/AssetFormWork.h"
 #include "app/shell/ErrorBox.h"
-#include "app/shell/UiServices.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <utility>
 
 namespace qel::assets {
 
@@ -44,22 +42,6 @@ void DeleteAsset(FrmAsset& form, std::int32_t assetId, std::int32_t companyId);
 
 // Drops the edits: reloads the stored asset in edit mode, otherwise clears the form.
 void DoCancel(FrmAsset& form, std::int32_t assetId);
-
-// Shows the cost basis the Federal figures give (CalculateCostBasis) on lblCostBasis: green, red
-// when negative.
-void showCostBasis(FrmAsset& form);
-
-// Runs the step; a failure shows the box of the asset procedures, the lead, the cause, the error
-// number and its source, and ends the step. True when the step ran to its end.
-template <typename Step> bool runWithSourcedErrorBox(const QString& lead, Step&& step) {
-    try {
-        std::forward<Step>(step)();
-        return true;
-    } catch (...) {
-        ui().messageBox(sourcedErrorText(lead, currentError()));
-        return false;
-    }
-}
 
 // The next free vehicle number of the current company, as decimal text; empty after the error box.
 QString GetNextVehicleNum(const FrmAsset& form);

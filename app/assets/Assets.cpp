@@ -2,7 +2,9 @@
 #include "app/assets/Assets.h"
 
 #include "app/assets/AssetStorage.h"
+#include "app/assets/Frm179Data.h"
 #include "app/assets/FrmAsset.h"
+#include "app/assets/FrmMidQtr.h"
 #include "app/shell/ChildWindows.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/Subsystems.h"
@@ -37,12 +39,18 @@ FrmAsset* AssetEntry::form() const {
     return window ? qobject_cast<FrmAsset*>(window->widget()) : nullptr;
 }
 
+AssetFormWork assetFormWork() {
+    AssetFormWork work;
+    addStorageWork(work);
+    work.Do179Deduction = Do179Deduction;
+    work.ShowMidQtrCheck = ShowMidQtrCheck;
+    return work;
+}
+
 } // namespace assets
 
 void registerAssets(SubsystemParts& parts) {
-    assets::AssetFormWork work;
-    assets::addStorageWork(work);
-    registerServices(parts.make<assets::AssetEntry>(std::move(work)));
+    registerServices(parts.make<assets::AssetEntry>(assets::assetFormWork()));
 }
 
 } // namespace qel

@@ -35,6 +35,10 @@ private:
     std::function<Date()> today_;
 };
 
+// What asset entry's form does with stored assets and the company's checks: the work of its
+// buttons as the program gives it.
+AssetFormWork assetFormWork();
+
 } // namespace assets
 
 // Registers asset entry: its services and the menu items that reach them.

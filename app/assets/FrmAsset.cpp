@@ -1,6 +1,7 @@
 // The asset form: its set-up, its buttons, "Save Changes?" and NewAsset.
 #include "app/assets/FrmAsset.h"
 
+#include "app/assets/AssetFieldRules.h"
 #include "app/assets/AssetForm.h"
 #include "app/assets/AssetLists.h"
 #include "app/assets/AssetPicker.h"
@@ -175,6 +176,7 @@ FrmAsset::FrmAsset(AssetFormWork work, std::function<Date()> today, QWidget* par
     cmd179->setEnabled(static_cast<bool>(work_.Do179Deduction));
     cmdMidConvention->setEnabled(static_cast<bool>(work_.ShowMidQtrCheck));
     ItializeAssetForm();
+    rules_ = std::make_unique<AssetFieldRules>(*this);
 }
 
 FrmAsset::~FrmAsset() = default;
@@ -256,6 +258,20 @@ void FrmAsset::switchField(QWidget& field, bool on) {
     QPalette p = field.palette();
     p.setColor(QPalette::Base, on ? QColor(255, 255, 255) : kFieldOff);
     field.setPalette(p);
+}
+
+void FrmAsset::CalculateCostBasis() {
+    showCostBasis(assets::CalculateCostBasis(snapshot()));
+}
+
+void FrmAsset::showCostBasis(const CostBasis& basis) {
+    lblCostBasis->setText(QString::fromStdString(basis.caption));
+    setTextColour(*lblCostBasis, basis.negative ? QColor(255, 0, 0) : kMessageGreen);
+}
+
+void FrmAsset::CalculateBonusAllowance(double rate) {
+    lbl30Allowance->setText(
+        QString::fromStdString(allowanceCaption(assets::CalculateBonusAllowance(snapshot(), rate))));
 }
 
 void FrmAsset::NewAsset() {
@@ -496,6 +512,8 @@ void FrmAsset::cmdCopy_Click() {
     // The financial book's life follows the Federal life whatever books the company keeps.
     txtBookLife->setText(cboLife->currentText());
     books_->CopyToBooksFields(snapshot());
+    // The copied figures are an edit like any other: "Save Changes?" must guard them.
+    rules_->MarkChanged();
 }
 
 } // namespace qel::assets

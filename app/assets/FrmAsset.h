@@ -3,7 +3,8 @@
 // (AssetForm.cpp) are the working storage of asset entry; the rules read them through
 // snapshot() (app/assets/rules). The form keeps the wiring and the handlers of its buttons, the
 // "Save Changes?" question and NewAsset; the books panel (BooksPanel.h) and the lists
-// (AssetLists.h, AssetPicker.h) fill it.
+// (AssetLists.h, AssetPicker.h) fill it, and the field rules (AssetFieldRules.h) keep it
+// consistent while the user types.
 #pragma once
 
 #include "app/assets/AssetFormWork.h"
@@ -27,8 +28,10 @@ class QPushButton;
 
 namespace qel::assets {
 
+class AssetFieldRules;
 class AssetPicker;
 class BooksPanel;
+struct CostBasis;
 
 class FrmAsset : public QWidget {
     Q_OBJECT
@@ -64,6 +67,11 @@ public:
     void SetAssetEditMode(bool editMode);
     // Switches a field on (enabled, white) or off (disabled, light grey).
     static void switchField(QWidget& field, bool on);
+    // Puts the cost basis of the Federal fields into its label, green, or red when negative.
+    void CalculateCostBasis();
+    void showCostBasis(const CostBasis& basis);
+    // Puts the bonus allowance of the Federal fields at the rate (0.3, 0.5, 1.0) into its label.
+    void CalculateBonusAllowance(double rate);
 
     AssetPicker& picker() const { return *picker_; }
     BooksPanel& books() const { return *books_; }
@@ -179,6 +187,8 @@ private:
     std::function<Date()> today_;
     std::unique_ptr<AssetPicker> picker_;
     std::unique_ptr<BooksPanel> books_;
+    // Last, so that it goes first: no rule runs while the controls are destroyed.
+    std::unique_ptr<AssetFieldRules> rules_;
 };
 
 } // namespace qel::assets

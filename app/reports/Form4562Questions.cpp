@@ -1,12 +1,20 @@
 // The questions before Form 4562.
 #include "app/reports/Form4562Questions.h"
 
+#include "app/shell/Subsystems.h"
+#include "app/shell/VehicleServices.h"
+
 namespace qel::reports {
 namespace {
 
 Form4562Steps* gSteps = nullptr;
 
 } // namespace
+
+bool Form4562Steps::VehicleUseOk(std::int16_t year) {
+    VehicleServices* vehicles = subsystems().vehicles;
+    return !vehicles || vehicles->VehicleUseOk(year);
+}
 
 Form4562Steps* form4562Steps() {
     return gSteps;

@@ -6,13 +6,17 @@
 
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramState.h"
+#include "app/shell/Subsystems.h"
 #include "app/shell/UiServices.h"
+#include "app/shell/VehicleServices.h"
 #include "common/ServerError.h"
 #include "common/SqlLiteral.h"
 #include "server/data/Db.h"
 #include "server/engine/MonthlyDepr.h"
 
 #include <QStringList>
+
+#include <stdexcept>
 
 namespace qel::reports {
 namespace {
@@ -28,8 +32,6 @@ const QStringList kBookReports = {
     "Books Depreciation WorkSheet", "Books 179 WorkSheet", "Books New Assets WorkSheet",
     "Books Disposed Assets",        "Books New Assets",    "Books 50 Year Assets"};
 
-const QString kFormNotAvailable =
-    QStringLiteral("Form 4562 is not available in this version of the program.");
 const QString kVehiclesNotAvailable =
     QStringLiteral("The vehicle windows are not available in this version of the program.");
 
@@ -87,14 +89,20 @@ void ReportWindows::GetReport(const QString& reportName, const Variant& periodFl
             } else if (kBookReports.contains(reportName)) {
                 DoReports(reportName, checked.value, QString(), bookNumber);
             } else if (reportName == QLatin1String("Form 4562")) {
-                if (Form4562Steps* steps = form4562Steps())
-                    runForm4562(*steps, answer.toStdString(), static_cast<std::int16_t>(checked.value),
-                                company, askYes);
-                else
-                    ui().messageBox(kFormNotAvailable);
+                Form4562Steps* steps = form4562Steps();
+                if (!steps)
+                    throw std::logic_error("Form 4562 has no steps registered");
+                runForm4562(*steps, answer.toStdString(), static_cast<std::int16_t>(checked.value), company,
+                            askYes);
             } else if (reportName == QLatin1String("Auto Use Form") ||
                        reportName == QLatin1String("Auto Question Form")) {
-                ui().messageBox(kVehiclesNotAvailable);
+                const auto vehicleYear = static_cast<std::int16_t>(checked.value);
+                if (VehicleServices* vehicles = subsystems().vehicles; !vehicles)
+                    ui().messageBox(kVehiclesNotAvailable);
+                else if (reportName == QLatin1String("Auto Use Form"))
+                    vehicles->DoAutoUseForm(vehicleYear, 0);
+                else
+                    vehicles->DoAutoQstForm(vehicleYear);
             } else if (reportName == QLatin1String("Default Year")) {
                 SetDefaultYear(Variant(checked.value));
             }

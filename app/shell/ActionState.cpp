@@ -39,6 +39,7 @@ ActionInputs programActionInputs(bool childWindowOpen) {
     inputs.subsystems |= s.reports ? kNeedsReports : 0u;
     inputs.subsystems |= s.dataExchange ? kNeedsDataExchange : 0u;
     inputs.subsystems |= s.program ? kNeedsProgram : 0u;
+    inputs.subsystems |= s.vehicles ? kNeedsVehicles : 0u;
     inputs.childWindowOpen = childWindowOpen;
     return inputs;
 }

@@ -33,4 +33,8 @@ void showErrorBox(const QString& lead, const QString& numberSeparator) {
     ui().messageBox(errorText(lead, currentError(), numberSeparator));
 }
 
+void showSourcedErrorBox(const QString& lead) {
+    ui().messageBox(sourcedErrorText(lead, currentError()));
+}
+
 } // namespace qel

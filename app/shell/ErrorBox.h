@@ -31,6 +31,8 @@ QString sourcedErrorText(const QString& lead, const ErrorInfo& error);
 
 // Shows errorText of the failure being handled in an OK box; call it only inside a catch block.
 void showErrorBox(const QString& lead, const QString& numberSeparator);
+// Shows sourcedErrorText of the failure being handled in an OK box; only inside a catch block.
+void showSourcedErrorBox(const QString& lead);
 
 // The separators the handlers use between the description and the number.
 inline const QString kErrorNumber = QStringLiteral(" Error Number: ");
@@ -46,6 +48,18 @@ bool runWithErrorBox(const QString& lead, Step&& step, const QString& numberSepa
         return true;
     } catch (...) {
         showErrorBox(lead, numberSeparator);
+        return false;
+    }
+}
+
+// Runs the step as runWithErrorBox does, for the procedures whose box names the failure's source
+// (sourcedErrorText).
+template <typename Step> bool runWithSourcedErrorBox(const QString& lead, Step&& step) {
+    try {
+        std::forward<Step>(step)();
+        return true;
+    } catch (...) {
+        showSourcedErrorBox(lead);
         return false;
     }
 }

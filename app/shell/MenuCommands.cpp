@@ -12,6 +12,7 @@
 #include "app/shell/ProgramServices.h"
 #include "app/shell/ReportServices.h"
 #include "app/shell/Subsystems.h"
+#include "app/shell/VehicleServices.h"
 #include "app/shell/WaitCursor.h"
 
 namespace qel {
@@ -117,6 +118,11 @@ void registerServices(ProgramServices& s) {
     c.add("mnuHelpSearch", [&s] { s.HHDisplayIndex(); });
     c.add("mnuSupport", [&s] { s.EmailSupport(); });
     c.add("mnuReportAbug", [&s] { s.showBugReport(); });
+}
+
+// The vehicle windows have no menu items of their own: the report prompts reach them.
+void registerServices(VehicleServices& s) {
+    subsystems().vehicles = &s;
 }
 
 } // namespace qel

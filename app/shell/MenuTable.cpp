@@ -11,6 +11,8 @@ constexpr unsigned kExport = kNeedsDataExchange;
 constexpr unsigned kTable = kNeedsMaintenance;
 constexpr unsigned kCompany = kNeedsCompany;
 constexpr unsigned kChild = kNeedsChildWindow;
+// The vehicle windows open through the report prompts for the year.
+constexpr unsigned kVehicles = kNeedsReports | kNeedsVehicles;
 constexpr Shown kShown = Shown::Always;
 
 MenuItemDef separator(const char* name) {
@@ -61,8 +63,8 @@ const std::vector<MenuDef>& menuTable() {
              separator("mnu4562Maint"),
              {"mnu179", "179 Limits", 25, A::Table, "179Rates", kTable, kShown},
              {"mnuAutoQstForEmployees", "Auto Qst for Employer", 25, A::ReportYear, "Auto Question Form",
-              kReports | kCompany, kShown},
-             {"mnuAutoUse", "Auto Use", 25, A::ReportYear, "Auto Use Form", kReports | kCompany, kShown},
+              kVehicles | kCompany, kShown},
+             {"mnuAutoUse", "Auto Use", 25, A::ReportYear, "Auto Use Form", kVehicles | kCompany, kShown},
              {"MnuAutoMax", "Auto Maximum Limits", 25, A::Table, "AutoRates", kTable, kShown},
              {"mnuMisc4562Data", "Miscellanous 4562 Data", 25, A::Table, "Misc4562Data", kTable | kCompany,
               kShown},

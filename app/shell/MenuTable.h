@@ -22,6 +22,7 @@ enum Need : unsigned {
     kNeedsProgram = 1u << 5,
     kNeedsCompany = 1u << 6,
     kNeedsChildWindow = 1u << 7,
+    kNeedsVehicles = 1u << 8,
 };
 
 // When an item is visible: always, or by the password switch. The items shown while the switch

@@ -46,6 +46,7 @@ void registerServices(ReportServices& services);
 void registerServices(DataExchangeServices& services);
 void registerServices(ProgramServices& services);
 void registerServices(PrintingServices& services);
+void registerServices(VehicleServices& services);
 
 // What the subsystems make when they register, kept by main() until the program ends: made
 // before the main window and destroyed after it, inside the application object's life.

@@ -124,4 +124,8 @@ int QtUiServices::execModal(QDialog& dialog) {
     return dialog.exec();
 }
 
+void QtUiServices::beep() {
+    QApplication::beep();
+}
+
 } // namespace qel

@@ -1,5 +1,6 @@
 // UiServices: the one way the program reaches the user outside its own windows: message boxes,
-// input boxes, file dialogs, "open this file or address", and the running of a modal window.
+// input boxes, file dialogs, "open this file or address", the running of a modal window, and the
+// beep that tells of a dropped keystroke.
 //
 // The program calls ui(); it gets the Qt implementation unless a test has installed its own
 // (a scripted one that answers and records), so every form can be tested without a person.
@@ -45,6 +46,8 @@ public:
     // Runs a window modally and returns its result (QDialog::Accepted or Rejected) once it has
     // closed.
     virtual int execModal(QDialog& dialog) = 0;
+    // The computer's beep, the only sign that a keystroke or a paste was refused.
+    virtual void beep() = 0;
 };
 
 // The services in use.
@@ -53,7 +56,8 @@ UiServices& ui();
 // ownership and must outlive their use. Returns the services that were installed before.
 UiServices* setUiServices(UiServices* services);
 
-// The Qt implementation: QMessageBox, QInputDialog, QFileDialog, QDesktopServices, exec().
+// The Qt implementation: QMessageBox, QInputDialog, QFileDialog, QDesktopServices, exec(),
+// QApplication::beep().
 class QtUiServices : public UiServices {
 public:
     MsgResult messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
@@ -63,6 +67,7 @@ public:
     QString saveFileName(const FileDialogRequest& request) override;
     bool openDocument(const QString& fileOrAddress) override;
     int execModal(QDialog& dialog) override;
+    void beep() override;
 };
 
 } // namespace qel

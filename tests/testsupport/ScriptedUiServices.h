@@ -1,5 +1,5 @@
-// ScriptedUiServices: UiServices for form tests. Every box, input box, file dialog, document
-// and modal window is recorded; answers come from queues the test fills beforehand, and modal
+// ScriptedUiServices: UiServices for form tests. Every box, input box, file dialog, document,
+// modal window and beep is recorded; answers come from queues the test fills beforehand, and modal
 // windows are run by handlers the test registers by the window's objectName.
 //
 // With nothing queued, a message box answers its first button (OK or Yes), an input box and a
@@ -21,7 +21,7 @@
 namespace qel::test {
 
 struct UiCall {
-    enum Kind { Message, Input, OpenFile, SaveFile, Document, Modal } kind;
+    enum Kind { Message, Input, OpenFile, SaveFile, Document, Modal, Beep } kind;
     QString text;  // message or prompt; file dialog title; document; modal window's objectName
     QString title; // box title as given (empty: the default title); input box: its title
     MsgButtons buttons = MsgButtons::Ok;
@@ -112,6 +112,10 @@ public:
             dialog.reject();
         return dialog.result();
     }
+
+    void beep() override { calls_.push_back({UiCall::Beep, {}, {}, MsgButtons::Ok, MsgIcon::None, {}}); }
+    // How many times the computer beeped.
+    std::size_t beeps() const { return callsOf(UiCall::Beep).size(); }
 
 private:
     static QString take(std::deque<QString>& queue) {

@@ -102,6 +102,20 @@ double GetBuisnessPecent(std::string_view t) {
     return leadingNumber(t) * 0.01;
 }
 
+double BonusRate(BonusBox box) {
+    switch (box) {
+    case BonusBox::None:
+        break;
+    case BonusBox::Bonus30:
+        return 0.3;
+    case BonusBox::Bonus50:
+        return 0.5;
+    case BonusBox::Bonus100:
+        return 1.0;
+    }
+    return 0;
+}
+
 double CalculateBonusAllowance(const AssetSnapshot& a, double rate) {
     const double fraction = GetBuisnessPecent(a.businessPercent);
     const double section179 = leadingNumber(a.section179);

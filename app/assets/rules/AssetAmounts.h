@@ -47,6 +47,12 @@ std::optional<std::int16_t> DetermineYear(std::string_view yearText, std::string
 // any other text is a percentage (75 gives 0.75).
 double GetBuisnessPecent(std::string_view businessPercentText);
 
+// The Federal column's three bonus boxes (30 %, 50 %, 100 %), which exclude each other; None
+// stands for no box.
+enum class BonusBox { None, Bonus30, Bonus50, Bonus100 };
+// The box's rate: 0.3, 0.5, 1.0; 0 for None.
+double BonusRate(BonusBox box);
+
 // The bonus allowance in dollars (cents kept) at the rate of the ticked bonus box (0.3, 0.5 or
 // 1.0): (cost x business fraction - (other deductions + section 179)) x rate, 0 when that is
 // negative.

@@ -2,6 +2,7 @@
 // texts and choices of the form's controls, and the bonus box a stored allowance stands for.
 #pragma once
 
+#include "app/assets/rules/AssetAmounts.h"
 #include "app/assets/rules/AssetSnapshot.h"
 #include "common/Recordset.h"
 
@@ -64,7 +65,6 @@ bool BonusEligible(const AssetSnapshot& a);
 // percent x 0.01 - (section 179 + other deductions)), rounded to 2 places half to even, 0.3 the
 // 30 % box, 0.5 the 50 % box, 1 the 100 % box; none for any other ratio, an allowance of 0 or
 // below, and a base of 0 (no ratio can be formed).
-enum class BonusBox { None, Bonus30, Bonus50, Bonus100 };
 BonusBox StoredBonusBox(const AssetSnapshot& a, double allowance);
 
 // Whether Exclude is ticked for the loaded figures: book life and book cost both 0 and no account.

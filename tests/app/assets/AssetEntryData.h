@@ -141,6 +141,14 @@ inline void fillCar(FrmAsset& f, const Arranged& a) {
     chooseText(*f.cboLife, "5");
 }
 
+// The car as a new vehicle 3 without a bonus, whose save asks for its use documents.
+inline void fillNewVehicle(FrmAsset& f, const Arranged& a) {
+    fillCar(f, a);
+    f.lblAutoNum->setText("3");
+    f.chk50Bonus->setChecked(false);
+    f.lbl30Allowance->clear();
+}
+
 // Every value the form shows of an asset: texts, choices, ticks, computed labels and the kept
 // books' columns (their figures and choices).
 inline QStringList shown(const FrmAsset& f) {

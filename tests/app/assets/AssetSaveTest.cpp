@@ -24,7 +24,7 @@ void AssetSaveTest::saveThenLoadRoundTripsEveryField() {
     chooseData(*other.method, kStraightLine);
     other.life->setText("10");
     chooseText(*other.bonus, "None");
-    assets::showCostBasis(form);
+    form.CalculateCostBasis();
     const QStringList typed = shown(form);
     const int pickerRows = form.cboAssets->count();
 
@@ -64,7 +64,7 @@ void AssetSaveTest::saveThenLoadRoundTripsEveryField() {
     showAllowance(form, 0.5);
     form.txtNotes->setText("Moved");
     form.txtTagNbr->setText("T-200");
-    assets::showCostBasis(form);
+    form.CalculateCostBasis();
     QStringList changed = shown(form);
     form.cmdSave_Click();
     QCOMPARE(form.cboAssets->count(), pickerRows + 1);
@@ -147,7 +147,7 @@ void AssetSaveTest::aRefusedStatementKeepsTheForm() {
         form.txtCost->setText("12000");
         showAllowance(form, 0.5);
     }
-    assets::showCostBasis(form);
+    form.CalculateCostBasis();
     const QStringList typed = shown(form);
     const QStringList stored = tables(f.shell.fresh);
     const int pickerRows = form.cboAssets->count();

@@ -16,6 +16,10 @@ struct FakeVehicles : VehicleServices {
         calls.push_back({intYear, intVehicleNum});
         return true;
     }
+    // The vehicle windows themselves are not asked for by the save.
+    bool VehicleUseOk(std::int16_t) override { return true; }
+    void DoAutoUseForm(std::int16_t, std::int16_t) override {}
+    void DoAutoQstForm(std::int16_t) override {}
     std::vector<std::pair<int, int>> calls;
 };
 
@@ -109,10 +113,7 @@ void AssetVehicleSaveTest::aNewVehicleAsksForItsDocuments() {
     FakeVehicles vehicles;
     subsystems().vehicles = &vehicles;
     FrmAsset& form = f.open();
-    fillCar(form, a);
-    form.lblAutoNum->setText("3");
-    form.chk50Bonus->setChecked(false);
-    form.lbl30Allowance->clear();
+    fillNewVehicle(form, a);
     form.cmdSave_Click();
     QCOMPARE(f.shell.ui.messages().join("\n"), QString());
     QCOMPARE(vehicles.calls, (std::vector<std::pair<int, int>>{{2024, 3}}));

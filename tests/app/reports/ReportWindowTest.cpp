@@ -1,6 +1,7 @@
 // The report window as its menu items open it.
 #include "tests/app/reports/ReportWindowTest.h"
 
+#include "app/reports/WindowArrangement.h"
 #include "app/shell/PrintingServices.h"
 #include "app/shell/WindowPosition.h"
 #include "tests/app/reports/ReportsFixture.h"
@@ -47,6 +48,7 @@ public:
     void PrintListView(const ReportList& list, const QString& title) override {
         printed << QStringLiteral("%1 (%2 rows)").arg(title).arg(list.rowCount());
     }
+    void ShowAssetLedger(std::int32_t) override {}
     QStringList printed;
 };
 

@@ -9,6 +9,7 @@
 #include "app/shell/ProgramServices.h"
 #include "app/shell/ReportServices.h"
 #include "app/shell/Subsystems.h"
+#include "app/shell/VehicleServices.h"
 
 #include <QStringList>
 
@@ -19,7 +20,8 @@ class FakeSubsystems : public AssetEntryServices,
                        public MaintenanceServices,
                        public ReportServices,
                        public DataExchangeServices,
-                       public ProgramServices {
+                       public ProgramServices,
+                       public VehicleServices {
 public:
     QStringList log;
     bool filesCopied = true;
@@ -35,6 +37,7 @@ public:
         registerServices(static_cast<ReportServices&>(*this));
         registerServices(static_cast<DataExchangeServices&>(*this));
         registerServices(static_cast<ProgramServices&>(*this));
+        registerServices(static_cast<VehicleServices&>(*this));
     }
 
     void showAsset() override { log << "showAsset"; }
@@ -96,6 +99,18 @@ public:
     void HHDisplayContents() override { log << "HHDisplayContents"; }
     void HHDisplayIndex() override { log << "HHDisplayIndex"; }
     void HHClose() override { log << "HHClose"; }
+    bool VehicleDocsOk(std::int16_t year, std::int16_t vehicle) override {
+        log << QStringLiteral("VehicleDocsOk(%1,%2)").arg(year).arg(vehicle);
+        return true;
+    }
+    bool VehicleUseOk(std::int16_t year) override {
+        log << QStringLiteral("VehicleUseOk(%1)").arg(year);
+        return true;
+    }
+    void DoAutoUseForm(std::int16_t year, std::int16_t vehicle) override {
+        log << QStringLiteral("DoAutoUseForm(%1,%2)").arg(year).arg(vehicle);
+    }
+    void DoAutoQstForm(std::int16_t year) override { log << QStringLiteral("DoAutoQstForm(%1)").arg(year); }
 };
 
 } // namespace qel::test

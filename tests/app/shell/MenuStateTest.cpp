@@ -23,7 +23,7 @@ enum class Visible { Always, PasswordOff, PasswordOn };
 
 // What each item needs, as its user meets it: a letter for each subsystem whose services it
 // reaches (A asset entry, B books and monthly depreciation, T table maintenance, R reports,
-// X data exchange, P program services), C a chosen company, W an open child window.
+// X data exchange, P program services, V vehicles), C a chosen company, W an open child window.
 struct Rule {
     const char* item;
     const char* needs;
@@ -49,8 +49,8 @@ const Rule kRules[] = {
     {"mnuCompanyMaint", "T"},
     {"mnuAssetMaint", "AC"},
     {"mnu179", "T"},
-    {"mnuAutoQstForEmployees", "RC"},
-    {"mnuAutoUse", "RC"},
+    {"mnuAutoQstForEmployees", "RVC"},
+    {"mnuAutoUse", "RVC"},
     {"MnuAutoMax", "T"},
     {"mnuMisc4562Data", "TC"},
     {"mnu179WrkSheet", "RC"},
@@ -108,6 +108,8 @@ void registerSubsystems(FakeSubsystems& fake, const QString& letters) {
         registerServices(static_cast<DataExchangeServices&>(fake));
     if (letters.contains('P'))
         registerServices(static_cast<ProgramServices&>(fake));
+    if (letters.contains('V'))
+        registerServices(static_cast<VehicleServices&>(fake));
 }
 
 // Every item of the menus (separators and menus left out), the menu-bar item without a submenu
@@ -168,14 +170,15 @@ void MenuStateTest::everyItemFollowsTheProgramState_data() {
     QTest::addColumn<QString>("enablePwd");
     QTest::addColumn<bool>("limitedLogon");
     QTest::addColumn<bool>("childWindow");
-    const QString all = "ABTRXP";
+    const QString all = "ABTRXPV";
     QTest::newRow("nothing registered, no company") << "" << false << "N" << false << false;
     QTest::newRow("nothing registered, a company") << "" << true << "N" << false << false;
     QTest::newRow("everything registered, no company") << all << false << "N" << false << false;
     QTest::newRow("everything registered, a company") << all << true << "N" << false << false;
-    for (const char* one : {"A", "B", "T", "R", "X", "P"})
+    for (const char* one : {"A", "B", "T", "R", "X", "P", "V"})
         QTest::addRow("only %s registered, a company", one) << QString(one) << true << "N" << false << false;
     QTest::newRow("reports and exchange, a company") << "RX" << true << "N" << false << false;
+    QTest::newRow("reports and vehicles, a company") << "RV" << true << "N" << false << false;
     QTest::newRow("no password switch yet") << all << true << "" << false << false;
     QTest::newRow("password on") << all << true << "Y" << false << false;
     QTest::newRow("password on in lower case is off") << all << true << "y" << false << false;

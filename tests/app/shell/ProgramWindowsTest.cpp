@@ -13,6 +13,8 @@
 #include "app/shell/WindowPosition.h"
 #include "server/data/Connection.h"
 #include "tests/app/shell/ShellFixture.h"
+#include "tests/testsupport/CutOffTexts.h"
+#include "tests/testsupport/EnvironmentValue.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QAbstractButton>
@@ -27,25 +29,10 @@
 #include <QRegularExpression>
 #include <QStyle>
 
-#include <cstdlib>
 #include <memory>
 
 namespace qel::test {
 namespace {
-
-// Sets PATH for the life of the object.
-class SearchPath {
-public:
-    explicit SearchPath(const std::string& path) : old_(std::getenv("PATH") ? std::getenv("PATH") : "") {
-        setenv("PATH", path.c_str(), 1);
-    }
-    ~SearchPath() { setenv("PATH", old_.c_str(), 1); }
-    SearchPath(const SearchPath&) = delete;
-    SearchPath& operator=(const SearchPath&) = delete;
-
-private:
-    std::string old_;
-};
 
 void click(QWidget* label) {
     QTest::mouseClick(label, Qt::LeftButton);
@@ -54,40 +41,6 @@ void click(QWidget* label) {
 int storedStartUpHelp(const ShellFixture& f) {
     // As a number: the column reads as Yes/No.
     return f.fresh.value("SELECT StartUp_Help + 0 FROM tblDefaults").toInt32();
-}
-
-// The controls of the window whose text does not fit them, so that part of it is cut off.
-QStringList cutOffTexts(const QWidget& window) {
-    QStringList out;
-    for (const QLabel* label : window.findChildren<QLabel*>()) {
-        QString text = label->text();
-        if (text.isEmpty() || !label->isVisibleTo(&window))
-            continue;
-        if (label->buddy())
-            text.remove(QLatin1Char('&'));
-        const QFontMetrics metrics(label->font());
-        const QRect room = label->contentsRect();
-        const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
-                                            : metrics.horizontalAdvance(text) <= room.width() &&
-                                                  metrics.height() <= room.height();
-        if (!fits)
-            out << label->objectName();
-    }
-    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        QString text = button->text();
-        text.remove(QLatin1Char('&'));
-        const int textWidth = QFontMetrics(button->font()).horizontalAdvance(text);
-        // A check box draws its box and a gap before the text; a button a margin either side.
-        const QStyle* style = button->style();
-        const int needed = qobject_cast<const QCheckBox*>(button)
-                               ? style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button) +
-                                     style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, button) +
-                                     textWidth
-                               : textWidth + 8;
-        if (!text.isEmpty() && button->isVisibleTo(&window) && needed > button->width())
-            out << button->objectName();
-    }
-    return out;
 }
 
 } // namespace
@@ -128,7 +81,7 @@ void ProgramWindowsTest::theAboutBoxOpensBesideTheMainWindow() {
 
 void ProgramWindowsTest::enterStartsSystemInformationAndEscCloses() {
     ShellFixture f;
-    SearchPath path((f.fresh.folder() / "empty").string());
+    EnvironmentValue path("PATH", (f.fresh.folder() / "empty").c_str());
     FrmAbout about;
     about.show();
     QVERIFY(QTest::qWaitForWindowActive(&about));
@@ -162,7 +115,8 @@ void ProgramWindowsTest::systemInformationRunsTheFirstToolFound() {
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    SearchPath path(bin.toStdString() + ":/bin:/usr/bin");
+    const std::string searched = bin.toStdString() + ":/bin:/usr/bin";
+    EnvironmentValue path("PATH", searched.c_str());
     FrmAbout about;
     about.cmdSysInfo->click();
     if (started.isEmpty()) {
