@@ -272,7 +272,7 @@ void AssetFieldRules::wireFederalColumn() {
     life.typed = [this](char32_t) { MarkChanged(); };
     life.keyUp = [this] {
         clearStatus();
-        if (LifeReplacesClass(s(f_.cboMethod->currentText())))
+        if (LifeReplacesClass(f_.snapshot()))
             f_.cboClass->setCurrentIndex(-1);
     };
     life.validate = [this] { lifeLeft(); };
@@ -435,7 +435,7 @@ void AssetFieldRules::classLeft() {
 
 void AssetFieldRules::lifeLeft() {
     clearStatus();
-    const LifeRule r = LifeLeft(s(f_.cboMethod->currentText()), s(f_.cboLife->currentText()));
+    const LifeRule r = LifeLeft(f_.snapshot());
     if (r.clearClass)
         f_.cboClass->setCurrentIndex(-1);
     if (r.convention >= 0)

@@ -546,6 +546,8 @@ void FrmAsset::cmdCopy_Click() {
     // The financial book's life follows the Federal life whatever books the company keeps.
     txtBookLife->setText(cboLife->currentText());
     books_->CopyToBooksFields(snapshot());
+    // The copied figures are an edit like any other: "Save Changes?" must guard them.
+    rules_->MarkChanged();
 }
 
 } // namespace qel::assets

@@ -1,9 +1,8 @@
 // The road to Form 4562 after its year is given: the questions asked when something the form
 // needs is missing, the refresh of the 2010 to 2012 template files, and the form itself.
 //
-// The checks, the template files and the form are supplied by the Form 4562 work through
-// Form4562Steps, registered with setForm4562Steps; until they are, the program says that the
-// form is not available.
+// The checks, the template files and the form are the steps of Form4562Steps: the program's
+// (Form4562Work.h) are registered with the report windows; tests put their own in.
 #pragma once
 
 #include <cstdint>
@@ -34,7 +33,7 @@ public:
     virtual void Do4562Form(std::int16_t year, std::int32_t companyId) = 0;
 };
 
-// The steps in use; nullptr until the Form 4562 work registers them.
+// The steps in use; nullptr before the report windows register theirs.
 Form4562Steps* form4562Steps();
 void setForm4562Steps(Form4562Steps* steps);
 

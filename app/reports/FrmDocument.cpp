@@ -11,7 +11,6 @@
 #include "app/shell/WindowPosition.h"
 
 #include <QHeaderView>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QShortcut>
@@ -191,15 +190,6 @@ void FrmDocument::lvListView_ColumnClick(int column) {
     lvListView->horizontalHeader()->setSortIndicatorShown(true);
     lvListView->horizontalHeader()->setSortIndicator(column, sortOrder_);
     model_->sort(column, sortOrder_);
-}
-
-std::int16_t CheckForReports() {
-    std::int16_t count = 0;
-    if (const MdiMain* main = MdiMain::instance())
-        for (const QMdiSubWindow* w : main->mdiArea()->subWindowList())
-            if (w->widget() && w->widget()->objectName() == QLatin1String("frmDocument") && !w->isMinimized())
-                ++count;
-    return count;
 }
 
 } // namespace qel::reports

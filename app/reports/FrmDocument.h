@@ -60,7 +60,4 @@ private:
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };
 
-// The report windows that are not minimized.
-std::int16_t CheckForReports();
-
 } // namespace qel::reports

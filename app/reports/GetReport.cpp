@@ -16,6 +16,8 @@
 
 #include <QStringList>
 
+#include <stdexcept>
+
 namespace qel::reports {
 namespace {
 
@@ -30,8 +32,6 @@ const QStringList kBookReports = {
     "Books Depreciation WorkSheet", "Books 179 WorkSheet", "Books New Assets WorkSheet",
     "Books Disposed Assets",        "Books New Assets",    "Books 50 Year Assets"};
 
-const QString kFormNotAvailable =
-    QStringLiteral("Form 4562 is not available in this version of the program.");
 const QString kVehiclesNotAvailable =
     QStringLiteral("The vehicle windows are not available in this version of the program.");
 
@@ -89,11 +89,11 @@ void ReportWindows::GetReport(const QString& reportName, const Variant& periodFl
             } else if (kBookReports.contains(reportName)) {
                 DoReports(reportName, checked.value, QString(), bookNumber);
             } else if (reportName == QLatin1String("Form 4562")) {
-                if (Form4562Steps* steps = form4562Steps())
-                    runForm4562(*steps, answer.toStdString(), static_cast<std::int16_t>(checked.value),
-                                company, askYes);
-                else
-                    ui().messageBox(kFormNotAvailable);
+                Form4562Steps* steps = form4562Steps();
+                if (!steps)
+                    throw std::logic_error("Form 4562 has no steps registered");
+                runForm4562(*steps, answer.toStdString(), static_cast<std::int16_t>(checked.value), company,
+                            askYes);
             } else if (reportName == QLatin1String("Auto Use Form") ||
                        reportName == QLatin1String("Auto Question Form")) {
                 const auto vehicleYear = static_cast<std::int16_t>(checked.value);

@@ -1,27 +1,39 @@
-// DoReports, the one place a report window is opened, and the registration of the report
-// windows.
+// DoReports, the one place a report window is opened; the window arrangement, the user documents
+// folder and the choice windows as the report services; and the registration of the report
+// windows with their Form 4562 steps.
 #include "app/reports/ReportWindows.h"
 
+#include "app/reports/Form4562Work.h"
 #include "app/reports/FrmDocument.h"
+#include "app/reports/FrmLocation.h"
+#include "app/reports/FrmTaxReports.h"
 #include "app/reports/Reports.h"
+#include "app/reports/UserDocuments.h"
+#include "app/reports/WindowArrangement.h"
 #include "app/shell/ChildWindows.h"
-#include "app/shell/Commands.h"
+#include "app/shell/ErrorBox.h"
 #include "app/shell/MdiMain.h"
+#include "app/shell/PrintingServices.h"
 #include "app/shell/ProgramState.h"
 #include "app/shell/Subsystems.h"
+#include "app/shell/UiServices.h"
 #include "app/shell/WaitCursor.h"
 #include "app/shell/WindowPosition.h"
-#include "common/DocumentsFolder.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTableView>
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 
 namespace qel::reports {
+namespace {
+
+const QString kListingNotAvailable =
+    QStringLiteral("The asset listing is not available in this version of the program.");
+
+} // namespace
 
 void ReportWindows::DoReports(const QString& reportName, std::int32_t value, const QString& description,
                               std::int16_t& bookNumber) {
@@ -65,9 +77,38 @@ void ReportWindows::DoReports(const QString& reportName, std::int32_t value, con
     shown->lvListView->setFocus();
 }
 
+void ReportWindows::TileHorizontal() {
+    reports::TileHorizontal();
+}
+
+void ReportWindows::CloseAllReports() {
+    reports::CloseAllReports();
+}
+
 bool ReportWindows::RetrieveFilesCopied() {
-    std::error_code ec;
-    return std::filesystem::is_directory(userDocumentsFolder(), ec);
+    return reports::RetrieveFilesCopied();
+}
+
+bool ReportWindows::MovePdfFiles() {
+    return reports::MovePdfFiles();
+}
+
+void ReportWindows::showTaxReports() {
+    if (MdiMain* main = MdiMain::instance())
+        main->childWindows().open(QStringLiteral("frmTaxReports"), [] { return new FrmTaxReports; });
+}
+
+void ReportWindows::showLocation() {
+    FrmLocation choice(MdiMain::instance());
+    if (ui().execModal(choice) != QDialog::Accepted)
+        return;
+    PrintingServices* printing = subsystems().printing;
+    if (!printing) {
+        ui().messageBox(kListingNotAvailable);
+        return;
+    }
+    runWithErrorBox(QStringLiteral("Error in ShowAssetLedger. "),
+                    [&] { printing->ShowAssetLedger(choice.locationId()); });
 }
 
 } // namespace qel::reports
@@ -76,10 +117,7 @@ namespace qel {
 
 void registerReports(SubsystemParts& parts) {
     registerServices(parts.make<reports::ReportWindows>());
-    // Items whose windows come with later work stay disabled until then: the window arrangement
-    // and the two report choice windows. (The vehicle forms need the vehicles' services too.)
-    for (const char* item : {"mnuTileHorizontal", "mnuCloseWindows", "mnuReportsTax", "mnuAssetListing"})
-        commands().remove(QString::fromLatin1(item));
+    reports::setForm4562Steps(&parts.make<reports::Form4562Work>());
 }
 
 } // namespace qel

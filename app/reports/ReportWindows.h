@@ -22,16 +22,17 @@ public:
     void DoReports(const QString& reportName, std::int32_t value, const QString& description,
                    std::int16_t& bookNumber) override;
 
-    // Window arrangement, the user documents folder and the two choice windows are not built
-    // yet: their menu items stay disabled, and these answer as if there were nothing to do.
-    void TileHorizontal() override {}
-    void CloseAllReports() override {}
-    // True when the user documents folder exists.
+    // WindowArrangement.h.
+    void TileHorizontal() override;
+    void CloseAllReports() override;
+    // UserDocuments.h.
     bool RetrieveFilesCopied() override;
-    // Copies nothing yet: false.
-    bool MovePdfFiles() override { return false; }
-    void showTaxReports() override {}
-    void showLocation() override {}
+    bool MovePdfFiles() override;
+    // Shows frmTaxReports, or brings it forward when it is open.
+    void showTaxReports() override;
+    // Runs frmLocation; after its OK shows the asset listing of the chosen location through the
+    // printing services, or says that the listing is not available when there are none.
+    void showLocation() override;
 };
 
 // Today's date as the period prompt takes it; tests put a fixed day here.

@@ -39,7 +39,8 @@ void requireVehicleCaps(DeprStore& store, const depr::RunAsset& run, std::int32_
 // Replaces the asset's rows of the book by `rows` as one write and, for the Federal book of a
 // sold asset, writes the gain or loss from the rows just written (they are all of the asset's
 // Federal rows). A sale after the last row written (the schedule was used up before it) sets the
-// gain or loss as well.
+// gain or loss as well. The basis is the business share of the cost (the run's business
+// fraction made it), so the gain sets the same share of the sale price against it.
 void replaceRows(Connection& conn, std::int32_t company, std::int16_t book, std::int32_t asset,
                  const std::vector<depr::Row>& rows, const depr::RunAsset& run, std::int64_t salesAmt) {
     DeprStore store(conn);
@@ -50,7 +51,7 @@ void replaceRows(Connection& conn, std::int32_t company, std::int16_t book, std:
             for (const depr::Row& row : rows)
                 highest = std::max(highest, row.accum);
             store.writeGainLoss(asset, static_cast<std::int64_t>(roundHalfEven(run.netCost)), salesAmt,
-                                highest);
+                                run.busPercent, highest);
         }
     });
 }

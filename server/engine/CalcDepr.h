@@ -2,14 +2,15 @@
 //
 // A run replaces an asset's rows of one book by one row per fiscal year from the year it was
 // placed in service until its basis is used up or it is sold, and for the Federal book (1) sets
-// the asset's gain or loss when it is sold: DoMacrsDepr for "MACRS" and "MACRS 150" (rates from
-// the MACRS tables), DoDepr for "S/L", "Amortize", "ADS", "Macrs27", "Macrs31", "Macrs39" (rates
-// from formulas), DoZeroListed for listed property whose basis went to section 179. Vehicles
-// (strAuto other than "N") are held within the caps that the last GetAutoMaxRates of the calling
-// thread loaded for the vehicle's calendar in-service year and type (a run without them is
-// refused), weighted by each year's business use, and continue after the table years until their
-// basis is used up. CreateSLSchdeule leaves the financial book's straight-line schedule in the
-// work table txtMisc.
+// the asset's gain or loss when it is sold (that of its business part: the business fraction of
+// the sale price less the basis not yet depreciated): DoMacrsDepr for "MACRS" and "MACRS 150"
+// (rates from the MACRS tables), DoDepr for "S/L", "Amortize", "ADS", "Macrs27", "Macrs31",
+// "Macrs39" (rates from formulas), DoZeroListed for listed property whose basis went to section
+// 179. Vehicles (strAuto other than "N") are held within the caps that the last GetAutoMaxRates
+// of the calling thread loaded for the vehicle's calendar in-service year and type (a run
+// without them is refused), weighted by each year's business use, and continue after the table
+// years until their basis is used up. CreateSLSchdeule leaves the financial book's straight-line
+// schedule in the work table txtMisc.
 //
 // The stored yearly amounts add up to the accumulated amount: whole dollars for an asset that is
 // no vehicle, ending at its basis rounded to whole dollars; cents for a vehicle (DeprRun.h, Row).
@@ -46,7 +47,8 @@ public:
     // Rate-table run of dblNetCost (basis after business use, section 179 and allowance) over
     // dblLife years with the convention's table (tblMacrs + convention name, + "150" when
     // strMethod is exactly "MACRS 150"). dblBonus and lng179 are the first-year allowance and
-    // section 179 expense, which the vehicle caps count; lngSalesAmt the sale price. True.
+    // section 179 expense, which the vehicle caps count; lngSalesAmt the sale price, of which
+    // dblBusPercent counts against the basis for the gain or loss. True.
     // Refused: a life below 1, an unknown convention, a life the table has no rates for, a
     // vehicle without business use, a vehicle without caps loaded for its calendar in-service
     // year (from dtInService and the company's fiscal year-end month) and type ("no vehicle

@@ -126,9 +126,17 @@ std::vector<Row> macrsSchedule(const RunAsset& a, double life, std::span<const d
     const double s = a.sec179;
     const double g = a.bonus;
     const Stored stored(a.vehicle, N);
-    // The cost at full business use, and the basis at full use after the first-year deductions.
+    // The cost at full business use, and that cost less the business share of the first-year
+    // deductions: the base the year's amount and its limit are computed from.
     const double F = a.vehicle ? (s + N + g) / a.busPercent : 0;
     const double fullBasis = F - (s + g);
+    // What 100 % business use would have given: the section 179 expense and the allowance of the
+    // whole cost, and the basis after them. The balance recovered after the table years is that
+    // basis less the full-use amounts allowed in them, so that its business share is exactly what
+    // the business basis N has left (at 100 % use these are s, g and N themselves).
+    const double fullUseSec179 = a.vehicle ? s / a.busPercent : 0;
+    const double fullUseBonus = a.vehicle ? g / a.busPercent : 0;
+    const double fullUseBasis = a.vehicle ? N / a.busPercent : 0;
     VehicleTrack track;
     double A = 0;
     int rowYear = a.inService.year();
@@ -141,7 +149,7 @@ std::vector<Row> macrsSchedule(const RunAsset& a, double life, std::span<const d
         if (a.vehicle) {
             const int k = capIndex(n);
             double b = businessUse(rowYear);
-            track.add(caps, n, r * fullBasis, fullBasis, g, s);
+            track.add(caps, n, r * fullUseBasis, fullUseBasis, fullUseBonus, fullUseSec179);
             D = b > 0 ? r * (b * F - (s + g)) : r * N;
             double basis = fullBasis;
             if (!(b > 0)) {
@@ -172,9 +180,9 @@ std::vector<Row> macrsSchedule(const RunAsset& a, double life, std::span<const d
         }
         ++rowYear;
     }
-    if (a.vehicle && !endedAtSale && (!a.isSold() || soldYear >= rowYear) && fullBasis > roundHalfEven(A))
+    if (a.vehicle && !endedAtSale && (!a.isSold() || soldYear >= rowYear) && fullUseBasis > roundHalfEven(A))
         autoContinuation(track.yearlyAfterTable(caps), rowYear, A, a.busPercent, soldYear,
-                         fullBasis - track.allowed, businessUse, rows);
+                         fullUseBasis - track.allowed, businessUse, rows);
     return rows;
 }
 

@@ -61,9 +61,12 @@ void checkFormulaRun(const RunAsset& asset, std::string_view method, int life);
 // The rows of a rate-table (MACRS) run: one per rate (rates[n - 1] is recovery year n) from the
 // in-service year, the sale year prorated by the convention and last, the year life + 1 filled up
 // to the basis; for a vehicle each year capped and weighted by business use and, after the table,
-// the continuation of the full-use basis the caps held back (the basis less the section 179
-// expense, the allowance and the full-use amounts the caps allowed in the table years). No rows
-// when the asset was sold in its in-service year.
+// the continuation of the full-use basis the caps held back: the basis at 100 % business use
+// (netCost / busPercent, after the section 179 expense and the allowance of that use) less the
+// full-use amounts the caps allowed in the table years, each later year the lesser of that
+// balance and the yearly amount after the table, times the year's business use. At a steady
+// business use the rows so end at the basis. No rows when the asset was sold in its in-service
+// year.
 std::vector<Row> macrsSchedule(const RunAsset& asset, double life, std::span<const double> rates,
                                const AutoCaps& caps, const BusinessUse& businessUse);
 

@@ -172,12 +172,14 @@ void DeprStore::setGainLoss(std::int32_t asset, std::int64_t basis, std::int64_t
                 highest = value.toDouble();
         }
     }
-    writeGainLoss(asset, basis, salesPrice, highest);
+    writeGainLoss(asset, basis, salesPrice, 1, highest);
 }
 
 void DeprStore::writeGainLoss(std::int32_t asset, std::int64_t basis, std::int64_t salesPrice,
-                              double highestAccum) {
-    const std::int64_t gain = salesPrice + static_cast<std::int64_t>(roundHalfEven(highestAccum)) - basis;
+                              double business, double highestAccum) {
+    const std::int64_t gain =
+        static_cast<std::int64_t>(roundHalfEven(business * static_cast<double>(salesPrice) + highestAccum)) -
+        basis;
     Statement& update = conn_.cached(kSetGainLoss);
     Rewind rewind(update);
     update.bind(1, gain).bind(2, asset);

@@ -54,11 +54,15 @@ public:
     void insertRowsWithoutBook(std::int32_t company, std::int32_t asset, const std::vector<depr::Row>& rows);
 
     // Writes the asset's gain (a loss when negative) on its sale: sale price + the highest
-    // accumulated depreciation of the asset's Federal book rows (rounded half to even, 0 when
-    // there is none) - the basis, in whole dollars.
+    // accumulated depreciation of the asset's Federal book rows (0 when there is none) - the
+    // basis, rounded half to even to whole dollars.
     void setGainLoss(std::int32_t asset, std::int64_t basis, std::int64_t salesPrice);
-    // The same, with the highest accumulated depreciation of the Federal book rows given.
-    void writeGainLoss(std::int32_t asset, std::int64_t basis, std::int64_t salesPrice, double highestAccum);
+    // The gain of the business part of an asset in business use for the fraction `business` (0
+    // to 1), whose basis is that share of its cost: business x sale price + the highest
+    // accumulated depreciation of its Federal book rows, given - the basis, rounded half to even
+    // to whole dollars. The personal part's share of the price is no part of it.
+    void writeGainLoss(std::int32_t asset, std::int64_t basis, std::int64_t salesPrice, double business,
+                       double highestAccum);
 
 private:
     Connection& conn_;

@@ -21,6 +21,14 @@ std::string_view lastChars(std::string_view text, std::size_t n) {
     return text.size() > n ? text.substr(text.size() - n) : text;
 }
 
+// The life of a class entry: the number before the first "-" of the text's last 13 characters
+// (the entry ends in life, "-", vehicle letter, "\", amortization number); 0 when there is none.
+double classLifeOf(std::string_view classText) {
+    const std::string_view tail = lastChars(classText, 13);
+    const std::size_t dash = tail.find('-');
+    return dash == std::string_view::npos ? 0 : leadingNumber(tail.substr(0, dash));
+}
+
 // A typed life taken below this allows section 179 and bonus; a class life below kClassLifeLimit.
 constexpr double kTypedLifeLimit = 21;
 constexpr double kClassLifeLimit = 26;
@@ -82,9 +90,7 @@ std::optional<ClassRule> ClassLeft(const AssetSnapshot& a) {
     if (a.method == "Amortize")
         r.amortizeCode = formatNumber(DetermineAmortizeCode(a.classText).value_or(0));
     // The class's own life, read as a number whatever the life list shows.
-    const std::string_view tail = lastChars(a.classText, 13);
-    const std::size_t dash = tail.find('-');
-    const double classLife = dash == std::string_view::npos ? 0 : leadingNumber(tail.substr(0, dash));
+    const double classLife = classLifeOf(a.classText);
     if (classLife > 0)
         r.classLife = formatNumber(classLife);
     return r;
@@ -94,18 +100,21 @@ bool ClassListClearsLife(std::string_view method) {
     return isAnyOf(method, {"MACRS 150", "MACRS", "ADS"});
 }
 
-bool LifeReplacesClass(std::string_view method) {
-    return isAnyOf(method, {"Listed", "ADS", "MACRS 150", "MACRS"});
+bool LifeReplacesClass(const AssetSnapshot& a) {
+    // Choosing a class fills the life list with the class's life, so leaving that life as it
+    // came is no new life: clearing the class then would lose the user's choice of class.
+    return a.classChosen && isAnyOf(a.method, {"Listed", "ADS", "MACRS 150", "MACRS"}) &&
+           leadingNumber(a.life) != classLifeOf(a.classText);
 }
 
-LifeRule LifeLeft(std::string_view method, std::string_view lifeText) {
+LifeRule LifeLeft(const AssetSnapshot& a) {
     LifeRule r;
-    const double life = leadingNumber(lifeText);
-    r.clearClass = LifeReplacesClass(method);
-    if (isAnyOf(method, {"ADS", "MACRS"}))
+    const double life = leadingNumber(a.life);
+    r.clearClass = LifeReplacesClass(a);
+    if (isAnyOf(a.method, {"ADS", "MACRS"}))
         r.convention = life > kMidMonthAbove ? kMidMonthEntry : kHalfYearEntry;
-    r.deductions =
-        life < kTypedLifeLimit && isAnyOf(method, {"MACRS 150", "MACRS"}) ? Deductions::On : Deductions::Off;
+    r.deductions = life < kTypedLifeLimit && isAnyOf(a.method, {"MACRS 150", "MACRS"}) ? Deductions::On
+                                                                                       : Deductions::Off;
     return r;
 }
 

@@ -82,17 +82,19 @@ std::optional<ClassRule> ClassLeft(const AssetSnapshot& a);
 // life ("MACRS 150", "MACRS", "ADS").
 bool ClassListClearsLife(std::string_view method);
 
-// Whether a life typed or chosen in the life list replaces the class's: the class list then loses
-// its choice ("Listed", "ADS", "MACRS 150", "MACRS").
-bool LifeReplacesClass(std::string_view method);
+// Whether the life list's life replaces the chosen class's, so that the class list loses its
+// choice: for "Listed", "ADS", "MACRS 150" and "MACRS" when a class is chosen and the life, typed
+// or chosen, differs as a number from the life the class gave (its own life as ClassLeft reads
+// it; none counts as 0). The class's own life, left as it came or typed again, keeps the class.
+bool LifeReplacesClass(const AssetSnapshot& a);
 
 // Leaving the life list.
 struct LifeRule {
-    bool clearClass = false;
-    int convention = -1; // kMidMonthEntry above 27 years, kHalfYearEntry otherwise; -1 keeps it
+    bool clearClass = false; // LifeReplacesClass
+    int convention = -1;     // kMidMonthEntry above 27 years, kHalfYearEntry otherwise; -1 keeps it
     Deductions deductions = Deductions::Off;
 };
-LifeRule LifeLeft(std::string_view method, std::string_view lifeText);
+LifeRule LifeLeft(const AssetSnapshot& a);
 
 // Leaving the business percent box.
 struct BusinessPercentRule {

@@ -264,37 +264,86 @@ void AssetFieldRulesTest::classLifeChoosesConventionAndDeductions() {
     QCOMPARE(form.lblAutoNum->text(), QString());
 }
 
-void AssetFieldRulesTest::typedLifeChoosesConventionAndDeductions_data() {
+void AssetFieldRulesTest::leavingTheLifeList_data() {
+    QTest::addColumn<QString>("how"); // how the user passes through the life list
     QTest::addColumn<QString>("life");
+    QTest::addColumn<bool>("classKept");
     QTest::addColumn<bool>("section179");
     QTest::addColumn<QString>("convention");
-    // A typed life allows section 179 and bonus below 21 years, a class's life below 26.
-    QTest::newRow("Twenty") << "20" << true << "Half Year";
-    QTest::newRow("TwentyFive") << "25" << false << "Half Year";
-    QTest::newRow("TwentySevenAndAHalf") << "27.5" << false << "Mid Month";
+    QTest::addColumn<QString>("caption");
+    // The class fills the life with its own 7 years: passing it by leaves the class chosen.
+    QTest::newRow("TabbedPast") << "tab"
+                                << "7" << true << true << "Half Year"
+                                << "200 DB";
+    QTest::newRow("BacktabbedInThenTabbedOut") << "backtab"
+                                               << "7" << true << true << "Half Year"
+                                               << "200 DB";
+    QTest::newRow("CursorMovedInIt") << "cursor"
+                                     << "7" << true << true << "Half Year"
+                                     << "200 DB";
+    QTest::newRow("ClassLifeTypedAgain") << "type"
+                                         << "7" << true << true << "Half Year"
+                                         << "200 DB";
+    // Another life, typed or chosen, replaces the class's. A typed life allows section 179 and
+    // bonus below 21 years, a class's life below 26.
+    QTest::newRow("TypedTwenty") << "type"
+                                 << "20" << false << true << "Half Year"
+                                 << "150 DB";
+    QTest::newRow("TypedTwentyFive") << "type"
+                                     << "25" << false << false << "Half Year"
+                                     << "S/L";
+    QTest::newRow("TypedTwentySevenAndAHalf") << "type"
+                                              << "27.5" << false << false << "Mid Month"
+                                              << "S/L";
+    QTest::newRow("OtherLifeChosen") << "choose"
+                                     << "5" << false << true << "Half Year"
+                                     << "200 DB";
 }
 
-void AssetFieldRulesTest::typedLifeChoosesConventionAndDeductions() {
+void AssetFieldRulesTest::leavingTheLifeList() {
+    QFETCH(QString, how);
     QFETCH(QString, life);
+    QFETCH(bool, classKept);
     QFETCH(bool, section179);
     QFETCH(QString, convention);
+    QFETCH(QString, caption);
     AssetsFixture f;
     addClasses(f.shell.fresh);
     assets::FrmAsset& form = f.open();
     QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
     enterMacrs(form);
     choose(form.cboClass, "Desk");
-    moveTo(form.cboLife);
+    QTest::keyClick(form.cboClass, Qt::Key_Tab);
+    QCOMPARE(form.focusWidget(), form.cboLife);
     QCOMPARE(form.cboLife->currentText(), QStringLiteral("7"));
 
-    type(form.cboLife, life);
-    QCOMPARE(form.cboClass->currentIndex(), -1); // a life typed for MACRS replaces the class's
-    moveTo(form.txtBusinessPercent);
-    QCOMPARE(form.cboClass->currentIndex(), -1);
+    if (how == "backtab") {
+        // Shift is still held when the focus arrives, so its release is the life list's.
+        QTest::keyClick(form.cboLife, Qt::Key_Tab);
+        QTest::keyPress(form.txtBusinessPercent, Qt::Key_Shift);
+        QTest::keyClick(form.txtBusinessPercent, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(form.focusWidget(), form.cboLife);
+        QTest::keyRelease(form.cboLife, Qt::Key_Shift);
+    } else if (how == "cursor") {
+        QTest::keyClick(form.cboLife, Qt::Key_Home);
+        QTest::keyClick(form.cboLife, Qt::Key_End);
+    } else if (how == "type") {
+        type(form.cboLife, life);
+        // A life typed for MACRS replaces the class's as it is typed.
+        QCOMPARE(form.cboClass->currentIndex() >= 0, classKept);
+    } else if (how == "choose") {
+        choose(form.cboLife, life);
+    }
+    QTest::keyClick(form.cboLife, Qt::Key_Tab);
+    QCOMPARE(form.focusWidget(), form.txtBusinessPercent);
+
+    QCOMPARE(form.cboLife->currentText(), life);
+    QCOMPARE(form.cboClass->currentIndex() >= 0, classKept);
+    QCOMPARE(form.snapshot().classId != 0, classKept); // what the save stores
+    QCOMPARE(form.cboConvention->currentText(), convention);
     QCOMPARE(form.chk179->isChecked(), section179);
     QCOMPARE(bonusOn(form), section179);
-    QCOMPARE(form.cboConvention->currentText(), convention);
-    QCOMPARE(form.cboLife->currentText(), life);
+    QCOMPARE(form.lblShowMethod->text(), caption);
 }
 
 void AssetFieldRulesTest::businessPercentAtHalfFallsBackToStraightLine_data() {
@@ -476,7 +525,7 @@ void AssetFieldRulesTest::yearFilterAndAssetNumber() {
 
 void AssetFieldRulesTest::everyEditMarksTheAssetChanged_data() {
     QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("how"); // "type", "paste" or "down" (the arrow key in a closed list)
+    QTest::addColumn<QString>("how"); // "type", "paste", "click" or "down" (the arrow key in a closed list)
     QTest::addColumn<bool>("descriptionOnly");
     QTest::newRow("StateCost") << "txtStateCost"
                                << "type" << false;
@@ -500,6 +549,8 @@ void AssetFieldRulesTest::everyEditMarksTheAssetChanged_data() {
                                << "type" << true;
     QTest::newRow("LocationByKeyboard") << "cboLocations"
                                         << "down" << false;
+    QTest::newRow("CopyToTheBooks") << "cmdCopy"
+                                    << "click" << false;
 }
 
 void AssetFieldRulesTest::everyEditMarksTheAssetChanged() {
@@ -524,6 +575,8 @@ void AssetFieldRulesTest::everyEditMarksTheAssetChanged() {
         QApplication::clipboard()->setText(QStringLiteral("Checked in May"));
         w->setFocus();
         qobject_cast<QLineEdit*>(w)->paste();
+    } else if (how == "click") {
+        QTest::mouseClick(w, Qt::LeftButton);
     } else {
         w->setFocus();
         QTest::keyClick(w, Qt::Key_Down);

@@ -16,8 +16,8 @@ private slots:
     void methodSwitchesTheFields();
     void classLifeChoosesConventionAndDeductions_data();
     void classLifeChoosesConventionAndDeductions();
-    void typedLifeChoosesConventionAndDeductions_data();
-    void typedLifeChoosesConventionAndDeductions();
+    void leavingTheLifeList_data();
+    void leavingTheLifeList();
     void businessPercentAtHalfFallsBackToStraightLine_data();
     void businessPercentAtHalfFallsBackToStraightLine();
     void bonusBoxesExcludeEachOther();

@@ -41,6 +41,10 @@ void AssetSaveTest::saveThenLoadRoundTripsEveryField() {
     const std::string n = std::to_string(asset);
     // Sold in its second year: two yearly rows.
     QCOMPARE(count(f.shell.fresh, "tblDepr WHERE asset_num = " + n + " AND BookId = 1"), 2);
+    // At 75 % business use the basis is 3,000 (7,500 less 1,000, 3,000 and 500), of which 429 and
+    // 367 were allowed: the business part's gain is 0.75 x 4,000 - 2,204 = 796 (the whole price
+    // against the business basis once gave 1,796).
+    QCOMPARE(f.shell.fresh.value("SELECT gain_loss FROM tblAssets WHERE Asset_num = " + n).toDouble(), 796.0);
     QCOMPARE(count(f.shell.fresh, "tblBookMethods WHERE AssetId = " + n), 3);
 
     retrieve(form, asset);

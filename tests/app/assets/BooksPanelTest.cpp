@@ -1,9 +1,11 @@
 // The books panel: the company's book switches enable the AMT, State and Other columns; Copy puts
-// the Federal figures into the kept books (the bonus choice found by its item data); a stored
-// asset's book rows load into them; a book the company does not keep is never touched.
+// the Federal figures into the kept books (the bonus choice found by its item data) and marks the
+// asset changed; a stored asset's book rows load into them; a book the company does not keep is
+// never touched.
 #include "tests/app/assets/BooksPanelTest.h"
 
 #include "app/assets/BooksPanel.h"
+#include "app/shell/ChildWindows.h"
 #include "tests/app/assets/AssetsFixture.h"
 #include "tests/testsupport/QtTestMain.h"
 #include "tests/testsupport/TestData.h"
@@ -12,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPushButton>
 
 namespace qel::test {
@@ -97,6 +100,7 @@ void BooksPanelTest::copyFillsTheKeptBooks() {
     form.lblCostBasis->setText("0");
     // The bonus boxes ticked above ran their click rules, which mark the asset changed.
     form.flags.assetChanged = false;
+    form.cmdSave->setEnabled(false);
     form.cmdCopy->click();
 
     const assets::BookControls& state = form.books().column(assets::kStateBook);
@@ -119,7 +123,12 @@ void BooksPanelTest::copyFillsTheKeptBooks() {
         QCOMPARE(off.method->currentIndex(), -1);
         QCOMPARE(off.bonus->currentIndex(), -1);
     }
-    QVERIFY(!form.flags.assetChanged); // copying marks nothing changed
+    // Copying is an edit: closing the form without saving it would lose the copied figures.
+    QVERIFY(form.flags.assetChanged);
+    QVERIFY(form.cmdSave->isEnabled());
+    f.shell.ui.answerMessage(MsgResult::Cancel);
+    QVERIFY(!f.main->childWindows().find("frmAsset")->close());
+    QCOMPARE(f.shell.ui.messages(), QStringList{"Save Changes?"});
 }
 
 void BooksPanelTest::storedRowsLoadIntoTheKeptBooks() {

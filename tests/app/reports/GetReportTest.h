@@ -15,7 +15,6 @@ private slots:
     void periodAnswers_data();
     void periodAnswers();
     void aBooksReportWithAGivenYearAsksNothing();
-    void form4562SaysItIsNotAvailableUntilItsStepsAre();
     void form4562AsksWhatIsMissingAndShowsItsNotices();
     void aFailureOnTheWayIsShownOnce();
 };

@@ -120,10 +120,13 @@ void ReportMenusTest::setDefaultYearChangesTheWorkingYear() {
 
 void ReportMenusTest::itemsOfWindowsStillToComeAreDisabled() {
     ReportsFixture f;
-    for (const char* item : {"mnuAutoUse", "mnuAutoQstForEmployees", "mnuTileHorizontal", "mnuCloseWindows",
-                             "mnuReportsTax", "mnuAssetListing"})
+    // The vehicle items need the vehicles' services, which this fixture does not register; the
+    // window arrangement and the two choice windows are in the program now (their tests are
+    // WindowArrangementTest and ReportChoicesTest).
+    for (const char* item : {"mnuAutoUse", "mnuAutoQstForEmployees"})
         QVERIFY2(!f.window.menuItem(QString::fromLatin1(item))->isEnabled(), item);
-    for (const char* item : {"mnuForm4562_2", "mnuDefaultYear", "mnuPropertyTax", "mnuTagToAssetId"})
+    for (const char* item : {"mnuForm4562_2", "mnuDefaultYear", "mnuPropertyTax", "mnuTagToAssetId",
+                             "mnuReportsTax", "mnuAssetListing"})
         QVERIFY2(f.window.menuItem(QString::fromLatin1(item))->isEnabled(), item);
 }
 

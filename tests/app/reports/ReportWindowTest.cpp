@@ -1,6 +1,7 @@
 // The report window as its menu items open it.
 #include "tests/app/reports/ReportWindowTest.h"
 
+#include "app/reports/WindowArrangement.h"
 #include "app/shell/PrintingServices.h"
 #include "app/shell/WindowPosition.h"
 #include "tests/app/reports/ReportsFixture.h"

@@ -13,11 +13,15 @@
 // | Copier    | S/L    | 5    | 2008-01 | Furniture | Office Equipment | yes, sold 2010-06 |    |       |
 //
 // The Truck is vehicle 1 with its use of 2010 entered; every asset has a row of period 201006.
+//
+// The program's "Files" folder is the one the build made; the desktop has a PDF viewer.
 #pragma once
 
+#include "app/reports/Form4562Work.h"
 #include "app/reports/FrmDocument.h"
 #include "app/reports/ReportWindows.h"
 #include "app/reports/Reports.h"
+#include "app/reports/UserDocuments.h"
 #include "app/shell/ChildWindows.h"
 #include "app/shell/Subsystems.h"
 #include "common/SqlLiteral.h"
@@ -42,11 +46,15 @@ struct ReportsFixture : ShellFixture {
         setCurrentCompany(company, QString::fromLatin1(kCompanyName));
         programState().WorkingYear = 2010;
         reports::reportToday() = [] { return QDate(2010, 6, 15); };
+        reports::programFilesFolder() = [] { return std::filesystem::path(QEL_FILES_DIR); };
+        reports::pdfViewerQuery() = [] { return QStringLiteral("viewer.desktop"); };
         registerReports(parts);
         window.show();
     }
     ~ReportsFixture() {
-        reports::reportToday() = [] { return QDate::currentDate(); };
+        reports::reportToday() = today_;
+        reports::programFilesFolder() = filesFolder_;
+        reports::pdfViewerQuery() = pdfViewer_;
     }
 
     void addAssets() {
@@ -157,6 +165,10 @@ struct ReportsFixture : ShellFixture {
     std::int32_t company = 0;
     SubsystemParts parts;
     MdiMain window;
+    // The program's own answers, put back when the test ends.
+    std::function<QDate()> today_ = reports::reportToday();
+    std::function<std::filesystem::path()> filesFolder_ = reports::programFilesFolder();
+    std::function<QString()> pdfViewer_ = reports::pdfViewerQuery();
 };
 
 // The frame (MDI child) of a report window.

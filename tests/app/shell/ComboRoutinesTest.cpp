@@ -31,13 +31,6 @@ Recordset recordset(const std::vector<Row>& rows) {
     return rs;
 }
 
-QStringList texts(const QComboBox& cbo) {
-    QStringList out;
-    for (int i = 0; i < cbo.count(); ++i)
-        out << cbo.itemText(i);
-    return out;
-}
-
 QList<int> data(const QComboBox& cbo) {
     QList<int> out;
     for (int i = 0; i < cbo.count(); ++i)
@@ -84,7 +77,7 @@ void ComboRoutinesTest::fillingTakesTrimmedTextsAndItemData() {
     // A Null text gives an empty entry; a fraction of item data rounds half to even.
     const std::vector<Row> rows = {{"  Office  ", 3}, {"Plant", 4.0}, {Variant(), 6}, {7.5, 2.5}};
     FillCboBox(recordset(empty ? std::vector<Row>{} : rows), cbo, withItemData, add100);
-    QCOMPARE(qel::test::texts(cbo), texts);
+    QCOMPARE(qel::test::comboEntries(cbo), texts);
     QCOMPARE(qel::test::data(cbo), data);
     QCOMPARE(ui.messages(), QStringList());
 }
@@ -100,7 +93,7 @@ void ComboRoutinesTest::unreadableItemDataIsReportedThenTheFillEnds() {
     QVERIFY(messages[0].contains(" Error Number: "));
     QCOMPARE(messages[1], QStringLiteral("Can not complete operation. Exiting operation."));
     // The failing row keeps its entry; the fill ends at the second failure.
-    QCOMPARE(texts(cbo), (QStringList{"One", "Two", "Three", "Four"}));
+    QCOMPARE(comboEntries(cbo), (QStringList{"One", "Two", "Three", "Four"}));
     QCOMPARE(data(cbo), (QList<int>{1, 0, 3, 0}));
 }
 

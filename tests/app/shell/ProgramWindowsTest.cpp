@@ -14,6 +14,7 @@
 #include "server/data/Connection.h"
 #include "tests/app/shell/ShellFixture.h"
 #include "tests/testsupport/CutOffTexts.h"
+#include "tests/testsupport/EnvironmentValue.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QAbstractButton>
@@ -28,25 +29,10 @@
 #include <QRegularExpression>
 #include <QStyle>
 
-#include <cstdlib>
 #include <memory>
 
 namespace qel::test {
 namespace {
-
-// Sets PATH for the life of the object.
-class SearchPath {
-public:
-    explicit SearchPath(const std::string& path) : old_(std::getenv("PATH") ? std::getenv("PATH") : "") {
-        setenv("PATH", path.c_str(), 1);
-    }
-    ~SearchPath() { setenv("PATH", old_.c_str(), 1); }
-    SearchPath(const SearchPath&) = delete;
-    SearchPath& operator=(const SearchPath&) = delete;
-
-private:
-    std::string old_;
-};
 
 void click(QWidget* label) {
     QTest::mouseClick(label, Qt::LeftButton);
@@ -95,7 +81,7 @@ void ProgramWindowsTest::theAboutBoxOpensBesideTheMainWindow() {
 
 void ProgramWindowsTest::enterStartsSystemInformationAndEscCloses() {
     ShellFixture f;
-    SearchPath path((f.fresh.folder() / "empty").string());
+    EnvironmentValue path("PATH", (f.fresh.folder() / "empty").c_str());
     FrmAbout about;
     about.show();
     QVERIFY(QTest::qWaitForWindowActive(&about));
@@ -129,7 +115,8 @@ void ProgramWindowsTest::systemInformationRunsTheFirstToolFound() {
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    SearchPath path(bin.toStdString() + ":/bin:/usr/bin");
+    const std::string searched = bin.toStdString() + ":/bin:/usr/bin";
+    EnvironmentValue path("PATH", searched.c_str());
     FrmAbout about;
     about.cmdSysInfo->click();
     if (started.isEmpty()) {

@@ -1,7 +1,7 @@
 // The fixture of the desktop program's tests: a fresh database copy (with the INI file, the
 // settings folder and the documents folder in its temporary folder), scripted dialogs, and the
 // program state, the subsystem registry and the menu commands emptied before and after; and the
-// status line's colour.
+// status line's colour and a combo box's entries.
 #pragma once
 
 #include "app/shell/Commands.h"
@@ -12,7 +12,9 @@
 #include "tests/testsupport/FreshDatabase.h"
 #include "tests/testsupport/ScriptedUiServices.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QStringList>
 
 namespace qel::test {
 
@@ -44,6 +46,14 @@ struct ShellFixture {
 // The colour of the main window's status line.
 inline QColor statusColour(const MdiMain& w) {
     return w.statusLabel()->palette().color(QPalette::WindowText);
+}
+
+// The texts of a combo box's entries, in order.
+inline QStringList comboEntries(const QComboBox& cbo) {
+    QStringList out;
+    for (int i = 0; i < cbo.count(); ++i)
+        out << cbo.itemText(i);
+    return out;
 }
 
 } // namespace qel::test

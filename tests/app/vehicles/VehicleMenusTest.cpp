@@ -5,10 +5,13 @@
 #include "app/reports/Form4562Questions.h"
 #include "app/vehicles/FrmAutoQst.h"
 #include "app/vehicles/FrmAutoUse.h"
+#include "common/DocumentsFolder.h"
 #include "tests/app/vehicles/VehicleFixture.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QPushButton>
+
+#include <filesystem>
 
 namespace qel::test {
 namespace {
@@ -109,6 +112,9 @@ void VehicleMenusTest::form4562AsksWhenTheVehicleDataAreIncomplete() {
         f.fresh.exec(useRowSql(5, car, "100"));
     PassingSteps steps;
     StepsInUse inUse(steps);
+    // The user documents folder is there, so the menu item has nothing to copy and no box to show
+    // before the questions.
+    std::filesystem::create_directories(userDocumentsFolder());
     f.ui.answerMessage(MsgResult(answer));
 
     f.choose("mnuForm4562_2", QStringLiteral("2010"));

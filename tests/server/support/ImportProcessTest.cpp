@@ -422,6 +422,34 @@ TEST_F(ProcessTest, ProcessedSchedulesFollowThePrintedTablesInWholeDollars) {
     }
 }
 
+// The processing passes the business fraction that made the basis, so a sale gains or loses on
+// the business part: that share of the sale price against the basis not yet depreciated.
+TEST_F(ProcessTest, ASaleGainsOnTheBusinessPart) {
+    struct Case {
+        const char* name;
+        double businessPercent;
+        double gain;
+    } cases[] = {
+        // 35,000 of basis, 16,635 allowed by the sale in the third year: 0.7 x 30,000 - 18,365.
+        // The whole price against the business basis once gave 11,635.
+        {"70 % business use", 0.7, 2635},
+        // 50,000 of basis, 23,762 allowed.
+        {"full business use", 1, 30000 + 23762 - 50000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto asset = add(with([&](Imported& a) {
+            a.cost = 50000;
+            a.businessPercent = c.businessPercent;
+            a.fiscalStart = "2018-06-01";
+            a.fiscalSold = "2020-09-01";
+            a.soldAmount = 30000;
+        }));
+        ASSERT_TRUE(DeprSupport().ProcessImportedAssets(1));
+        EXPECT_EQ(schedule(asset).back(), "gain/loss " + std::to_string(static_cast<int>(c.gain)));
+    }
+}
+
 TEST_F(ProcessTest, RowsOfAnEarlierVersionAreReplacedWhenTheAssetIsProcessed) {
     const auto asset = add(with([](Imported& a) {
         a.cost = 10000;

@@ -140,25 +140,48 @@ TEST(FieldRules, ClassLeft) {
 }
 
 TEST(FieldRules, LifeLeft) {
+    const std::string desk = "Desk" + kBlanks + "7-N\\0";
+    const std::string building = "Rental building" + kBlanks + "27.5-N\\0";
+    const std::string noLife = "Odd" + kBlanks + "-N\\0";
     struct Case {
+        const char* name;
         const char* method;
         const char* life;
+        std::string classText; // "": no class chosen
         bool clearClass;
         int convention;
         Deductions deductions;
     } cases[] = {
-        {"MACRS", "20", true, kHalfYearEntry, Deductions::On},
-        {"MACRS", "25", true, kHalfYearEntry, Deductions::Off}, // typed lives need less than 21
-        {"MACRS", "27.5", true, kMidMonthEntry, Deductions::Off},
-        {"MACRS", "27", true, kHalfYearEntry, Deductions::Off},
-        {"ADS", "40", true, kMidMonthEntry, Deductions::Off},
-        {"MACRS 150", "15", true, -1, Deductions::On},
-        {"Listed", "5", true, -1, Deductions::Off},
-        {"S/L", "5", false, -1, Deductions::Off},
+        {"TypedTwenty", "MACRS", "20", desk, true, kHalfYearEntry, Deductions::On},
+        {"TypedTwentyFive", "MACRS", "25", desk, true, kHalfYearEntry,
+         Deductions::Off}, // typed lives need < 21
+        {"TypedTwentySevenAndAHalf", "MACRS", "27.5", desk, true, kMidMonthEntry, Deductions::Off},
+        {"TypedTwentySeven", "MACRS", "27", desk, true, kHalfYearEntry, Deductions::Off},
+        {"AdsForty", "ADS", "40", desk, true, kMidMonthEntry, Deductions::Off},
+        {"Macrs150", "MACRS 150", "15", desk, true, -1, Deductions::On},
+        {"Listed", "Listed", "5", desk, true, -1, Deductions::Off},
+        {"StraightLineKeepsTheClass", "S/L", "5", desk, false, -1, Deductions::Off},
+        // The life the class gave, left as it came or typed again, keeps the class.
+        {"ClassLifeLeftAsItCame", "MACRS", "7", desk, false, kHalfYearEntry, Deductions::On},
+        {"ClassLifeTypedAgain", "MACRS", "7.0", desk, false, kHalfYearEntry, Deductions::On},
+        {"BuildingLife", "MACRS", "27.5", building, false, kMidMonthEntry, Deductions::Off},
+        {"BuildingLifeRounded", "MACRS", "28", building, true, kMidMonthEntry, Deductions::Off},
+        {"AdsClassLife", "ADS", "7", desk, false, kHalfYearEntry, Deductions::Off},
+        {"ListedClassLife", "Listed", "7", desk, false, -1, Deductions::Off},
+        // A class without a life gave no life.
+        {"ClassWithoutLifeLeftEmpty", "MACRS", "", noLife, false, kHalfYearEntry, Deductions::On},
+        {"ClassWithoutLifeTyped", "MACRS", "5", noLife, true, kHalfYearEntry, Deductions::On},
+        {"NoClassNothingToClear", "MACRS", "5", "", false, kHalfYearEntry, Deductions::On},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.method) + " " + c.life);
-        const LifeRule r = LifeLeft(c.method, c.life);
+        SCOPED_TRACE(c.name);
+        AssetSnapshot a;
+        a.method = c.method;
+        a.life = c.life;
+        a.classText = c.classText;
+        a.classChosen = !c.classText.empty();
+        EXPECT_EQ(LifeReplacesClass(a), c.clearClass);
+        const LifeRule r = LifeLeft(a);
         EXPECT_EQ(r.clearClass, c.clearClass);
         EXPECT_EQ(r.convention, c.convention);
         EXPECT_EQ(r.deductions, c.deductions);

@@ -1,0 +1,96 @@
+// The user documents folder and the program's "Files" folder.
+#include "app/reports/UserDocuments.h"
+
+#include "app/shell/ErrorBox.h"
+#include "common/DocumentsFolder.h"
+#include "common/ServerError.h"
+#include "form4562/Display4562.h"
+
+#include <QCoreApplication>
+
+#include <fstream>
+
+namespace qel::reports {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kSource = "ProcessData";
+// The file errors the boxes show: "Path/File access error" and "Path not found".
+constexpr std::int32_t kErrFileAccess = 75;
+constexpr std::int32_t kErrPathNotFound = 76;
+
+fs::path documentsFolder() {
+    return fs::path(userDocumentsFolder());
+}
+
+// Whether the path is a folder; false when nothing is there. A path that cannot be looked at
+// (no permission on a folder above it) fails.
+bool folderExists(const fs::path& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found)
+        return false;
+    if (error)
+        throw ServerError(kErrFileAccess, kSource,
+                          "Path/File access error: " + path.string() + ": " + error.message(), ErrorKind::Io);
+    return fs::is_directory(status);
+}
+
+// Makes the documents folder with its parents and copies the "Files" folder into it, replacing
+// files of the same name.
+void fillDocumentsFolder() {
+    const fs::path folder = documentsFolder();
+    const fs::path files = programFilesFolder()();
+    try {
+        if (!fs::is_directory(files))
+            throw ServerError(kErrPathNotFound, kSource, "Path not found: " + files.string(), ErrorKind::Io);
+        fs::create_directories(folder);
+        fs::copy(files, folder, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    } catch (const fs::filesystem_error& e) {
+        throw ServerError(kErrFileAccess, kSource, e.what(), ErrorKind::Io);
+    }
+}
+
+} // namespace
+
+std::function<fs::path()>& programFilesFolder() {
+    static std::function<fs::path()> folder = [] {
+        return fs::path(QCoreApplication::applicationDirPath().toStdString()) / "Files";
+    };
+    return folder;
+}
+
+bool RetrieveFilesCopied() {
+    bool exists = false;
+    runWithErrorBox(
+        QStringLiteral("Error in RetrieveFilesCopied "), [&] { exists = folderExists(documentsFolder()); },
+        kBlank);
+    return exists;
+}
+
+bool MovePdfFiles() {
+    return runWithErrorBox(QStringLiteral("Error in MovePdfFiles "), fillDocumentsFolder, kBlank);
+}
+
+void MoveYearPdfFiles(int year) {
+    const fs::path marker = Display4562::MarkerPath(static_cast<std::int16_t>(year));
+    bool missing = false;
+    runWithErrorBox(
+        QStringLiteral("Error in Move%1PdfFiles ").arg(year),
+        [&] {
+            if (!folderExists(marker.parent_path()))
+                throw ServerError(kErrPathNotFound, kSource,
+                                  "Path not found: " + marker.parent_path().string(), ErrorKind::Io);
+            std::error_code error;
+            missing = !fs::exists(marker, error) && !error;
+            if (!missing && !std::ifstream(marker))
+                throw ServerError(kErrFileAccess, kSource, "Path/File access error: " + marker.string(),
+                                  ErrorKind::Io);
+        },
+        kBlank);
+    if (missing)
+        fillDocumentsFolder();
+}
+
+} // namespace qel::reports
