@@ -38,9 +38,12 @@ public:
     bool contains(const QString& itemName) const;
     // Runs the item's handler; false when none is registered. The handler's failures leave it.
     bool run(const QString& itemName) const;
+    // Says that what the items need may have changed (a subsystem's services were registered
+    // without a handler of their own), so the main window derives every item's state again.
+    void notifyChanged() { emit changed(); }
 
 signals:
-    // A handler was registered or removed.
+    // A handler was registered or removed, or notifyChanged was called.
     void changed();
 
 private:

@@ -105,6 +105,7 @@ void registerServices(PrintingServices& s) {
     // No menu item prints: the windows' Print buttons reach it, and the items that show the
     // asset listing and an import log reach its rich-text window.
     subsystems().printing = &s;
+    commands().notifyChanged();
 }
 
 void registerServices(ProgramServices& s) {
@@ -124,6 +125,7 @@ void registerServices(ProgramServices& s) {
 // The vehicle windows have no menu items of their own: the report prompts reach them.
 void registerServices(VehicleServices& s) {
     subsystems().vehicles = &s;
+    commands().notifyChanged();
 }
 
 } // namespace qel
