@@ -91,7 +91,10 @@ ReportStatement booksDisposedAssets(std::int32_t companyId, std::int16_t year, s
         "tblAssets.In_Service_date AS [In Service], tblAssets.sold_date AS [Sold Date], "
         "tblBookMethods.CostBasis AS [Cost Basis], tblDepr.accum_depr AS accum_depr, "
         "tblAssets.sold_amt AS [Sold Amt], "
-        "tblAssets.sold_amt - (tblBookMethods.CostBasis - tblDepr.accum_depr) AS [Gain/Loss]"
+        // The basis is the business share of the cost, so the gain takes the same share of the
+        // sale price (a book row without a fraction counts as full business use).
+        "tblAssets.sold_amt * COALESCE(NULLIF(tblBookMethods.BusinessPercent, 0), 1)"
+        " - (tblBookMethods.CostBasis - tblDepr.accum_depr) AS [Gain/Loss]"
         " FROM tblAssets INNER JOIN tblBookMethods ON tblAssets.Company_Id = tblBookMethods.ClientId"
         " AND tblAssets.Asset_num = tblBookMethods.AssetId"
         " INNER JOIN tblDepr ON tblBookMethods.ClientId = tblDepr.Client_num"

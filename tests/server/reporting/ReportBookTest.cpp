@@ -183,6 +183,22 @@ TEST_F(ReportBookTest, DisposedAssetsTakeTheStoredBasisAndTheBooksAccumulation) 
     EXPECT_EQ(rs.field(7).type, FieldType::Double);
 }
 
+TEST_F(ReportBookTest, DisposedAssetsBelowFullBusinessUseGainOnTheBusinessShareOfTheSale) {
+    const std::int32_t van = addAsset({.name = "Van",
+                                       .company = company_,
+                                       .cost = 10000,
+                                       .placed = "2008-02-01",
+                                       .sold = "2010-09-01",
+                                       .soldAmt = 4000,
+                                       .life = 5});
+    addBook(company_, van, {.book = kAmt, .life = 5, .cost = 10000, .business = 0.7, .costBasis = 7000});
+    addDepr(company_, kAmt, van, kYear, 900, 5000);
+    const Recordset rs = support_.GetBooksDisposedAssets(company_, kYear, kAmt);
+    // 0.7 x 4000 - (7000 - 5000): the business share of the price against the business basis.
+    EXPECT_EQ(valueOf(rs, "Description", "Van", "Gain/Loss").toDouble(), 800);
+    EXPECT_EQ(valueOf(rs, "Description", "Forklift", "Gain/Loss").toDouble(), 700);
+}
+
 TEST_F(ReportBookTest, FiftyYearAssetsOfTheBook) {
     const Recordset rs = support_.GetBooks50YearAssets(company_, kYear, kAmt);
     ASSERT_EQ(rs.RecordCount(), 1u);
