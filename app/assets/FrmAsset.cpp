@@ -517,7 +517,7 @@ void FrmAsset::cmdBookSchedule_Click() {
 
 std::optional<std::int16_t> FrmAsset::askYear(const QString& title) const {
     const QString answer =
-        ui().inputBox(QStringLiteral("Enter Fiscal Year"), title, QString::number(GetDefaultYear()))
+        InputBoxOverMain(QStringLiteral("Enter Fiscal Year"), title, QString::number(GetDefaultYear()))
             .trimmed();
     // Cancel, or no year: nothing is checked.
     if (!isPlainNumber(s(answer)))

@@ -47,7 +47,7 @@ void BookDepreciation::DoMonthlyDepr() {
                 return;
         } else {
             // Taken exactly as typed: blanks around the period make it too long.
-            period = ui().inputBox(QStringLiteral("Enter fiscal period - YYYYMM"), kTitle, QString());
+            period = InputBoxOverMain(QStringLiteral("Enter fiscal period - YYYYMM"), kTitle, QString());
             if (period.isEmpty())
                 return;
             if (!isTypedPeriodValid(period)) {

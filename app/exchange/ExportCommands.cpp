@@ -68,8 +68,8 @@ void DataExchange::GetExport(const QString& exportName, const std::optional<Vari
         DisplayMsg(QString());
         const std::int32_t company = programState().CurrentCompanyId;
         if (!periodFlag) {
-            const QString answer = ui().inputBox(QStringLiteral("Enter Fiscal Year"), exportName,
-                                                 QString::number(GetDefaultYear()));
+            const QString answer = InputBoxOverMain(QStringLiteral("Enter Fiscal Year"), exportName,
+                                                    QString::number(GetDefaultYear()));
             if (answer.isEmpty())
                 return;
             DoExport(exportName, QString::fromStdString(exportNumberText(answer.toStdString())));
@@ -78,7 +78,7 @@ void DataExchange::GetExport(const QString& exportName, const std::optional<Vari
         const QString proposed = QString::fromStdString(
             defaultPeriod(now().date.month(), GetDefaultYear(), GetFiscalEndMth(company)));
         const QString answer =
-            ui().inputBox(QStringLiteral("Enter fiscal period - YYYYMM"), exportName, proposed);
+            InputBoxOverMain(QStringLiteral("Enter fiscal period - YYYYMM"), exportName, proposed);
         if (answer.isEmpty())
             return;
         const std::optional<Date> period = periodDate(answer.toStdString());

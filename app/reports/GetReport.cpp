@@ -75,8 +75,8 @@ void ReportWindows::GetReport(const QString& reportName, const Variant& periodFl
     try {
         if (asksForYear(periodFlag)) {
             const QString answer = year.isEmpty()
-                                       ? ui().inputBox(QStringLiteral("Enter Fiscal Year"), reportName,
-                                                       QString::number(programState().WorkingYear))
+                                       ? InputBoxOverMain(QStringLiteral("Enter Fiscal Year"), reportName,
+                                                          QString::number(programState().WorkingYear))
                                        : year;
             const Answer checked = checkYear(answer.toStdString());
             if (checked.result == Answer::Result::Refused)
@@ -113,7 +113,7 @@ void ReportWindows::GetReport(const QString& reportName, const Variant& periodFl
         const QString offered =
             QString::fromStdString(defaultPeriod(today.month(), programState().WorkingYear, yearEndMonth()));
         const QString answer =
-            ui().inputBox(QStringLiteral("Enter fiscal period - YYYYMM"), reportName, offered);
+            InputBoxOverMain(QStringLiteral("Enter fiscal period - YYYYMM"), reportName, offered);
         Answer checked = checkPeriod(answer.toStdString());
         if (checked.result == Answer::Result::Ok) {
             MonthlyDepr monthly;

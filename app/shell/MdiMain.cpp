@@ -55,6 +55,13 @@ void DisplayMsg(const QString& message, const QString& colour) {
         w->DisplayMsg(message, colour);
 }
 
+QString InputBoxOverMain(const QString& prompt, const QString& title, const QString& proposed) {
+    std::optional<QPoint> at;
+    if (const MdiMain* w = MdiMain::instance())
+        at = inputBoxPosition(*w);
+    return ui().inputBox(prompt, title, proposed, at);
+}
+
 MdiMain::MdiMain(QWidget* parent)
     : QMainWindow(parent), mdiArea_(new QMdiArea), childWindows_(new ChildWindows(*mdiArea_, this)),
       pictStatusBar_(new QFrame), lblStatusBar_(new QLabel) {

@@ -101,6 +101,10 @@ private:
 // DisplayMsg on the main window's status line; nothing when there is no main window.
 void DisplayMsg(const QString& message, const QString& colour = {});
 
+// An input box (UiServices::inputBox) at the input boxes' place over the main window
+// (inputBoxPosition); where the platform puts it when there is no main window.
+QString InputBoxOverMain(const QString& prompt, const QString& title, const QString& proposed);
+
 // The RGB colour number of the status line (red in the lowest byte, then green, then blue).
 QColor colourOfNumber(std::int32_t rgb);
 

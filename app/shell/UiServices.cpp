@@ -2,6 +2,7 @@
 #include "app/shell/UiServices.h"
 
 #include "app/shell/AppInfo.h"
+#include "app/shell/WindowPosition.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -12,6 +13,8 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace qel {
 namespace {
@@ -101,11 +104,21 @@ MsgResult QtUiServices::messageBox(const QString& text, MsgButtons buttons, MsgI
     }
 }
 
-QString QtUiServices::inputBox(const QString& prompt, const QString& title, const QString& proposed) {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(QApplication::activeWindow(), titleOr(title), prompt,
-                                                 QLineEdit::Normal, proposed, &ok);
-    return ok ? answer : QString();
+QString QtUiServices::inputBox(const QString& prompt, const QString& title, const QString& proposed,
+                               std::optional<QPoint> at) {
+    QInputDialog box(QApplication::activeWindow());
+    box.setWindowTitle(titleOr(title));
+    box.setLabelText(prompt);
+    box.setTextValue(proposed);
+    // At least 4,800 twips wide, so that the window frame has room for a title such as
+    // "Depreciation WorkSheet" beside its buttons.
+    box.adjustSize();
+    box.resize(std::max(box.width(), twipsToPixelsX(box, 4800)), box.height());
+    if (at) {
+        box.move(*at);
+        fitWindowToScreen(box);
+    }
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 QString QtUiServices::openFileName(const FileDialogRequest& request) {

@@ -6,7 +6,10 @@
 // (a scripted one that answers and records), so every form can be tested without a person.
 #pragma once
 
+#include <QPoint>
 #include <QString>
+
+#include <optional>
 
 class QDialog;
 class QPrinter;
@@ -36,10 +39,11 @@ public:
     // A message box. An empty title gives the default title, the application title.
     virtual MsgResult messageBox(const QString& text, MsgButtons buttons = MsgButtons::Ok,
                                  MsgIcon icon = MsgIcon::None, const QString& title = {}) = 0;
-    // An input box with a proposed answer. Cancel answers an empty text, as the user cannot
-    // tell the two apart either.
-    virtual QString inputBox(const QString& prompt, const QString& title = {},
-                             const QString& proposed = {}) = 0;
+    // An input box with a proposed answer, the top-left corner of its frame at `at` (screen
+    // pixels, kept on the screen) when given, else where the platform puts it. Cancel answers an
+    // empty text, as the user cannot tell the two apart either.
+    virtual QString inputBox(const QString& prompt, const QString& title = {}, const QString& proposed = {},
+                             std::optional<QPoint> at = std::nullopt) = 0;
     // The chosen file's full path; empty when the user cancels.
     virtual QString openFileName(const FileDialogRequest& request) = 0;
     virtual QString saveFileName(const FileDialogRequest& request) = 0;
@@ -68,7 +72,8 @@ class QtUiServices : public UiServices {
 public:
     MsgResult messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
                          const QString& title) override;
-    QString inputBox(const QString& prompt, const QString& title, const QString& proposed) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& proposed,
+                     std::optional<QPoint> at) override;
     QString openFileName(const FileDialogRequest& request) override;
     QString saveFileName(const FileDialogRequest& request) override;
     bool printDialog(QPrinter& printer) override;

@@ -110,6 +110,11 @@ const StoredDim kStored[] = {
 
 } // namespace
 
+QPoint inputBoxPosition(const QWidget& mainWindow) {
+    const QPoint corner = mainWindow.frameGeometry().topLeft();
+    return {corner.x() + twipsToPixelsX(mainWindow, 800), corner.y() + twipsToPixelsY(mainWindow, 1000)};
+}
+
 int twipsToPixelsX(const QWidget& w, double twips) {
     return static_cast<int>(std::lround(twips * dpiX(w) / kTwipsPerInch));
 }

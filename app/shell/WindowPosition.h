@@ -4,6 +4,7 @@
 // "MainLeft", "MainTop", "MainWidth" and "MainHeight".
 #pragma once
 
+class QPoint;
 class QRect;
 class QWidget;
 
@@ -32,6 +33,10 @@ void setWindowLeft(QWidget& w, double twips);
 void setWindowTop(QWidget& w, double twips);
 void setWindowWidth(QWidget& w, double twips);
 void setWindowHeight(QWidget& w, double twips);
+
+// Where the program's input boxes stand: 800 twips right of and 1000 twips below the top-left
+// corner of the main window's frame, in screen pixels.
+QPoint inputBoxPosition(const QWidget& mainWindow);
 
 // Places a control inside its parent at a position and size given in twips.
 void setTwipsGeometry(QWidget& control, double left, double top, double width, double height);

@@ -18,6 +18,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace qel::test {
@@ -29,7 +30,8 @@ struct UiCall {
     QString title; // box title as given (empty: the default title); input box: its title
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
-    QString proposed; // input box: proposed answer; file dialog: proposed file name
+    QString proposed;                        // input box: proposed answer; file dialog: proposed file name
+    std::optional<QPoint> at = std::nullopt; // input box: where it was asked to stand
 };
 
 class ScriptedUiServices : public UiServices {
@@ -87,8 +89,9 @@ public:
         return buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel ? MsgResult::Ok : MsgResult::Yes;
     }
 
-    QString inputBox(const QString& prompt, const QString& title, const QString& proposed) override {
-        calls_.push_back({UiCall::Input, prompt, title, MsgButtons::OkCancel, MsgIcon::None, proposed});
+    QString inputBox(const QString& prompt, const QString& title, const QString& proposed,
+                     std::optional<QPoint> at) override {
+        calls_.push_back({UiCall::Input, prompt, title, MsgButtons::OkCancel, MsgIcon::None, proposed, at});
         return take(inputAnswers_);
     }
 

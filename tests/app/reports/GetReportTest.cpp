@@ -7,6 +7,7 @@
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QAction>
+#include <QScreen>
 #include <QTest>
 
 namespace qel::test {
@@ -122,6 +123,22 @@ void GetReportTest::periodAnswers() {
     if (!status.isEmpty())
         QCOMPARE(statusColour(f.window), kRed);
     QCOMPARE(f.ui.messages(), QStringList());
+}
+
+// Both prompts stand 800 twips right of and 1000 twips below the main window's corner.
+void GetReportTest::thePromptsStandOverTheMainWindow() {
+    ReportsFixture f;
+    f.window.move(120, 40);
+    f.choose("mnuAssetWorkSheet", QString());
+    f.choose("mnuDeprJvDetail", QString());
+    const QScreen* screen = f.window.screen();
+    const QPoint corner = f.window.frameGeometry().topLeft();
+    const QPoint expected(corner.x() + qRound(800 * screen->logicalDotsPerInchX() / 1440),
+                          corner.y() + qRound(1000 * screen->logicalDotsPerInchY() / 1440));
+    const auto prompts = f.ui.callsOf(UiCall::Input);
+    QCOMPARE(prompts.size(), 2u);
+    for (const UiCall& prompt : prompts)
+        QCOMPARE(prompt.at, std::optional<QPoint>(expected));
 }
 
 // The tax report choice passes the year it holds: no prompt, the year checked all the same.

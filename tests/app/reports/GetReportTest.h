@@ -14,6 +14,7 @@ private slots:
     void yearAnswers();
     void periodAnswers_data();
     void periodAnswers();
+    void thePromptsStandOverTheMainWindow();
     void aBooksReportWithAGivenYearAsksNothing();
     void form4562AsksWhatIsMissingAndShowsItsNotices();
     void aFailureOnTheWayIsShownOnce();
