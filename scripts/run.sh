@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and starts it. On first run the shipped
-# database is copied to the user's data folder and the INI file is pointed at it (only when
-# the INI file names no database yet).
+# Installs what is missing, builds the program and starts it. On first run the sample database
+# (the shipped one with the sample company's assets, made by tools/makesample) is copied to the
+# user's data folder, unless a database is there already, and the INI file is pointed at it (only
+# when the INI file names no database yet).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${QEL_BUILD_DIR:-$here/build}
@@ -15,7 +16,7 @@ ini=${QEL_INI:-$config/QELFA1.ini}
 data=${XDG_DATA_HOME:-$HOME/.local/share}/QelCorvane
 if ! grep -qsi '^[[:space:]]*DB_Path[[:space:]]*=[[:space:]]*[^[:space:]]' "$ini"; then
   mkdir -p "$data" "$(dirname "$ini")"
-  [ -f "$data/VOSSMERE.MDB" ] || cp "$build/bin/VOSSMERE.MDB" "$data/VOSSMERE.MDB"
+  [ -f "$data/VOSSMERE.MDB" ] || cp "$build/bin/sample/VOSSMERE.MDB" "$data/VOSSMERE.MDB"
   if grep -qsi '^\[Data\]' "$ini"; then
     sed -i "/^\[Data\]/I a DB_Path=$data/VOSSMERE.MDB" "$ini"
   else

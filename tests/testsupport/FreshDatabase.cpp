@@ -39,8 +39,11 @@ void damageTablePage(const std::string& path, const std::string& table) {
         throw std::runtime_error("cannot damage " + path);
 }
 
-FreshDatabase::FreshDatabase(bool connect) : dbPath_(folder_.path() / "VOSSMERE.MDB") {
-    std::filesystem::copy_file(QEL_SHIPPED_DATABASE, dbPath_);
+FreshDatabase::FreshDatabase(bool connect) : FreshDatabase(QEL_SHIPPED_DATABASE, connect) {}
+
+FreshDatabase::FreshDatabase(const std::filesystem::path& source, bool connect)
+    : dbPath_(folder_.path() / "VOSSMERE.MDB") {
+    std::filesystem::copy_file(source, dbPath_);
     const auto ini = folder_.path() / "QELFA1.ini";
     const auto docs = folder_.path() / "Documents";
     const auto settings = folder_.path() / "settings";

@@ -1,4 +1,5 @@
-// FreshDatabase: a test's own copy of the shipped database in a temporary folder.
+// FreshDatabase: a test's own copy of the shipped database (or of another built database, such
+// as the sample one) in a temporary folder.
 //
 // It points QEL_INI, QEL_DOCUMENTS and QEL_SETTINGS_DIR at the folder (the INI file names the
 // copy), and makes the copy the thread's shared connection. On destruction it disconnects and
@@ -35,6 +36,8 @@ class FreshDatabase {
 public:
     // connect: make the copy the shared connection at once.
     explicit FreshDatabase(bool connect = true);
+    // A copy of the database file at `source` instead of the shipped one.
+    explicit FreshDatabase(const std::filesystem::path& source, bool connect = true);
     ~FreshDatabase();
 
     // The database file of this test.
