@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QTimer>
@@ -89,22 +90,42 @@ public:
     }
 
 private:
+    // Types the name into the file dialog once it shows and accepts it, again at each tick while
+    // the dialog stays open without a word (a loaded machine can make it let the first try pass).
+    // A dialog that does not take the name warns of a file not found; the warning and the dialog
+    // are then cancelled, as is a dialog still open after ten seconds.
     void answerWhenShown() {
-        QTimer::singleShot(0, [typed = typed_] {
+        auto* timer = new QTimer;
+        QElapsedTimer clock;
+        clock.start();
+        QObject::connect(timer, &QTimer::timeout, [timer, clock, typed = typed_] {
+            QFileDialog* dialog = nullptr;
             for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
-                    // A dialog that does not take the name warns of a file not found; the
-                    // warning and the dialog are then cancelled.
-                    QTimer::singleShot(200, dialog, [dialog] {
-                        for (QDialog* warning : dialog->findChildren<QDialog*>())
-                            if (warning->isVisible())
-                                warning->reject();
-                        dialog->reject();
-                    });
-                    dialog->selectFile(typed);
-                    static_cast<QDialog*>(dialog)->accept();
+                if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible())
+                    dialog = d;
+            const bool late = clock.elapsed() > 10'000;
+            if (!dialog) {
+                if (late)
+                    timer->deleteLater();
+                return;
+            }
+            bool warned = false;
+            for (QDialog* warning : dialog->findChildren<QDialog*>())
+                if (warning->isVisible()) {
+                    warning->reject();
+                    warned = true;
                 }
+            if (warned || late) {
+                dialog->reject();
+                timer->deleteLater();
+                return;
+            }
+            dialog->selectFile(typed);
+            static_cast<QDialog*>(dialog)->accept();
+            if (!dialog->isVisible())
+                timer->deleteLater();
         });
+        timer->start(20);
     }
 
     QString typed_;
