@@ -18,7 +18,6 @@
 #include "app/shell/VehicleServices.h"
 #include "common/Convert.h"
 #include "common/ServerError.h"
-#include "server/engine/CalcDepr.h"
 #include "server/reporting/Auto.h"
 #include "server/support/AssetCodes.h"
 
@@ -61,10 +60,8 @@ bool checkVehicleLimits(FrmAsset& form, const AssetRecord& record) {
     const AssetSnapshot a = form.snapshot();
     std::int32_t limit = 0;
     // A failed lookup counts as no limits: the save stops and asks for them.
-    runWithSourcedErrorBox(QStringLiteral("Error in CheckMaxAutoRates. "), [&] {
-        limit = CalcDepr().GetAutoMaxRates(record.vehicleType, whole16(record.inService.year(), "year"),
-                                           BonusCode(a.bonus30, a.bonus50, a.bonus100));
-    });
+    runWithSourcedErrorBox(QStringLiteral("Error in CheckMaxAutoRates. "),
+                           [&] { limit = VehicleLimitOf(record, a); });
     const VehicleLimitOutcome outcome = CheckVehicleLimit(limit, a);
     switch (outcome.kind) {
     case VehicleLimitOutcome::Go:

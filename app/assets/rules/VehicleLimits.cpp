@@ -2,7 +2,9 @@
 #include "app/assets/rules/VehicleLimits.h"
 
 #include "app/assets/rules/AssetAmounts.h"
+#include "app/assets/rules/DeprRunPlan.h"
 #include "common/Convert.h"
+#include "server/engine/CalcDepr.h"
 
 namespace qel::assets {
 namespace {
@@ -30,6 +32,11 @@ std::int16_t BonusCode(bool bonus30, bool bonus50, bool bonus100) {
     if (bonus50 || bonus100)
         return 5;
     return 0;
+}
+
+std::int32_t VehicleLimitOf(const AssetRecord& record, const AssetSnapshot& a) {
+    return CalcDepr().GetAutoMaxRates(record.vehicleType, whole16(record.inService.year(), "year"),
+                                      BonusCode(a.bonus30, a.bonus50, a.bonus100));
 }
 
 VehicleLimitOutcome CheckVehicleLimit(std::int32_t limit, const AssetSnapshot& a) {

@@ -3,6 +3,7 @@
 // 179 amount and the special depreciation allowance on the form.
 #pragma once
 
+#include "app/assets/rules/AssetRecord.h"
 #include "app/assets/rules/AssetSnapshot.h"
 
 #include <cstdint>
@@ -13,6 +14,11 @@ namespace qel::assets {
 // The bonus code of the ticked bonus boxes, the first ticked one deciding: 3 for the 30 % box,
 // else 5 for the 50 % or the 100 % box, else 0.
 std::int16_t BonusCode(bool bonus30, bool bonus50, bool bonus100);
+
+// The first-year limit of the vehicle of `record` (its type and calendar in-service year) for the
+// bonus box ticked on the form, as CalcDepr::GetAutoMaxRates gives it; the lookup also loads the
+// caps the vehicle's depreciation run reads on this thread.
+std::int32_t VehicleLimitOf(const AssetRecord& record, const AssetSnapshot& a);
 
 // What the save does after the limit check.
 struct VehicleLimitOutcome {
