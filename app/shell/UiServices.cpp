@@ -9,9 +9,12 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QSpacerItem>
 #include <QUrl>
 
 #include <algorithm>
@@ -23,6 +26,14 @@ UiServices* gInstalled = nullptr;
 
 QString titleOr(const QString& title) {
     return title.isEmpty() ? kAppTitle : title;
+}
+
+// The width a box needs for the window frame to show its whole title beside the frame's icon and
+// buttons: the title in bold, as frames draw it, and 1,800 twips for the rest.
+int widthForTitle(const QWidget& box, const QString& title) {
+    QFont bold = box.font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(title) + twipsToPixelsX(box, 1800);
 }
 
 QString startPath(const FileDialogRequest& r) {
@@ -91,6 +102,11 @@ MsgResult QtUiServices::messageBox(const QString& text, MsgButtons buttons, MsgI
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    // A message box sizes itself to its text; a row as wide as the title keeps that from cutting
+    // the title short.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(widthForTitle(box, box.windowTitle()), 0, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     switch (box.exec()) {
     case QMessageBox::Ok:
         return MsgResult::Ok;
@@ -110,10 +126,8 @@ QString QtUiServices::inputBox(const QString& prompt, const QString& title, cons
     box.setWindowTitle(titleOr(title));
     box.setLabelText(prompt);
     box.setTextValue(proposed);
-    // At least 4,800 twips wide, so that the window frame has room for a title such as
-    // "Depreciation WorkSheet" beside its buttons.
     box.adjustSize();
-    box.resize(std::max(box.width(), twipsToPixelsX(box, 4800)), box.height());
+    box.resize(std::max(box.width(), widthForTitle(box, box.windowTitle())), box.height());
     if (at) {
         box.move(*at);
         fitWindowToScreen(box);
