@@ -58,7 +58,7 @@ struct Program {
     explicit Program(std::int64_t assets) {
         generate(fresh, assets);
         qel::registerAssets(parts);
-        qel::programState().WorkingYear = 2025;
+        qel::setWorkingYear(2025);
         qel::setCurrentCompany(kCompany, QStringLiteral("Sample Company"));
         main.show();
     }

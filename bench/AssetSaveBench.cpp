@@ -33,7 +33,7 @@ struct Program {
         fresh.exec("UPDATE tblCompany SET [State Book] = 1, [Other Book] = 1 WHERE id = " +
                    std::to_string(qel::bench::kCompany));
         qel::registerAssets(parts);
-        qel::programState().WorkingYear = qel::bench::kYear;
+        qel::setWorkingYear(qel::bench::kYear);
         qel::setCurrentCompany(qel::bench::kCompany, QStringLiteral("Generated"));
         main.show();
         main.menuItem("mnuAssetMaint")->trigger();

@@ -2,6 +2,7 @@
 #include "common/IniFile.h"
 
 #include "common/ServerError.h"
+#include "common/Text.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,12 +14,8 @@
 namespace qel {
 namespace {
 
-std::string trim(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    const auto last = s.find_last_not_of(" \t\r\n");
-    return s.substr(first, last - first + 1);
+std::string trim(std::string_view s) {
+    return std::string(trimWhiteSpace(s));
 }
 
 bool sameName(const std::string& a, const std::string& b) {

@@ -19,6 +19,18 @@ ServerError ServerError::invalidArgument(std::string source, std::string descrip
                        ErrorKind::InvalidArgument);
 }
 
+CaughtFailure currentFailure() {
+    try {
+        throw;
+    } catch (const ServerError& e) {
+        return {e.number(), e.source(), e.description()};
+    } catch (const std::exception& e) {
+        return {std::nullopt, {}, e.what()};
+    } catch (...) {
+        return {std::nullopt, {}, "Unknown failure"};
+    }
+}
+
 ServerError ServerError::notAvailable(std::string source, std::string operation) {
     return ServerError(kErrNotAvailable, source, operation + " is not available in this version.",
                        ErrorKind::NotAvailable);

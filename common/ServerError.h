@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -63,6 +64,18 @@ private:
     std::string helpContext_;
     ErrorKind kind_;
 };
+
+// A failure as the program tells of it: a ServerError's number, source and description; any other
+// exception's text, without number or source.
+struct CaughtFailure {
+    std::optional<std::int32_t> number; // none for a failure that is no ServerError
+    std::string source;
+    std::string description;
+};
+
+// The exception being handled as a CaughtFailure ("Unknown failure" for one that is no std::exception).
+// Call it only inside a catch block.
+CaughtFailure currentFailure();
 
 // Runs body; any ServerError leaving it is passed on as the named class's operation would
 // pass it (see ServerError::passedOn). Other exceptions become SQL-kind errors with their text.

@@ -1,5 +1,5 @@
-// Texts as the system's fields count them: UTF-8 characters (not bytes), and white space at
-// either end.
+// Texts as the system's fields count them: UTF-8 characters (not bytes), and blanks or white
+// space at either end.
 #pragma once
 
 #include <cstddef>
@@ -8,8 +8,13 @@
 
 namespace qel {
 
-// The text without white space (blanks, tabs, line ends) at either end.
+// The text without blanks (' ' only) at either end, as the system trims a field's text and a
+// column title: a tab or a line end stays part of the text.
 std::string_view trimBlanks(std::string_view text);
+
+// The text without white space (blanks, tabs, line ends) at either end, for text read from files
+// and typed amounts, where any white space around a value means nothing.
+std::string_view trimWhiteSpace(std::string_view text);
 
 // The number of characters of a UTF-8 text.
 std::size_t characterCount(std::string_view text);

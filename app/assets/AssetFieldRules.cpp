@@ -27,9 +27,6 @@
 namespace qel::assets {
 namespace {
 
-const QString kRed = QStringLiteral("255");
-const QString kGreen = QStringLiteral("32768");
-
 QString q(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -488,7 +485,7 @@ void AssetFieldRules::yearFilterLeft() {
         setTextColour(*f_.txtYear, QColor(255, 0, 0));
         return;
     }
-    f_.picker().GetAssetList(programState().CurrentCompanyId, r.year);
+    f_.picker().GetAssetList(programState().CurrentCompanyId(), r.year);
 }
 
 } // namespace qel::assets

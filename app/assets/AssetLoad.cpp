@@ -190,7 +190,7 @@ void Search(FrmAsset& form) {
             asset = whole32(leadingNumber(form.txtAssetID->text().toStdString()), "asset number");
         else
             return;
-        const std::int32_t company = programState().CurrentCompanyId;
+        const std::int32_t company = programState().CurrentCompanyId();
         form.books().GetBooksAssetData(asset, company);
         GetAssetData(form, asset, company);
     });
@@ -201,7 +201,7 @@ void DoCancel(FrmAsset& form, std::int32_t assetId) {
         clearForNewAsset(form);
         return;
     }
-    const std::int32_t company = programState().CurrentCompanyId;
+    const std::int32_t company = programState().CurrentCompanyId();
     form.books().GetBooksAssetData(assetId, company);
     GetAssetData(form, assetId, company);
 }

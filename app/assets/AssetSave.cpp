@@ -28,8 +28,6 @@
 namespace qel::assets {
 namespace {
 
-const QString kRed = QStringLiteral("255");
-
 QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -112,7 +110,7 @@ void askVehicleDocs(const AssetRecord& record) {
 } // namespace
 
 bool AddorUpdate(FrmAsset& form) {
-    const std::int32_t company = programState().CurrentCompanyId;
+    const std::int32_t company = programState().CurrentCompanyId();
     // The basis the checks and the run read is the one the figures give now.
     form.CalculateCostBasis();
     if (!form.ValidateAsset())
@@ -143,16 +141,19 @@ bool AddorUpdate(FrmAsset& form) {
 
     SaveStep step = SaveStep::Asset;
     std::int32_t asset = 0;
-    try {
-        asset = StoreAsset(save, step);
-    } catch (...) {
-        // Nothing of the save was stored; the form keeps what the user typed.
-        const QString lead = step == SaveStep::Description ? QStringLiteral("Error in AddorUpdatePlus. ")
-                                                           : QStringLiteral("Error in AddorUpdate. ");
-        ui().messageBox(sourcedErrorText(lead, currentError()));
-        DisplayMsg(failureMessage(step, save.storedAsset > 0), kRed);
+    const bool stored = runOrReport([&] { asset = StoreAsset(save, step); },
+                                    [&](const ErrorInfo& error) {
+                                        // Nothing of the save was stored; the form keeps what the
+                                        // user typed. The box names the step that failed.
+                                        const QString lead =
+                                            step == SaveStep::Description
+                                                ? QStringLiteral("Error in AddorUpdatePlus. ")
+                                                : QStringLiteral("Error in AddorUpdate. ");
+                                        showErrorBox(sourcedErrorText(lead, error));
+                                        DisplayMsg(failureMessage(step, save.storedAsset > 0), kRed);
+                                    });
+    if (!stored)
         return false;
-    }
 
     const bool added = save.storedAsset == 0;
     if (added)
@@ -176,7 +177,7 @@ QString GetNextVehicleNum(const FrmAsset& form) {
             const AssetSnapshot a = form.snapshot();
             // The data server does not use the year.
             const std::int16_t year = DetermineYear(a.year, a.inService).value_or(0);
-            next = QString::number(Auto().GetNextVehicleNum(year, programState().CurrentCompanyId));
+            next = QString::number(Auto().GetNextVehicleNum(year, programState().CurrentCompanyId()));
         },
         kBlank);
     return next;

@@ -137,7 +137,7 @@ void Frm179Data::Check179Totals() {
         lblRemaining179->setText(q(dollars(r.remaining)));
         if (r.overLimit) {
             setTextColour(*lblRemaining179, QColor(255, 0, 0));
-            DisplayMsg(QStringLiteral("The Net 179 total is over the limit."), QStringLiteral("255"));
+            DisplayMsg(QStringLiteral("The Net 179 total is over the limit."), kRed);
         }
     });
 }
@@ -149,7 +149,7 @@ void Do179Deduction(FrmAsset& form, std::int16_t year) {
         const std::int16_t taxYear = year != 0 ? year : formTaxYear(form);
         if (!window.Get179RateLimits(taxYear))
             return;
-        window.Get179Figures(programState().CurrentCompanyId, taxYear);
+        window.Get179Figures(programState().CurrentCompanyId(), taxYear);
         window.Check179Totals();
         ui().execModal(window);
     });

@@ -199,7 +199,7 @@ void FrmAsset::ItializeAssetForm() {
             for (const BookControls& book : books_->columns())
                 BooksPanel::PopulateBonusCbo(*book.bonus);
             BooksPanel::PopulateBookCbo(*cboBooks, true);
-            books_->SetBooksFields(programState().CurrentCompanyId);
+            books_->SetBooksFields(programState().CurrentCompanyId());
             GetAssetList();
             int assetsWidth = 3800;
             SetCboWidth(*cboAssets, *this, assetsWidth);
@@ -397,7 +397,7 @@ bool FrmAsset::ValidateAsset() {
     if (!r.focus.empty())
         findChild<QWidget*>(QString::fromStdString(r.focus))->setFocus();
     if (!r.cancelled)
-        DisplayMsg(QString::fromStdString(r.message), QStringLiteral("255"));
+        DisplayMsg(QString::fromStdString(r.message), kRed);
     return !r.invalid;
 }
 
@@ -411,7 +411,7 @@ void FrmAsset::setAssetId(const QString& number) {
 }
 
 void FrmAsset::GetAssetList() {
-    picker_->GetAssetList(programState().CurrentCompanyId,
+    picker_->GetAssetList(programState().CurrentCompanyId(),
                           static_cast<std::int16_t>(wholeNumberOf(txtYear->text())));
 }
 
@@ -472,7 +472,7 @@ void FrmAsset::cmdDelete_Click() {
     if (ui().messageBox(question, MsgButtons::OkCancel, MsgIcon::None, QStringLiteral("Delete Asset.")) !=
         MsgResult::Ok)
         return;
-    work_.DeleteAsset(*this, wholeNumberOf(lblAssetId->text()), programState().CurrentCompanyId);
+    work_.DeleteAsset(*this, wholeNumberOf(lblAssetId->text()), programState().CurrentCompanyId());
     flags.assetChanged = false;
 }
 
@@ -500,7 +500,7 @@ void FrmAsset::cmdBookSchedule_Click() {
         QStringLiteral("Error in Book Schedule "),
         [&] {
             const BookScheduleRequest r =
-                BookSchedule(snapshot(), [] { return GetFiscalEndMth(programState().CurrentCompanyId); });
+                BookSchedule(snapshot(), [] { return GetFiscalEndMth(programState().CurrentCompanyId()); });
             if (!r.refusal.text.empty()) {
                 DisplayMsg(QString::fromStdString(r.refusal.text), QString::fromStdString(r.refusal.colour));
                 return;

@@ -53,7 +53,7 @@ std::int32_t basisOrZero(const char* lead, std::int32_t (DeprSupport::*sum)(std:
     std::int32_t basis = 0;
     runWithErrorBox(QString::fromLatin1(lead), [&] {
         DeprSupport support;
-        basis = (support.*sum)(programState().CurrentCompanyId, year);
+        basis = (support.*sum)(programState().CurrentCompanyId(), year);
     });
     return basis;
 }

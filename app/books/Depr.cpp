@@ -13,14 +13,12 @@ namespace qel {
 namespace {
 
 const QString kTitle = QStringLiteral("Do Monthly Book Depreciation");
-const QString kGreen = QStringLiteral("32768");
-const QString kRed = QStringLiteral("255");
 
 enum class DeleteOutcome { Deleted, NothingPosted, Failed };
 
 QString nextPeriod() {
     MonthlyDepr md;
-    return QString::fromStdString(md.GetNextFiscalPeriod(programState().CurrentCompanyId));
+    return QString::fromStdString(md.GetNextFiscalPeriod(programState().CurrentCompanyId()));
 }
 
 // Deletes the last posted period; a failure is shown in the error box.
@@ -28,8 +26,8 @@ DeleteOutcome deletePeriod() {
     DeleteOutcome outcome = DeleteOutcome::Failed;
     runWithErrorBox(QStringLiteral("Error in DeleteDepreciation "), [&] {
         MonthlyDepr md;
-        outcome = md.DeletePeriodDepr(programState().CurrentCompanyId) ? DeleteOutcome::Deleted
-                                                                       : DeleteOutcome::NothingPosted;
+        outcome = md.DeletePeriodDepr(programState().CurrentCompanyId()) ? DeleteOutcome::Deleted
+                                                                         : DeleteOutcome::NothingPosted;
     });
     return outcome;
 }
@@ -38,7 +36,8 @@ DeleteOutcome deletePeriod() {
 
 void BookDepreciation::DoMonthlyDepr() {
     DisplayMsg(QString(), QStringLiteral("0"));
-    try {
+    // Whatever the failure, nothing was posted and the user learns why.
+    runWithSourcedErrorBox(QStringLiteral("Error in DoMonthlyDepr. "), [] {
         QString period = nextPeriod();
         if (!period.isEmpty()) {
             if (ui().messageBox(QStringLiteral("Calculate Depreciation for period ") + period +
@@ -58,12 +57,9 @@ void BookDepreciation::DoMonthlyDepr() {
             }
         }
         MonthlyDepr md;
-        md.DoMonthlyDepr(period.toStdString(), programState().CurrentCompanyId);
+        md.DoMonthlyDepr(period.toStdString(), programState().CurrentCompanyId());
         DisplayMsg(QStringLiteral("Book Depreciation calculated successfully."), kGreen);
-    } catch (...) {
-        // Whatever the failure, nothing was posted and the user learns why.
-        ui().messageBox(sourcedErrorText(QStringLiteral("Error in DoMonthlyDepr. "), currentError()));
-    }
+    });
 }
 
 void BookDepreciation::DisplayNextPeriod() {

@@ -1,7 +1,6 @@
 // The range window of monthly book depreciation.
 #include "app/books/FrmBookDeprRange.h"
 
-#include "app/books/Depr.h"
 #include "app/books/PeriodChecks.h"
 #include "app/books/RangePosting.h"
 #include "app/shell/ErrorBox.h"
@@ -95,9 +94,10 @@ FrmBookDeprRange::FrmBookDeprRange(QWidget* parent) : QDialog(parent) {
 FrmBookDeprRange::~FrmBookDeprRange() = default;
 
 void FrmBookDeprRange::loadStart() {
-    try {
+    runWithSourcedErrorBox(kLead, [this] {
         MonthlyDepr md;
-        const QString next = QString::fromStdString(md.GetNextFiscalPeriod(programState().CurrentCompanyId));
+        const QString next =
+            QString::fromStdString(md.GetNextFiscalPeriod(programState().CurrentCompanyId()));
         mskStart->setText(periodMaskText(next));
         // The range always starts at the next period to post, when there is one.
         mskStart->setEnabled(next.isEmpty());
@@ -105,16 +105,14 @@ void FrmBookDeprRange::loadStart() {
             mskStart->setFocus();
         else
             mskEnd->setFocus();
-    } catch (...) {
-        ui().messageBox(sourcedErrorText(kLead, currentError()));
-    }
+    });
 }
 
 void FrmBookDeprRange::cmdOk_Click() {
     DisplayMsg(QString());
     const PeriodRange range = checkPeriodRange(mskStart->displayText(), mskEnd->displayText());
     if (!range.valid) {
-        DisplayMsg(range.messages, QStringLiteral("255"));
+        DisplayMsg(range.messages, kRed);
         return;
     }
     if (ui().messageBox(QStringLiteral("Calculate Book Depreciation ") + range.periods.front() +
@@ -136,7 +134,7 @@ void FrmBookDeprRange::cmdOk_Click() {
     progress_->setMinimumDuration(1000);
 
     MonthlyDepr md;
-    const std::int32_t company = programState().CurrentCompanyId;
+    const std::int32_t company = programState().CurrentCompanyId();
     const RangePosting run = postPeriods(
         range.periods, [&](const QString& period) { md.DoMonthlyDepr(period.toStdString(), company); },
         [this](int index, int total, const QString& period) {
@@ -156,7 +154,7 @@ void FrmBookDeprRange::cmdOk_Click() {
         loadStart();
         return;
     }
-    DisplayMsg(QStringLiteral("Book Depreciation calculated successfully."), QStringLiteral("32768"));
+    DisplayMsg(QStringLiteral("Book Depreciation calculated successfully."), kGreen);
     accept();
 }
 

@@ -7,7 +7,7 @@
 #include <QProgressDialog>
 #include <QTimer>
 
-#include <exception>
+#include <future>
 #include <thread>
 
 namespace qel::exchange {
@@ -16,6 +16,18 @@ namespace {
 // How often the progress window reads the reports, and how long a job runs before it shows.
 constexpr int kRefreshMs = 100;
 constexpr int kShowAfterMs = 500;
+
+// Tells the waiting loop, from the worker thread, that the work has ended, however it ended.
+class QuitWhenDone {
+public:
+    explicit QuitWhenDone(QEventLoop& loop) : loop_(loop) {}
+    ~QuitWhenDone() { QMetaObject::invokeMethod(&loop_, &QEventLoop::quit, Qt::QueuedConnection); }
+    QuitWhenDone(const QuitWhenDone&) = delete;
+    QuitWhenDone& operator=(const QuitWhenDone&) = delete;
+
+private:
+    QEventLoop& loop_;
+};
 
 } // namespace
 
@@ -32,7 +44,6 @@ JobProgress::State JobProgress::state() const {
 void runInBackground(const QString& title, const std::function<void(JobProgress&)>& work) {
     const std::string database = requireConnection().path();
     JobProgress progress;
-    std::exception_ptr failure;
     QEventLoop loop;
 
     QProgressDialog dialog(title, QString(), 0, 0, MdiMain::instance());
@@ -51,24 +62,21 @@ void runInBackground(const QString& title, const std::function<void(JobProgress&
     });
     refresh.start(kRefreshMs);
 
-    std::thread worker([&] {
-        try {
-            // The thread's own shared connection, to the calling thread's database whatever the
-            // INI file names; it closes when the work ends.
-            startDataServerThread();
-            GetDbConnection(database);
-            work(progress);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        gConn().reset();
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    // The task keeps what the work throws for the future, which raises it again on this thread.
+    std::packaged_task<void()> task([&] {
+        // Declared first, so that the loop is told to stop only once the connection has closed.
+        const QuitWhenDone quit(loop);
+        // The thread's own shared connection, to the calling thread's database whatever the INI
+        // file names; it closes when the work ends.
+        const ThreadConnectionScope connection(database);
+        work(progress);
     });
+    std::future<void> done = task.get_future();
+    std::thread worker(std::move(task));
     loop.exec();
     worker.join();
     refresh.stop();
-    if (failure)
-        std::rethrow_exception(failure);
+    done.get();
 }
 
 } // namespace qel::exchange

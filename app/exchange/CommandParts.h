@@ -9,9 +9,6 @@
 
 namespace qel::exchange {
 
-// The colour text of a failure on the status line.
-inline const QString kRed = QStringLiteral("255");
-
 // The extension of the path's last component, in lower case; empty when it has none.
 inline QString extensionOf(const QString& path) {
     return QString::fromStdString(GetFileExtension(path.toStdString())).toLower();

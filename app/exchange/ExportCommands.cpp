@@ -66,7 +66,7 @@ bool writeExport(const ExportKind& kind, const std::string& value, std::int32_t 
 void DataExchange::GetExport(const QString& exportName, const std::optional<Variant>& periodFlag) {
     runWithErrorBox(QStringLiteral("Error in GetExport. "), [&] {
         DisplayMsg(QString());
-        const std::int32_t company = programState().CurrentCompanyId;
+        const std::int32_t company = programState().CurrentCompanyId();
         if (!periodFlag) {
             const QString answer = InputBoxOverMain(QStringLiteral("Enter Fiscal Year"), exportName,
                                                     QString::number(GetDefaultYear()));
@@ -132,7 +132,7 @@ void DataExchange::DoExport(const QString& exportName, const QString& yearOrPeri
         const ExportKind* kind = findExport(exportName.toStdString());
         if (!kind)
             return;
-        const std::int32_t company = programState().CurrentCompanyId;
+        const std::int32_t company = programState().CurrentCompanyId();
         bool written = false;
         runInBackground(QStringLiteral("Exporting ") + exportName, [&](JobProgress& progress) {
             progress.report(QStringLiteral("Writing the sheet ") + QString::fromLatin1(kind->sheet));

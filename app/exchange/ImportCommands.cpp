@@ -45,7 +45,7 @@ void DataExchange::DoImports() {
             ui().messageBox(QStringLiteral("Import path can not be blank."));
             return;
         }
-        const std::int32_t company = programState().CurrentCompanyId;
+        const std::int32_t company = programState().CurrentCompanyId();
         const Moment when = now();
         ImportValidation check;
         runInBackground(QStringLiteral("Checking the import workbook"), [&](JobProgress& progress) {
@@ -69,7 +69,7 @@ void DataExchange::DoImports() {
 }
 
 bool DataExchange::importWorkbook(const QString& path) {
-    const std::int32_t company = programState().CurrentCompanyId;
+    const std::int32_t company = programState().CurrentCompanyId();
     std::optional<ImportFailure> failure;
     runInBackground(QStringLiteral("Importing assets"), [&](JobProgress& progress) {
         failure = importCheckedWorkbook(company, path.toStdString(),

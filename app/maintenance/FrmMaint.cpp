@@ -10,10 +10,10 @@
 #include "app/shell/ErrorBox.h"
 #include "app/shell/FormParts.h"
 #include "app/shell/FormTable.h"
-#include "app/shell/FrmCompany.h"
 #include "app/shell/ListSort.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramState.h"
+#include "app/shell/Startup.h"
 #include "app/shell/TextRoutines.h"
 #include "app/shell/UiServices.h"
 #include "app/shell/WindowPosition.h"
@@ -163,6 +163,10 @@ int FrmMaint::fieldCount() const {
     return static_cast<int>(edit_->mskEdit.size());
 }
 
+int FrmMaint::listPosition(const std::string& field) const {
+    return fieldPosition(model_->recordset().fields(), field);
+}
+
 bool FrmMaint::DisplayInterface(const QString& tableKey) {
     const MaintTable* next = findMaintTable(tableKey.toStdString());
     if (!next) {
@@ -201,13 +205,14 @@ void FrmMaint::FillListView() {
     Recordset rows;
     const bool loaded =
         runWithErrorBox(QStringLiteral("Error in %1. ").arg(QString::fromStdString(table_->loader)),
-                        [&] { rows = table_->load(programState().CurrentCompanyId); });
+                        [&] { rows = table_->load(programState().CurrentCompanyId()); });
     if (!loaded) {
         model_->show(Recordset(), {}, -1);
         return;
     }
     const MaintListLayout layout = layoutList(rows.fields());
-    model_->show(std::move(rows), layout.columns, table_->secretColumn);
+    const int secret = fieldPosition(rows.fields(), table_->secretField);
+    model_->show(std::move(rows), layout.columns, secret);
     const QHeaderView& header = *lvMain_->horizontalHeader();
     for (std::size_t i = 0; i < layout.columns.size(); ++i) {
         const auto column = static_cast<int>(i);
@@ -228,6 +233,7 @@ void FrmMaint::FillListView() {
 // Builds the edit panel's captions and fields from the list's fields with the form builder.
 void FrmMaint::CreateEditFields() {
     MaintListLayout layout = layoutList(model_->recordset().fields());
+    const int secret = listPosition(table_->secretField);
     // Captions wider than their design place move their fields right, so that none is cut.
     std::vector<double> captionWidths;
     for (const MaintEditField& e : layout.fields)
@@ -254,7 +260,7 @@ void FrmMaint::CreateEditFields() {
                                 .font = {"Tahoma", 9},
                                 .tabIndex = e.index,
                                 // A password is typed unseen and never shown.
-                                .style = e.index == table_->secretColumn ? kPassword : kPlain});
+                                .style = e.index == secret ? kPassword : kPlain});
     }
     editFields_ = new QWidget(fraEdit);
     const FormControls controls = buildForm(*editFields_, def);
@@ -281,15 +287,16 @@ void FrmMaint::CreateEditFields() {
 // Turns the open table's pick-list fields into drop-down lists with their choices.
 void FrmMaint::addPickLists() {
     for (const PickList& pick : table_->pickLists) {
-        if (pick.position >= fieldCount())
+        const int position = listPosition(pick.field);
+        if (position < 0 || position >= fieldCount())
             continue;
-        AddCboBox(*edit_, pick.position);
+        AddCboBox(*edit_, position);
         // The hidden field under a pick list holds the chosen entry, whatever its column's size.
-        edit_->mskEdit.at(static_cast<std::size_t>(pick.position))->setMaxLength(32767);
-        QComboBox* combo = edit_->cboEdit.at(pick.position);
+        edit_->mskEdit.at(static_cast<std::size_t>(position))->setMaxLength(32767);
+        QComboBox* combo = edit_->cboEdit.at(position);
         combo->clear();
         setFontOf(*combo, QStringLiteral("Tahoma"), 9, false);
-        combo->setAccessibleName(lblEdit.at(static_cast<std::size_t>(pick.position))->text());
+        combo->setAccessibleName(lblEdit.at(static_cast<std::size_t>(position))->text());
         if (pick.fromAccounts) {
             runWithErrorBox(QStringLiteral("Error in DoClassMaint. "),
                             [&] { FillCboBox(DeprSupport().GetAccounts(), *combo, true, false); });
@@ -303,7 +310,7 @@ void FrmMaint::addPickLists() {
         combo->installEventFilter(this);
         // Leaving a pick list puts its text into the field the checks and the writers read.
         connect(combo, &QComboBox::activated, this,
-                [this, combo, position = pick.position] { setFieldText(position, combo->currentText()); });
+                [this, combo, position] { setFieldText(position, combo->currentText()); });
     }
     // The tab order: the list, the fields in their order (a pick list in its field's place), the
     // buttons.
@@ -400,8 +407,8 @@ void FrmMaint::closeEvent(QCloseEvent* event) {
     const QWidget* frame = qobject_cast<const QMdiSubWindow*>(parentWidget());
     SaveWindowPosition(frame ? *frame : *this);
     // Opened from the company picker's New button: the picker comes back once this window is gone.
-    if (programState().NewFromCompanyPicker)
-        QTimer::singleShot(0, [] { showCompanyPicker(); });
+    if (programState().NewFromCompanyPicker())
+        QTimer::singleShot(0, [] { pickCompany(); });
 }
 
 } // namespace qel

@@ -123,6 +123,8 @@ private:
     // Puts a text into edit field i whole: the length limit holds back typing, never a stored value.
     void setFieldText(int index, const QString& text);
     int fieldCount() const;
+    // The position of the open table's list field of that name (MaintCatalogue.h); -1 when none.
+    int listPosition(const std::string& field) const;
 
     QTableView* lvMain_;
     ListSortProxy* proxy_;

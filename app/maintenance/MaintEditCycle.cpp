@@ -25,7 +25,7 @@ namespace {
 const QColor kWhite(255, 255, 255);
 const QColor kGrey(0xE0, 0xE0, 0xE0);
 const QColor kBlack(0, 0, 0);
-const QColor kRed(255, 0, 0);
+const QColor kRedText(255, 0, 0);
 
 void setFieldBack(QWidget& field, const QColor& colour) {
     QPalette p = field.palette();
@@ -141,9 +141,9 @@ bool FrmMaint::bValid() {
             setFieldText(i, corrected);
     }
     ResetLabelColors();
-    UpdateMaintStatusBar(QString::fromStdString(v.status), v.statusRed ? QStringLiteral("255") : QString());
+    UpdateMaintStatusBar(QString::fromStdString(v.status), v.statusRed ? kRed : QString());
     for (int i : v.marked)
-        setTextColour(*lblEdit.at(static_cast<std::size_t>(i)), kRed);
+        setTextColour(*lblEdit.at(static_cast<std::size_t>(i)), kRedText);
     if (v.focus >= 0) {
         // A field under a pick list takes the focus on the list.
         QWidget* target = edit_->mskEdit.at(static_cast<std::size_t>(v.focus));

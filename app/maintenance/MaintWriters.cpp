@@ -9,6 +9,7 @@
 #include "app/shell/ErrorBox.h"
 #include "app/shell/FormParts.h"
 #include "app/shell/ListSort.h"
+#include "app/shell/MdiMain.h"
 #include "app/shell/ProgramState.h"
 #include "app/shell/UiServices.h"
 #include "server/data/Db.h"
@@ -20,8 +21,6 @@
 
 namespace qel {
 namespace {
-
-const QString kRed = QStringLiteral("255");
 
 // What the shell's row removal needs of the window.
 class ListHost : public MaintListHost {
@@ -84,7 +83,7 @@ bool FrmMaint::AddRecord() {
     bool added = false;
     runWithErrorBox(QStringLiteral("Error in AddRecord. "), [&] {
         const MaintRecord record{*table_, model_->recordset().fields(), editValues(),
-                                 programState().CurrentCompanyId};
+                                 programState().CurrentCompanyId()};
         added = RunSQL(CreateInsertSQL(record));
     });
     if (!added) {
@@ -101,7 +100,7 @@ bool FrmMaint::SaveRecord() {
     bool saved = false;
     runWithErrorBox(QStringLiteral("Error in SaveRecord. "), [&] {
         const MaintRecord record{*table_, model_->recordset().fields(), editValues(),
-                                 programState().CurrentCompanyId};
+                                 programState().CurrentCompanyId()};
         saved = RunSQL(CreateUpdateSQL(record, MaintKeyValue.toStdString()));
     });
     if (!saved) {

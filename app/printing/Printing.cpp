@@ -71,7 +71,7 @@ void Printing::PrintAssetDetail(const AssetDetailPage& asset) {
         return;
     WaitCursor wait;
     PrinterSurface surface(printer);
-    printAssetDetail(surface, asset, programState().CurrentCompanyName.toStdString(), today(),
+    printAssetDetail(surface, asset, programState().CurrentCompanyName().toStdString(), today(),
                      messageBoxes());
 }
 
@@ -95,12 +95,12 @@ FrmRichText& Printing::richTextWindow(const QString& caption) {
 
 void Printing::ShowAssetLedger(std::int32_t locationId) {
     runWithErrorBox(QStringLiteral("Error in ShowAssetLedger. "), [&] {
-        Recordset ledger = DeprSupport().GetAssetLedger(programState().CurrentCompanyId, locationId);
+        Recordset ledger = DeprSupport().GetAssetLedger(programState().CurrentCompanyId(), locationId);
         if (ledger.RecordCount() == 0) {
             DisplayMsg(QStringLiteral(" No data found. "));
             return;
         }
-        const QString company = programState().CurrentCompanyName;
+        const QString company = programState().CurrentCompanyName();
         FrmRichText& form = richTextWindow(QStringLiteral("Asset Listing for ") + company);
         // The window may show an import log: a listing replaces it, caption and all.
         form.setWindowTitle(QStringLiteral("Asset Listing for ") + company);

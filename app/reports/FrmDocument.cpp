@@ -117,8 +117,8 @@ FrmDocument::~FrmDocument() = default;
 std::int32_t FrmDocument::CreateReport(const QString& strReport, std::int32_t intYear, std::int16_t bookId) {
     ServerReportQueries queries;
     const MessageSink sink = [](const std::string& text) { ui().messageBox(QString::fromStdString(text)); };
-    report_ =
-        buildReport(strReport.toStdString(), programState().CurrentCompanyId, intYear, bookId, queries, sink);
+    report_ = buildReport(strReport.toStdString(), programState().CurrentCompanyId(), intYear, bookId,
+                          queries, sink);
     if (report_.rows >= 1) {
         const WindowSize main = mainWindowSize();
         ownSize_ = reportWindowSize(report_.rows, report_.list.width(), main.width, main.height);

@@ -75,12 +75,10 @@ FrmLocation::FrmLocation(QWidget* parent) : QDialog(parent) {
     }
 
     // The locations by short name, then "All", which is chosen.
-    try {
+    runWithSourcedErrorBox(QStringLiteral("Error in GetLocationsCbo. "), [this] {
         DeprSupport support;
         FillCboBox(support.GetLocationsCbo(), *cboLocation, true, false);
-    } catch (...) {
-        ui().messageBox(sourcedErrorText(QStringLiteral("Error in GetLocationsCbo. "), currentError()));
-    }
+    });
     cboLocation->addItem(QStringLiteral("All"), kAllLocations);
     cboLocation->setCurrentIndex(GetCboIndex(QStringLiteral("All"), *cboLocation));
 }

@@ -98,14 +98,12 @@ FrmTaxReports::FrmTaxReports(QWidget* parent) : QWidget(parent) {
     connect(cndOk, &QPushButton::clicked, this, &FrmTaxReports::cndOk_Click);
 
     // The alternative books by name, none chosen; the working year.
-    try {
+    runWithSourcedErrorBox(QStringLiteral("Error in PopulateBookCbo. "), [this] {
         DeprSupport support;
         FillCboBox(support.GetBookCbo(false), *cboBook, true, false);
-    } catch (...) {
-        ui().messageBox(sourcedErrorText(QStringLiteral("Error in PopulateBookCbo. "), currentError()));
-    }
+    });
     cboBook->setCurrentIndex(-1);
-    txtYear->setText(QString::number(programState().WorkingYear));
+    txtYear->setText(QString::number(programState().WorkingYear()));
 }
 
 void FrmTaxReports::cndOk_Click() {

@@ -13,6 +13,7 @@
 #include "common/SqlLiteral.h"
 #include "server/data/Db.h"
 #include "server/engine/MonthlyDepr.h"
+#include "server/support/AssetCodes.h"
 
 #include <QStringList>
 
@@ -20,8 +21,6 @@
 
 namespace qel::reports {
 namespace {
-
-const QString kRed = QStringLiteral("255");
 
 // Reports that take the year alone, and the per-book reports that take the chosen book too.
 const QStringList kYearReports = {"Depreciation WorkSheet", "New Assets WorkSheet", "Current Year WorkSheet",
@@ -47,7 +46,7 @@ bool asksForYear(const Variant& periodFlag) {
 // The current company's fiscal year-end month; 12 when it has none.
 int yearEndMonth() {
     const Variant v = db().ReturnValue("SELECT [Year End Month] FROM tblCompany WHERE id = " +
-                                       sqlNumber(programState().CurrentCompanyId));
+                                       sqlNumber(programState().CurrentCompanyId()));
     const std::int32_t month = v.isNull() ? 12 : v.toInt32();
     return month >= 1 && month <= 12 ? month : 12;
 }
@@ -71,12 +70,12 @@ std::function<QDate()>& reportToday() {
 void ReportWindows::GetReport(const QString& reportName, const Variant& periodFlag, QString& year,
                               std::int16_t& bookNumber) {
     DisplayMsg(QString(), QString());
-    const std::int32_t company = programState().CurrentCompanyId;
+    const std::int32_t company = programState().CurrentCompanyId();
     try {
         if (asksForYear(periodFlag)) {
             const QString answer = year.isEmpty()
                                        ? InputBoxOverMain(QStringLiteral("Enter Fiscal Year"), reportName,
-                                                          QString::number(programState().WorkingYear))
+                                                          QString::number(programState().WorkingYear()))
                                        : year;
             const Answer checked = checkYear(answer.toStdString());
             if (checked.result == Answer::Result::Refused)
@@ -110,8 +109,8 @@ void ReportWindows::GetReport(const QString& reportName, const Variant& periodFl
         }
 
         const QDate today = reportToday()();
-        const QString offered =
-            QString::fromStdString(defaultPeriod(today.month(), programState().WorkingYear, yearEndMonth()));
+        const QString offered = QString::fromStdString(
+            defaultPeriod(today.month(), programState().WorkingYear(), yearEndMonth()));
         const QString answer =
             InputBoxOverMain(QStringLiteral("Enter fiscal period - YYYYMM"), reportName, offered);
         Answer checked = checkPeriod(answer.toStdString());

@@ -2,6 +2,7 @@
 #include "app/reports/ListBuilder.h"
 
 #include "app/reports/ReportFillers.h"
+#include "common/Text.h"
 
 #include <algorithm>
 #include <functional>
@@ -13,12 +14,6 @@ namespace {
 constexpr std::int32_t kTitleTwipsPerChar = 113;
 constexpr std::int64_t kDoubleTwipsPerByte = 60;
 constexpr std::int64_t kOtherTwipsPerUnit = 72;
-
-// Characters of a UTF-8 text (continuation bytes do not count).
-std::int64_t characters(const std::string& text) {
-    return std::count_if(text.begin(), text.end(),
-                         [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-}
 
 using Filler = std::function<std::int32_t(ReportList&, const Recordset&, const MessageSink&)>;
 
@@ -50,7 +45,8 @@ const std::map<std::string_view, Filler>& fillers() {
 } // namespace
 
 ReportColumn columnFor(const Field& field, std::size_t index) {
-    const std::int64_t titleWidth = characters(field.name) * kTitleTwipsPerChar;
+    const std::int64_t titleWidth =
+        static_cast<std::int64_t>(characterCount(field.name)) * kTitleTwipsPerChar;
     std::int64_t size = field.definedSize;
     if (size < 8)
         size *= 2;

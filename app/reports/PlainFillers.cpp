@@ -2,6 +2,7 @@
 // by type that every filler uses.
 #include "app/reports/FillerCells.h"
 #include "app/reports/ReportFillers.h"
+#include "common/Text.h"
 
 namespace qel::reports {
 
@@ -14,7 +15,7 @@ std::string rightCell(const Variant& value, std::int32_t typeCode, const std::st
     if (typeCode == kTypeDouble)
         return formatNumber(value.toDouble(), title == "Life" ? formats.life : formats.dbl);
     if (typeCode == kTypeBoolean && formats.yesNo)
-        return trim(value.toString()) == "True" ? "Yes" : "No";
+        return trimBlanks(value.toString()) == "True" ? "Yes" : "No";
     return formatNumber(value.toDouble(), formats.other);
 }
 

@@ -3,6 +3,7 @@
 
 #include "common/Convert.h"
 #include "common/ServerError.h"
+#include "common/Text.h"
 
 #include <cmath>
 #include <cstdio>
@@ -119,35 +120,19 @@ double amountOf(const Variant& value) {
     return value.toDouble();
 }
 
-std::string trim(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
 std::string trimmedText(const Variant& value) {
     if (value.isDate()) {
         const Date d = std::get<Date>(value.storage());
         return twoDigits(d.month()) + "/" + twoDigits(d.day()) + "/" + fourDigits(d.year());
     }
-    return trim(value.toString());
+    return std::string(trimBlanks(value.toString()));
 }
 
 bool FillTrap::failed() {
-    std::int32_t number = kErrInvalidArgument;
-    std::string description;
-    try {
-        throw;
-    } catch (const ServerError& e) {
-        number = e.number();
-        description = e.description();
-    } catch (const std::exception& e) {
-        description = e.what();
-    } catch (...) {
-        description = "Unknown error";
-    }
+    const CaughtFailure failure = currentFailure();
+    // A failure without a number of its own counts as an invalid argument.
+    const std::int32_t number = failure.number.value_or(kErrInvalidArgument);
+    const std::string& description = failure.description;
     if (number == lastNumber_) {
         sink_(kCannotComplete);
         stopped_ = true;

@@ -55,7 +55,6 @@ double amountOf(const Variant& value);
 
 // The value as text without blanks at either end; Null gives "".
 std::string trimmedText(const Variant& value);
-std::string trim(std::string_view text);
 
 // Where the lists show their error boxes (OK box, default title).
 using MessageSink = std::function<void(const std::string& text)>;

@@ -32,22 +32,6 @@ Answer checkYear(std::string_view answer) {
     return Answer{Answer::Result::Ok, {}, static_cast<std::int32_t>(roundHalfEven(year))};
 }
 
-FiscalMonth fiscalMonthOf(int calendarMonth, int calendarYear, int yearEndMonth) {
-    if (yearEndMonth == 12)
-        return {calendarMonth, calendarYear};
-    const int month = calendarMonth + 12 - yearEndMonth;
-    if (month > 12)
-        return {calendarMonth - yearEndMonth, calendarYear + 1};
-    return {month, calendarYear};
-}
-
-std::string defaultPeriod(int todayMonth, int workingYear, int yearEndMonth) {
-    const FiscalMonth f = fiscalMonthOf(todayMonth, workingYear, yearEndMonth);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%d%02d", f.year, f.month);
-    return buf;
-}
-
 Answer checkPeriod(std::string_view answer) {
     if (answer.empty())
         return {};

@@ -31,18 +31,6 @@ struct Answer {
 // handed on rounded to a whole year (a half to the even year).
 Answer checkYear(std::string_view answer);
 
-// The fiscal month and year of a calendar month under a fiscal year ending in yearEndMonth
-// (1 to 12): month m of calendar year y falls in fiscal month m + 12 - E of fiscal year y, or,
-// past 12, in fiscal month m - E of fiscal year y + 1.
-struct FiscalMonth {
-    int month;
-    int year;
-};
-FiscalMonth fiscalMonthOf(int calendarMonth, int calendarYear, int yearEndMonth);
-
-// The period offered: today's calendar month in the working year, as a fiscal period "YYYYMM".
-std::string defaultPeriod(int todayMonth, int workingYear, int yearEndMonth);
-
 // What the period check needs of the company's monthly depreciation.
 struct PostedPeriods {
     std::string nextPeriod; // the next period to post, "YYYYMM"; empty when nothing is posted and no asset

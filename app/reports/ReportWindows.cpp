@@ -53,7 +53,7 @@ void ReportWindows::DoReports(const QString& reportName, std::int32_t value, con
     const std::int32_t fixedWidth = document->showReport(reportName);
     document->setWindowTitle(
         QString::fromStdString(reportCaption(reportName.toStdString(), value, description.toStdString(),
-                                             bookNumber, programState().CurrentCompanyName.toStdString())));
+                                             bookNumber, programState().CurrentCompanyName().toStdString())));
     const WindowSize size = laidOutSize(document->ownSize(), rows, fixedWidth,
                                         static_cast<std::int64_t>(windowTwips(*main).width));
 

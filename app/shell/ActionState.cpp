@@ -30,9 +30,9 @@ ActionInputs programActionInputs(bool childWindowOpen) {
     const ProgramState& state = programState();
     const Subsystems& s = subsystems();
     ActionInputs inputs;
-    inputs.companyChosen = state.CurrentCompanyId > 0;
-    inputs.passwordOn = state.EnablePwd == QLatin1String("Y");
-    inputs.limitedLogon = state.LimitedLogon;
+    inputs.companyChosen = state.CurrentCompanyId() > 0;
+    inputs.passwordOn = state.EnablePwd() == QLatin1String("Y");
+    inputs.limitedLogon = state.LimitedLogon();
     inputs.subsystems |= s.assetEntry ? kNeedsAssetEntry : 0u;
     inputs.subsystems |= s.monthlyDepr ? kNeedsMonthlyDepr : 0u;
     inputs.subsystems |= s.maintenance ? kNeedsMaintenance : 0u;

@@ -2,6 +2,7 @@
 #include "app/shell/ComboRoutines.h"
 
 #include "app/shell/ErrorBox.h"
+#include "app/shell/TextRoutines.h"
 #include "app/shell/UiServices.h"
 #include "app/shell/WindowPosition.h"
 
@@ -15,20 +16,7 @@
 #include <optional>
 
 namespace qel {
-namespace {
-
-// Without blanks at either end; other white space stays, as the system trims.
-QString trimBlanks(const QString& s) {
-    qsizetype from = 0;
-    qsizetype to = s.size();
-    while (from < to && s.at(from) == QLatin1Char(' '))
-        ++from;
-    while (to > from && s.at(to - 1) == QLatin1Char(' '))
-        --to;
-    return s.mid(from, to - from);
-}
-
-} // namespace
+namespace {} // namespace
 
 std::int32_t itemData(const QComboBox& cbo, int index) {
     return cbo.itemData(index, kItemDataRole).toInt();

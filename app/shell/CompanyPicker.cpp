@@ -6,24 +6,26 @@
 
 namespace qel {
 
-void CompanyPicker::load(const Recordset& companies) {
-    rows_.clear();
-    rows_.reserve(companies.RecordCount());
+void CompanyPicker::load(Recordset companies) {
     const std::size_t name = companies.indexOf("Company Name");
     const std::size_t id = companies.indexOf("ID");
     if (name == Recordset::npos || id == Recordset::npos)
         throw ServerError::invalidArgument("CompanyPicker",
                                            "The company list lacks the field Company Name or ID.");
-    for (const auto& row : companies.rows())
-        rows_.push_back(
-            {QString::fromStdString(row.at(name).toString()), QString::fromStdString(row.at(id).toString())});
+    nameColumn_ = static_cast<int>(name);
+    idColumn_ = static_cast<int>(id);
+    model_.setRecordset(std::move(companies));
+}
+
+QString CompanyPicker::name(int row) const {
+    return model_.text(row, nameColumn_);
 }
 
 int CompanyPicker::findPrefix(const QString& typed) const {
     const QString prefix = typed.trimmed();
-    for (std::size_t i = 0; i < rows_.size(); ++i)
-        if (rows_[i].name.startsWith(prefix, Qt::CaseInsensitive))
-            return static_cast<int>(i);
+    for (int row = 0; row < rowCount(); ++row)
+        if (name(row).startsWith(prefix, Qt::CaseInsensitive))
+            return row;
     return -1;
 }
 
@@ -35,7 +37,7 @@ int CompanyPicker::typeAhead(const QString& text) {
 }
 
 std::int32_t CompanyPicker::companyId(int row) const {
-    return Variant(rows_.at(static_cast<std::size_t>(row)).idText.toStdString()).toInt32();
+    return model_.value(row, idColumn_).toInt32();
 }
 
 QString CompanyPicker::companyIdCaption(int row) const {

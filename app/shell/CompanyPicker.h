@@ -1,27 +1,30 @@
-// The company picker's list apart from its widgets: the company names in the order the data
-// server gives them with their ids (CompanyIds, parallel to the list rows), and the type-ahead
-// search that finds a company from its first letters.
+// The company picker's list apart from its widgets: the data server's company list (names in the
+// order it gives them, with their ids) as the model the picker's list view shows, and the
+// type-ahead search that finds a company from its first letters.
 #pragma once
 
+#include "app/shell/RecordsetModel.h"
 #include "common/Recordset.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <vector>
 
 namespace qel {
 
-struct CompanyRow {
-    QString name;   // "Company Name"
-    QString idText; // "ID" as the recordset gave it
-};
-
 class CompanyPicker {
 public:
-    // Takes the rows of CompanyPersist::GetCompanyList (fields "Company Name" and "ID").
-    void load(const Recordset& companies);
-    const std::vector<CompanyRow>& rows() const { return rows_; }
+    // Takes the rows of CompanyPersist::GetCompanyList (fields "Company Name" and "ID"); throws
+    // ServerError (InvalidArgument) when either field is missing, and keeps the rows it had.
+    void load(Recordset companies);
+    // The list as the picker shows it: the company name in column 0 ("Company Name" is the first
+    // field of the list).
+    RecordsetModel& model() { return model_; }
+    int rowCount() const { return model_.rowCount(); }
+    // The model's column of the company names.
+    int nameColumn() const { return nameColumn_; }
+    // The company name of a row as shown.
+    QString name(int row) const;
 
     // The index of the first row whose name begins with the text trimmed of blanks at either
     // end, ignoring case; -1 when none does.
@@ -40,7 +43,9 @@ public:
     QString companyIdCaption(int row) const;
 
 private:
-    std::vector<CompanyRow> rows_;
+    RecordsetModel model_;
+    int nameColumn_ = 0;
+    int idColumn_ = 1;
     int foundIndex_ = 0;
 };
 

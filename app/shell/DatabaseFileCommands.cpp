@@ -7,12 +7,11 @@
 #include "app/shell/UiServices.h"
 #include "common/IniFile.h"
 #include "server/data/Database.h"
+#include "server/data/DatabaseFile.h"
 #include "server/data/Db.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-#include <memory>
 
 namespace qel {
 namespace {
@@ -42,15 +41,12 @@ void BackupDatabase() {
         ui().saveFileName(request(QStringLiteral("Select where to Save the Database"), kDatabaseFileName));
     if (target.isEmpty())
         return;
-    try {
-        if (const std::shared_ptr<Connection> conn = gConn())
-            backupDatabase(*conn, target.toStdString(), databaseCopyObserver());
-        else
+    const bool copied = runWithErrorBox(QStringLiteral("Error in BackupDatabase "), [&] {
+        if (!backupConnectedDatabase(target.toStdString(), databaseCopyObserver()))
             copyDatabaseFile(iniDatabasePath(), target.toStdString(), databaseCopyObserver());
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in BackupDatabase "), kErrorNumber);
+    });
+    if (!copied)
         return;
-    }
     DisplayMsg(QStringLiteral("Database was successfully backup."));
 }
 
@@ -71,28 +67,15 @@ void RestoreDatabase() {
         return;
     }
     std::string live;
-    try {
-        live = iniDatabasePath();
-    } catch (...) {
-        showErrorBox(lead, kErrorNumber);
+    if (!runWithErrorBox(lead, [&] { live = iniDatabasePath(); }))
         return;
-    }
 
-    bool restored = false;
     db().Disconnect();
-    try {
-        restoreDatabase(source.toStdString(), live, databaseCopyObserver());
-        restored = true;
-    } catch (...) {
-        showErrorBox(lead, kErrorNumber);
-    }
+    bool restored =
+        runWithErrorBox(lead, [&] { restoreDatabase(source.toStdString(), live, databaseCopyObserver()); });
     // The program goes on with the database file, restored or as it was.
-    try {
-        db().dbConn(live);
-    } catch (...) {
-        showErrorBox(lead, kErrorNumber);
+    if (!runWithErrorBox(lead, [&] { db().dbConn(live); }))
         restored = false;
-    }
     if (restored)
         DisplayMsg(QStringLiteral("Database was successfully restored."));
 }
@@ -108,38 +91,25 @@ void SetDatabasePath() {
     }
     // A damaged database is refused before the program writes into it; one that is no database
     // at all fails to connect below.
-    try {
-        refuseDamagedDatabase(path.toStdString());
-    } catch (...) {
-        showErrorBox(lead, kErrorNumber);
-        DisplayMsg(QStringLiteral("Database Path was not set."), QStringLiteral("255"));
+    if (!runWithErrorBox(lead, [&] { refuseDamagedDatabase(path.toStdString()); })) {
+        DisplayMsg(QStringLiteral("Database Path was not set."), kRed);
         return;
     }
 
     const std::string previousPath = GetPrivateString("DB_Path");
-    try {
-        writeIniValue("Data", "DB_Path", path.toStdString());
-    } catch (...) {
-        showErrorBox(lead, kErrorNumber);
+    if (!runWithErrorBox(lead, [&] { writeIniValue("Data", "DB_Path", path.toStdString()); }))
         return;
-    }
     if (!CheckForDatabase()) {
         // CheckForDatabase has said why and kept the connection in use; the INI file names that
         // database again, for the next run.
-        try {
-            writeIniValue("Data", "DB_Path", previousPath);
-        } catch (...) {
-            showErrorBox(lead, kErrorNumber);
-        }
-        DisplayMsg(QStringLiteral("Database Path was not set."), QStringLiteral("255"));
+        runWithErrorBox(lead, [&] { writeIniValue("Data", "DB_Path", previousPath); });
+        DisplayMsg(QStringLiteral("Database Path was not set."), kRed);
         return;
     }
-    try {
+    runWithErrorBox(lead, [] {
         GetLastCompany();
         ShowStartUpWindows();
-    } catch (...) {
-        showErrorBox(lead, kErrorNumber);
-    }
+    });
     DisplayMsg(QStringLiteral("Database Path was successfully set."));
 }
 

@@ -4,20 +4,12 @@
 #include "app/shell/UiServices.h"
 #include "common/ServerError.h"
 
-#include <exception>
-
 namespace qel {
 
 ErrorInfo currentError() {
-    try {
-        throw;
-    } catch (const ServerError& e) {
-        return {QString::fromStdString(e.description()), e.number(), QString::fromStdString(e.source())};
-    } catch (const std::exception& e) {
-        return {QString::fromLocal8Bit(e.what()), 0};
-    } catch (...) {
-        return {QStringLiteral("Unknown failure"), 0};
-    }
+    const CaughtFailure failure = currentFailure();
+    return {QString::fromStdString(failure.description), failure.number.value_or(0),
+            QString::fromStdString(failure.source)};
 }
 
 QString errorText(const QString& lead, const ErrorInfo& error, const QString& numberSeparator) {
@@ -29,12 +21,8 @@ QString sourcedErrorText(const QString& lead, const ErrorInfo& error) {
            QStringLiteral("  ") + error.source;
 }
 
-void showErrorBox(const QString& lead, const QString& numberSeparator) {
-    ui().messageBox(errorText(lead, currentError(), numberSeparator));
-}
-
-void showSourcedErrorBox(const QString& lead) {
-    ui().messageBox(sourcedErrorText(lead, currentError()));
+void showErrorBox(const QString& text) {
+    ui().messageBox(text);
 }
 
 } // namespace qel

@@ -1,6 +1,7 @@
 // The program's error box: the procedure's lead text, the real cause and the error number, in
 // an OK box with the default title, as every handler of the program reports a failure; and
-// runWithErrorBox, the one way a handler runs a step whose failure it only reports.
+// runWithErrorBox (runOrReport beneath it), the one way a handler runs a step whose failure it
+// only reports.
 #pragma once
 
 #include <QString>
@@ -17,7 +18,8 @@ struct ErrorInfo {
     QString source = {}; // ServerError's source; empty for a failure that carries none
 };
 
-// The failure being handled; call it only inside a catch block.
+// The failure being handled (common/ServerError.h currentFailure); call it only inside a catch
+// block.
 ErrorInfo currentError();
 
 // The text lead + description + numberSeparator + number, as in
@@ -29,39 +31,43 @@ QString errorText(const QString& lead, const ErrorInfo& error, const QString& nu
 // "  -2147352571  Database".
 QString sourcedErrorText(const QString& lead, const ErrorInfo& error);
 
-// Shows errorText of the failure being handled in an OK box; call it only inside a catch block.
-void showErrorBox(const QString& lead, const QString& numberSeparator);
-// Shows sourcedErrorText of the failure being handled in an OK box; only inside a catch block.
-void showSourcedErrorBox(const QString& lead);
+// Shows the text in the error box: an OK box with the default title.
+void showErrorBox(const QString& text);
 
 // The separators the handlers use between the description and the number.
 inline const QString kErrorNumber = QStringLiteral(" Error Number: ");
 inline const QString kBlank = QStringLiteral(" ");
 
-// Runs the step. A failure that leaves it (any exception) is shown in the error box with the lead,
-// its real cause, the separator and its number, and the step ends there. Returns true when the
-// step ran to its end, false after the box, so the caller decides what follows a failure.
-template <typename Step>
-bool runWithErrorBox(const QString& lead, Step&& step, const QString& numberSeparator = kErrorNumber) {
+// Runs the step. A failure that leaves it (any exception) is handed to `report` as the ErrorInfo
+// of currentError(), and the step ends there. Returns true when the step ran to its end, false
+// after the report, so the caller decides what follows a failure. The one place where the
+// program catches a failure to tell the user of it: runWithErrorBox and runWithSourcedErrorBox
+// below are this with their box; a handler whose box or message differs (a lead that depends on
+// how far the step got, a sentence of its own before the cause) passes its own report.
+template <typename Step, typename Report> bool runOrReport(Step&& step, Report&& report) {
     try {
         std::forward<Step>(step)();
         return true;
     } catch (...) {
-        showErrorBox(lead, numberSeparator);
+        std::forward<Report>(report)(currentError());
         return false;
     }
+}
+
+// Runs the step as runOrReport does; a failure is shown in the error box with the lead, its real
+// cause, the separator and its number (errorText).
+template <typename Step>
+bool runWithErrorBox(const QString& lead, Step&& step, const QString& numberSeparator = kErrorNumber) {
+    return runOrReport(std::forward<Step>(step), [&](const ErrorInfo& error) {
+        showErrorBox(errorText(lead, error, numberSeparator));
+    });
 }
 
 // Runs the step as runWithErrorBox does, for the procedures whose box names the failure's source
 // (sourcedErrorText).
 template <typename Step> bool runWithSourcedErrorBox(const QString& lead, Step&& step) {
-    try {
-        std::forward<Step>(step)();
-        return true;
-    } catch (...) {
-        showSourcedErrorBox(lead);
-        return false;
-    }
+    return runOrReport(std::forward<Step>(step),
+                       [&](const ErrorInfo& error) { showErrorBox(sourcedErrorText(lead, error)); });
 }
 
 } // namespace qel

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -91,6 +92,8 @@ QWidget* makeControl(const ControlDef& def, QWidget* parent) {
     }
     case ControlKind::TableView:
         return new QTableView(parent);
+    case ControlKind::ListView:
+        return new QListView(parent);
     case ControlKind::RichTextBox:
         return new QTextEdit(parent);
     }

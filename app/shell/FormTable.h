@@ -31,6 +31,7 @@ enum class ControlKind {
     Panel,         // QFrame: a container, without a border unless its style gives one
     Image,         // QLabel that shows a picture (the form sets it)
     TableView,     // QTableView: rows of a model (RecordsetModel.h)
+    ListView,      // QListView: a list box over one column of a model (a picker's rows)
     RichTextBox,   // QTextEdit: a long formatted or plain text (the form decides whether it is read-only)
 };
 

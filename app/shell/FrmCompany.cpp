@@ -7,7 +7,6 @@
 #include "app/shell/FormTable.h"
 #include "app/shell/MaintenanceServices.h"
 #include "app/shell/MdiMain.h"
-#include "app/shell/ProgramState.h"
 #include "app/shell/Startup.h"
 #include "app/shell/Subsystems.h"
 #include "app/shell/UiServices.h"
@@ -16,9 +15,10 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 namespace qel {
@@ -50,7 +50,7 @@ const FormDef& companyForm() {
                  .foreColor = kCaptionBlue,
                  .tabIndex = 0},
                 {.name = "lstPickClient",
-                 .kind = K::ListBox,
+                 .kind = K::ListView,
                  .at = {105, 1080, 3105, 3180},
                  .font = {"Verdana", 9},
                  .tabIndex = 1},
@@ -94,7 +94,10 @@ FrmCompany::FrmCompany(QWidget* parent) : QDialog(parent), picker_(std::make_uni
     fraEdit = controls.get<QGroupBox>("fraEdit");
     Label2 = controls.get<QLabel>("Label2");
     txtClientList = controls.get<QLineEdit>("txtClientList");
-    lstPickClient = controls.get<QListWidget>("lstPickClient");
+    lstPickClient = controls.get<QListView>("lstPickClient");
+    lstPickClient->setModel(&picker_->model());
+    lstPickClient->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstPickClient->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cmdNew = controls.get<QPushButton>("cmdNew");
     cmdOK = controls.get<QPushButton>("cmdOK");
     cmdCancel = controls.get<QPushButton>("cmdCancel");
@@ -106,8 +109,9 @@ FrmCompany::FrmCompany(QWidget* parent) : QDialog(parent), picker_(std::make_uni
 
     connect(txtClientList, &QLineEdit::textChanged, this, &FrmCompany::txtClientList_Change);
     connect(txtClientList, &QLineEdit::returnPressed, this, &FrmCompany::txtClientList_Return);
-    connect(lstPickClient, &QListWidget::currentRowChanged, this, &FrmCompany::lstPickClient_Selected);
-    connect(lstPickClient, &QListWidget::itemDoubleClicked, this, [this] { cmdOk_Click(); });
+    connect(lstPickClient->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { lstPickClient_Selected(current.row()); });
+    connect(lstPickClient, &QListView::doubleClicked, this, [this] { cmdOk_Click(); });
     lstPickClient->viewport()->installEventFilter(this);
     connect(cmdOK, &QPushButton::clicked, this, &FrmCompany::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &FrmCompany::reject);
@@ -134,18 +138,29 @@ void FrmCompany::load() {
 }
 
 bool FrmCompany::GetListData() {
-    try {
-        CompanyPersist companies;
-        picker_->load(companies.GetCompanyList());
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in GetListData "), kBlank);
+    const bool loaded = runWithErrorBox(
+        QStringLiteral("Error in GetListData "),
+        [this] {
+            CompanyPersist companies;
+            picker_->load(companies.GetCompanyList());
+        },
+        kBlank);
+    if (!loaded) {
         ui().messageBox(QStringLiteral("Can not connect to the database."), MsgButtons::Ok, MsgIcon::Critical,
                         QStringLiteral("Get List Data"));
         return false;
     }
-    for (const CompanyRow& row : picker_->rows())
-        lstPickClient->addItem(row.name);
+    lstPickClient->setModelColumn(picker_->nameColumn());
     return true;
+}
+
+int FrmCompany::selectedRow() const {
+    const QModelIndex current = lstPickClient->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void FrmCompany::selectRow(int row) {
+    lstPickClient->setCurrentIndex(picker_->model().index(row, picker_->nameColumn()));
 }
 
 void FrmCompany::txtClientList_Change(const QString& text) {
@@ -154,7 +169,7 @@ void FrmCompany::txtClientList_Change(const QString& text) {
         [&] {
             const int row = picker_->typeAhead(text);
             if (row != -1)
-                lstPickClient->setCurrentRow(row);
+                selectRow(row);
         },
         kBlank);
 }
@@ -165,7 +180,7 @@ void FrmCompany::txtClientList_Return() {
     if (txtClientList->text().isEmpty())
         return;
     if (picker_->foundIndex() > 0)
-        lstPickClient->setCurrentRow(picker_->foundIndex());
+        selectRow(picker_->foundIndex());
     txtClientList->clear();
 }
 
@@ -185,32 +200,23 @@ bool FrmCompany::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrmCompany::cmdOk_Click() {
-    const int row = lstPickClient->currentRow();
+    const int row = selectedRow();
     if (row < 0) {
         ui().messageBox(QStringLiteral("Please select a company."));
         return;
     }
-    const bool chosen = runWithErrorBox(
-        QStringLiteral("Error in cmdOk_Click "),
-        [&] {
-            const std::int32_t id = picker_->companyId(row);
-            const QString name = picker_->rows()[static_cast<std::size_t>(row)].name;
-            if (MdiMain* main = MdiMain::instance())
-                main->setCompanyCaption(name);
-            setCurrentCompany(id, name);
-        },
-        kBlank);
-    if (chosen)
+    CompanyChoice chosen{CompanyChoice::Outcome::Chosen, 0, picker_->name(row)};
+    // An id that is no number keeps the window open, after the box.
+    if (runWithErrorBox(
+            QStringLiteral("Error in cmdOk_Click "), [&] { chosen.id = picker_->companyId(row); }, kBlank)) {
+        choice_ = chosen;
         accept();
+    }
 }
 
 void FrmCompany::cmdNew_Click() {
+    choice_ = {CompanyChoice::Outcome::NewCompany, 0, QString()};
     reject();
-    programState().NewFromCompanyPicker = true;
-    if (MaintenanceServices* maintenance = subsystems().maintenance) {
-        maintenance->DisplayInterface(QStringLiteral("Companies"));
-        maintenance->showMaint();
-    }
 }
 
 void FrmCompany::done(int result) {
@@ -218,15 +224,15 @@ void FrmCompany::done(int result) {
         closed_ = true;
         if (ShowOnStartChanged)
             SetShowCompany(chkShowOnStart->isChecked());
-        programState().NewFromCompanyPicker = false;
     }
     QDialog::done(result);
 }
 
-void showCompanyPicker() {
+CompanyChoice showCompanyPicker() {
     FrmCompany picker(MdiMain::instance());
     if (picker.loaded())
         ui().execModal(picker);
+    return picker.choice();
 }
 
 } // namespace qel

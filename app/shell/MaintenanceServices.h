@@ -2,8 +2,8 @@
 // for one table and shown modeless.
 //
 // The maintenance window saves its position with SaveWindowPosition when it unloads, and then,
-// while programState().NewFromCompanyPicker is true, hides itself and opens the company picker
-// again (showCompanyPicker); it never clears that flag itself.
+// while programState().NewFromCompanyPicker() is true, hides itself and opens the company picker
+// again (pickCompany); it never clears that flag itself.
 #pragma once
 
 #include <QString>

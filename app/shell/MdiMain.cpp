@@ -7,7 +7,6 @@
 #include "app/shell/ChildWindows.h"
 #include "app/shell/Commands.h"
 #include "app/shell/ErrorBox.h"
-#include "app/shell/FrmCompany.h"
 #include "app/shell/MaintenanceServices.h"
 #include "app/shell/ProgramServices.h"
 #include "app/shell/ProgramState.h"
@@ -33,7 +32,6 @@ namespace {
 
 MdiMain* gInstance = nullptr;
 
-constexpr std::int32_t kGreen = 32768;
 // The smallest size of the main window, in twips.
 constexpr double kMinWidth = 5000;
 constexpr double kMinHeight = 3000;
@@ -132,7 +130,7 @@ QAction* MdiMain::menuItem(const QString& name) const {
 void MdiMain::DisplayMsg(const QString& message, const QString& colour) {
     lblStatusBar_->setText(message);
     runWithErrorBox(QStringLiteral("Error in DisplayMsg. "), [&] {
-        const std::int32_t rgb = colour.isEmpty() ? kGreen : Variant(colour.toStdString()).toInt32();
+        const std::int32_t rgb = Variant((colour.isEmpty() ? kGreen : colour).toStdString()).toInt32();
         QPalette p = lblStatusBar_->palette();
         p.setColor(QPalette::WindowText, colourOfNumber(rgb));
         lblStatusBar_->setPalette(p);
@@ -234,7 +232,7 @@ void MdiMain::selectCompany() {
     // An asset form left open would show, and save into, the previous company's asset.
     if (AssetEntryServices* assets = subsystems().assetEntry; assets && !assets->unloadAsset())
         return;
-    showCompanyPicker();
+    pickCompany();
 }
 
 // Side by side: each window the full height of the area and an equal share of its width.

@@ -13,6 +13,7 @@
 #pragma once
 
 #include "app/shell/MenuTable.h"
+#include "common/StatusColours.h"
 
 #include <QMainWindow>
 
@@ -100,6 +101,11 @@ private:
 
 // DisplayMsg on the main window's status line; nothing when there is no main window.
 void DisplayMsg(const QString& message, const QString& colour = {});
+
+// The colours DisplayMsg takes (common/StatusColours.h); an empty colour is green too.
+inline const QString kRed = QLatin1StringView(kStatusRed).toString();
+inline const QString kGreen = QLatin1StringView(kStatusGreen).toString();
+inline const QString kBlue = QLatin1StringView(kStatusBlue).toString();
 
 // An input box (UiServices::inputBox) at the input boxes' place over the main window
 // (inputBoxPosition); where the platform puts it when there is no main window.

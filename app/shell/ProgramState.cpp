@@ -10,9 +10,13 @@
 
 namespace qel {
 
-ProgramState& programState() {
+ProgramState& writableProgramState() {
     static ProgramState state;
     return state;
+}
+
+const ProgramState& programState() {
+    return writableProgramState();
 }
 
 ProgramStateSignals& programStateSignals() {
@@ -21,28 +25,37 @@ ProgramStateSignals& programStateSignals() {
 }
 
 void setCurrentCompany(std::int32_t id, const QString& name) {
-    programState().CurrentCompanyId = id;
-    programState().CurrentCompanyName = name;
+    ProgramState& state = writableProgramState();
+    state.currentCompanyId_ = id;
+    state.currentCompanyName_ = name;
     emit programStateSignals().changed();
 }
 
 void SetCompanyId(std::int32_t lngCompanyId) {
-    programState().CurrentCompanyId = lngCompanyId;
+    writableProgramState().currentCompanyId_ = lngCompanyId;
     emit programStateSignals().changed();
 }
 
 void setEnablePwd(const QString& enablePwd) {
-    programState().EnablePwd = enablePwd;
+    writableProgramState().enablePwd_ = enablePwd;
     emit programStateSignals().changed();
 }
 
 void setLimitedLogon(bool limited) {
-    programState().LimitedLogon = limited;
+    writableProgramState().limitedLogon_ = limited;
     emit programStateSignals().changed();
 }
 
+void setWorkingYear(std::int16_t year) {
+    writableProgramState().workingYear_ = year;
+}
+
+void setNewFromCompanyPicker(bool fromPicker) {
+    writableProgramState().newFromCompanyPicker_ = fromPicker;
+}
+
 std::int16_t GetDefaultYear() {
-    return programState().WorkingYear;
+    return programState().WorkingYear();
 }
 
 void SetDefaultYear(const Variant& year) {
@@ -53,7 +66,7 @@ void SetDefaultYear(const Variant& year) {
         return;
     runWithErrorBox(
         lead, [&] { db().ExecuteSql("Update tblDefaults set defaultyear = " + sqlNumber(y)); }, kBlank);
-    programState().WorkingYear = y;
+    setWorkingYear(y);
 }
 
 std::int16_t toInt16(const Variant& value) {

@@ -5,6 +5,7 @@
 #include "app/shell/ErrorBox.h"
 #include "app/shell/FrmCompany.h"
 #include "app/shell/FrmSplash.h"
+#include "app/shell/MaintenanceServices.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramServices.h"
 #include "app/shell/ProgramState.h"
@@ -54,26 +55,28 @@ std::string iniDatabasePath() {
 }
 
 bool CheckForDatabase() {
-    try {
-        // The working year is read before the new connection replaces the one in use, so a file
-        // without it leaves the program on the database it had.
-        std::int16_t year = 0;
-        switchConnection(iniDatabasePath(), [&year](Connection& conn) {
-            year = toInt16(firstValue(conn, "Select DefaultYear from tblDefaults"));
+    // The working year is read before the new connection replaces the one in use, so a file
+    // without it leaves the program on the database it had.
+    std::int16_t year = 0;
+    const bool connected = runOrReport(
+        [&] {
+            switchConnection(iniDatabasePath(), [&year](Connection& conn) {
+                year = toInt16(firstValue(conn, "Select DefaultYear from tblDefaults"));
+            });
+        },
+        [](const ErrorInfo& error) {
+            // The cause goes with the message, so the user knows what to mend.
+            ui().messageBox(
+                QStringLiteral("Couldn't connect to the database. Use menu File\\Set Database Path\n\n") +
+                error.description);
         });
-        programState().WorkingYear = year;
-        return true;
-    } catch (...) {
-        // The cause goes with the message, so the user knows what to mend.
-        ui().messageBox(
-            QStringLiteral("Couldn't connect to the database. Use menu File\\Set Database Path\n\n") +
-            currentError().description);
-        return false;
-    }
+    if (connected)
+        setWorkingYear(year);
+    return connected;
 }
 
 void GetLastCompany() {
-    std::int32_t id = programState().CurrentCompanyId;
+    std::int32_t id = programState().CurrentCompanyId();
     runWithErrorBox(QStringLiteral("Error in GetLastCompany "), [&] {
         id = Variant(GetSetting(kProductName, kSettings, QStringLiteral("CompanyId"), QStringLiteral("1"))
                          .toStdString())
@@ -111,9 +114,9 @@ void SaveLastCompany() {
         const char* key;
         QString value;
     } writes[] = {
-        {state.CurrentCompanyId > 0, "CompanyId", QString::number(state.CurrentCompanyId)},
-        {!state.CurrentCompanyName.isEmpty(), "CompanyName", state.CurrentCompanyName},
-        {!state.EnablePwd.isEmpty(), "EnablePwd", state.EnablePwd},
+        {state.CurrentCompanyId() > 0, "CompanyId", QString::number(state.CurrentCompanyId())},
+        {!state.CurrentCompanyName().isEmpty(), "CompanyName", state.CurrentCompanyName()},
+        {!state.EnablePwd().isEmpty(), "EnablePwd", state.EnablePwd()},
     };
     for (const auto& w : writes) {
         if (w.usable)
@@ -122,12 +125,32 @@ void SaveLastCompany() {
     }
 }
 
+void pickCompany() {
+    const CompanyChoice choice = showCompanyPicker();
+    setNewFromCompanyPicker(choice.outcome == CompanyChoice::Outcome::NewCompany);
+    switch (choice.outcome) {
+    case CompanyChoice::Outcome::Chosen:
+        if (MdiMain* main = MdiMain::instance())
+            main->setCompanyCaption(choice.name);
+        setCurrentCompany(choice.id, choice.name);
+        break;
+    case CompanyChoice::Outcome::NewCompany:
+        if (MaintenanceServices* maintenance = subsystems().maintenance) {
+            maintenance->DisplayInterface(QStringLiteral("Companies"));
+            maintenance->showMaint();
+        }
+        break;
+    case CompanyChoice::Outcome::Cancelled:
+        break;
+    }
+}
+
 void ShowStartUpWindows() {
     if (CheckForStartUpHelp())
         if (ProgramServices* program = subsystems().program)
             program->showGettingStarted();
     if (CheckForShowCompany())
-        showCompanyPicker();
+        pickCompany();
 }
 
 namespace harlune {
@@ -143,7 +166,7 @@ StartupResult Main(MdiMain& mainWindow) {
     if (!CheckForDatabase())
         return StartupResult::Running;
     step([] { GetLastCompany(); });
-    if (programState().EnablePwd == QLatin1String("Y")) {
+    if (programState().EnablePwd() == QLatin1String("Y")) {
         FrmSplash logon(&mainWindow);
         if (ui().execModal(logon) != QDialog::Accepted)
             return StartupResult::EndProgram;

@@ -42,6 +42,13 @@ void SetShowCompany(bool value);
 // not empty) in the per-user settings.
 void SaveLastCompany();
 
+// Opens the picker and acts on the choice: a chosen company becomes the current company, named in
+// the main window's caption; New opens company maintenance with the New flag set (the
+// maintenance window brings the picker back when it closes); any other close clears the flag.
+// Used by the start-up sequence, "Set Company", a new database path, and the maintenance
+// window's close after the picker's New button.
+void pickCompany();
+
 // "Getting Started" (modeless) when StartUp_Help is on, then the company picker (modal) when
 // ShowCompany is on.
 void ShowStartUpWindows();

@@ -2,6 +2,7 @@
 #include "app/shell/TextRoutines.h"
 
 #include "common/SqlLiteral.h"
+#include "common/Text.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QTimer>
 
 namespace qel {
+
 namespace {
 
 void selectAllIn(QWidget* w) {
@@ -49,6 +51,11 @@ protected:
 
 QString NoQuote(const QString& text) {
     return QString::fromStdString(noQuote(text.toStdString()));
+}
+
+QString trimBlanks(const QString& text) {
+    const std::string utf8 = text.toStdString();
+    return QString::fromStdString(std::string(trimBlanks(std::string_view(utf8))));
 }
 
 void SelectAllText() {

@@ -1,6 +1,7 @@
-// Two small text routines every form shares: NoQuote makes user text safe to put between
-// apostrophes in SQL text, and SelectAllText selects the whole text of the focused edit box so
-// that typing replaces the old value.
+// Small text routines every form shares: NoQuote makes user text safe to put between
+// apostrophes in SQL text, trimBlanks trims a shown text as the data server's texts are trimmed
+// (common/Text.h), and SelectAllText selects the whole text of the focused edit box so that
+// typing replaces the old value.
 #pragma once
 
 #include <QString>
@@ -11,6 +12,9 @@ namespace qel {
 
 // The text with every apostrophe replaced by a backquote; nothing else changes.
 QString NoQuote(const QString& text);
+
+// The text without blanks at either end; other white space stays (common/Text.h trimBlanks).
+QString trimBlanks(const QString& text);
 
 // Selects the whole text of the control that has the focus (a line edit, an editable combo box,
 // a spin or date box, a text edit). A control without text does nothing.

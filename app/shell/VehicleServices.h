@@ -25,11 +25,13 @@ public:
     virtual bool VehicleUseOk(std::int16_t intYear) = 0;
 
     // Opens "Information on Use of Vehicles" modally for the year, with the focus in the column
-    // of the vehicle number (none for 0 or a number no column holds); returns when it closes.
-    virtual void DoAutoUseForm(std::int16_t intYear, std::int16_t intVehicleNum) = 0;
+    // of the vehicle number (none for 0 or a number no column holds); returns when it closes,
+    // true when it closed other than through its Cancel button or Esc.
+    virtual bool DoAutoUseForm(std::int16_t intYear, std::int16_t intVehicleNum) = 0;
 
-    // Opens the employer questions modally for the year; returns when the window closes.
-    virtual void DoAutoQstForm(std::int16_t intYear) = 0;
+    // Opens the employer questions modally for the year; returns when the window closes, true when
+    // the answers stored from it hold a Yes.
+    virtual bool DoAutoQstForm(std::int16_t intYear) = 0;
 };
 
 } // namespace qel

@@ -20,16 +20,12 @@ namespace qel {
 namespace {
 
 std::int32_t companyId() {
-    return programState().CurrentCompanyId;
-}
-
-std::int16_t autoYear() {
-    return autoUseState().AutoYear;
+    return programState().CurrentCompanyId();
 }
 
 } // namespace
 
-FrmAutoQst::FrmAutoQst(QWidget* parent) : QDialog(parent) {
+FrmAutoQst::FrmAutoQst(std::int16_t year, QWidget* parent) : QDialog(parent), year_(year) {
     const FormControls c = buildForm(*this, autoQstForm());
     lblTitle = c.get<QLabel>("lblTitle");
     cmdSave = c.get<QPushButton>("cmdSave");
@@ -51,7 +47,6 @@ FrmAutoQst::FrmAutoQst(QWidget* parent) : QDialog(parent) {
     connect(cmdDelete, &QPushButton::clicked, this, &FrmAutoQst::DeleteAutoQst);
 
     placeBesideMainWindow(*this, 1500, 1000);
-    autoUseState().AutoCancelled = false;
     GetAutoQst();
     formDirty_ = false;
 }
@@ -59,17 +54,15 @@ FrmAutoQst::FrmAutoQst(QWidget* parent) : QDialog(parent) {
 FrmAutoQst::~FrmAutoQst() = default;
 
 void FrmAutoQst::GetAutoQst() {
-    lblTitle->setText(QStringLiteral("Data for ") + programState().CurrentCompanyName +
-                      QStringLiteral(" for year ") + QString::number(autoYear()));
-    try {
-        const std::optional<StoredAnswers> stored = loadEmployerAnswers(companyId(), autoYear());
+    lblTitle->setText(QStringLiteral("Data for ") + programState().CurrentCompanyName() +
+                      QStringLiteral(" for year ") + QString::number(year_));
+    runWithSourcedErrorBox(QStringLiteral("Error in GetAutoQst. "), [this] {
+        const std::optional<StoredAnswers> stored = loadEmployerAnswers(companyId(), year_);
         qstExists_ = stored.has_value();
         if (stored)
             for (int q = 0; q < kEmployerQuestions; ++q)
                 setAnswer(answerPairs[q], (*stored)[q]);
-    } catch (...) {
-        showVehicleError("GetAutoQst");
-    }
+    });
 }
 
 EmployerAnswers FrmAutoQst::answers() const {
@@ -90,8 +83,7 @@ bool FrmAutoQst::ValidateAutoQst() {
 }
 
 bool FrmAutoQst::AddUpdateAutoQst() {
-    AutoUseState& state = autoUseState();
-    state.QstAnyYes = false;
+    anyYesStored_ = false;
     DisplayMsg(QString());
     if (!ValidateAutoQst())
         return false;
@@ -99,14 +91,12 @@ bool FrmAutoQst::AddUpdateAutoQst() {
     const EmployerAnswers given = answers();
     for (int q = 0; q < kEmployerQuestions; ++q)
         stored[q] = given[q].value_or(false);
-    try {
-        storeEmployerAnswers(companyId(), autoYear(), stored, qstExists_);
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in AddUpdateAutoQst. "), kBlank);
+    if (!runWithErrorBox(
+            QStringLiteral("Error in AddUpdateAutoQst. "),
+            [&] { storeEmployerAnswers(companyId(), year_, stored, qstExists_); }, kBlank))
         return false;
-    }
     // Only stored answers speak for the vehicles.
-    state.QstAnyYes = anyYes(stored);
+    anyYesStored_ = anyYes(stored);
     DisplayMsg(qstExists_ ? QStringLiteral("Record updated.") : QStringLiteral("Record Added."));
     qstExists_ = true;
     return true;
@@ -116,14 +106,11 @@ void FrmAutoQst::DeleteAutoQst() {
     if (ui().messageBox(QStringLiteral("Do you want to delete this Questionaire?"), MsgButtons::YesNo,
                         MsgIcon::None, QStringLiteral("Delete Questionaire")) != MsgResult::Yes)
         return;
-    try {
-        deleteEmployerAnswers(companyId(), autoYear());
-    } catch (...) {
-        showVehicleError("DeleteAutoQst");
+    if (!runWithSourcedErrorBox(QStringLiteral("Error in DeleteAutoQst. "),
+                                [this] { deleteEmployerAnswers(companyId(), year_); }))
         return;
-    }
     qstExists_ = false;
-    autoUseState().QstAnyYes = false;
+    anyYesStored_ = false;
     for (const AnswerPair& pair : answerPairs)
         clearAnswer(pair);
 }
@@ -131,7 +118,7 @@ void FrmAutoQst::DeleteAutoQst() {
 void FrmAutoQst::reject() {
     if (!SaveChangesOk(formDirty_, [this] { return AddUpdateAutoQst(); }))
         return;
-    autoUseState().AutoCancelled = true;
+    cancelled_ = true;
     QDialog::reject();
 }
 

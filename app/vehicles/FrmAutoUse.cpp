@@ -48,16 +48,12 @@ void setBoxBackground(QLineEdit* box, const std::optional<QColor>& colour) {
 }
 
 std::int32_t companyId() {
-    return programState().CurrentCompanyId;
-}
-
-std::int16_t autoYear() {
-    return autoUseState().AutoYear;
+    return programState().CurrentCompanyId();
 }
 
 } // namespace
 
-FrmAutoUse::FrmAutoUse(QWidget* parent) : QDialog(parent) {
+FrmAutoUse::FrmAutoUse(std::int16_t year, QWidget* parent) : QDialog(parent), year_(year) {
     const FormControls c = buildForm(*this, autoUseForm());
     lblTitle = c.get<QLabel>("lblTitle");
     lblAutoDesc = c.get<QLabel>("lblAutoDesc");
@@ -120,7 +116,7 @@ FrmAutoUse::FrmAutoUse(QWidget* parent) : QDialog(parent) {
 FrmAutoUse::~FrmAutoUse() = default;
 
 void FrmAutoUse::load() {
-    autoUseState().AutoCancelled = false;
+    cancelled_ = false;
     lblAutoDesc->setText(QStringLiteral("Vehicle Description:"));
     lblDescription->clear();
     txtAutoNum->clear();
@@ -140,12 +136,9 @@ void FrmAutoUse::load() {
 }
 
 void FrmAutoUse::PopulateVehicleDesc() {
-    try {
-        vehicles_ = loadVehicleColumns(companyId(), autoYear());
-    } catch (...) {
+    if (!runWithSourcedErrorBox(QStringLiteral("Error in PopulateVehicleDesc. "),
+                                [this] { vehicles_ = loadVehicleColumns(companyId(), year_); }))
         vehicles_ = VehicleTable{};
-        showVehicleError("PopulateVehicleDesc");
-    }
     for (int n = 1; n <= kVehicleColumns; ++n)
         DisableVehicleInput(n, !vehicles_[n - 1].enabled);
 }
@@ -162,10 +155,10 @@ void FrmAutoUse::DisableVehicleInput(int column, bool disabled) {
 }
 
 void FrmAutoUse::GetAutoUse() {
-    lblTitle->setText(QStringLiteral("Data for ") + programState().CurrentCompanyName +
-                      QStringLiteral(" for year ") + QString::number(autoYear()));
-    try {
-        const std::vector<StoredUse> rows = loadStoredUse(companyId(), autoYear());
+    lblTitle->setText(QStringLiteral("Data for ") + programState().CurrentCompanyName() +
+                      QStringLiteral(" for year ") + QString::number(year_));
+    runWithSourcedErrorBox(QStringLiteral("Error in GetAutoUse. "), [this] {
+        const std::vector<StoredUse> rows = loadStoredUse(companyId(), year_);
         std::vector<std::int32_t> numbers;
         for (const StoredUse& row : rows)
             numbers.push_back(row.vehicleNumber);
@@ -190,21 +183,17 @@ void FrmAutoUse::GetAutoUse() {
             changed_[i] = false;
             ShowTotal(i + 1);
         }
-    } catch (...) {
-        showVehicleError("GetAutoUse");
-    }
+    });
 }
 
 void FrmAutoUse::ShowTotal(int column) {
     const int i = column - 1;
-    try {
+    runWithSourcedErrorBox(QStringLiteral("Error in ShowTotal%1. ").arg(column), [&] {
         if (const std::optional<std::string> caption =
                 totalCaption(txtBusiness[i]->text().toStdString(), txtCommuting[i]->text().toStdString(),
                              txtPersonal[i]->text().toStdString()))
             lblTotal[i]->setText(QString::fromStdString(*caption));
-    } catch (...) {
-        showVehicleError(("ShowTotal" + std::to_string(column)).c_str());
-    }
+    });
 }
 
 void FrmAutoUse::focusVehicle(std::int32_t vehicleNumber) {
@@ -311,12 +300,10 @@ bool FrmAutoUse::AddAutoUse() {
         return false;
     }
     std::vector<int> stored;
-    try {
-        stored = storeUseColumns(companyId(), autoYear(), vehicles_, entries());
-    } catch (...) {
-        showErrorBox(QStringLiteral("Error in AddAutoUse. "), kBlank);
+    if (!runWithErrorBox(
+            QStringLiteral("Error in AddAutoUse. "),
+            [&] { stored = storeUseColumns(companyId(), year_, vehicles_, entries()); }, kBlank))
         return false;
-    }
     for (const int column : stored)
         changed_[column - 1] = false;
     DisplayMsg(QStringLiteral(" Vehicle Data has been updated. "));
@@ -355,19 +342,17 @@ void FrmAutoUse::DeleteVehicle(std::int32_t column) {
     // dropped first, as the user says.
     if (!SaveChangesOk(formDirty_, [this] { return AddAutoUse(); }))
         return;
-    try {
-        deleteVehicleUse(companyId(), autoYear(), vehicles_[column - 1].vehicleNumber);
-    } catch (...) {
-        showVehicleError("DeleteVehicle");
+    if (!runWithSourcedErrorBox(QStringLiteral("Error in DeleteVehicle. "), [&] {
+            deleteVehicleUse(companyId(), year_, vehicles_[column - 1].vehicleNumber);
+        }))
         return;
-    }
     load();
 }
 
 void FrmAutoUse::reject() {
     if (!SaveChangesOk(formDirty_, [this] { return AddAutoUse(); }))
         return;
-    autoUseState().AutoCancelled = true;
+    cancelled_ = true;
     QDialog::reject();
 }
 

@@ -1,7 +1,8 @@
 // frmAutoUse, "Information on Use of Vehicles": the use of up to six vehicles of the current
 // company in one tax year (Form 4562 Part V Section B, lines 30 to 36), side by side.
 //
-// It opens modally through DoAutoUseForm, loads the vehicles' columns and their stored use,
+// It opens modally through DoAutoUseForm for the year it is given, tells when it has closed
+// whether it was cancelled, loads the vehicles' columns and their stored use,
 // totals a column when one of its boxes is left, and keeps which columns the user edited. Save
 // stores the edited columns (all of them or none); Delete removes one column's stored use and
 // loads the window afresh; Cancel, Esc and the title bar ask "Save Changes?" while edits are
@@ -14,6 +15,7 @@
 #include <QDialog>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 class QGroupBox;
@@ -27,8 +29,8 @@ namespace qel {
 class FrmAutoUse : public QDialog {
     Q_OBJECT
 public:
-    // Loads the vehicles and their stored use of autoUseState().AutoYear.
-    explicit FrmAutoUse(QWidget* parent = nullptr);
+    // Loads the current company's vehicles and their stored use of the tax year.
+    explicit FrmAutoUse(std::int16_t year, QWidget* parent = nullptr);
     ~FrmAutoUse() override;
 
     // Gives the business miles of the vehicle's column the focus when the window shows; nothing
@@ -42,8 +44,12 @@ public:
     void DeleteVehicle(std::int32_t column);
 
     const VehicleTable& vehicles() const { return vehicles_; }
+    std::int16_t year() const { return year_; }
     bool FormDirty() const { return formDirty_; }
     bool VehicleChanged(int column) const { return changed_[column - 1]; }
+    // Closed through its Cancel button or Esc, also after a save; the title bar's close leaves
+    // it false, and so does a load afresh after a delete.
+    bool cancelled() const { return cancelled_; }
 
     // Controls; the arrays hold column N at index N - 1, a pair's element 0 is Yes, 1 is No.
     template <typename T> using Columns = std::array<T, kVehicleColumns>;
@@ -99,6 +105,8 @@ private:
     // The column (1 to 6) of a mileage box, or 0.
     int columnOf(const QObject* box) const;
 
+    std::int16_t year_;
+    bool cancelled_ = false;
     VehicleTable vehicles_;
     Columns<bool> changed_{};
     bool formDirty_ = false;

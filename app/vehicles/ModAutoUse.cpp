@@ -11,15 +11,6 @@
 
 namespace qel {
 
-AutoUseState& autoUseState() {
-    static AutoUseState state;
-    return state;
-}
-
-void showVehicleError(const char* procedure) {
-    showSourcedErrorBox(QStringLiteral("Error in ") + QString::fromUtf8(procedure) + QStringLiteral(". "));
-}
-
 bool SaveChangesOk(bool& formDirty, const std::function<bool()>& save) {
     if (!formDirty)
         return true;
@@ -37,49 +28,39 @@ bool SaveChangesOk(bool& formDirty, const std::function<bool()>& save) {
     }
 }
 
-void DoAutoUseForm(std::int16_t intYear, std::int16_t intVehicleNum) {
-    autoUseState().AutoYear = intYear;
-    FrmAutoUse form(MdiMain::instance());
+bool DoAutoUseForm(std::int16_t intYear, std::int16_t intVehicleNum) {
+    FrmAutoUse form(intYear, MdiMain::instance());
     form.focusVehicle(intVehicleNum);
     ui().execModal(form);
+    return !form.cancelled();
 }
 
-void DoAutoQstForm(std::int16_t intYear) {
-    AutoUseState& state = autoUseState();
-    state.AutoYear = intYear;
-    state.QstAnyYes = false;
-    FrmAutoQst form(MdiMain::instance());
+bool DoAutoQstForm(std::int16_t intYear) {
+    FrmAutoQst form(intYear, MdiMain::instance());
     ui().execModal(form);
+    return form.anyYesStored();
 }
 
 bool VehicleUseOk(std::int16_t intYear) {
-    try {
-        return vehicleUseComplete(programState().CurrentCompanyId, intYear);
-    } catch (...) {
-        // Without the counts nothing says the data are complete.
-        showVehicleError("VehicleUseOk");
-        return false;
-    }
+    bool complete = false;
+    // Without the counts nothing says the data are complete.
+    runWithSourcedErrorBox(QStringLiteral("Error in VehicleUseOk. "), [&] {
+        complete = vehicleUseComplete(programState().CurrentCompanyId(), intYear);
+    });
+    return complete;
 }
 
 bool VehicleDocsOk(std::int16_t intYear, std::int16_t intVehicleNum) {
     if (intVehicleNum < 1)
         return true;
-    const std::int32_t company = programState().CurrentCompanyId;
+    const std::int32_t company = programState().CurrentCompanyId();
+    const QString lead = QStringLiteral("Error in VehicleDocsOk. ");
     bool stored = false;
-    try {
-        stored = vehicleUseStored(company, intYear, intVehicleNum);
-    } catch (...) {
-        showVehicleError("VehicleDocsOk");
-    }
+    runWithSourcedErrorBox(lead, [&] { stored = vehicleUseStored(company, intYear, intVehicleNum); });
     if (stored)
         return true;
 
-    const AutoUseState& state = autoUseState();
-    const auto useWindow = [&] {
-        DoAutoUseForm(intYear, intVehicleNum);
-        return !state.AutoCancelled;
-    };
+    const auto useWindow = [&] { return DoAutoUseForm(intYear, intVehicleNum); };
     if (ui().messageBox(
             QStringLiteral("Is the vehicle used by a sole proprietor, partner or other 'more than 5% "
                            "owner,' or related person?"),
@@ -87,14 +68,9 @@ bool VehicleDocsOk(std::int16_t intYear, std::int16_t intVehicleNum) {
         return useWindow();
 
     std::optional<StoredAnswers> answers;
-    try {
-        answers = loadEmployerAnswers(company, intYear);
-    } catch (...) {
-        showVehicleError("VehicleDocsOk");
-    }
+    runWithSourcedErrorBox(lead, [&] { answers = loadEmployerAnswers(company, intYear); });
     if (!answers) {
-        DoAutoQstForm(intYear);
-        if (state.QstAnyYes)
+        if (DoAutoQstForm(intYear))
             return true;
     } else if (anyYes(*answers)) {
         return true;

@@ -14,12 +14,12 @@ bool Vehicles::VehicleUseOk(std::int16_t intYear) {
     return qel::VehicleUseOk(intYear);
 }
 
-void Vehicles::DoAutoUseForm(std::int16_t intYear, std::int16_t intVehicleNum) {
-    qel::DoAutoUseForm(intYear, intVehicleNum);
+bool Vehicles::DoAutoUseForm(std::int16_t intYear, std::int16_t intVehicleNum) {
+    return qel::DoAutoUseForm(intYear, intVehicleNum);
 }
 
-void Vehicles::DoAutoQstForm(std::int16_t intYear) {
-    qel::DoAutoQstForm(intYear);
+bool Vehicles::DoAutoQstForm(std::int16_t intYear) {
+    return qel::DoAutoQstForm(intYear);
 }
 
 void registerVehicles(SubsystemParts& parts) {

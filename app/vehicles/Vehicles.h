@@ -12,8 +12,8 @@ class Vehicles : public VehicleServices {
 public:
     bool VehicleDocsOk(std::int16_t intYear, std::int16_t intVehicleNum) override;
     bool VehicleUseOk(std::int16_t intYear) override;
-    void DoAutoUseForm(std::int16_t intYear, std::int16_t intVehicleNum) override;
-    void DoAutoQstForm(std::int16_t intYear) override;
+    bool DoAutoUseForm(std::int16_t intYear, std::int16_t intVehicleNum) override;
+    bool DoAutoQstForm(std::int16_t intYear) override;
 };
 
 // Makes the vehicles' services and registers them (main() calls it before the main window).

@@ -116,6 +116,15 @@ std::shared_ptr<Connection> switchConnection(const std::string& path,
     return conn;
 }
 
+ThreadConnectionScope::ThreadConnectionScope(const std::string& path) {
+    startDataServerThread();
+    GetDbConnection(path);
+}
+
+ThreadConnectionScope::~ThreadConnectionScope() {
+    tConn.reset();
+}
+
 std::shared_ptr<Connection> GetADOConnection() {
     try {
         const std::string cs = GetDefaultConnectionString();

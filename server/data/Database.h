@@ -64,6 +64,18 @@ std::shared_ptr<Connection> GetDbConnection(const std::string& path);
 // the connection chosen here.
 std::shared_ptr<Connection> switchConnection(const std::string& path,
                                              const std::function<void(Connection&)>& check);
+// A worker thread's shared connection for as long as the scope lives: opens the file at `path`
+// as the calling thread's gConn, after the thread's start routine (so that the INI path cannot
+// replace it later), and closes it when the scope ends, also when the work in it throws. Throws
+// as GetDbConnection; the thread then has no connection of the scope's to close.
+class ThreadConnectionScope {
+public:
+    explicit ThreadConnectionScope(const std::string& path);
+    ~ThreadConnectionScope();
+    ThreadConnectionScope(const ThreadConnectionScope&) = delete;
+    ThreadConnectionScope& operator=(const ThreadConnectionScope&) = delete;
+};
+
 // Opens the default database; gConn is untouched.
 std::shared_ptr<Connection> GetADOConnection();
 

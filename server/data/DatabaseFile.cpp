@@ -2,6 +2,7 @@
 #include "server/data/DatabaseFile.h"
 
 #include "common/TempBeside.h"
+#include "server/data/Database.h"
 
 #include <sqlite3.h>
 
@@ -158,6 +159,16 @@ void copyInto(sqlite3* source, const std::string& sourcePath, const std::string&
 
 void backupDatabase(Connection& source, const std::string& targetPath, const CopyProgress& progress) {
     copyInto(source.handle(), source.path(), targetPath, permissionsOf(source.path()), progress);
+}
+
+bool backupConnectedDatabase(const std::string& targetPath, const CopyProgress& progress) {
+    // Held here, so that the copy keeps its source whatever else happens to the thread's
+    // connection meanwhile.
+    const std::shared_ptr<Connection> conn = gConn();
+    if (!conn)
+        return false;
+    backupDatabase(*conn, targetPath, progress);
+    return true;
 }
 
 void copyDatabaseFile(const std::string& sourcePath, const std::string& targetPath,

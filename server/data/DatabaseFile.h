@@ -25,6 +25,10 @@ using CopyProgress = std::function<void(int copied, int total)>;
 // cause; the target is then unchanged.
 void backupDatabase(Connection& source, const std::string& targetPath, const CopyProgress& progress = {});
 
+// The same copy from the database of the calling thread's shared connection (Database.h). False,
+// with nothing written, when the thread has no connection.
+bool backupConnectedDatabase(const std::string& targetPath, const CopyProgress& progress = {});
+
 // The same copy from the database file at sourcePath, which is only read.
 void copyDatabaseFile(const std::string& sourcePath, const std::string& targetPath,
                       const CopyProgress& progress = {});

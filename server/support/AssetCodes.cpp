@@ -3,6 +3,7 @@
 
 #include "common/Recordset.h"
 #include "common/ServerError.h"
+#include "server/data/FiscalPeriod.h"
 #include "server/support/CompanyPersist.h"
 
 #include <charconv>
@@ -92,6 +93,16 @@ FiscalMonth ToFiscalMonth(int calendarMonth, int calendarYear, int yearEndMonth)
         return {calendarMonth, calendarYear};
     const int month = calendarMonth + 12 - yearEndMonth;
     return month > 12 ? FiscalMonth{month - 12, calendarYear + 1} : FiscalMonth{month, calendarYear};
+}
+
+Date FiscalMonthStart(const Date& calendar, int yearEndMonth) {
+    const FiscalMonth f = ToFiscalMonth(calendar.month(), calendar.year(), yearEndMonth);
+    return Date(f.year, f.month, 1);
+}
+
+std::string defaultPeriod(int todayMonth, int workingYear, int yearEndMonth) {
+    const FiscalMonth f = ToFiscalMonth(todayMonth, workingYear, yearEndMonth);
+    return periodText(Date(f.year, f.month, 1));
 }
 
 FiscalMonth InServiceToFiscalMonth(std::string_view calendarDate, int yearEndMonth) {

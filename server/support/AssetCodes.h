@@ -7,6 +7,8 @@
 // no trimming): "MACRS", "MACRS 150", "ADS", "Listed", "Amortize", "S/L", "Non-Depr".
 #pragma once
 
+#include "common/Date.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -57,6 +59,14 @@ struct FiscalMonth {
 // June 2003 month 12 of 2003. Throws ServerError (kind InvalidArgument) when either month lies
 // outside 1 to 12, so that a missing year end never shifts a year silently.
 FiscalMonth ToFiscalMonth(int calendarMonth, int calendarYear, int yearEndMonth);
+
+// The first day of the fiscal month of a calendar date, as the fiscal dates are stored (the
+// fiscal year as its year). Throws as ToFiscalMonth.
+Date FiscalMonthStart(const Date& calendar, int yearEndMonth);
+
+// The period a period prompt offers: today's calendar month in the working year, as the fiscal
+// period "YYYYMM" of a company whose fiscal year ends in yearEndMonth. Throws as ToFiscalMonth.
+std::string defaultPeriod(int todayMonth, int workingYear, int yearEndMonth);
 
 // The fiscal month of a typed month and year ("07/2003") or of a month/day/year date
 // ("7/1/2004"), as the month without a leading zero, "/" and the four-digit fiscal year

@@ -33,18 +33,18 @@ bool isEmptyCell(const Variant& v) {
 }
 
 bool isBlankCell(const Variant& v) {
-    return v.isNull() || (v.isText() && trimBlanks(v.toString()).empty());
+    return v.isNull() || (v.isText() && trimWhiteSpace(v.toString()).empty());
 }
 
 std::string trimmedLower(std::string_view text) {
-    std::string out(trimBlanks(text));
+    std::string out(trimWhiteSpace(text));
     for (char& c : out)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
 }
 
 std::optional<Date> parseDateText(std::string_view text) {
-    text = trimBlanks(text);
+    text = trimWhiteSpace(text);
     if (auto iso = Date::fromIso(text); iso && text.size() == 10)
         return iso;
     const auto slash1 = text.find('/');

@@ -1,4 +1,4 @@
-// UTF-8 characters and white space at either end, as the fields count them.
+// UTF-8 characters, and blanks or white space at either end, as the fields count them.
 #include "common/Text.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +14,16 @@ TEST(Text, CharactersNotBytes) {
     EXPECT_EQ(firstCharacters("abc", 0), "");
 }
 
-TEST(Text, TrimBlanks) {
-    EXPECT_EQ(trimBlanks("  a b \t\n"), "a b");
+TEST(Text, TrimWhiteSpace) {
+    EXPECT_EQ(trimWhiteSpace("  a b \t\n"), "a b");
+    EXPECT_EQ(trimWhiteSpace("   "), "");
+    EXPECT_EQ(trimWhiteSpace(""), "");
+}
+
+TEST(Text, TrimBlanksOnlyAtEitherEnd) {
+    EXPECT_EQ(trimBlanks("  Year  "), "Year");
+    EXPECT_EQ(trimBlanks("Zip Code "), "Zip Code");
+    EXPECT_EQ(trimBlanks("\tTab\t"), "\tTab\t");
     EXPECT_EQ(trimBlanks("   "), "");
     EXPECT_EQ(trimBlanks(""), "");
 }

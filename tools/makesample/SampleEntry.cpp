@@ -65,7 +65,7 @@ void addMaintRow(const char* key, std::vector<MaintEditValue> values, const std:
     const Recordset list = table->load(kCompanyId);
     std::vector<MaintFieldState> fields;
     for (std::size_t i = 0; i < values.size() && i < list.fieldCount(); ++i)
-        fields.push_back({values[i].text, trimBlanks(list.field(i).name) + ": "});
+        fields.push_back({values[i].text, std::string(trimBlanks(list.field(i).name)) + ": "});
     const MaintValidation check = bValid(table->tableName, fields);
     if (!check.valid)
         refuse(what, check.status);
@@ -81,9 +81,9 @@ MaintEditValue typed(const std::string& text) {
 }
 
 // The item data of a pick list's entry of a maintained table.
-std::optional<std::int32_t> choiceOf(const char* key, int position, const std::string& text) {
+std::optional<std::int32_t> choiceOf(const char* key, const std::string& field, const std::string& text) {
     for (const PickList& list : findMaintTable(key)->pickLists)
-        if (list.position == position)
+        if (list.field == field)
             for (const PickChoice& choice : list.choices)
                 if (choice.text == text)
                     return choice.itemData;
@@ -109,10 +109,10 @@ void enterLists() {
         entering(what, [&] {
             const std::int32_t account = pick(DeprSupport().GetAccountsCbo(), c.account, what);
             addMaintRow("AssetClasses",
-                        {{c.method, choiceOf("AssetClasses", 0, c.method)},
+                        {{c.method, choiceOf("AssetClasses", "Method", c.method)},
                          typed(c.description),
                          typed(c.life),
-                         {c.vehicleType, choiceOf("AssetClasses", 3, c.vehicleType)},
+                         {c.vehicleType, choiceOf("AssetClasses", "If Auto - Type", c.vehicleType)},
                          typed(c.amortizeCode),
                          {c.account, account}},
                         what);

@@ -23,7 +23,7 @@ bool AskSaveChanges(AssetEditFlags& flags, const std::function<SaveAnswer()>& as
 // A status-line message of a schedule button that opens no report.
 struct StatusMessage {
     std::string text;
-    std::string colour; // "255" red; "" the default green
+    std::string colour; // kStatusRed, or "" for the default green
 };
 
 // The Tax button: the book chosen in the book list and the cost basis caption. Refused, in this

@@ -6,25 +6,13 @@
 #include "common/Convert.h"
 #include "common/ServerError.h"
 #include "common/SqlLiteral.h"
+#include "common/Text.h"
 #include "server/support/AssetCodes.h"
 
 namespace qel::assets {
 namespace {
 
 const char* const kSource = "Asset entry";
-
-std::string trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// The first day of the fiscal month of a calendar month.
-Date fiscalDateOf(const Date& calendar, int yearEndMonth) {
-    const FiscalMonth f = ToFiscalMonth(calendar.month(), calendar.year(), yearEndMonth);
-    return Date(f.year, f.month, 1);
-}
 
 Date monthOrThrow(const std::string& text, const char* what) {
     const std::optional<Date> month = monthOf(text);
@@ -78,7 +66,7 @@ AssetRecord AssetRecordOf(const AssetSnapshot& a, std::int32_t companyId, int ye
     if (a.sold != kEmptyMonth)
         r.soldDate = monthOrThrow(a.sold, "disposal month");
     r.soldAmt = leadingNumber(a.dispositionAmt);
-    r.notes = trimmed(a.notes);
+    r.notes = std::string(trimBlanks(a.notes));
     r.classId = a.classChosen ? a.classId : 0;
     r.lifeId = a.lifeIndex < 0 ? 0 : a.lifeIndex;
     // A class whose amortization number cannot be read gives none.
@@ -86,12 +74,12 @@ AssetRecord AssetRecordOf(const AssetSnapshot& a, std::int32_t companyId, int ye
     r.vehicleNum = whole32(leadingNumber(a.vehicleNum), "vehicle number");
     r.methodCaption = a.methodCaption;
     r.type179 = a.type179;
-    r.fiscalStart = fiscalDateOf(r.inService, yearEndMonth);
+    r.fiscalStart = FiscalMonthStart(r.inService, yearEndMonth);
     r.bookLife = leadingNumber(a.bookLife);
     r.bookCost = leadingNumber(a.bookCost);
     r.fiscalEnd = r.fiscalStart.addMonths(12 * whole16(r.bookLife, "book life"));
     if (!r.soldDate.isNoDate())
-        r.fiscalSold = fiscalDateOf(r.soldDate, yearEndMonth);
+        r.fiscalSold = FiscalMonthStart(r.soldDate, yearEndMonth);
     r.exclude = a.exclude;
     r.adjustDepr = a.adjustDepr;
     r.accountId = a.accountId;

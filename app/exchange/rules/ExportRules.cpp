@@ -38,11 +38,6 @@ std::string exportNumberText(std::string_view answer) {
     return formatNumber(leadingNumber(answer));
 }
 
-std::string defaultPeriod(int todayMonth, int workingYear, int yearEndMonth) {
-    const FiscalMonth f = ToFiscalMonth(todayMonth, workingYear, yearEndMonth);
-    return periodText(Date(f.year, f.month, 1));
-}
-
 bool periodPosted(const Date& period, const std::string& nextPeriod, const std::string& firstFiscalDate) {
     const std::optional<Date> next = nextPeriod.empty() ? Date::noDate() : periodDate(nextPeriod);
     if (!next || monthsBetween(period, *next) < 1)

@@ -40,10 +40,6 @@ std::string exportNumberText(std::string_view answer);
 // A typed period is read by periodDate (server/data/FiscalPeriod.h): six digits, a month 01 to
 // 12 and a year after 1900.
 
-// The period the period prompt offers: today's calendar month in the working year, as the
-// fiscal period "YYYYMM" of a company whose fiscal year ends in `yearEndMonth` (1 to 12).
-std::string defaultPeriod(int todayMonth, int workingYear, int yearEndMonth);
-
 // True when book depreciation has been posted for the period that starts on `period`: it lies
 // before the company's next period to post ("YYYYMM"; an empty text means nothing can be
 // exported) and not before its first posted period (`firstFiscalDate`, "YYYY-MM-DD"; an empty

@@ -25,17 +25,11 @@ std::int32_t highestVehicle(std::int32_t company) {
     return rs.IsEOF() ? 0 : std::max<std::int32_t>(rs[0].toInt32(), 0);
 }
 
-// The first day of the fiscal month of a calendar date.
-Date fiscalMonthOf(const Date& calendar, int yearEndMonth) {
-    const FiscalMonth f = ToFiscalMonth(calendar.month(), calendar.year(), yearEndMonth);
-    return Date(f.year, f.month, 1);
-}
-
 FiscalDates fiscalDates(const Recordset& rs, int yearEndMonth) {
     FiscalDates d;
-    d.start = fiscalMonthOf(rs["in_service_date"].toDate(), yearEndMonth);
+    d.start = FiscalMonthStart(rs["in_service_date"].toDate(), yearEndMonth);
     const Date sold = rs["sold_date"].toDate();
-    d.sold = sold.isNoDate() ? Date::noDate() : fiscalMonthOf(sold, yearEndMonth);
+    d.sold = sold.isNoDate() ? Date::noDate() : FiscalMonthStart(sold, yearEndMonth);
     const Variant& bookLife = rs["book_life"];
     d.end = bookLife.isNull() ? Date::noDate()
                               : d.start.addMonths(static_cast<int>(roundHalfEven(bookLife.toDouble() * 12)));

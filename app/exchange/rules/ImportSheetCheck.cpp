@@ -127,7 +127,7 @@ bool lifeInList(double life, const std::string& list) {
     std::string_view rest = list;
     while (true) {
         const auto comma = rest.find(',');
-        if (trimBlanks(rest.substr(0, comma)) == shown)
+        if (trimWhiteSpace(rest.substr(0, comma)) == shown)
             return true;
         if (comma == std::string_view::npos)
             return false;

@@ -5,19 +5,12 @@
 
 namespace qel {
 
-std::string trimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::string maintCellText(const Variant& value) {
     if (value.isNull())
         return " ";
     if (value.isBool())
         return value.toBool() ? "Yes" : "No";
-    return trimBlanks(value.toString());
+    return std::string(trimBlanks(value.toString()));
 }
 
 std::string maintEditText(const std::string& cell, bool dateMask) {

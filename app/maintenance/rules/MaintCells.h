@@ -1,14 +1,12 @@
 // The texts of the maintenance list's cells and of the edit fields loaded from them.
 #pragma once
 
+#include "common/Text.h"
 #include "common/Variant.h"
 
 #include <string>
 
 namespace qel {
-
-// The text without blanks at either end (blanks only, as the platform's Trim removes them).
-std::string trimBlanks(const std::string& text);
 
 // A list cell's text of a stored value: blanks at either end removed, Null as a single blank
 // " ", a Yes/No value as "Yes" or "No" (the choices of its pick list), a number in plain decimal,

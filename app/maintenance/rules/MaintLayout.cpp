@@ -2,6 +2,7 @@
 #include "app/maintenance/rules/MaintLayout.h"
 
 #include "app/maintenance/rules/MaintCells.h"
+#include "common/Text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,12 +26,6 @@ constexpr double kGap = 60;
 constexpr std::int32_t kDateType = 7;
 constexpr std::int32_t kLastNumberType = 10;
 
-// Characters of a UTF-8 text.
-std::int32_t characters(const std::string& s) {
-    return static_cast<std::int32_t>(std::count_if(
-        s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 // The edit field's width for its column's width: a narrow column's field is 2.5 times as wide,
 // any other 1.3 times, and none wider than 2800 twips.
 std::int32_t fieldWidth(std::int32_t columnWidth) {
@@ -46,7 +41,7 @@ MaintListLayout layoutList(const std::vector<Field>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const Field& f = fields[i];
         const auto type = static_cast<std::int32_t>(f.type);
-        const std::int32_t nameWidth = characters(f.name) * kTwipsPerTitleChar;
+        const std::int32_t nameWidth = static_cast<std::int32_t>(characterCount(f.name)) * kTwipsPerTitleChar;
         std::int32_t size = std::clamp(f.definedSize, 0, kLongestText);
         std::int32_t width = std::max(nameWidth, size * kTwipsPerSizeChar);
         bool right = false;
@@ -64,7 +59,7 @@ MaintListLayout layoutList(const std::vector<Field>& fields) {
 
         MaintEditField e;
         e.index = static_cast<int>(i);
-        e.caption = trimBlanks(f.name) + ": ";
+        e.caption = std::string(trimBlanks(f.name)) + ": ";
         e.lengthLimit = std::min(size, kLongestTyped);
         e.width = fieldWidth(width);
         e.dateMask = type == kDateType;

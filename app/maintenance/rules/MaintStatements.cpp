@@ -4,6 +4,7 @@
 #include "app/maintenance/rules/MaintCells.h"
 #include "common/Convert.h"
 #include "common/SqlLiteral.h"
+#include "common/Text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -75,9 +76,9 @@ bool blankDate(const std::string& t) {
 void appendValue(const MaintRecord& r, std::size_t i, const std::string& procedure, SqlStatement& out) {
     const Field& f = r.fields.at(i);
     const MaintEditValue& v = r.values.at(i);
-    const std::string name = trimBlanks(f.name);
+    const std::string name(trimBlanks(f.name));
     for (const IdColumn& id : r.table.idColumns) {
-        if (id.position != static_cast<int>(i))
+        if (fieldPosition(r.fields, id.field) != static_cast<int>(i))
             continue;
         if (!v.itemData)
             refuse(procedure, "No entry of " + name + " is chosen.");
@@ -121,13 +122,13 @@ void appendValue(const MaintRecord& r, std::size_t i, const std::string& procedu
 // The column name of position i: the id column of the table, else the field's name in brackets.
 std::string columnOf(const MaintRecord& r, std::size_t i, bool& plain) {
     for (const IdColumn& id : r.table.idColumns) {
-        if (id.position == static_cast<int>(i)) {
+        if (fieldPosition(r.fields, id.field) == static_cast<int>(i)) {
             plain = true;
             return id.column;
         }
     }
     plain = false;
-    return "[" + trimBlanks(r.fields.at(i).name) + "]";
+    return "[" + std::string(trimBlanks(r.fields.at(i).name)) + "]";
 }
 
 std::size_t editCount(const MaintRecord& r) {
@@ -149,7 +150,7 @@ void appendKey(const std::string& keyValue, SqlStatement& out) {
 std::string keyName(const std::vector<Field>& fields) {
     if (fields.empty())
         refuse("frmMaint", "The table has no key field.");
-    return trimBlanks(fields.back().name);
+    return std::string(trimBlanks(fields.back().name));
 }
 
 } // namespace

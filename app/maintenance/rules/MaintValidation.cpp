@@ -1,8 +1,11 @@
 // The field checks of the maintenance window, table by table.
 #include "app/maintenance/rules/MaintValidation.h"
 
+#include "app/maintenance/rules/MaintCatalogue.h"
 #include "app/maintenance/rules/MaintCells.h"
 #include "common/Convert.h"
+#include "common/ServerError.h"
+#include "common/Text.h"
 
 #include <algorithm>
 #include <array>
@@ -10,70 +13,6 @@
 
 namespace qel {
 namespace {
-
-enum class Check { Required, Numeric, Range, Life, ListedForAuto, AmortizeCode, YesNo };
-
-// One check of a sequence. The method of the life, vehicle-type and amortization checks is the
-// field at position 0 of every table that has them.
-struct Step {
-    int position;
-    Check check;
-    int low = 0;
-    int high = 0;
-};
-
-const std::map<std::string, std::vector<Step>, std::less<>>& sequences() {
-    using C = Check;
-    static const std::map<std::string, std::vector<Step>, std::less<>> table = {
-        {"tblPasswords", {{0, C::Required}, {1, C::Required}, {2, C::Required}}},
-        {"tblMaxAuto",
-         {{0, C::Required},
-          {0, C::Numeric},
-          {1, C::Required},
-          {4, C::Required},
-          {4, C::Numeric},
-          {5, C::Required},
-          {5, C::Numeric},
-          {6, C::Required},
-          {6, C::Numeric},
-          {7, C::Required},
-          {7, C::Numeric}}},
-        {"tblCompany", {{0, C::Required}, {1, C::Required}, {7, C::Required}, {8, C::Range, 1, 12}}},
-        {"tblDeprClass",
-         {{0, C::Required},
-          {1, C::Required},
-          {2, C::Required},
-          {2, C::Life},
-          {2, C::Numeric},
-          {2, C::Range, 1, 75},
-          {3, C::Required},
-          {3, C::ListedForAuto},
-          {4, C::AmortizeCode},
-          {4, C::Numeric}}},
-        {"tblMax179",
-         {{0, C::Required},
-          {0, C::Numeric},
-          {0, C::Range, 1975, 2050},
-          {1, C::Required},
-          {1, C::Numeric},
-          {2, C::Required},
-          {2, C::Numeric}}},
-        {"tblMisc4562Data",
-         {{0, C::Required},
-          {0, C::Numeric},
-          {0, C::Range, 1975, 2050},
-          {1, C::Numeric},
-          {2, C::Numeric},
-          {3, C::YesNo},
-          {4, C::YesNo},
-          {5, C::YesNo},
-          {6, C::Numeric},
-          {7, C::Numeric}}},
-        {"tblAccounts",
-         {{0, C::Required}, {1, C::Required}, {2, C::Required}, {3, C::Required}, {4, C::Required}}},
-    };
-    return table;
-}
 
 // The lives each method allows, with the list the message names. A method without an entry
 // allows every life ("ADS", "MACRS 150") or none (any other text, silently).
@@ -95,22 +34,23 @@ class Run {
 public:
     explicit Run(std::vector<MaintFieldState>& fields) : fields_(fields) {}
 
-    bool step(const Step& s) {
-        switch (s.check) {
-        case Check::Required:
-            return required(s.position);
-        case Check::Numeric:
-            return numeric(s.position);
-        case Check::Range:
-            return inRange(s.position, s.low, s.high);
-        case Check::Life:
-            return life(s.position, 0);
-        case Check::ListedForAuto:
-            return listedForAuto(s.position, 0);
-        case Check::AmortizeCode:
-            return amortizeCode(s.position, 0);
-        case Check::YesNo:
-            return yesOrNo(s.position, false);
+    bool step(const MaintTable& table, const FieldCheck& c) {
+        const int i = positionOf(table, c.field);
+        switch (c.check) {
+        case MaintCheck::Required:
+            return required(i);
+        case MaintCheck::Numeric:
+            return numeric(i);
+        case MaintCheck::Range:
+            return inRange(i, c.low, c.high);
+        case MaintCheck::Life:
+            return life(i, positionOf(table, table.methodField));
+        case MaintCheck::ListedForAuto:
+            return listedForAuto(i, positionOf(table, table.methodField));
+        case MaintCheck::AmortizeCode:
+            return amortizeCode(i, positionOf(table, table.methodField));
+        case MaintCheck::YesNo:
+            return yesOrNo(i, false);
         }
         return true;
     }
@@ -118,6 +58,15 @@ public:
     MaintValidation result;
 
 private:
+    // The edit field of the named list field: the one whose caption is the name and ": ".
+    int positionOf(const MaintTable& table, const std::string& field) const {
+        for (std::size_t i = 0; i < fields_.size(); ++i)
+            if (name(static_cast<int>(i)) == field)
+                return static_cast<int>(i);
+        throw ServerError::invalidArgument("Maintenance", "The edit fields of " + table.tableName +
+                                                              " have no field " + field + ".");
+    }
+
     const std::string& text(int i) const { return fields_.at(static_cast<std::size_t>(i)).text; }
     std::string name(int i) const {
         const std::string& c = fields_.at(static_cast<std::size_t>(i)).caption;
@@ -139,7 +88,7 @@ private:
         if (!text(i).empty() && text(i) != " ")
             return true;
         result.statusRed = true;
-        result.status += trimBlanks(name(i)) + " is required.  ";
+        result.status += std::string(trimBlanks(name(i))) + " is required.  ";
         // A pick list's hidden edit box cannot take the focus.
         if (fields_.at(static_cast<std::size_t>(i)).editVisible)
             focus(i);
@@ -161,11 +110,11 @@ private:
     bool inRange(int i, int low, int high) {
         const std::string bounds = " must be between " + std::to_string(low) + " - " + std::to_string(high);
         if (text(i) == " ") {
-            result.status = trimBlanks(result.status + name(i)) + bounds + ".  ";
+            result.status = std::string(trimBlanks(result.status + name(i))) + bounds + ".  ";
             return fail();
         }
         if (!isMaintNumber(text(i))) {
-            result.status = trimBlanks(result.status + name(i)) + bounds + ".  ";
+            result.status = std::string(trimBlanks(result.status + name(i))) + bounds + ".  ";
             mark(i);
             return fail();
         }
@@ -174,7 +123,7 @@ private:
             return true;
         const std::string bound =
             value < low ? " be > " + std::to_string(low - 1) : " be < " + std::to_string(high + 1);
-        result.status = trimBlanks(result.status + name(i)) + bound + ".  ";
+        result.status = std::string(trimBlanks(result.status + name(i))) + bound + ".  ";
         focus(i);
         mark(i);
         return fail();
@@ -194,7 +143,8 @@ private:
         if (std::find(lives.begin(), lives.end(), value) != lives.end())
             return true;
         result.statusRed = true;
-        result.status += trimBlanks(name(lifePos)) + " must be equal to " + rule->second.listText;
+        result.status +=
+            std::string(trimBlanks(name(lifePos))) + " must be equal to " + rule->second.listText;
         focus(lifePos);
         mark(lifePos);
         return fail();
@@ -219,7 +169,7 @@ private:
         if (!text(codePos).empty() && text(codePos) != "0")
             return true;
         result.statusRed = true;
-        result.status += trimBlanks(name(codePos)) + " is missing. ";
+        result.status += std::string(trimBlanks(name(codePos))) + " is missing. ";
         focus(codePos);
         mark(codePos);
         return fail();
@@ -251,10 +201,9 @@ bool isMaintNumber(const std::string& text) {
 
 MaintValidation bValid(const std::string& tableName, std::vector<MaintFieldState>& fields) {
     Run run(fields);
-    const auto it = sequences().find(tableName);
-    if (it != sequences().end())
-        for (const Step& s : it->second)
-            run.step(s);
+    if (const MaintTable* table = findMaintTableByName(tableName))
+        for (const FieldCheck& c : table->checks)
+            run.step(*table, c);
     return run.result;
 }
 

@@ -1,11 +1,11 @@
 // The checks of an edited maintenance row before it is stored.
 //
-// Each table has a fixed sequence of checks on edit fields addressed by position (the column's
-// position in the table's list recordset). Every check of the sequence runs, also after a
-// failure; a failing check appends its message to the window's status line, marks the field's
-// caption red and, the first time in a run, puts the focus on the field. The messages follow
-// each other in check order with no separator beyond their own trailing blanks. A field's name
-// in a message is its caption less the trailing ": ".
+// Each table has a fixed sequence of checks, its row's `checks` in the catalogue
+// (MaintCatalogue.h), on edit fields named as the list names them. Every check of the sequence
+// runs, also after a failure; a failing check appends its message to the window's status line, marks the
+// field's caption red and, the first time in a run, puts the focus on the field. The messages follow each
+// other in check order with no separator beyond their own trailing blanks. A field's name in a message is its
+// caption less the trailing ": ".
 //
 // One check also corrects a field: an asset class whose method is not "Amortize" gets "0" as
 // its amortization number, on every run.
@@ -19,7 +19,7 @@ namespace qel {
 // An edit field as the checks see it.
 struct MaintFieldState {
     std::string text;
-    std::string caption;     // e.g. "Year: "
+    std::string caption;     // e.g. "Year: ", the list field's name without its padding and ": "
     bool editVisible = true; // false where a pick list covers the typed field
 };
 
@@ -32,7 +32,9 @@ struct MaintValidation {
 };
 
 // Runs the checks of the table (its database name, e.g. "tblMax179", compared exactly) on the
-// fields; a table without checks passes. The texts of corrected fields change in place.
+// fields, one per list field in the list's order; a table without checks passes. The texts of
+// corrected fields change in place. Throws ServerError (InvalidArgument) when a check names a
+// field the fields lack.
 MaintValidation bValid(const std::string& tableName, std::vector<MaintFieldState>& fields);
 
 // A text that counts as a number: blanks at either end, an optional sign, digits with at most

@@ -57,7 +57,7 @@ std::string wholeAmount(double value) {
 }
 
 std::string typedAmount(std::string_view typed) {
-    const std::string_view t = trimBlanks(typed);
+    const std::string_view t = trimWhiteSpace(typed);
     if (t.empty())
         return {};
     // Thousands separators are part of a typed amount.

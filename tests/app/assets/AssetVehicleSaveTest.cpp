@@ -18,8 +18,8 @@ struct FakeVehicles : VehicleServices {
     }
     // The vehicle windows themselves are not asked for by the save.
     bool VehicleUseOk(std::int16_t) override { return true; }
-    void DoAutoUseForm(std::int16_t, std::int16_t) override {}
-    void DoAutoQstForm(std::int16_t) override {}
+    bool DoAutoUseForm(std::int16_t, std::int16_t) override { return true; }
+    bool DoAutoQstForm(std::int16_t) override { return false; }
     std::vector<std::pair<int, int>> calls;
 };
 

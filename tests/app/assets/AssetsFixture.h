@@ -25,7 +25,7 @@ struct AssetsFixture {
     explicit AssetsFixture(assets::AssetFormWork work = {}, std::int32_t company = 1) {
         entry = &parts.make<assets::AssetEntry>(std::move(work), [] { return kToday; });
         registerServices(*entry);
-        programState().WorkingYear = 2025;
+        setWorkingYear(2025);
         setCurrentCompany(company, QStringLiteral("Company"));
         main = std::make_unique<MdiMain>();
         main->show();

@@ -176,7 +176,7 @@ namespace qel::test {
 void BookCommandsTest::anUnknownCompanyIsReportedWithItsCause() {
     BookFixture f;
     MdiMain w;
-    programState().CurrentCompanyId = 999;
+    SetCompanyId(999);
     BookDepreciation books;
     books.DisplayNextPeriod();
     f.ui.answerMessage(MsgResult::Ok);

@@ -15,8 +15,7 @@ namespace qel::test {
 struct BookFixture : ShellFixture {
     explicit BookFixture(bool withAsset = true) {
         company = addCompany("Books Co", 12);
-        programState().CurrentCompanyId = company;
-        programState().CurrentCompanyName = QStringLiteral("Books Co");
+        setCurrentCompany(company, QStringLiteral("Books Co"));
         if (withAsset)
             addAsset({.name = "Press",
                       .company = company,

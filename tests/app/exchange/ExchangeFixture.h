@@ -28,7 +28,7 @@ struct ExchangeFixture {
         registerServices(static_cast<PrintingServices&>(printing));
         company = addCompany("ACME Corp");
         setCurrentCompany(company, "ACME Corp");
-        programState().WorkingYear = 2012;
+        setWorkingYear(2012);
         const auto account = addAccount("Equipment", "1500", "1510", "6100");
         addAsset({.name = "Lathe",
                   .company = company,

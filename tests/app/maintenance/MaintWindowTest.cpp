@@ -5,7 +5,7 @@
 #include "tests/app/maintenance/MaintWindowTest.h"
 
 #include "app/maintenance/rules/MaintCatalogue.h"
-#include "app/shell/FrmCompany.h"
+#include "app/shell/Startup.h"
 #include "app/shell/WindowPosition.h"
 #include "tests/app/maintenance/MaintFixture.h"
 #include "tests/testsupport/QtTestMain.h"
@@ -291,7 +291,7 @@ void MaintWindowTest::closingAsksAboutChangesAndBringsBackThePicker() {
     QCOMPARE(f.ui.messages(), QStringList{"Save Changes?"});
     QCOMPARE(w->fieldText(0), QStringLiteral("WH"));
 
-    programState().NewFromCompanyPicker = true;
+    setNewFromCompanyPicker(true);
     f.ui.answerMessage(MsgResult::No);
     QVERIFY(frame->close());
     QTRY_COMPARE(f.ui.textsOf(UiCall::Modal), QStringList{"frmCompany"});
@@ -307,14 +307,14 @@ void MaintWindowTest::thePickersNewButtonOpensCompaniesAndComesBack() {
         if (++pickerShown == 1)
             picker.findChild<QPushButton*>("cmdNew")->click();
     });
-    showCompanyPicker();
+    pickCompany();
     FrmMaint* w = f.maint();
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("Companies"));
-    QVERIFY(programState().NewFromCompanyPicker);
+    QVERIFY(programState().NewFromCompanyPicker());
     QVERIFY(f.window->childWindows().find("frmMaint")->close());
     QTRY_COMPARE(pickerShown, 2);
-    QVERIFY(!programState().NewFromCompanyPicker);
+    QVERIFY(!programState().NewFromCompanyPicker());
 }
 
 } // namespace qel::test

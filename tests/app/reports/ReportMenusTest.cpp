@@ -112,7 +112,7 @@ void ReportMenusTest::thePeriodPromptOffersTodaysFiscalMonth() {
 void ReportMenusTest::setDefaultYearChangesTheWorkingYear() {
     ReportsFixture f;
     f.choose("mnuDefaultYear", QStringLiteral("2011"));
-    QCOMPARE(programState().WorkingYear, std::int16_t{2011});
+    QCOMPARE(programState().WorkingYear(), std::int16_t{2011});
     QCOMPARE(f.fresh.value("SELECT DefaultYear FROM tblDefaults").toInt32(), 2011);
     QVERIFY(f.reportWindows().isEmpty());
     QCOMPARE(f.ui.messages(), QStringList());

@@ -44,7 +44,7 @@ struct ReportsFixture : ShellFixture {
         if (withAssets)
             addAssets();
         setCurrentCompany(company, QString::fromLatin1(kCompanyName));
-        programState().WorkingYear = 2010;
+        setWorkingYear(2010);
         reports::reportToday() = [] { return QDate(2010, 6, 15); };
         reports::programFilesFolder() = [] { return std::filesystem::path(QEL_FILES_DIR); };
         reports::pdfViewerQuery() = [] { return QStringLiteral("viewer.desktop"); };

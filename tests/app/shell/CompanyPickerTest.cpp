@@ -5,6 +5,7 @@
 #include "app/shell/CompanyPicker.h"
 #include "app/shell/FrmCompany.h"
 #include "app/shell/MdiMain.h"
+#include "app/shell/Startup.h"
 #include "app/shell/WindowPosition.h"
 #include "server/data/Database.h"
 #include "tests/app/shell/ShellFixture.h"
@@ -13,7 +14,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 namespace qel::test {
@@ -24,6 +25,15 @@ Recordset companies(const std::vector<std::pair<const char*, int>>& rows) {
     for (const auto& [name, id] : rows)
         rs.rows().push_back({Variant(name), Variant(id)});
     return rs;
+}
+
+// The names the list view shows, top to bottom.
+QStringList shownNames(const FrmCompany& picker) {
+    const QAbstractItemModel* model = picker.lstPickClient->model();
+    QStringList names;
+    for (int row = 0; row < model->rowCount(); ++row)
+        names << model->index(row, picker.lstPickClient->modelColumn()).data().toString();
+    return names;
 }
 
 } // namespace
@@ -68,20 +78,17 @@ void CompanyPickerTest::theWindowListsTheCompaniesAndSelectsAsTyped() {
     FrmCompany picker(&w);
     QVERIFY(picker.loaded());
     QCOMPARE(picker.windowTitle(), QStringLiteral("Select Company"));
-    QStringList names;
-    for (int i = 0; i < picker.lstPickClient->count(); ++i)
-        names << picker.lstPickClient->item(i)->text();
-    QCOMPARE(names, (QStringList{"acme", "Sample Company", "Zeta Works"}));
+    QCOMPARE(shownNames(picker), (QStringList{"acme", "Sample Company", "Zeta Works"}));
     QVERIFY(picker.chkShowOnStart->isChecked());
 
     picker.txtClientList->setText("  sAm");
-    QCOMPARE(picker.lstPickClient->currentRow(), 1);
+    QCOMPARE(picker.selectedRow(), 1);
     QCOMPARE(picker.lblCompanyId->text(), QStringLiteral("Company Id 1"));
     picker.txtClientList->setText("  sAmx");
-    QCOMPARE(picker.lstPickClient->currentRow(), 1);
+    QCOMPARE(picker.selectedRow(), 1);
     QCOMPARE(picker.lblCompanyId->text(), QStringLiteral("Company Id 1"));
     picker.txtClientList->clear();
-    QCOMPARE(picker.lstPickClient->currentRow(), 1);
+    QCOMPARE(picker.selectedRow(), 1);
     picker.txtClientList->setText("ZE");
     QCOMPARE(picker.lblCompanyId->text(), QStringLiteral("Company Id 7"));
     QCOMPARE(f.ui.messages(), QStringList());
@@ -102,30 +109,34 @@ void CompanyPickerTest::okMakesTheSelectedRowCurrentByItsId() {
     // Two companies of the same name: the row, not the name, decides.
     f.fresh.exec("INSERT INTO tblCompany (id, [Company Name]) VALUES (7, 'Sample Company')");
     MdiMain w;
-    FrmCompany picker(&w);
-    picker.show();
-    picker.txtClientList->setText("sample");
-    QCOMPARE(picker.lstPickClient->currentRow(), 0);
-    picker.lstPickClient->setCurrentRow(1);
-    picker.cmdOK->click();
-    QCOMPARE(picker.result(), int(QDialog::Accepted));
-    QCOMPARE(programState().CurrentCompanyId, 7);
-    QCOMPARE(programState().CurrentCompanyName, QStringLiteral("Sample Company"));
+    int result = -1;
+    f.ui.onModal("frmCompany", [&](QDialog& d) {
+        auto& picker = static_cast<FrmCompany&>(d);
+        picker.txtClientList->setText("sample");
+        QCOMPARE(picker.selectedRow(), 0);
+        picker.selectRow(1);
+        picker.cmdOK->click();
+        result = picker.result();
+    });
+    pickCompany();
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(programState().CurrentCompanyId(), 7);
+    QCOMPARE(programState().CurrentCompanyName(), QStringLiteral("Sample Company"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Qel Corvane for - Sample Company"));
 }
 
 void CompanyPickerTest::okWithoutASelectionAsksForOne() {
     ShellFixture f;
     f.fresh.exec("DELETE FROM tblCompany");
-    programState().CurrentCompanyId = 3;
+    SetCompanyId(3);
     MdiMain w;
     FrmCompany picker(&w);
     picker.show();
-    QCOMPARE(picker.lstPickClient->count(), 0);
+    QCOMPARE(picker.lstPickClient->model()->rowCount(), 0);
     picker.cmdOK->click();
     QCOMPARE(f.ui.messages(), QStringList{"Please select a company."});
     QVERIFY(picker.isVisible());
-    QCOMPARE(programState().CurrentCompanyId, 3);
+    QCOMPARE(programState().CurrentCompanyId(), 3);
 }
 
 void CompanyPickerTest::cancelKeepsTheCompanyButStoresAChangedSwitch_data() {
@@ -139,32 +150,33 @@ void CompanyPickerTest::cancelKeepsTheCompanyButStoresAChangedSwitch() {
     QFETCH(bool, untick);
     QFETCH(bool, stored);
     ShellFixture f;
-    programState().CurrentCompanyId = 3;
-    programState().CurrentCompanyName = "Old Co";
-    programState().NewFromCompanyPicker = true;
+    setCurrentCompany(3, "Old Co");
+    setNewFromCompanyPicker(true);
     MdiMain w;
-    {
-        FrmCompany picker(&w);
-        picker.show();
+    int result = -1;
+    f.ui.onModal("frmCompany", [&](QDialog& d) {
+        auto& picker = static_cast<FrmCompany&>(d);
         picker.txtClientList->setText("Sam");
         if (untick)
             picker.chkShowOnStart->setChecked(false);
         picker.cmdCancel->click();
-        QCOMPARE(picker.result(), int(QDialog::Rejected));
-    }
+        result = picker.result();
+    });
+    pickCompany();
+    QCOMPARE(result, int(QDialog::Rejected));
     QCOMPARE(f.fresh.value("SELECT ShowCompany FROM tblDefaults").toBool(), stored);
-    QCOMPARE(programState().CurrentCompanyId, 3);
-    QCOMPARE(programState().CurrentCompanyName, QStringLiteral("Old Co"));
-    QVERIFY(!programState().NewFromCompanyPicker);
+    QCOMPARE(programState().CurrentCompanyId(), 3);
+    QCOMPARE(programState().CurrentCompanyName(), QStringLiteral("Old Co"));
+    QVERIFY(!programState().NewFromCompanyPicker());
     QCOMPARE(w.windowTitle(), QStringLiteral("Qel Corvane"));
 }
 
 void CompanyPickerTest::aListThatCannotBeLoadedClosesThePickerAndTheProgramGoesOn() {
     ShellFixture f;
-    programState().CurrentCompanyId = 3;
+    SetCompanyId(3);
     gConn().reset();
     MdiMain w;
-    showCompanyPicker();
+    pickCompany();
     const std::vector<UiCall> boxes = f.ui.callsOf(UiCall::Message);
     QCOMPARE(boxes.size(), std::size_t(2));
     QVERIFY2(boxes[0].text.startsWith("Error in GetListData "), qPrintable(boxes[0].text));
@@ -172,7 +184,7 @@ void CompanyPickerTest::aListThatCannotBeLoadedClosesThePickerAndTheProgramGoesO
     QCOMPARE(boxes[1].title, QStringLiteral("Get List Data"));
     QCOMPARE(boxes[1].icon, MsgIcon::Critical);
     QVERIFY(f.ui.callsOf(UiCall::Modal).empty());
-    QCOMPARE(programState().CurrentCompanyId, 3);
+    QCOMPARE(programState().CurrentCompanyId(), 3);
 }
 
 QEL_QTEST_REGISTER(CompanyPickerTest);

@@ -311,8 +311,8 @@ void DatabaseFileCommandsTest::aRestoreOfACopyBringsBackItsDataAndTheProgramKeep
     BackupDatabase();
     const std::int64_t companies = count("SELECT count(*) FROM tblCompany");
     db().ExecuteSql("INSERT INTO tblCompany ([Company Name]) VALUES ('Entered After The Backup')");
-    programState().CurrentCompanyId = 1;
-    programState().WorkingYear = 2020;
+    SetCompanyId(1);
+    setWorkingYear(2020);
 
     f.ui.answerFile(copy);
     RestoreDatabase();
@@ -328,8 +328,8 @@ void DatabaseFileCommandsTest::aRestoreOfACopyBringsBackItsDataAndTheProgramKeep
     db().ExecuteSql("INSERT INTO tblCompany ([Company Name]) VALUES ('Entered After The Restore')");
     QCOMPARE(count("SELECT count(*) FROM tblCompany"), companies + 1);
     // The company and year of the running program are not reloaded.
-    QCOMPARE(programState().CurrentCompanyId, 1);
-    QCOMPARE(programState().WorkingYear, std::int16_t(2020));
+    QCOMPARE(programState().CurrentCompanyId(), 1);
+    QCOMPARE(programState().WorkingYear(), std::int16_t(2020));
     // Nothing is left beside the database but its own files.
     for (const auto& entry : fs::directory_iterator(f.fresh.folder()))
         QVERIFY2(entry.path().filename().string().find(".part-") == std::string::npos, entry.path().c_str());
@@ -417,7 +417,7 @@ void DatabaseFileCommandsTest::aFailedSetPathKeepsTheOldConnectionAndSaysSo() {
         sqlite3_exec(other, "CREATE TABLE t (x INTEGER)", nullptr, nullptr, nullptr);
         sqlite3_close(other);
     }
-    programState().WorkingYear = 2021;
+    setWorkingYear(2021);
     const auto connection = gConn();
     const std::string ini = readIniValue("Data", "DB_Path");
     f.ui.answerFile(path);
@@ -433,7 +433,7 @@ void DatabaseFileCommandsTest::aFailedSetPathKeepsTheOldConnectionAndSaysSo() {
     QCOMPARE(statusColour(w), QColor(255, 0, 0));
     QVERIFY(gConn() == connection);
     QCOMPARE(readIniValue("Data", "DB_Path"), ini);
-    QCOMPARE(programState().WorkingYear, std::int16_t(2021));
+    QCOMPARE(programState().WorkingYear(), std::int16_t(2021));
     QCOMPARE(count("SELECT count(*) FROM tblCompany WHERE [Company Name] = 'Sample Company'"),
              std::int64_t(1));
     QCOMPARE(f.ui.callsOf(UiCall::Modal).size(), std::size_t(0));
@@ -466,8 +466,8 @@ void DatabaseFileCommandsTest::aSetPathThatConnectsRepeatsTheStartUpSteps() {
     QCOMPARE(f.ui.messages(), QStringList());
     QCOMPARE(readIniValue("Data", "DB_Path"), path.toStdString());
     QCOMPARE(QString::fromStdString(gConn()->path()), path);
-    QCOMPARE(programState().WorkingYear, std::int16_t(2019));
-    QCOMPARE(programState().CurrentCompanyId, 42);
+    QCOMPARE(programState().WorkingYear(), std::int16_t(2019));
+    QCOMPARE(programState().CurrentCompanyId(), 42);
     QCOMPARE(w.windowTitle(), QStringLiteral("Qel Corvane for - Only In The Copy"));
     QVERIFY(w.menuItem("mnudisablePwd")->isVisible());
     // "Getting Started", then the picker above it; no logon. The status line speaks after both.

@@ -119,10 +119,14 @@ public:
         log << QStringLiteral("VehicleUseOk(%1)").arg(year);
         return true;
     }
-    void DoAutoUseForm(std::int16_t year, std::int16_t vehicle) override {
+    bool DoAutoUseForm(std::int16_t year, std::int16_t vehicle) override {
         log << QStringLiteral("DoAutoUseForm(%1,%2)").arg(year).arg(vehicle);
+        return true;
     }
-    void DoAutoQstForm(std::int16_t year) override { log << QStringLiteral("DoAutoQstForm(%1)").arg(year); }
+    bool DoAutoQstForm(std::int16_t year) override {
+        log << QStringLiteral("DoAutoQstForm(%1)").arg(year);
+        return false;
+    }
 };
 
 } // namespace qel::test

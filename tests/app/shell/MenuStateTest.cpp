@@ -267,7 +267,7 @@ void MenuStateTest::aCommandRegisteredByASubsystemRunsFromItsItemOnly() {
     FakeSubsystems fake;
     // The asset entry's services are there, but no handler of its item yet.
     subsystems().assetEntry = &fake;
-    programState().CurrentCompanyId = 1;
+    SetCompanyId(1);
     MdiMain w;
     QVERIFY(!w.menuItem("mnuAssetMaint")->isEnabled());
 
@@ -293,7 +293,7 @@ void MenuStateTest::aFailingCommandShowsItsCause() {
     ShellFixture f;
     FakeSubsystems fake;
     subsystems().assetEntry = &fake;
-    programState().CurrentCompanyId = 1;
+    SetCompanyId(1);
     MdiMain w;
     commands().add("mnuAssetMaint",
                    [] { throw ServerError(kPassedThrough, "test", "the form cannot load", ErrorKind::Sql); });

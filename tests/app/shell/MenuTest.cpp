@@ -181,8 +181,8 @@ void MenuTest::itemsOfMissingSubsystemsAreDisabled() {
     ShellFixture f;
     // A company is chosen, a child window open and the item shown (a hidden item is disabled
     // too), so that only the subsystems decide.
-    programState().CurrentCompanyId = 1;
-    programState().EnablePwd = item == "mnuUsers" ? "Y" : "N";
+    SetCompanyId(1);
+    setEnablePwd(item == "mnuUsers" ? "Y" : "N");
     {
         MdiMain w;
         w.childWindows().add(new QWidget);
@@ -265,8 +265,8 @@ void MenuTest::eachItemReachesItsSubsystem() {
     fake.registerAll();
     // A company is chosen, the password switch on (User Maint is shown) and a child window open
     // (the window arrangement items are enabled).
-    programState().CurrentCompanyId = 1;
-    programState().EnablePwd = "Y";
+    SetCompanyId(1);
+    setEnablePwd("Y");
     MdiMain w;
     w.childWindows().add(new QWidget);
     QVERIFY(w.menuItem(item)->isEnabled());
@@ -280,7 +280,7 @@ void MenuTest::theFolderCheckFillsAMissingFolderAndGoesOn() {
     fake.registerAll();
     fake.filesCopied = false;
     fake.logPath = "/tmp/ImportLog.txt";
-    programState().CurrentCompanyId = 1;
+    SetCompanyId(1);
     MdiMain w;
     w.menuItem("mnuImportLog")->trigger();
     QCOMPARE(fake.log, (QStringList{"RetrieveFilesCopied", "MovePdfFiles", "GetLogPath",
@@ -341,7 +341,7 @@ void MenuTest::thePasswordCommandsNeedAnExactYes() {
     QCOMPARE(ask.text, QStringLiteral("Enable Password Protection"));
     QCOMPARE(ask.title, QStringLiteral("Password"));
     QCOMPARE(ask.proposed, QStringLiteral("Yes"));
-    QCOMPARE(programState().EnablePwd, changes ? QStringLiteral("Y") : QStringLiteral("N"));
+    QCOMPARE(programState().EnablePwd(), changes ? QStringLiteral("Y") : QStringLiteral("N"));
     QCOMPARE(w.menuItem("mnuPassWord")->isVisible(), !changes);
     QCOMPARE(w.menuItem("mnudisablePwd")->isVisible(), changes);
     QCOMPARE(w.menuItem("mnuUsers")->isVisible(), changes);
@@ -353,7 +353,7 @@ void MenuTest::thePasswordCommandsNeedAnExactYes() {
     f.ui.answerInput(answer);
     w.menuItem("mnudisablePwd")->trigger();
     QCOMPARE(f.ui.callsOf(UiCall::Input).at(1).text, QStringLiteral("Disable Password Protection"));
-    QCOMPARE(programState().EnablePwd, QStringLiteral("N"));
+    QCOMPARE(programState().EnablePwd(), QStringLiteral("N"));
     QVERIFY(w.menuItem("mnuPassWord")->isVisible());
     QVERIFY(!w.menuItem("mnudisablePwd")->isVisible());
     QVERIFY(!w.menuItem("mnuUsers")->isVisible());
@@ -367,7 +367,7 @@ void MenuTest::deletingTheLastPeriodIsTheBooksCommand() {
     ShellFixture f;
     FakeSubsystems fake;
     fake.registerAll();
-    programState().CurrentCompanyId = 1;
+    SetCompanyId(1);
     MdiMain w;
     w.menuItem("mnuDeleteDepr")->trigger();
     QCOMPARE(fake.log, QStringList{"deleteLastPeriod"});

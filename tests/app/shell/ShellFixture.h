@@ -25,7 +25,12 @@ struct ShellFixture {
     ShellFixture& operator=(const ShellFixture&) = delete;
 
     static void reset() {
-        programState() = ProgramState();
+        // The program state as at program start.
+        setCurrentCompany(0, QString());
+        setWorkingYear(0);
+        setEnablePwd(QString());
+        setNewFromCompanyPicker(false);
+        setLimitedLogon(false);
         subsystems() = Subsystems();
         commands().clear();
     }

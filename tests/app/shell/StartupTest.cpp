@@ -54,10 +54,10 @@ void StartupTest::firstRunOpensAtTheDefaultsWithTheSampleCompany() {
     QCOMPARE(w.size(), QSize(twipsToPixelsX(w, 10500), twipsToPixelsY(w, 7500)));
 
     QVERIFY(w.isVisible());
-    QCOMPARE(programState().CurrentCompanyId, 1);
-    QCOMPARE(programState().CurrentCompanyName, QStringLiteral("Sample Company"));
-    QCOMPARE(programState().EnablePwd, QStringLiteral("N"));
-    QCOMPARE(programState().WorkingYear, std::int16_t(2025));
+    QCOMPARE(programState().CurrentCompanyId(), 1);
+    QCOMPARE(programState().CurrentCompanyName(), QStringLiteral("Sample Company"));
+    QCOMPARE(programState().EnablePwd(), QStringLiteral("N"));
+    QCOMPARE(programState().WorkingYear(), std::int16_t(2025));
     QCOMPARE(w.windowTitle(), QStringLiteral("Qel Corvane for - Sample Company"));
     QVERIFY(visible(w, "mnuPassWord"));
     QVERIFY(!visible(w, "mnuUsers"));
@@ -73,8 +73,8 @@ void StartupTest::pickingACompanyNamesItInTheCaption() {
     MdiMain w;
     harlune::Main(w);
     QCOMPARE(w.windowTitle(), QStringLiteral("Qel Corvane for - Zeta Works"));
-    QCOMPARE(programState().CurrentCompanyId, 7);
-    QCOMPARE(programState().CurrentCompanyName, QStringLiteral("Zeta Works"));
+    QCOMPARE(programState().CurrentCompanyId(), 7);
+    QCOMPARE(programState().CurrentCompanyName(), QStringLiteral("Zeta Works"));
 }
 
 void StartupTest::aDatabaseThatDoesNotOpenIsReportedOnceAndTheWindowStaysOpen_data() {
@@ -106,9 +106,9 @@ void StartupTest::aDatabaseThatDoesNotOpenIsReportedOnceAndTheWindowStaysOpen() 
             QString("Couldn't connect to the database. Use menu File\\Set Database Path").size() + 2);
     QVERIFY(w.isVisible());
     QCOMPARE(w.windowTitle(), QStringLiteral("Qel Corvane"));
-    QCOMPARE(programState().CurrentCompanyId, 0);
-    QCOMPARE(programState().WorkingYear, std::int16_t(0));
-    QVERIFY(programState().CurrentCompanyName.isEmpty());
+    QCOMPARE(programState().CurrentCompanyId(), 0);
+    QCOMPARE(programState().WorkingYear(), std::int16_t(0));
+    QVERIFY(programState().CurrentCompanyName().isEmpty());
     QCOMPARE(f.ui.textsOf(UiCall::Modal), QStringList());
 
     // Closing then writes the position but none of the company settings.
@@ -152,7 +152,7 @@ void StartupTest::closingSavesPositionCompanyAndSwitchAndDisconnects() {
     const TwipsRect at = windowTwips(again);
     QCOMPARE(at.left, 3000.0);
     QCOMPARE(at.width, 9000.0);
-    QCOMPARE(programState().CurrentCompanyId, 7);
+    QCOMPARE(programState().CurrentCompanyId(), 7);
     QCOMPARE(again.windowTitle(), QStringLiteral("Qel Corvane for - Zeta Works"));
 }
 
@@ -287,14 +287,14 @@ void StartupTest::theStartUpSwitchesAreStored() {
 void StartupTest::aStoredCompanyIdThatIsNoNumberIsReported() {
     ShellFixture f;
     ShellFixture::store("CompanyId", "abc");
-    programState().CurrentCompanyId = 3;
+    SetCompanyId(3);
     MdiMain w;
     GetLastCompany();
-    QCOMPARE(programState().CurrentCompanyId, 3);
+    QCOMPARE(programState().CurrentCompanyId(), 3);
     QCOMPARE(f.ui.messages().size(), 1);
     QVERIFY(f.ui.messages()[0].startsWith("Error in GetLastCompany "));
     QVERIFY(f.ui.messages()[0].contains(" Error Number: 13"));
-    QCOMPARE(programState().CurrentCompanyName, QStringLiteral("Sample Company"));
+    QCOMPARE(programState().CurrentCompanyName(), QStringLiteral("Sample Company"));
 }
 
 void StartupTest::settingTheDefaultYear_data() {
@@ -315,7 +315,7 @@ void StartupTest::settingTheDefaultYear() {
     QFETCH(int, stored);
     QFETCH(int, boxes);
     ShellFixture f;
-    programState().WorkingYear = 2025;
+    setWorkingYear(2025);
     if (dropTable)
         f.fresh.exec("DROP TABLE tblDefaults");
     SetDefaultYear(Variant(year.toStdString()));

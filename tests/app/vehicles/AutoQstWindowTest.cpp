@@ -16,7 +16,7 @@ const QColor kRed(255, 0, 0);
 
 // A window of the fixture's year, shown.
 struct OpenWindow {
-    explicit OpenWindow(VehicleFixture& f) : w(&f.main) { w.show(); }
+    explicit OpenWindow(VehicleFixture& f) : w(kVehicleYear, &f.main) { w.show(); }
     FrmAutoQst w;
 };
 
@@ -94,7 +94,7 @@ void AutoQstWindowTest::unansweredQuestionsAreRedAndNothingIsStored() {
             red << label->objectName();
     QCOMPARE(red, (QStringList{"lblCommute", "lblRequirements"}));
     QCOMPARE(stored(f), QStringLiteral("none"));
-    QVERIFY(!autoUseState().QstAnyYes);
+    QVERIFY(!w.anyYesStored());
 
     // The answers are still unsaved: Cancel asks, and Cancel to the question keeps the window.
     f.ui.answerMessage(MsgResult::Cancel);
@@ -152,20 +152,27 @@ void AutoQstWindowTest::theAnyYesAnswerFollowsTheStoredAnswers() {
     QFETCH(bool, anyYes);
     VehicleFixture f;
     // A Yes saved for another year does not answer for this one.
-    autoUseState().QstAnyYes = true;
+    const auto previousYear = static_cast<std::int16_t>(kVehicleYear - 1);
+    bool cancelled = false;
     f.whenOpen<FrmAutoQst>("frmAutoQst", [&](FrmAutoQst& w) {
-        QVERIFY(!autoUseState().QstAnyYes);
+        if (w.year() == previousYear) {
+            answer(w, "YYYYY");
+            w.cmdSave->click();
+            w.cmdCancel->click();
+            return;
+        }
+        QVERIFY(!w.anyYesStored());
         answer(w, answers);
         w.cmdSave->click();
         if (deleted)
             w.cmdDelete->click();
         w.cmdCancel->click();
+        cancelled = w.cancelled();
     });
+    QVERIFY(DoAutoQstForm(previousYear));
 
-    DoAutoQstForm(kVehicleYear);
-
-    QCOMPARE(autoUseState().QstAnyYes, anyYes);
-    QVERIFY(autoUseState().AutoCancelled);
+    QCOMPARE(DoAutoQstForm(kVehicleYear), anyYes);
+    QVERIFY(cancelled);
 }
 
 void AutoQstWindowTest::aRefusedSaveIsShownAndSaysNoYes() {
@@ -181,7 +188,7 @@ void AutoQstWindowTest::aRefusedSaveIsShownAndSaysNoYes() {
     QVERIFY2(error.startsWith("Error in AddUpdateAutoQst. ") && error.contains("answers refused") &&
                  error.endsWith(" -2147352571"),
              qPrintable(error));
-    QVERIFY(!autoUseState().QstAnyYes);
+    QVERIFY(!open.w.anyYesStored());
     QVERIFY(!open.w.QstExists());
     QVERIFY(open.w.FormDirty());
 }
@@ -229,7 +236,7 @@ void AutoQstWindowTest::closingAsksWhileAnswersAreUnsaved() {
     QCOMPARE(f.ui.messages().contains("Save Changes?"), asked);
     QCOMPARE(!w.isVisible(), closed);
     QCOMPARE(qel::test::stored(f), stored);
-    QCOMPARE(autoUseState().AutoCancelled, cancelled);
+    QCOMPARE(w.cancelled(), cancelled);
 }
 
 void AutoQstWindowTest::everyTextFits() {

@@ -30,7 +30,7 @@ Fleet addFleet() {
 
 // A window of the fixture's year, shown.
 struct OpenWindow {
-    explicit OpenWindow(VehicleFixture& f) : w(&f.main) { w.show(); }
+    explicit OpenWindow(VehicleFixture& f) : w(kVehicleYear, &f.main) { w.show(); }
     FrmAutoUse w;
 };
 
@@ -289,7 +289,7 @@ void AutoUseWindowTest::storedUseLoadsWithItsAnswers() {
     w.cmdCancel->click();
     QVERIFY(!w.isVisible());
     QVERIFY(f.ui.messages().isEmpty());
-    QVERIFY(autoUseState().AutoCancelled);
+    QVERIFY(w.cancelled());
 }
 
 void AutoUseWindowTest::saveChecksTheChangedColumnsInOrder() {
@@ -430,7 +430,7 @@ void AutoUseWindowTest::closingWithUnsavedEditsAsks() {
     QCOMPARE(f.ui.callsOf(UiCall::Message).front().buttons, MsgButtons::YesNoCancel);
     QCOMPARE(!w.isVisible(), closed);
     QCOMPARE(f.count("SELECT count(*) FROM tblAutoUse"), stored);
-    QCOMPARE(autoUseState().AutoCancelled, cancelled);
+    QCOMPARE(w.cancelled(), cancelled);
     if (!closed)
         QCOMPARE(w.txtBusiness[0]->text(), QStringLiteral("900"));
 }

@@ -1,7 +1,6 @@
 // The fixture of the vehicle window tests: the shell's fixture (fresh database, scripted
 // dialogs), the report windows and the vehicles registered as main() registers them, the real
-// main window, the sample company as the current company, and the vehicle state emptied before
-// and after, its year set to kVehicleYear.
+// main window and the sample company as the current company; the windows open for kVehicleYear.
 #pragma once
 
 #include "app/reports/Reports.h"
@@ -33,12 +32,7 @@ struct RegisteredParts {
 };
 
 struct VehicleFixture : ShellFixture {
-    VehicleFixture() {
-        autoUseState() = AutoUseState();
-        autoUseState().AutoYear = kVehicleYear;
-        setCurrentCompany(1, QStringLiteral("Sample Company"));
-    }
-    ~VehicleFixture() { autoUseState() = AutoUseState(); }
+    VehicleFixture() { setCurrentCompany(1, QStringLiteral("Sample Company")); }
 
     QString status() const { return main.statusLabel()->text(); }
     QColor statusColour() const { return test::statusColour(main); }

@@ -153,6 +153,34 @@ TEST(AssetCodes, FiscalMonthRefusesWhatIsNoMonth) {
     }
 }
 
+// The period prompts of the reports and the export offer today's calendar month in the working
+// year as its fiscal period.
+TEST(AssetCodes, TheOfferedPeriodIsTodaysFiscalMonth) {
+    struct Case {
+        int today;
+        int workingYear;
+        int yearEnd;
+        const char* period;
+    } cases[] = {
+        {3, 2011, 6, "201109"},  {8, 2011, 6, "201202"},   {6, 2011, 6, "201112"},  {7, 2011, 6, "201201"},
+        {3, 2011, 12, "201103"}, {12, 2011, 12, "201112"}, {3, 2012, 12, "201203"}, {7, 2012, 6, "201301"},
+        {6, 2012, 6, "201212"},  {10, 2012, 9, "201301"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.today) + "/" + std::to_string(c.workingYear) + " year end " +
+                     std::to_string(c.yearEnd));
+        EXPECT_EQ(defaultPeriod(c.today, c.workingYear, c.yearEnd), c.period);
+    }
+}
+
+// A stored fiscal date is the first day of the fiscal month, with the fiscal year as its year.
+TEST(AssetCodes, FiscalMonthStartOfACalendarDate) {
+    EXPECT_EQ(FiscalMonthStart(Date(2003, 7, 15), 6), Date(2004, 1, 1));
+    EXPECT_EQ(FiscalMonthStart(Date(2003, 6, 30), 6), Date(2003, 12, 1));
+    EXPECT_EQ(FiscalMonthStart(Date(2003, 6, 30), 12), Date(2003, 6, 1));
+    EXPECT_THROW(FiscalMonthStart(Date(2003, 6, 30), 0), ServerError);
+}
+
 class AssetCodesDbTest : public test::SupportTest {};
 
 TEST_F(AssetCodesDbTest, FiscalEndMonthOfTheCompany) {

@@ -26,13 +26,6 @@ TEST(ExportRules, NumberTexts) {
     EXPECT_EQ(exportNumberText("201203"), "201203");
 }
 
-TEST(ExportRules, DefaultPeriods) {
-    EXPECT_EQ(defaultPeriod(3, 2012, 12), "201203");
-    EXPECT_EQ(defaultPeriod(7, 2012, 6), "201301");
-    EXPECT_EQ(defaultPeriod(6, 2012, 6), "201212");
-    EXPECT_EQ(defaultPeriod(10, 2012, 9), "201301");
-}
-
 TEST(ExportRules, PostedPeriods) {
     struct Case {
         const char* name;

@@ -28,13 +28,6 @@ TEST(MaintCellsTest, CellTextsOfStoredValues) {
     }
 }
 
-TEST(MaintCellsTest, TrimRemovesBlanksOnlyAtEitherEnd) {
-    EXPECT_EQ(trimBlanks("  Year  "), "Year");
-    EXPECT_EQ(trimBlanks("Zip Code "), "Zip Code");
-    EXPECT_EQ(trimBlanks("\tTab\t"), "\tTab\t");
-    EXPECT_EQ(trimBlanks("   "), "");
-}
-
 TEST(MaintCellsTest, EditTextsOfCells) {
     EXPECT_EQ(maintEditText(" ", false), "");
     EXPECT_EQ(maintEditText(" ", true), "");

@@ -47,15 +47,6 @@ TEST(ReportPrompts, YearAnswers) {
     }
 }
 
-TEST(ReportPrompts, TheOfferedPeriodIsTodaysFiscalMonth) {
-    EXPECT_EQ(defaultPeriod(3, 2011, 6), "201109");
-    EXPECT_EQ(defaultPeriod(8, 2011, 6), "201202");
-    EXPECT_EQ(defaultPeriod(6, 2011, 6), "201112");
-    EXPECT_EQ(defaultPeriod(7, 2011, 6), "201201");
-    EXPECT_EQ(defaultPeriod(3, 2011, 12), "201103");
-    EXPECT_EQ(defaultPeriod(12, 2011, 12), "201112");
-}
-
 // Monthly depreciation posted from fiscal month 2 of 2010 through month 5 of 2012.
 const PostedPeriods kPosted{"201206", "2010-02-01"};
 
