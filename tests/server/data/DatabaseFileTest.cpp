@@ -74,6 +74,17 @@ TEST_F(DatabaseFileTest, BackupWhileConnectedHoldsTheSameRowsAndTheConnectionGoe
     EXPECT_EQ(filesIn(file("saved")), std::vector<std::string>{"VOSSMERE.MDB"});
 }
 
+// The backup command copies the thread's connected database; without a connection it writes
+// nothing and says so, so the caller copies the file instead.
+TEST_F(DatabaseFileTest, BackupOfTheConnectedDatabaseNeedsAConnection) {
+    addCompany("Connected Co");
+    ASSERT_TRUE(backupConnectedDatabase(file("copy.mdb").string()));
+    EXPECT_EQ(companyCount(file("copy.mdb").string()), companyCount(live()));
+    gConn().reset();
+    EXPECT_FALSE(backupConnectedDatabase(file("other.mdb").string()));
+    EXPECT_FALSE(fs::exists(file("other.mdb")));
+}
+
 TEST_F(DatabaseFileTest, BackupReplacesAnExistingFile) {
     const fs::path target = file("old.mdb");
     writeText(target, "an older file");

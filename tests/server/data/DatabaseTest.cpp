@@ -255,6 +255,31 @@ TEST(DatabaseStartTest, TheStartUpFailureIsReportedByTheStatementsThatFindNoConn
     }).join();
 }
 
+// A worker thread's scope opens the thread's own connection to the named file, whatever the INI
+// file names, and closes it when the work ends, also when the work throws.
+TEST(DatabaseStartTest, AThreadConnectionScopeClosesItsConnectionHoweverTheWorkEnds) {
+    test::FreshDatabase fresh(false);
+    writeIniValue("Data", "DB_Path", (fresh.folder() / "moved" / "VOSSMERE.MDB").string());
+    std::thread([&] {
+        for (const bool fails : {false, true}) {
+            SCOPED_TRACE(fails ? "the work throws" : "the work ends");
+            try {
+                const ThreadConnectionScope scope(fresh.path());
+                ASSERT_NE(gConn(), nullptr);
+                EXPECT_EQ(gConn()->path(), fresh.path());
+                EXPECT_EQ(ReturnDbData("SELECT 7"), 7);
+                if (fails)
+                    throw ServerError::invalidArgument("test", "work failed");
+            } catch (const ServerError& e) {
+                EXPECT_TRUE(fails) << e.description();
+            }
+            EXPECT_EQ(gConn(), nullptr);
+        }
+        EXPECT_THROW(ThreadConnectionScope((fresh.folder() / "none" / "VOSSMERE.MDB").string()), ServerError);
+        EXPECT_EQ(gConn(), nullptr);
+    }).join();
+}
+
 TEST(DatabaseStartTest, ConnectionStringsKeepTheirText) {
     EXPECT_EQ(GetConnectionString("/d/VOSSMERE.MDB"),
               "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/VOSSMERE.MDB;Persist Security Info=True;Jet "
