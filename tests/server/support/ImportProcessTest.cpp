@@ -268,57 +268,33 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ProcessTest, AVehicleIsHeldToItsFirstYearLimit) {
     struct Case {
         const char* name;
-        Imported asset;
+        int method;
+        double cost, businessPercent, allowance;
+        const char* fiscalStart;
+        int vehicle;
         double firstYear; // the first row's depreciation
     } cases[] = {
         // 3,160 x 80 %; run as no vehicle it got 24,000 x 20 % = 4,800.
-        {"2012 listed van at 80 %", with([](Imported& a) {
-             a.method = 9;
-             a.life = 5;
-             a.cost = 30000;
-             a.businessPercent = 0.8;
-             a.fiscalStart = "2012-03-01";
-             a.vehicle = 1;
-         }),
-         2528},
+        {"2012 listed van at 80 %", 9, 30000, 0.8, 0, "2012-03-01", 1, 2528},
         // The 50 % allowance's limit, 11,160, less the allowance.
-        {"2012 car with the 50 % allowance", with([](Imported& a) {
-             a.life = 5;
-             a.cost = 20000;
-             a.allowance = 10000;
-             a.fiscalStart = "2012-03-01";
-             a.vehicle = 1;
-         }),
-         1160},
+        {"2012 car with the 50 % allowance", 1, 20000, 1, 10000, "2012-03-01", 1, 1160},
         // 2003 had a limit for each rate: the 30 % allowance takes 7,660, not 10,710.
-        {"2003 car with the 30 % allowance", with([](Imported& a) {
-             a.life = 5;
-             a.cost = 20000;
-             a.allowance = 6000;
-             a.fiscalStart = "2003-03-01";
-             a.vehicle = 1;
-         }),
-         1660},
+        {"2003 car with the 30 % allowance", 1, 20000, 1, 6000, "2003-03-01", 1, 1660},
         // An allowance already lowered to the 2015 limit leaves nothing for depreciation.
-        {"2015 car with its allowance at the limit", with([](Imported& a) {
-             a.life = 5;
-             a.cost = 40000;
-             a.allowance = 11160;
-             a.fiscalStart = "2015-03-01";
-             a.vehicle = 1;
-         }),
-         0},
-        {"the same asset as no vehicle", with([](Imported& a) {
-             a.life = 5;
-             a.cost = 40000;
-             a.allowance = 11160;
-             a.fiscalStart = "2015-03-01";
-         }),
-         5768},
+        {"2015 car with its allowance at the limit", 1, 40000, 1, 11160, "2015-03-01", 1, 0},
+        {"the same asset as no vehicle", 1, 40000, 1, 11160, "2015-03-01", 0, 5768},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto asset = add(c.asset);
+        const auto asset = add(with([&](Imported& a) {
+            a.method = c.method;
+            a.life = 5;
+            a.cost = c.cost;
+            a.businessPercent = c.businessPercent;
+            a.allowance = c.allowance;
+            a.fiscalStart = c.fiscalStart;
+            a.vehicle = c.vehicle;
+        }));
         ASSERT_TRUE(DeprSupport().ProcessImportedAssets(1));
         EXPECT_EQ(
             fresh_.conn()
