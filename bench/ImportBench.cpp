@@ -4,7 +4,8 @@
 //
 // The rows take the import's methods in turn: MACRS 5, 7 and 39 years, listed property at full
 // and at part business use, straight line, ADS, amortization and non-depreciable property;
-// every 9th has a section 179 amount and every 11th a sale. Counters: rows per second, the time
+// every 9th has a section 179 amount and every 11th a sale; the listed property without one is
+// a vehicle, run within its year's limits. Counters: rows per second, the time
 // per row ("us/row"), which stays flat when the time grows linearly, and the floor in the same
 // run with the time as a multiple of it ("x floor"). The program's "Import Assets" (its sheet check
 // with the log, the import, its completion of the rows and the processing, in one transaction)
@@ -57,7 +58,8 @@ qel::test::SheetData generate(std::int64_t count) {
         const qel::Date inService(2005 + static_cast<int>(i % 15), 1 + static_cast<int>(i % 12), 1);
         sheet.push_back({kCompany, "Asset " + std::to_string(i), cost, qel::Variant(), k.method, inService,
                          i % 9 == 0, i % 9 == 0 ? qel::Variant(cost / 2) : qel::Variant(), k.convention,
-                         k.life, qel::Variant(), 5, cost, k.businessPercent, qel::Variant(),
+                         k.life, k.method == 9 && i % 9 != 0 ? qel::Variant("Yes") : qel::Variant(), 5, cost,
+                         k.businessPercent, qel::Variant(),
                          i % 11 == 0 ? qel::Variant(qel::Date(inService.year() + 3, 6, 1)) : qel::Variant(),
                          i % 11 == 0 ? qel::Variant(cost / 4) : qel::Variant(), qel::Variant(), "Generated"});
     }

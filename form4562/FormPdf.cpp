@@ -88,6 +88,45 @@ void write(QPDF& pdf, const fs::path& output) {
     temp.renamed = true;
 }
 
+// The widgets of a field: the field itself when it is its own widget, else its kids.
+std::vector<QPDFObjectHandle> widgetsOf(QPDFObjectHandle field) {
+    QPDFObjectHandle kids = field.getKey("/Kids");
+    if (field.hasKey("/Rect") || !kids.isArray())
+        return {field};
+    std::vector<QPDFObjectHandle> widgets;
+    for (int k = 0; k < kids.getArrayNItems(); ++k)
+        widgets.push_back(kids.getArrayItem(k));
+    return widgets;
+}
+
+// The name of a check box's on state: the state of its first widget's normal appearances other
+// than /Off; empty when it has none.
+std::string onStateOf(QPDFObjectHandle field) {
+    QPDFObjectHandle states = widgetsOf(field).front().getKey("/AP").getKey("/N");
+    if (states.isDictionary())
+        for (const std::string& state : states.getKeys())
+            if (state != "/Off")
+                return state;
+    return {};
+}
+
+// Fills one field with `text`: a text field takes it as its value; a check box is marked when the
+// text names its on state (the answer "No" marks a box whose on state is /No) and cleared for
+// any other text, so that of a question's Yes and No boxes given the same answer only its own
+// box shows a mark. (qpdf's own setting of a check box knows only the on state /Yes.)
+void setField(QPDFObjectHandle field, const std::string& text) {
+    QPDFFormFieldObjectHelper helper(field);
+    if (!helper.isCheckbox()) {
+        helper.setV(text, true);
+        return;
+    }
+    const std::string on = onStateOf(field);
+    const QPDFObjectHandle state = QPDFObjectHandle::newName(!on.empty() && on == "/" + text ? on : "/Off");
+    field.replaceKey("/V", state);
+    for (QPDFObjectHandle widget : widgetsOf(field))
+        widget.replaceKey("/AS", state);
+}
+
 void load(QPDF& pdf, const std::string& path) {
     pdf.setSuppressWarnings(true);
     pdf.processFile(path.c_str());
@@ -110,7 +149,7 @@ std::int32_t fillForm(const std::string& templatePath, const std::string& output
     const auto count = static_cast<std::int32_t>(fields.size());
     try {
         for (std::int32_t index = first; index <= count; ++index)
-            QPDFFormFieldObjectHelper(fields[index - 1]).setV(text(index), true);
+            setField(fields[index - 1], text(index));
         QPDFAcroFormDocumentHelper(pdf).generateAppearancesIfNeeded();
     } catch (const ServerError&) {
         throw;
@@ -125,9 +164,23 @@ std::vector<std::string> formFieldValues(const std::string& path) {
     QPDF pdf;
     load(pdf, path);
     std::vector<std::string> values;
-    for (QPDFObjectHandle& field : fieldsOf(pdf))
-        values.push_back(QPDFFormFieldObjectHelper(field).getValueAsString());
+    for (QPDFObjectHandle& field : fieldsOf(pdf)) {
+        QPDFObjectHandle value = field.getKey("/V");
+        values.push_back(value.isName() ? value.getName().substr(1)
+                                        : QPDFFormFieldObjectHelper(field).getValueAsString());
+    }
     return values;
+}
+
+std::vector<std::string> formAppearanceStates(const std::string& path) {
+    QPDF pdf;
+    load(pdf, path);
+    std::vector<std::string> states;
+    for (QPDFObjectHandle& field : fieldsOf(pdf)) {
+        QPDFObjectHandle state = widgetsOf(field).front().getKey("/AS");
+        states.push_back(state.isName() ? state.getName().substr(1) : "");
+    }
+    return states;
 }
 
 std::vector<std::string> formFieldNames(const std::string& path) {

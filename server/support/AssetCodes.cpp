@@ -1,12 +1,14 @@
 // The asset codes: method captions, convention ids, the engine's method and the fiscal months.
 #include "server/support/AssetCodes.h"
 
+#include "common/Convert.h"
 #include "common/Recordset.h"
 #include "common/ServerError.h"
 #include "server/data/FiscalPeriod.h"
 #include "server/support/CompanyPersist.h"
 
 #include <charconv>
+#include <limits>
 
 namespace qel {
 namespace {
@@ -119,6 +121,16 @@ FiscalMonth InServiceToFiscalMonth(std::string_view calendarDate, int yearEndMon
 std::string InServiceToFiscalDate(std::string_view calendarDate, int yearEndMonth) {
     const FiscalMonth f = InServiceToFiscalMonth(calendarDate, yearEndMonth);
     return std::to_string(f.month) + "/" + std::to_string(f.year);
+}
+
+Date BookLifeEnd(const Date& fiscalStart, double bookLifeYears) {
+    const double years = roundHalfEven(bookLifeYears);
+    if (!(years >= std::numeric_limits<std::int16_t>::min() &&
+          years <= std::numeric_limits<std::int16_t>::max()))
+        throw ServerError(kErrOverflow, kSource,
+                          "Overflow: the book life " + formatNumber(bookLifeYears) + " is too large.",
+                          ErrorKind::Conversion);
+    return fiscalStart.addMonths(12 * static_cast<int>(years));
 }
 
 std::int16_t GetFiscalEndMth(std::int32_t companyId) {

@@ -1,7 +1,8 @@
 // The asset codes the program and the data server share: the method caption shown and stored
 // with every asset and book (ShowMethod), the convention ids, the method the engine runs for a
 // stored method (MapMethodForRun), and the rule that turns a calendar month into the company's
-// fiscal month and fiscal year (InServiceToFiscalDate, with GetFiscalEndMth).
+// fiscal month and fiscal year (InServiceToFiscalDate, with GetFiscalEndMth), and the end of an
+// asset's financial book life (BookLifeEnd).
 //
 // Methods are named by their texts in tblDeprMethods and compared exactly (capitals counting,
 // no trimming): "MACRS", "MACRS 150", "ADS", "Listed", "Amortize", "S/L", "Non-Depr".
@@ -77,6 +78,14 @@ std::string InServiceToFiscalDate(std::string_view calendarDate, int yearEndMont
 
 // The same as a FiscalMonth.
 FiscalMonth InServiceToFiscalMonth(std::string_view calendarDate, int yearEndMonth);
+
+// The end of an asset's financial book life: its fiscal start moved on by the book life in
+// whole calendar years, the life rounded half to even (7.5 years end 8 years out, 6.5 years 6,
+// 0.4 years at the start itself). The asset form's save and the completion of imported assets
+// both store it as fiscal_end_date, which monthly book depreciation reads. Throws ServerError
+// (number kErrOverflow, kind Conversion) when the life is no number or its whole years do not
+// fit a 16-bit number.
+Date BookLifeEnd(const Date& fiscalStart, double bookLifeYears);
 
 // The company's fiscal year-end month ("Year End Month" of tblCompany), 1 to 12. Throws
 // ServerError (kind InvalidArgument) naming the company when it has no row or its month is

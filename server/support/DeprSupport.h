@@ -34,8 +34,10 @@ public:
     // sold_date, Method, Life, in_service_date, book_life, vehicle_num.
     Recordset GetImportedAssetsToUpdate(std::int32_t lngCompanyId);
     // Runs the tax-book engine for every marked imported row of the company, then clears the
-    // marks, in one transaction. An asset whose run fails keeps its mark; the others are stored
-    // and unmarked, and then the run raises naming how many failed and which. True otherwise.
+    // marks, in one transaction. A row with a vehicle number runs as a passenger car within the
+    // limits of its calendar in-service year (server/support/VehicleLimit.h); one whose year has
+    // no limits fails. An asset whose run fails keeps its mark; the others are stored and
+    // unmarked, and then the run raises naming how many failed and which. True otherwise.
     bool ProcessImportedAssets(std::int32_t lngCompanyId);
     // Chart of accounts; neither argument is used.
     Recordset GetGLaccounts(std::int32_t lngCompanyId, std::int16_t Year);

@@ -16,7 +16,6 @@
 #include "common/Workbook.h"
 #include "server/support/ImportSheet.h"
 
-#include <cctype>
 #include <cmath>
 #include <iterator>
 #include <limits>
@@ -93,7 +92,7 @@ public:
         r.deduction179 = number(kDeduction179);
         r.convention = whole(kConvention);
         r.life = number(kLife);
-        r.vehicle = lower(text(kVehicle)) == "yes";
+        r.vehicle = isVehicleMark(book_.cell(kVehicle));
         r.bookLife = number(kBookLife);
         r.bookCost = number(kBookCost);
         // No fraction given means full business use.
@@ -112,12 +111,6 @@ public:
     }
 
 private:
-    static std::string lower(std::string s) {
-        for (char& c : s)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return s;
-    }
-
     // The cell's value as text, as the system shows it (numbers in plain decimal, Yes/No as
     // True or False, an empty cell as "").
     std::string text(int column) const { return book_.cell(column).toString(); }

@@ -3,6 +3,10 @@
 // ProcessImportedAssets runs the engine for the tax book of every marked row and clears the
 // marks.
 //
+// An asset the completion numbered as a vehicle runs as one, held within the first-year and
+// later limits of its calendar in-service year (server/support/VehicleLimit.h chooses the limits
+// of an imported vehicle, which the sheet check has already checked its deductions against).
+//
 // A run is one transaction, in which the engine's runs share it as a DeprBatch. An asset whose
 // engine run is refused keeps its mark (so the next run takes it again) and is reported with the
 // others that failed once the run is stored; the assets that succeeded keep their schedules and
@@ -12,8 +16,10 @@
 #include "common/ServerError.h"
 #include "common/SqlLiteral.h"
 #include "server/engine/CalcDepr.h"
+#include "server/engine/DeprYear.h"
 #include "server/support/AssetCodes.h"
 #include "server/support/ImportRun.h"
+#include "server/support/VehicleLimit.h"
 
 #include <sqlite3.h>
 
@@ -40,6 +46,26 @@ std::string markedRows(const std::string& selectList, std::int32_t company) {
     return selectList +
            " FROM tblAssets INNER JOIN tblDeprMethods ON tblAssets.depr_method = tblDeprMethods.ID" +
            " Where DoImportDepr = " + sqlBool(true) + " and company_Id = " + sqlNumber(company);
+}
+
+// The vehicle letter of a row: the imported vehicles' type for a row the completion numbered as
+// a vehicle (or that still waits for its number, -1), "N" for any other.
+std::string vehicleLetter(const Variant& vehicleNum) {
+    return !vehicleNum.isNull() && vehicleNum.toInt64() != 0 ? import::kVehicleType : "N";
+}
+
+// Loads the limits of an imported vehicle for its run: those of the calendar year of its fiscal
+// in-service date. Refuses a vehicle whose year has no limits for its allowance, which the engine
+// would otherwise run without a first-year limit.
+void loadVehicleLimits(std::int32_t company, const Date& fiscalStart, std::int32_t allowance,
+                       double allowanceBase) {
+    const int year = depr::calendarYearOf(fiscalStart, GetFiscalEndMth(company));
+    const import::VehicleLimit limit =
+        import::importedVehicleLimit(import::toInt16(year, "the in-service year"), allowance, allowanceBase);
+    if (limit.firstYear <= 0)
+        throw ServerError::invalidArgument("DeprSupport",
+                                           "The imported vehicle has " + import::missingLimit(limit) +
+                                               "; enter them under Maintenance\\Auto Max Limits.");
 }
 
 struct Failure {
@@ -113,6 +139,10 @@ bool DeprSupport::DoDeprForImportedAssets(std::int32_t lngCompanyId, std::int32_
         const std::int32_t basis =
             import::netCost(lngCost, dblBusPercent, lngOtherDeductions, lng179, lngAllowance);
         const import::RunPlan plan = import::planRun(strMethod, strActualMethod, basis, lng179, dblLife);
+        if (strAuto != "N" &&
+            (plan.run == import::EngineRun::RateTable || plan.run == import::EngineRun::Formula))
+            loadVehicleLimits(lngCompanyId, dtInService, lngAllowance,
+                              lngCost * dblBusPercent - (static_cast<double>(lngOtherDeductions) + lng179));
         CalcDepr engine;
         switch (plan.run) {
         case import::EngineRun::ZeroListed:
@@ -144,7 +174,7 @@ bool DeprSupport::ProcessImportedAssets(std::int32_t lngCompanyId) {
         for (rs.MoveFirst(); !rs.IsEOF(); rs.MoveNext()) {
             const std::int32_t asset = required(rs, "asset_num").toInt32();
             try {
-                const std::string strAuto = "N";
+                const std::string strAuto = vehicleLetter(rs["vehicle_num"]);
                 const std::string method = required(rs, "Method").toString();
                 const double businessPercent = required(rs, "bussiness_percent").toDouble();
                 const double life = required(rs, "Life").toDouble();

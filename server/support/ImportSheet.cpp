@@ -36,6 +36,13 @@ bool isBlankCell(const Variant& v) {
     return v.isNull() || (v.isText() && trimWhiteSpace(v.toString()).empty());
 }
 
+bool isVehicleMark(const Variant& v) {
+    std::string text = v.toString();
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text == "yes";
+}
+
 std::string trimmedLower(std::string_view text) {
     std::string out(trimWhiteSpace(text));
     for (char& c : out)

@@ -49,6 +49,9 @@ bool isEmptyCell(const Variant& v);
 // An empty cell, or a text of nothing but blanks.
 bool isBlankCell(const Variant& v);
 
+// Column K's mark of a vehicle: the text "yes" in any mix of capitals.
+bool isVehicleMark(const Variant& v);
+
 // The text without blanks at either end, in lower case (ASCII letters only).
 std::string trimmedLower(std::string_view text);
 

@@ -185,6 +185,79 @@ TEST_F(Form4562Test, TheFilledFormShowsTheAmountsBesideTheirCaptions) {
     }
 }
 
+// The real 2025 form has a Yes box and a No box for each question (lines 24a, 24b, 34 to 36 for
+// each vehicle, 37 to 41): each answer marks its own box and leaves the other empty; a vehicle
+// column without a vehicle marks neither.
+TEST_F(Form4562Test, On2025EachAnswerMarksItsOwnBox) {
+    const std::string company = std::to_string(company_);
+    fresh_.exec(
+        "INSERT INTO tblMisc4562Data (Company_Id, [Year], [Listed Claim], [Listed Evidence]) VALUES (" +
+        company + ", 2025, 'Yes', 'no')");
+    const struct {
+        int vehicle;
+        double business;
+        const char* answers; // lines 34, 35 and 36 as 1 (Yes) or 0 (No)
+    } vehicles[] = {{1, 0.9, "1, 0, 1"}, {2, 0.8, "0, 1, 0"}};
+    for (const auto& v : vehicles) {
+        const std::int32_t asset = test::addAsset({.name = "Car " + std::to_string(v.vehicle),
+                                                   .company = company_,
+                                                   .method = test::kListed,
+                                                   .cost = 30000,
+                                                   .business = v.business,
+                                                   .placed = "2025-03-01",
+                                                   .life = 5,
+                                                   .convention = test::kHalfYear,
+                                                   .vehicle = v.vehicle,
+                                                   .caption = "200 DB"});
+        test::addDepr(company_, test::kFederal, asset, 2025, 2000, 2000);
+        fresh_.exec(
+            "INSERT INTO tblAutoUse (Company_Id, [year], [Vehicle #], [Business Miles], [Commuting Miles],"
+            " [Personal Miles], [Available Personal Use off Hours], [Driver 5 percent Owner],"
+            " [Another Car Available], bpercent, asset_id) VALUES (" +
+            company + ", 2025, " + std::to_string(v.vehicle) + ", 9000, 500, 500, " + v.answers + ", " +
+            std::to_string(v.business) + ", " + std::to_string(asset) + ")");
+    }
+    fresh_.exec("INSERT INTO tblAutoQuestions (Company_Id, [year], [No Personal Use], [Commuting Allowed],"
+                " [All Personal Use], [More 5 Cars & keep Track], [Meet Requirements]) VALUES (" +
+                company + ", 2025, 1, 0, 1, 0, 1)");
+
+    const std::string output = run(2025);
+
+    const std::vector<std::string> shown = form4562::formAppearanceStates(output);
+    const std::vector<std::string> values = form4562::formFieldValues(output);
+    const struct {
+        const char* question;
+        int yesBox; // field number; the No box follows it
+        const char* answer;
+    } cases[] = {
+        {"24a", 129, "Yes"},
+        {"24b", 131, "No"},
+        {"34 (a)", 226, "Yes"},
+        {"34 (b)", 228, "No"},
+        {"34 (c), no vehicle", 230, ""},
+        {"35 (a)", 239, "No"},
+        {"35 (b)", 241, "Yes"},
+        {"36 (a)", 252, "Yes"},
+        {"36 (b)", 254, "No"},
+        {"36 (f), no vehicle", 262, ""},
+        {"37", 264, "Yes"},
+        {"38", 266, "No"},
+        {"39", 268, "Yes"},
+        {"40", 270, "No"},
+        {"41", 272, "Yes"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("line ") + c.question);
+        const std::string answer = c.answer;
+        const std::string yes = answer == "Yes" ? "Yes" : "Off";
+        const std::string no = answer == "No" ? "No" : "Off";
+        EXPECT_EQ(shown.at(c.yesBox - 1), yes);
+        EXPECT_EQ(shown.at(c.yesBox), no);
+        EXPECT_EQ(values.at(c.yesBox - 1), yes);
+        EXPECT_EQ(values.at(c.yesBox), no);
+    }
+}
+
 TEST_F(Form4562Test, AMissingMarkerFailsBeforeAnyQuery) {
     fs::remove(docs_ / "4562_12.fdf");
     gConn().reset(); // any query would now fail as "not connected"

@@ -70,7 +70,21 @@ TEST(TemplatesTest, FieldsStandInTheOrderOfTheirLayout) {
           {264, "L37"},
           {281, "L42r1_f"},
           {290, "L44"}}},
-        {"4562_25.pdf", 290, {{26, "L13"}, {77, "L19h_c"}, {133, "L25"}, {264, "L37"}, {290, "L44"}}},
+        // The real form: each question's two fields are its Yes box and its No box.
+        {"4562_25.pdf",
+         290,
+         {{26, "L13"},
+          {77, "L19h_c"},
+          {129, "L24a_yes"},
+          {130, "L24a_no"},
+          {132, "L24b_no"},
+          {133, "L25"},
+          {226, "L34a_yes"},
+          {227, "L34a_no"},
+          {263, "L36f_no"},
+          {264, "L37_yes"},
+          {273, "L41_no"},
+          {290, "L44"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);

@@ -35,6 +35,14 @@ constexpr std::array<double, 3> kAnswerRows = {192, 174, 156};             // li
 constexpr std::array<double, 5> kEmployerRows = {648, 630, 612, 594, 576}; // lines 37 to 41
 constexpr std::array<double, 2> k42Rows = {492, 480};
 
+// The Yes and No boxes of the real 2025 form's questions, left edges in points: line 24 (boxes of
+// 8 points, 24a on the row at 554, 24b at 542), lines 34 to 36 for vehicles (a) to (f) and lines
+// 37 to 41 (boxes of 12 points on the rows of kAnswerRows and kEmployerRows).
+constexpr double k24Yes = 482, k24No = 533, k24Box = 8;
+constexpr std::array<double, 6> kVehicleYes = {239, 296, 354, 412, 469, 527};
+constexpr std::array<double, 6> kVehicleNo = {268, 325, 383, 440, 498, 556};
+constexpr double kEmployerYes = 527, kEmployerNo = 556, kAnswerBox = 12;
+
 const char* const kColumns = "abcdefghi";
 
 // "L" and the line number. (Built by appending: GCC 12 warns wrongly, -Wrestrict, on "L" + text
@@ -51,10 +59,16 @@ public:
 
     void add(const std::string& name, int page, double x1, double y1, double x2, double y2,
              bool hidden = false) {
-        fields_.push_back({name, page, x1, y1, x2, y2, hidden});
+        fields_.push_back({name, page, x1, y1, x2, y2, hidden, {}});
     }
     // An amount in the right-hand column of page 1 or 2.
     void amount(const std::string& name, int page, double y) { add(name, page, 504, y, 576, y + kRow); }
+    // A question's Yes box and No box on the real form, in that order: the answer "Yes" marks the
+    // first, "No" the second.
+    void answerBoxes(const std::string& name, int page, double yesX, double noX, double y, double size) {
+        fields_.push_back({name + "_yes", page, yesX, y, yesX + size, y + size, false, "Yes"});
+        fields_.push_back({name + "_no", page, noX, y, noX + size, y + size, false, "No"});
+    }
     // A field the layout does not fill, or one that repeats the field before it: it keeps its
     // place in the order but is hidden.
     void hidden(const std::string& name, int page, double y) { add(name, page, 36, y, 100, y + kRow, true); }
@@ -76,12 +90,16 @@ public:
                 kListedEdges[k] + (k == 6 && line.starts_with("L27") ? 22 : 0), y, kListedEdges[k + 1],
                 y + kRow, line.starts_with("L27") && k == 8);
     }
-    // Lines 30 to 36 for vehicles (a) to (f); `pairs`: each vehicle has two fields, the second
-    // one hidden (it repeats the answer).
+    // Lines 30 to 36 for vehicles (a) to (f); `pairs`: each vehicle has two fields, on the real
+    // form its Yes and No boxes, else the answer and a hidden repeat of it.
     void vehicles(const std::string& line, double y, bool pairs = false) {
         for (int k = 0; k < 6; ++k) {
             const double x1 = kVehicleLeft + k * kVehicleWidth;
             const std::string name = line + kColumns[k];
+            if (pairs && real_) {
+                answerBoxes(name, 2, kVehicleYes[k], kVehicleNo[k], y, kAnswerBox);
+                continue;
+            }
             add(name, 2, x1 + 2, y, x1 + kVehicleWidth - 2, y + kRow);
             if (pairs)
                 add(name + "_2", 2, x1 + 2, y, x1 + kVehicleWidth - 2, y + kRow, true);
@@ -90,6 +108,10 @@ public:
     void employer(int line, bool pair = false) {
         const double y = kEmployerRows[line - 37];
         const std::string name = lineName(line);
+        if (pair && real_) {
+            answerBoxes(name, 3, kEmployerYes, kEmployerNo, y, kAnswerBox);
+            return;
+        }
         add(name, 3, 520, y, 576, y + kRow);
         if (pair)
             add(name + "_2", 3, 520, y, 576, y + kRow, true);
@@ -104,6 +126,7 @@ public:
             hidden(line + "_unused" + (count > 1 ? std::to_string(k) : ""), page, y);
     }
 
+    bool real() const { return real_; }
     const Rows& rows() const { return rows_; }
     std::vector<FieldPlace> take() { return std::move(fields_); }
 
@@ -236,6 +259,10 @@ void partsFiveAndSix2010(Builder& b) {
 }
 
 void line24(Builder& b, const std::string& line, bool pair) {
+    if (pair && b.real()) {
+        b.answerBoxes(line, 2, k24Yes, k24No, line == "L24a" ? 554 : 542, k24Box);
+        return;
+    }
     const double y = line == "L24a" ? 552 : 540;
     b.add(line, 2, 482, y, 545, y + kRow);
     if (pair)

@@ -5,9 +5,10 @@
 // For each tax year it writes "4562_YY.pdf", the template, and "4562_YY.fdf", the marker whose
 // presence says that the year has a template (YY: the year's last two digits). The template of
 // 2025 is the real form of that year with its own fields and XFA part taken out; the others are
-// drawn on Letter pages. Either way the template holds the text fields of its year's layout
-// (Layouts.h) in field-number order, with empty values and no appearances: the filling gives
-// each field an appearance.
+// drawn on Letter pages. Either way the template holds the fields of its year's layout
+// (Layouts.h) in field-number order: text fields with empty values and no appearances (the
+// filling gives each one an appearance), and on the real form the check boxes of its Yes/No
+// questions, off, with the appearances of both states.
 #include "tools/formgen/Layouts.h"
 
 #include <qpdf/QPDF.hh>
@@ -110,15 +111,49 @@ std::vector<QPDFObjectHandle> realPages(QPDF& pdf) {
     return pdf.getAllPages();
 }
 
-// Adds the layout's text fields, in order, to /AcroForm /Fields and to their pages.
+// An appearance of a check box `width` by `height` points: a cross inside it when `marked`,
+// nothing otherwise (the page prints the box itself).
+QPDFObjectHandle boxAppearance(QPDF& pdf, double width, double height, bool marked) {
+    const double inset = std::min(width, height) * 0.2;
+    std::string content;
+    if (marked)
+        content = "q 0 G 1 w " + number(inset) + " " + number(inset) + " m " + number(width - inset) + " " +
+                  number(height - inset) + " l S " + number(inset) + " " + number(height - inset) + " m " +
+                  number(width - inset) + " " + number(inset) + " l S Q\n";
+    QPDFObjectHandle stream = QPDFObjectHandle::newStream(&pdf, content);
+    stream.replaceDict(QPDFObjectHandle::parse("<< /Type /XObject /Subtype /Form /BBox [0 0 " +
+                                               number(width) + " " + number(height) +
+                                               "] /Resources << >> >>"));
+    return stream;
+}
+
+// The dictionary of one field and its widget: a text field with an empty value and no
+// appearance (the filling gives it one), or a check box that is off, with the appearances of
+// both its states.
+QPDFObjectHandle fieldOf(QPDF& pdf, const FieldPlace& f) {
+    const std::string rect =
+        "/Rect [" + number(f.x1) + " " + number(f.y1) + " " + number(f.x2) + " " + number(f.y2) + "]";
+    if (f.markedBy.empty())
+        return QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Widget /FT /Tx " + rect + " /F " +
+                                       (f.hidden ? "2" : "4") + " /DA " + literal(kFieldAppearance) +
+                                       " /V () >>");
+    QPDFObjectHandle box = QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Widget /FT /Btn " + rect +
+                                                   " /F 4 /V /Off /AS /Off >>");
+    QPDFObjectHandle states = QPDFObjectHandle::newDictionary();
+    states.replaceKey("/" + f.markedBy, boxAppearance(pdf, f.x2 - f.x1, f.y2 - f.y1, true));
+    states.replaceKey("/Off", boxAppearance(pdf, f.x2 - f.x1, f.y2 - f.y1, false));
+    QPDFObjectHandle appearances = QPDFObjectHandle::newDictionary();
+    appearances.replaceKey("/N", states);
+    box.replaceKey("/AP", appearances);
+    return box;
+}
+
+// Adds the layout's fields, in order, to /AcroForm /Fields and to their pages.
 void addFields(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, const std::vector<FieldPlace>& fields) {
     QPDFObjectHandle list = QPDFObjectHandle::newArray();
     for (const FieldPlace& f : fields) {
         QPDFObjectHandle page = pages.at(f.page - 1);
-        QPDFObjectHandle field = pdf.makeIndirectObject(QPDFObjectHandle::parse(
-            "<< /Type /Annot /Subtype /Widget /FT /Tx /Rect [" + number(f.x1) + " " + number(f.y1) + " " +
-            number(f.x2) + " " + number(f.y2) + "] /F " + (f.hidden ? "2" : "4") + " /DA " +
-            literal(kFieldAppearance) + " /V () >>"));
+        QPDFObjectHandle field = pdf.makeIndirectObject(fieldOf(pdf, f));
         field.replaceKey("/T", QPDFObjectHandle::newUnicodeString(f.name));
         field.replaceKey("/P", page);
         if (!page.getKey("/Annots").isArray())

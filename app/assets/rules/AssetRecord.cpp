@@ -77,7 +77,7 @@ AssetRecord AssetRecordOf(const AssetSnapshot& a, std::int32_t companyId, int ye
     r.fiscalStart = FiscalMonthStart(r.inService, yearEndMonth);
     r.bookLife = leadingNumber(a.bookLife);
     r.bookCost = leadingNumber(a.bookCost);
-    r.fiscalEnd = r.fiscalStart.addMonths(12 * whole16(r.bookLife, "book life"));
+    r.fiscalEnd = BookLifeEnd(r.fiscalStart, r.bookLife);
     if (!r.soldDate.isNoDate())
         r.fiscalSold = FiscalMonthStart(r.soldDate, yearEndMonth);
     r.exclude = a.exclude;

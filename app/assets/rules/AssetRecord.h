@@ -38,7 +38,7 @@ struct AssetRecord {
     std::string methodCaption;      // the caption shown ("200 DB")
     bool type179 = false;
     Date fiscalStart;                 // fiscal in-service month: the fiscal month and year, first day
-    Date fiscalEnd;                   // fiscalStart plus the book life in whole years
+    Date fiscalEnd;                   // the end of the book life (BookLifeEnd)
     Date fiscalSold = Date::noDate(); // fiscal month of the sale; no date when not sold
     bool exclude = false;             // the financial book's four columns are left as stored
     bool adjustDepr = false;

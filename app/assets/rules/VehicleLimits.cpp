@@ -5,15 +5,10 @@
 #include "app/assets/rules/DeprRunPlan.h"
 #include "common/Convert.h"
 #include "server/engine/CalcDepr.h"
+#include "server/support/VehicleLimit.h"
 
 namespace qel::assets {
 namespace {
-
-// An amount as its plain decimal text gives it back: the cap 310 x 0.58 is 179.79999999999998 in
-// binary, 179.8 as the allowance caption shows it.
-double printed(double amount) {
-    return leadingNumber(formatNumber(amount));
-}
 
 VehicleLimitOutcome askBonus(const char* percent, const char* limitWord) {
     return {VehicleLimitOutcome::AskBonus,
@@ -56,13 +51,15 @@ VehicleLimitOutcome CheckVehicleLimit(std::int32_t limit, const AssetSnapshot& a
     const double section179 = roundHalfEven(leadingNumber(a.section179));
     const double allowance = leadingNumber(a.allowance);
     const double rawCap = limit * GetBuisnessPecent(a.businessPercent);
-    const double cap = printed(rawCap);
-    if (cap < printed(section179))
+    switch (firstYearExcess(rawCap, section179, allowance)) {
+    case FirstYearExcess::None:
+        return {};
+    case FirstYearExcess::Section179:
         return {VehicleLimitOutcome::Stop,
                 "179 amount needs to be less the (auto rate x Business %) of " + formatNumber(rawCap),
                 {},
                 {}};
-    if (cap < printed(section179 + allowance))
+    case FirstYearExcess::Allowance:
         return {VehicleLimitOutcome::Lowered,
                 "The Special Depr Allowance was adjusted to be equal to the (auto rate x Business %) of " +
                     formatNumber(rawCap) +
@@ -70,6 +67,7 @@ VehicleLimitOutcome CheckVehicleLimit(std::int32_t limit, const AssetSnapshot& a
                     "save button when done.",
                 {},
                 formatNumber(rawCap - section179)};
+    }
     return {};
 }
 

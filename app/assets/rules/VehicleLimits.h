@@ -37,7 +37,8 @@ struct VehicleLimitOutcome {
 // the first-year limit in dollars) against the form: the cap is L x F (F the business fraction);
 // a section 179 amount S (whole dollars) above the cap stops the save; S plus the allowance A
 // above it lowers A to the cap less S. Both sides are compared as their plain decimal texts read
-// them back (15 significant digits), so the allowance this check wrote passes the next save. An
+// them back (15 significant digits), so the allowance this check wrote passes the next save (the
+// comparison the import's sheet check makes too: firstYearExcess of server/support/VehicleLimit.h). An
 // amount exactly at the cap passes; other negative results go on.
 VehicleLimitOutcome CheckVehicleLimit(std::int32_t limit, const AssetSnapshot& a);
 

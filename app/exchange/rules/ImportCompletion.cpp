@@ -31,8 +31,7 @@ FiscalDates fiscalDates(const Recordset& rs, int yearEndMonth) {
     const Date sold = rs["sold_date"].toDate();
     d.sold = sold.isNoDate() ? Date::noDate() : FiscalMonthStart(sold, yearEndMonth);
     const Variant& bookLife = rs["book_life"];
-    d.end = bookLife.isNull() ? Date::noDate()
-                              : d.start.addMonths(static_cast<int>(roundHalfEven(bookLife.toDouble() * 12)));
+    d.end = bookLife.isNull() ? Date::noDate() : BookLifeEnd(d.start, bookLife.toDouble());
     return d;
 }
 

@@ -13,8 +13,9 @@
 namespace qel::exchange {
 
 // The fiscal dates of an asset: the first day of its fiscal in-service month, of its fiscal sale
-// month (the "no date" value when it was not sold) and its fiscal end, the fiscal start moved on
-// by the book life (rounded to whole months; the "no date" value without a book life).
+// month (the "no date" value when it was not sold) and the end of its book life (BookLifeEnd of
+// server/support/AssetCodes.h, as the asset form's save stores it; the "no date" value without a
+// book life).
 struct FiscalDates {
     Date start;
     Date sold;

@@ -2,7 +2,9 @@
 
 #include "common/Convert.h"
 #include "common/Text.h"
+#include "server/support/ImportRun.h"
 #include "server/support/ImportSheet.h"
+#include "server/support/VehicleLimit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -85,6 +87,9 @@ public:
              "Convention needs to be 1 or 2 for row ");
         // Real property (MACRS beyond 27 years) is depreciated by the mid-month convention.
         test(!(method == kMacrs && life > 27 && convention != 3), "Convention needs to be 3 for row ");
+        if (!book_.flaw(kVehicle) && isVehicleMark(cell(kVehicle)))
+            if (const auto placed = date(kInService))
+                vehicleLimit(placed->year());
         return std::move(failures_);
     }
 
@@ -109,10 +114,41 @@ private:
         return n && accept(*n);
     }
 
+    // A vehicle's section 179 deduction and allowance within the business share of the first-year
+    // limit of its in-service year: the limit the processing runs it with, which must be there.
+    // Amounts count in whole dollars, as the processing takes them.
+    void vehicleLimit(int year) {
+        const double business = value(kBusinessPercent) == 0 ? 1 : value(kBusinessPercent);
+        const double section179 = roundHalfEven(value(kDeduction179));
+        const double allowance = roundHalfEven(value(kAllowance));
+        const VehicleLimit limit =
+            importedVehicleLimit(toInt16(year, "the in-service year"), allowance,
+                                 value(kCost) * business - (value(kOtherDeductions) + section179));
+        if (limit.firstYear <= 0) {
+            fail("Vehicle (K) has " + missingLimit(limit) + " (Maintenance\\Auto Max Limits) for row ");
+            return;
+        }
+        const double cap = limit.firstYear * business;
+        const std::string above = " above the vehicle's first-year limit of " + formatNumber(cap) + " (" +
+                                  std::to_string(limit.firstYear) + " x " + formatNumber(business) +
+                                  " business use) for row ";
+        switch (firstYearExcess(cap, section179, allowance)) {
+        case FirstYearExcess::None:
+            break;
+        case FirstYearExcess::Section179:
+            fail("179 deduction (H) is" + above);
+            break;
+        case FirstYearExcess::Allowance:
+            fail("Bonus Allowance (D) and 179 deduction (H) together are" + above);
+            break;
+        }
+    }
+
     void test(bool passed, const char* text) {
         if (!passed)
-            failures_.push_back(text + row_);
+            fail(text);
     }
+    void fail(const std::string& text) { failures_.push_back(text + row_); }
 
     const Workbook& book_;
     std::int32_t company_;

@@ -3,7 +3,8 @@
 // line of the import log: the test's text followed directly by the row number.
 //
 // The tests run in the order A, B, C, D, E, F, G, I, J, H, L, M, N, O, P, Q, R, then the method
-// rules; every test of every row runs, whatever failed before. A cell holding an error result
+// rules, then for a vehicle (K) its first-year limit; every test of every row runs, whatever
+// failed before. A cell holding an error result
 // (or a value the reader cannot make out) fails its column's test; in K and S, which have no
 // test, it gives a line of its own after R's. A cell is read as the data
 // server's import reads it (server/support/ImportSheet.h), so a sheet that passes can be
@@ -18,7 +19,9 @@
 
 namespace qel::exchange {
 
-// The failed tests of the workbook's current row for the company being imported into.
+// The failed tests of the workbook's current row for the company being imported into. A vehicle's
+// limits are looked up on the calling thread's connection (server/support/VehicleLimit.h); throws
+// ServerError when that fails.
 std::vector<std::string> checkImportRow(const Workbook& book, std::int32_t companyId);
 
 // The lives a method takes, as the sheet check lists them: "3,5,7,10,15,20,27.5,31.5,39,50" for

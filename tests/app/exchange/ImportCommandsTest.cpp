@@ -100,6 +100,26 @@ void ImportCommandsTest::aRefusedWorkbookLeavesItsLogAndNoAsset() {
                                        "Convention needs to be 1 or 2 for row 3"}));
 }
 
+void ImportCommandsTest::aVehicleAboveItsFirstYearLimitIsRefusedInTheLog() {
+    ExchangeFixture f;
+    // A car placed in service in July 2010 at 80 % business use: its first-year limit is 3,060.
+    auto car = assetRow(f.company, "Car");
+    car[E] = 9;
+    car[J] = 5;
+    car[K] = "Yes";
+    car[C] = 30000;
+    car[N] = 0.8;
+    car[H] = 2449;
+    f.shell.ui.answerFile(QString::fromStdString(writeSheet(f, {assetRow(f.company, "Chair"), car})));
+    f.run("mnuImportAssets");
+    QCOMPARE(f.status(), QStringLiteral("Invalid Import data. See Import Log."));
+    QCOMPARE(importedCount(f), std::int64_t(0));
+    QCOMPARE(fileLines(f.document(kLogName)),
+             (std::vector<std::string>{"3/7/2012 2:05:09 PM",
+                                       "179 deduction (H) is above the vehicle's first-year limit of 2448 "
+                                       "(3060 x 0.8 business use) for row 3"}));
+}
+
 void ImportCommandsTest::anEmptySheetSaysNoDataFound() {
     ExchangeFixture f;
     auto empty = assetRow(f.company, "Desk");

@@ -1,5 +1,6 @@
 // "Import Assets" and "Import Log " through the main window's File menu: a passing workbook
-// imported, completed and computed; a refused one with its log; the path tests; a failure that
+// imported, completed and computed; a refused one with its log, a vehicle above its first-year
+// limit among them; the path tests; a failure that
 // leaves nothing imported; and the log shown in the rich-text window.
 // The class is declared apart from the project's headers, so that moc reads only Qt's.
 #pragma once
@@ -14,6 +15,7 @@ private slots:
     void aPassingWorkbookIsImportedCompletedAndComputed();
     void anXlsWorkbookIsImportedToo();
     void aRefusedWorkbookLeavesItsLogAndNoAsset();
+    void aVehicleAboveItsFirstYearLimitIsRefusedInTheLog();
     void anEmptySheetSaysNoDataFound();
     void aCancelledDialogIsBlank();
     void aWrongExtensionAsksAgain();

@@ -25,10 +25,10 @@
 namespace qel::test {
 namespace {
 
-// The help as the source tree holds it: app/help beside app/Vossmere.chm.
+// The help as the source tree holds it: app/help beside app/Vossmere.chm. (Found from the test
+// data folder's absolute path: a compiler cache may name this file by a relative path.)
 QString sourceHelpFile() {
-    return QDir::cleanPath(
-        QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath("../../../app/Vossmere.chm"));
+    return QDir::cleanPath(QStringLiteral(QEL_TEST_DATA) + QStringLiteral("/../../app/Vossmere.chm"));
 }
 
 QString sourceHelpFolder() {

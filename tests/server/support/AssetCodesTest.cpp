@@ -5,6 +5,7 @@
 #include "SupportFixture.h"
 
 #include <functional>
+#include <limits>
 
 namespace qel {
 namespace {
@@ -179,6 +180,39 @@ TEST(AssetCodes, FiscalMonthStartOfACalendarDate) {
     EXPECT_EQ(FiscalMonthStart(Date(2003, 6, 30), 6), Date(2003, 12, 1));
     EXPECT_EQ(FiscalMonthStart(Date(2003, 6, 30), 12), Date(2003, 6, 1));
     EXPECT_THROW(FiscalMonthStart(Date(2003, 6, 30), 0), ServerError);
+}
+
+// A book life ends whole calendar years after the fiscal start: a fractional life rounds half to
+// even as a whole, so 7.5 years end 96 months out.
+TEST(AssetCodes, BookLifeEndsInWholeYears) {
+    const Date start(2011, 7, 1);
+    struct Case {
+        const char* name;
+        double life;
+        Date end;
+    } cases[] = {
+        {"Whole", 5, Date(2016, 7, 1)},
+        {"HalfRoundsUpToEven", 7.5, Date(2019, 7, 1)},
+        {"HalfRoundsDownToEven", 6.5, Date(2017, 7, 1)},
+        {"BelowHalf", 2.4, Date(2013, 7, 1)},
+        {"AboveHalf", 2.6, Date(2014, 7, 1)},
+        {"Zero", 0, start},
+        {"UnderHalfAYear", 0.4, start},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(BookLifeEnd(start, c.life), c.end);
+    }
+    for (double life : {40000.0, std::numeric_limits<double>::quiet_NaN()}) {
+        SCOPED_TRACE(life);
+        try {
+            BookLifeEnd(start, life);
+            ADD_FAILURE() << "accepted";
+        } catch (const ServerError& e) {
+            EXPECT_EQ(e.number(), kErrOverflow);
+            EXPECT_EQ(e.kind(), ErrorKind::Conversion);
+        }
+    }
 }
 
 class AssetCodesDbTest : public test::SupportTest {};

@@ -28,6 +28,7 @@ struct Imported {
     double soldAmount = 0;
     std::string fiscalStart = "2010-07-01";
     std::string fiscalSold = "1900-01-01";
+    int vehicle = 0; // the vehicle number the completion gave; 0 for no vehicle
 };
 
 class ProcessTest : public ImportTest {
@@ -46,6 +47,7 @@ protected:
                          .soldAmt = a.soldAmount,
                          .life = a.life,
                          .convention = a.convention,
+                         .vehicle = a.vehicle,
                          .imported = marked});
     }
 
@@ -235,8 +237,93 @@ INSTANTIATE_TEST_SUITE_P(
                          a.cost = 0;
                      }),
                      nullptr},
-        DispatchCase{"NonDeprGetsNothing", with([](Imported& a) { a.method = 10; }), nullptr}),
+        DispatchCase{"NonDeprGetsNothing", with([](Imported& a) { a.method = 10; }), nullptr},
+        // A vehicle runs as a passenger car, within the limits of its calendar in-service year.
+        DispatchCase{"ListedVehicle", with([](Imported& a) {
+                         a.method = 9;
+                         a.life = 5;
+                         a.cost = 30000;
+                         a.businessPercent = 0.8;
+                         a.vehicle = 1;
+                     }),
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.GetAutoMaxRates("G", 2010, 0);
+                         e.DoMacrsDepr(24000, 5, 0, 1, a, 1, kStart, kNotSold, "G", 0, 0, 0.8, "MACRS", 1);
+                     }},
+        DispatchCase{"StraightLineVehicle", with([](Imported& a) {
+                         a.method = 4;
+                         a.life = 5;
+                         a.cost = 30000;
+                         a.vehicle = 2;
+                     }),
+                     [](CalcDepr& e, std::int32_t a) {
+                         e.GetAutoMaxRates("G", 2010, 0);
+                         e.DoDepr(30000, 5, 1, 1, a, kStart, kNotSold, "S/L", 0, "G", 1, 1);
+                     }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// An imported vehicle's first year is held to the business share of its first-year limit, as the
+// asset form's save holds it; the limits are those of a passenger car of its calendar in-service
+// year, and an allowance takes the limit of the rate it was taken at.
+TEST_F(ProcessTest, AVehicleIsHeldToItsFirstYearLimit) {
+    struct Case {
+        const char* name;
+        int method;
+        double cost, businessPercent, allowance;
+        const char* fiscalStart;
+        int vehicle;
+        double firstYear; // the first row's depreciation
+    } cases[] = {
+        // 3,160 x 80 %; run as no vehicle it got 24,000 x 20 % = 4,800.
+        {"2012 listed van at 80 %", 9, 30000, 0.8, 0, "2012-03-01", 1, 2528},
+        // The 50 % allowance's limit, 11,160, less the allowance.
+        {"2012 car with the 50 % allowance", 1, 20000, 1, 10000, "2012-03-01", 1, 1160},
+        // 2003 had a limit for each rate: the 30 % allowance takes 7,660, not 10,710.
+        {"2003 car with the 30 % allowance", 1, 20000, 1, 6000, "2003-03-01", 1, 1660},
+        // An allowance already lowered to the 2015 limit leaves nothing for depreciation.
+        {"2015 car with its allowance at the limit", 1, 40000, 1, 11160, "2015-03-01", 1, 0},
+        {"the same asset as no vehicle", 1, 40000, 1, 11160, "2015-03-01", 0, 5768},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto asset = add(with([&](Imported& a) {
+            a.method = c.method;
+            a.life = 5;
+            a.cost = c.cost;
+            a.businessPercent = c.businessPercent;
+            a.allowance = c.allowance;
+            a.fiscalStart = c.fiscalStart;
+            a.vehicle = c.vehicle;
+        }));
+        ASSERT_TRUE(DeprSupport().ProcessImportedAssets(1));
+        EXPECT_EQ(
+            fresh_.conn()
+                .query("SELECT depr FROM tblDepr WHERE BookId = 1 AND asset_num = ? ORDER BY [year]", {asset})
+                .rows()
+                .at(0)[0]
+                .toDouble(),
+            c.firstYear);
+    }
+}
+
+// A vehicle whose year has no limits is not run without them: it stays marked, reported with
+// what is missing, and the other assets are processed.
+TEST_F(ProcessTest, AVehicleWithoutLimitsStaysMarked) {
+    const auto car = add(with([](Imported& a) {
+        a.fiscalStart = "1996-07-01";
+        a.vehicle = 1;
+    }));
+    const auto desk = add(Imported{});
+
+    const ServerError e = processError();
+    EXPECT_NE(e.description().find("Asset " + std::to_string(car) +
+                                   ": The imported vehicle has no vehicle limits of 1996"),
+              std::string::npos)
+        << e.description();
+    EXPECT_TRUE(marked(car));
+    EXPECT_EQ(schedule(car).size(), 1u);
+    EXPECT_FALSE(marked(desk));
+}
 
 TEST_F(ProcessTest, RowSetsHoldTheCompanysMarkedRowsOfKnownMethods) {
     const auto mine = add(Imported{});

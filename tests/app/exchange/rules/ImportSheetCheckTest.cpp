@@ -1,5 +1,6 @@
 // The sheet check of the asset import: every column's failing and passing values, the method
-// and life rules, and several failures of one row in the order of the tests.
+// and life rules, a vehicle's first-year limit, and several failures of one row in the order of
+// the tests.
 #include "app/exchange/rules/ImportSheetCheck.h"
 
 #include "server/support/ImportSheet.h"
@@ -145,10 +146,44 @@ const std::vector<Case> kCases = {
     {"company and cost", {{A, 2}, {C, 0}}, {kCompanyWrong, kCost}},
     {"convention, life and the rules", {{I, 0}, {J, 0}}, {kConvention, kLife, kMacrsLife, kHalfOrQuarter}},
     {"H after J, R last", {{R, "x"}, {H, "y"}, {J, 0}}, {kLife, k179, kSalvage, kMacrsLife}},
+    // A vehicle (K) against the first-year limit of a passenger car placed in service in its year,
+    // the limit the processing runs it with.
+    {"vehicle without deductions", {{C, 30000}, {K, "Yes"}, {F, Date(2012, 3, 1)}, {N, 0.8}}, {}},
+    {"vehicle 179 at the limit", {{C, 30000}, {K, "yes"}, {F, Date(2012, 3, 1)}, {N, 0.8}, {H, 2528}}, {}},
+    {"vehicle 179 above the limit",
+     {{C, 30000}, {K, "yes"}, {F, Date(2012, 3, 1)}, {N, 0.8}, {H, 2529}},
+     {"179 deduction (H) is above the vehicle's first-year limit of 2528 (3160 x 0.8 business use) for "
+      "row "}},
+    {"vehicle 179 and allowance above the limit",
+     {{K, "yes"}, {F, Date(2012, 3, 1)}, {N, 0.8}, {C, 30000}, {H, 2000}, {D, 7000}},
+     {"Bonus Allowance (D) and 179 deduction (H) together are above the vehicle's first-year limit of "
+      "8928 (11160 x 0.8 business use) for row "}},
+    {"vehicle 50 % allowance at its limit", {{K, "yes"}, {F, Date(2012, 3, 1)}, {C, 30000}, {D, 11160}}, {}},
+    {"vehicle 50 % allowance above its limit",
+     {{K, "yes"}, {F, Date(2012, 3, 1)}, {C, 30000}, {D, 15000}},
+     {"Bonus Allowance (D) and 179 deduction (H) together are above the vehicle's first-year limit of "
+      "11160 (11160 x 1 business use) for row "}},
+    {"vehicle 30 % allowance of 2003 within its limit",
+     {{K, "yes"}, {F, Date(2003, 3, 1)}, {C, 20000}, {D, 6000}},
+     {}},
+    {"vehicle 30 % allowance of 2003 with 179 above its limit",
+     {{K, "yes"}, {F, Date(2003, 3, 1)}, {C, 20000}, {D, 6000}, {H, 2000}},
+     {"Bonus Allowance (D) and 179 deduction (H) together are above the vehicle's first-year limit of "
+      "7660 (7660 x 1 business use) for row "}},
+    {"vehicle in a year without limits",
+     {{C, 30000}, {K, "yes"}, {F, Date(1996, 3, 1)}},
+     {"Vehicle (K) has no vehicle limits of 1996 (Maintenance\\Auto Max Limits) for row "}},
+    {"vehicle allowance in a year without a bonus limit",
+     {{C, 30000}, {K, "yes"}, {F, Date(2005, 3, 1)}, {D, 300}},
+     {"Vehicle (K) has no first-year vehicle limit with the 50 % allowance of 2005 (Maintenance\\Auto "
+      "Max Limits) for row "}},
+    {"no vehicle above any limit", {{C, 30000}, {K, "no"}, {F, Date(2012, 3, 1)}, {N, 0.8}, {H, 5000}}, {}},
+    {"vehicle without an in-service date", {{C, 30000}, {K, "yes"}, {F, "soon"}, {H, 5000}}, {kInService}},
 };
 
+// Vehicle rows look their limits up in the database.
 TEST(ImportSheetCheck, EveryColumnAndRule) {
-    test::TempFolder folder;
+    test::FreshDatabase fresh;
     std::vector<Row> rows;
     for (const Case& c : kCases) {
         Row row = test::importRow(kCompany);
@@ -156,7 +191,7 @@ TEST(ImportSheetCheck, EveryColumnAndRule) {
             row[column] = value;
         rows.push_back(row);
     }
-    const auto path = folder.path() / "check.xlsx";
+    const auto path = fresh.folder() / "check.xlsx";
     test::writeXlsx(path, test::importSheet(rows));
 
     Workbook book(path.string());
