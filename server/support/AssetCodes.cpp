@@ -8,6 +8,7 @@
 #include "server/support/CompanyPersist.h"
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 namespace qel {
@@ -124,13 +125,15 @@ std::string InServiceToFiscalDate(std::string_view calendarDate, int yearEndMont
 }
 
 Date BookLifeEnd(const Date& fiscalStart, double bookLifeYears) {
-    const double years = roundHalfEven(bookLifeYears);
-    if (!(years >= std::numeric_limits<std::int16_t>::min() &&
-          years <= std::numeric_limits<std::int16_t>::max()))
+    const double months = roundHalfEven(bookLifeYears * 12);
+    constexpr double kMostMonths = 12.0 * std::numeric_limits<std::int16_t>::max();
+    if (!(months >= -kMostMonths && months <= kMostMonths))
         throw ServerError(kErrOverflow, kSource,
-                          "Overflow: the book life " + formatNumber(bookLifeYears) + " is too large.",
+                          std::isfinite(bookLifeYears)
+                              ? "Overflow: the book life " + formatNumber(bookLifeYears) + " is too large."
+                              : std::string("Overflow: the book life is no number."),
                           ErrorKind::Conversion);
-    return fiscalStart.addMonths(12 * static_cast<int>(years));
+    return fiscalStart.addMonths(static_cast<int>(months));
 }
 
 std::int16_t GetFiscalEndMth(std::int32_t companyId) {

@@ -80,11 +80,13 @@ std::string InServiceToFiscalDate(std::string_view calendarDate, int yearEndMont
 FiscalMonth InServiceToFiscalMonth(std::string_view calendarDate, int yearEndMonth);
 
 // The end of an asset's financial book life: its fiscal start moved on by the book life in
-// whole calendar years, the life rounded half to even (7.5 years end 8 years out, 6.5 years 6,
-// 0.4 years at the start itself). The asset form's save and the completion of imported assets
-// both store it as fiscal_end_date, which monthly book depreciation reads. Throws ServerError
-// (number kErrOverflow, kind Conversion) when the life is no number or its whole years do not
-// fit a 16-bit number.
+// months, the life times 12 rounded half to even (7.5 years end 90 months out, 5 years 60). Monthly
+// book depreciation charges book_cost / (book_life * 12) a month and closes the life in its end
+// month, so an end in whole months of the same life is what brings the accumulated amount to the
+// book cost and never above it (a fractional life rounded to whole years would run past the cost
+// and then take it back in a negative last month). The asset form's save and the completion of
+// imported assets both store it as fiscal_end_date. Throws ServerError (number kErrOverflow, kind
+// Conversion) when the life is no number or its months do not fit a 16-bit number of years.
 Date BookLifeEnd(const Date& fiscalStart, double bookLifeYears);
 
 // The company's fiscal year-end month ("Year End Month" of tblCompany), 1 to 12. Throws

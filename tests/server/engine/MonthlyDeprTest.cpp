@@ -6,6 +6,7 @@
 #include "server/engine/MonthlyDepr.h"
 
 #include "common/SqlLiteral.h"
+#include "server/support/AssetCodes.h"
 #include "tests/testsupport/FreshDatabase.h"
 #include "tests/testsupport/TestData.h"
 
@@ -212,6 +213,24 @@ TEST_F(MonthlyDeprTest, LastMonthBringsTheAccumulationToBookCostAcrossTheYearEnd
     EXPECT_DOUBLE_EQ(row(fiveYears, "201212")->accum, 1000);
     EXPECT_DOUBLE_EQ(row(fiveYears, "201301")->accum, 1100);
     EXPECT_EQ(monthly.GetNextFiscalPeriod(kHarbour), "201303");
+}
+
+// A book life with a fraction of a year ends where its monthly amounts reach the book cost: the
+// accumulated amount never passes it, and no month takes depreciation back.
+TEST_F(MonthlyDeprTest, AFractionalBookLifeEndsAtItsBookCost) {
+    const Date start(2012, 1, 1);
+    const auto asset = add({.start = start, .life = 7.5, .bookCost = 9000, .end = BookLifeEnd(start, 7.5)});
+    postThrough("202002");
+
+    EXPECT_EQ(rowCount(asset), 91); // 90 months of 100, and the end month closing at the cost
+    const Recordset rows = fresh.conn().query(
+        "SELECT depr, accum_depr FROM tblPeriodDepr WHERE asset_num = " + sqlNumber(asset) +
+        " ORDER BY period");
+    for (const auto& r : rows.rows()) {
+        EXPECT_GE(r[0].toDouble(), -1e-9);
+        EXPECT_LE(r[1].toDouble(), 9000 + 1e-9);
+    }
+    EXPECT_EQ(row(asset, "201907")->accum, 9000.0);
 }
 
 TEST_F(MonthlyDeprTest, AssetsEnteredLateAreCaughtUpOnce) {

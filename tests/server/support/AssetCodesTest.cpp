@@ -182,9 +182,9 @@ TEST(AssetCodes, FiscalMonthStartOfACalendarDate) {
     EXPECT_THROW(FiscalMonthStart(Date(2003, 6, 30), 0), ServerError);
 }
 
-// A book life ends whole calendar years after the fiscal start: a fractional life rounds half to
-// even as a whole, so 7.5 years end 96 months out.
-TEST(AssetCodes, BookLifeEndsInWholeYears) {
+// A book life ends as many months after the fiscal start as monthly book depreciation charges
+// it: the life times 12, rounded half to even.
+TEST(AssetCodes, BookLifeEndsAfterItsMonths) {
     const Date start(2011, 7, 1);
     struct Case {
         const char* name;
@@ -192,12 +192,12 @@ TEST(AssetCodes, BookLifeEndsInWholeYears) {
         Date end;
     } cases[] = {
         {"Whole", 5, Date(2016, 7, 1)},
-        {"HalfRoundsUpToEven", 7.5, Date(2019, 7, 1)},
-        {"HalfRoundsDownToEven", 6.5, Date(2017, 7, 1)},
-        {"BelowHalf", 2.4, Date(2013, 7, 1)},
-        {"AboveHalf", 2.6, Date(2014, 7, 1)},
+        {"HalfYear", 7.5, Date(2019, 1, 1)},
+        {"MonthRoundsUp", 2.46, Date(2014, 1, 1)},         // 29.52 months
+        {"HalfMonthToEvenUp", 2.125, Date(2013, 9, 1)},    // 25.5 months
+        {"HalfMonthToEvenDown", 2.375, Date(2013, 11, 1)}, // 28.5 months
         {"Zero", 0, start},
-        {"UnderHalfAYear", 0.4, start},
+        {"UnderHalfAMonth", 0.04, start},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

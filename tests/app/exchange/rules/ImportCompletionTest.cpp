@@ -77,11 +77,11 @@ TEST_F(ImportCompletionTest, FiscalDatesCaptionsAndVehicles) {
     EXPECT_EQ(field("fiscal_sold_date"),
               (std::vector<std::string>{"1900-01-01", "2012-11-01", "1900-01-01", "1900-01-01", "1900-01-01",
                                         "1900-01-01", "1900-01-01", "1900-01-01", "1900-01-01"}));
-    // The book life moves the fiscal start on in whole years, as the asset form's save does (5
-    // years from the sheet's default, 7.5 rounded to 8); an empty book life is stored as 0 by the
-    // import and gives the start itself.
+    // The book life moves the fiscal start on by its months, as the asset form's save does (5
+    // years from the sheet's default, 7.5 years 90 months); an empty book life is stored as 0 by
+    // the import and gives the start itself.
     EXPECT_EQ(field("fiscal_end_date")[1], "2016-01-01");
-    EXPECT_EQ(field("fiscal_end_date")[3], "2019-07-01");
+    EXPECT_EQ(field("fiscal_end_date")[3], "2019-01-01");
     EXPECT_EQ(field("fiscal_end_date")[4], "2012-06-01");
     EXPECT_EQ(field("actual_method"), (std::vector<std::string>{"", "200 DB", "200 DB", "200 DB", "S/L",
                                                                 "S/L", "150 DB", "None", "Amortize"}));
