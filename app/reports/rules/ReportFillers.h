@@ -5,7 +5,7 @@
 //
 // Totals add the values of the records (a Null adds 0 and its cell stays empty), unrounded; a
 // total is rounded once, when it is shown. Failures show the filler's error box through the sink
-// (FillTrap).
+// (FailureTrap).
 #pragma once
 
 #include "app/reports/rules/ReportFormat.h"
