@@ -1,6 +1,6 @@
 // How the report lists show values: the number patterns of the report cells and totals, the
-// month-and-year of a date and the amount a value adds to a total. The fillers and the list
-// builder meet failures with the shell's FailureTrap.
+// month-and-year of a date. The fillers and the list builder meet failures with the shell's
+// FailureTrap.
 //
 // Patterns are named by the text the reports use: "#" a digit place shown only when significant,
 // "0" one always shown, "," thousands grouped by ",", "." the decimal point. Numbers are rounded
@@ -48,11 +48,6 @@ inline constexpr std::int32_t kTypeBoolean = 11;
 inline bool isIntegerType(std::int32_t t) {
     return t == kTypeSmallInt || t == kTypeInteger;
 }
-
-// What a value adds to a total: a number its value, a text the number it starts with (blanks
-// skipped; none gives 0), Null 0. Totals add these values unrounded; only the shown total is
-// rounded, once.
-double amountOf(const Variant& value);
 
 // The value as text without blanks at either end; Null gives "".
 std::string trimmedText(const Variant& value);

@@ -1,5 +1,6 @@
-// The number patterns, dates and amounts of the report lists.
+// The number patterns and dates of the report lists.
 #include "tests/app/reports/rules/ListFixture.h"
+
 
 namespace qel::reports {
 namespace {
@@ -42,27 +43,6 @@ TEST(ReportFormat, DatesShowMonthAndYear) {
     EXPECT_EQ(monthYear(Date(2010, 12, 1)), "12/2010");
     EXPECT_EQ(yearOf(Variant(Date(2009, 7, 1))), "2009");
     EXPECT_EQ(yearOf(Variant()), "");
-}
-
-TEST(ReportFormat, AmountsOfValues) {
-    struct Case {
-        const char* name;
-        Variant value;
-        double amount;
-    };
-    const Case cases[] = {
-        {"null adds nothing", Variant(), 0},
-        {"a blank text adds nothing", Variant(" "), 0},
-        {"an empty text adds nothing", Variant(""), 0},
-        {"a number held as text", Variant("125.25"), 125.25},
-        {"a text starting with a number", Variant("12abc"), 12},
-        {"a double", Variant(10.5), 10.5},
-        {"an integer", Variant(7), 7},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(amountOf(c.value), c.amount);
-    }
 }
 
 } // namespace
