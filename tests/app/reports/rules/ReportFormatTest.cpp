@@ -1,7 +1,6 @@
 // The number patterns and dates of the report lists.
 #include "tests/app/reports/rules/ListFixture.h"
 
-
 namespace qel::reports {
 namespace {
 
