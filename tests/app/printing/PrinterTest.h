@@ -15,6 +15,9 @@ private slots:
     void theFontStaysWithThePrinterBetweenJobs();
     void aRichDocumentPrintsInPages();
     void anEmptyDocumentPrintsOneEmptyPage();
+    void theFirstTextOfAJobStandsWhereItIsPlaced();
+    void eachPrintoutTurnsThePageItself();
+    void aWideListPrintsWithinThePage();
 };
 
 } // namespace qel::test
