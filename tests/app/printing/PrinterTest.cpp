@@ -238,6 +238,26 @@ void PrinterTest::aWideListPrintsWithinThePage() {
     QCOMPARE(amounts, 130);
 }
 
+// A note of 300 characters without a blank in the asset listing prints whole, over several lines
+// within the margins (1080 twips, 54 points, on the left; 1440, 72 points, on the right).
+void PrinterTest::aRichDocumentBreaksAWordLongerThanALine() {
+    TempFolder folder;
+    PdfPrinter pdf(folder.path() / "long.pdf");
+    const std::string word(300, 'w');
+    QTextDocument text;
+    QTextCursor cursor(&text);
+    printing::insertRichDocument(cursor, {{360, {{"Notes:", true, 8}, {" " + word, false, 8}}}});
+    printing::printDocument(text, pdf.printer.printer, {1080, 1440, 1440, 504});
+    const PdfLayout layout = pdfLayout(pdf.file);
+    std::string printed;
+    for (const PdfWord& w : layout.words) {
+        QVERIFY2(w.xMin >= 54 - 0.5 && w.xMax <= 612 - 72 + 0.5, w.text.c_str());
+        if (w.text != "Notes:")
+            printed += w.text;
+    }
+    QCOMPARE(printed, word);
+}
+
 QEL_QTEST_REGISTER(PrinterTest);
 
 } // namespace qel::test

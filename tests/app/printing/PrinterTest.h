@@ -18,6 +18,7 @@ private slots:
     void theFirstTextOfAJobStandsWhereItIsPlaced();
     void eachPrintoutTurnsThePageItself();
     void aWideListPrintsWithinThePage();
+    void aRichDocumentBreaksAWordLongerThanALine();
 };
 
 } // namespace qel::test
