@@ -486,9 +486,7 @@ void FrmAsset::cmdDeprSchedule_Click() {
         DisplayMsg(QString::fromStdString(r.refusal.text), QString::fromStdString(r.refusal.colour));
         return;
     }
-    std::int16_t book = r.book;
-    reports->DoReports(QStringLiteral("Tax Depreciation Schedule"), wholeNumberOf(lblAssetId->text()),
-                       txtDescription->text(), book);
+    reports->showSchedule(Schedule::Tax, wholeNumberOf(lblAssetId->text()), txtDescription->text(), r.book);
 }
 
 void FrmAsset::cmdBookSchedule_Click() {
@@ -508,9 +506,9 @@ void FrmAsset::cmdBookSchedule_Click() {
             std::int16_t year = r.year;
             CalcDepr engine;
             engine.CreateSLSchdeule(r.cost, r.life, year, r.inServiceMonth, r.soldYear, r.soldMonth);
-            std::int16_t financialBook = 0;
-            reports->DoReports(QStringLiteral("Book Depreciation Schedule"),
-                               wholeNumberOf(lblAssetId->text()), txtDescription->text(), financialBook);
+            // The financial book has no book number.
+            reports->showSchedule(Schedule::Book, wholeNumberOf(lblAssetId->text()), txtDescription->text(),
+                                  0);
         },
         kBlank);
 }

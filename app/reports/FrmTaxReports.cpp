@@ -40,15 +40,15 @@ FormDef makeTaxReportsForm() {
         .controls =
             {{.name = "fraReports", .kind = K::GroupBox, .at = {120, 60, 2940, 2580}, .caption = "Report"}},
     };
-    static const std::array<const char*, 6> names = {"optReports_0", "optReports_1", "optReports_2",
-                                                     "optReports_3", "optReports_4", "optReports_5"};
+    static const std::array<const char*, kTaxReportOptions> names = {
+        "optReports_0", "optReports_1", "optReports_2", "optReports_3", "optReports_4", "optReports_5"};
     for (std::size_t i = 0; i < names.size(); ++i)
         form.controls.push_back(
             {.name = names[i],
              .kind = K::OptionButton,
              .parent = "fraReports",
              .at = {kOptionLeft, kOptionTop + kOptionStep * static_cast<double>(i), 2640, 300},
-             .caption = kTaxReportCaptions[i],
+             .caption = taxReportCaption(i),
              .tabIndex = static_cast<int>(i)});
     const std::vector<ControlDef> rest = {
         {.name = "lblBook",
@@ -118,10 +118,9 @@ void FrmTaxReports::cndOk_Click() {
     DisplayMsg(QString::fromStdString(check.message));
     if (!check.ok)
         return;
-    QString year = txtYear->text();
-    auto book = static_cast<std::int16_t>(itemData(*cboBook, cboBook->currentIndex()));
+    const auto book = static_cast<std::int16_t>(itemData(*cboBook, cboBook->currentIndex()));
     if (ReportServices* reports = subsystems().reports)
-        reports->GetReport(report, Variant(0), year, book);
+        reports->GetReport(report, txtYear->text(), book);
 }
 
 } // namespace qel::reports

@@ -7,6 +7,8 @@
 // typed year, which they check, and the chosen book.
 #pragma once
 
+#include "app/reports/rules/ReportChoices.h"
+
 #include <QWidget>
 
 #include <array>
@@ -27,7 +29,7 @@ public:
     void cndOk_Click();
 
     QGroupBox* fraReports;
-    std::array<QRadioButton*, 6> optReports;
+    std::array<QRadioButton*, kTaxReportOptions> optReports;
     QLabel* lblBook;
     QComboBox* cboBook;
     QLabel* lblYear;

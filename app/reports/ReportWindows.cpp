@@ -77,6 +77,14 @@ void ReportWindows::DoReports(const QString& reportName, std::int32_t value, con
     shown->lvListView->setFocus();
 }
 
+void ReportWindows::showSchedule(Schedule schedule, std::int32_t assetNumber, const QString& description,
+                                 std::int16_t book) {
+    std::int16_t shownBook = book;
+    DoReports(schedule == Schedule::Tax ? QStringLiteral("Tax Depreciation Schedule")
+                                        : QStringLiteral("Book Depreciation Schedule"),
+              assetNumber, description, shownBook);
+}
+
 void ReportWindows::TileHorizontal() {
     reports::TileHorizontal();
 }
@@ -116,7 +124,9 @@ void ReportWindows::showLocation() {
 namespace qel {
 
 void registerReports(SubsystemParts& parts) {
-    registerServices(parts.make<reports::ReportWindows>());
+    auto& windows = parts.make<reports::ReportWindows>();
+    reports::registerReportHandlers(windows);
+    registerServices(windows);
     reports::setForm4562Steps(&parts.make<reports::Form4562Work>());
 }
 

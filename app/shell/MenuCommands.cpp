@@ -13,7 +13,6 @@
 #include "app/shell/ReportServices.h"
 #include "app/shell/Subsystems.h"
 #include "app/shell/VehicleServices.h"
-#include "app/shell/WaitCursor.h"
 
 namespace qel {
 namespace {
@@ -22,12 +21,6 @@ namespace {
 void folderCheck(ReportServices& reports) {
     if (!reports.RetrieveFilesCopied())
         reports.MovePdfFiles();
-}
-
-// A report of the year (period flag 0) or of a period (flag true), the year asked unless given.
-void getReport(ReportServices& reports, const QString& name, const Variant& periodFlag, QString year = {}) {
-    std::int16_t book = 0;
-    reports.GetReport(name, periodFlag, year, book);
 }
 
 } // namespace
@@ -57,21 +50,10 @@ void registerServices(MaintenanceServices& s) {
 void registerServices(ReportServices& s) {
     subsystems().reports = &s;
     Commands& c = commands();
-    c.addKind(MenuAction::ReportYear, [&s](const QString& report) { getReport(s, report, Variant(0)); });
-    c.addKind(MenuAction::ReportPeriod, [&s](const QString& report) { getReport(s, report, Variant(true)); });
-    c.add("mnuForm4562_2", [&s] {
-        folderCheck(s);
-        getReport(s, QStringLiteral("Form 4562"), Variant(0));
-    });
+    // What a report asks and does is the reports' own business: the item passes its name.
+    c.addKind(MenuAction::Report, [&s](const QString& report) { s.GetReport(report, QString(), 0); });
     c.add("mnuAssetListing", [&s] { s.showLocation(); });
-    // The year is given, so the report opens without a prompt.
-    c.add("mnuChartOfAccounts",
-          [&s] { getReport(s, QStringLiteral("Chart of Accounts"), Variant(0), QStringLiteral("1900")); });
     c.add("mnuReportsTax", [&s] { s.showTaxReports(); });
-    c.add("mnuTagToAssetId", [&s] {
-        std::int16_t book = 0;
-        s.DoReports(QStringLiteral("Tag Nbr To Asset ID"), 0, QString(), book);
-    });
     c.add("mnuCloseWindows", [&s] { s.CloseAllReports(); });
     c.add("mnuTileHorizontal", [&s] { s.TileHorizontal(); });
 }
@@ -81,10 +63,6 @@ void registerServices(DataExchangeServices& s) {
     Commands& c = commands();
     c.addKind(MenuAction::ExportYear, [&s](const QString& name) { s.GetExport(name); });
     c.addKind(MenuAction::ExportPeriod, [&s](const QString& name) { s.GetExport(name, Variant(true)); });
-    c.add("mnuExportBookAssetLedger", [&s] {
-        WaitCursor wait;
-        s.GetExport(QStringLiteral("Book Asset Ledger"), Variant(true));
-    });
     // Both import items also need the reports' folder check, and the log item printing's
     // rich-text window; their needs keep them disabled until those are registered too.
     c.add("mnuImportAssets", [&s] {

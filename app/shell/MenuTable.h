@@ -33,8 +33,8 @@ enum class Shown { Always, PasswordOff, PasswordOn };
 
 enum class MenuAction {
     Separator,
-    ReportYear,   // GetReport(argument, period flag 0, no year, book 0): asks the fiscal year
-    ReportPeriod, // the same with the period flag set: asks the fiscal period
+    Report,       // GetReport(argument, no year, book 0): the report of that name, as the reports'
+                  // catalogue says (its prompt, its window or handler)
     ExportYear,   // GetExport(argument) without the flag: asks the year
     ExportPeriod, // GetExport(argument, true): asks the period
     Table,        // DisplayInterface(argument), then the maintenance window shown modeless

@@ -2,30 +2,36 @@
 // arrangement commands, the user documents folder check and the two selection windows.
 #pragma once
 
-#include "common/Variant.h"
-
 #include <QString>
 
 #include <cstdint>
 
 namespace qel {
 
+// The schedules the asset form shows for its asset.
+enum class Schedule {
+    Tax,  // the depreciation schedule of a tax book
+    Book, // the straight-line book schedule the asset form has just worked out
+};
+
 class ReportServices {
 public:
     virtual ~ReportServices() = default;
-    // Clears the status line, asks "Enter Fiscal Year" (title the report name, proposing the
-    // working year) when periodFlag is 0, or "Enter fiscal period - YYYYMM" for any other value,
-    // unless `year` is not empty (then it is used without a prompt); validates the answer and
-    // opens the report window. "Default Year" passes the year to SetDefaultYear instead; "Form
-    // 4562" runs its checks before the form. `bookNumber` 0 is the tax book. Reports its own
-    // failures.
-    virtual void GetReport(const QString& reportName, const Variant& periodFlag, QString& year,
-                           std::int16_t& bookNumber) = 0;
+    // Runs the report of the name as the reports' catalogue says (the shell knows none of them):
+    // clears the status line, asks for its fiscal year or period unless `year` is given (a report
+    // may give its own), validates the answer and opens the report window, or runs the report's
+    // own handler (the items that take a year but open no report window). `book` goes to the
+    // per-book reports; 0 is the tax book. Reports its own failures.
+    virtual void GetReport(const QString& reportName, const QString& year, std::int16_t book) = 0;
     // Opens a new report window with the report's data (value: year, period or asset number; 0
     // and an empty description when the report takes none), or shows " No data found. " on the
     // status line when there is none.
     virtual void DoReports(const QString& reportName, std::int32_t value, const QString& description,
                            std::int16_t& bookNumber) = 0;
+    // Opens the schedule of the asset (its number and description) in a report window, of the
+    // book for the tax schedule.
+    virtual void showSchedule(Schedule schedule, std::int32_t assetNumber, const QString& description,
+                              std::int16_t book) = 0;
     // Arranges every window but the main window one below the other across its width.
     virtual void TileHorizontal() = 0;
     // Unloads every window of the program but the main window.

@@ -28,8 +28,7 @@ struct StatusMessage {
 
 // The Tax button: the book chosen in the book list and the cost basis caption. Refused, in this
 // order: no book chosen ("Please choose a book." in red), a cost basis of 0 ("There is no
-// depreciation. The cost basis is zero."). Otherwise the report "Tax Depreciation Schedule" of
-// that book opens.
+// depreciation. The cost basis is zero."). Otherwise the tax schedule of that book opens.
 struct TaxScheduleRequest {
     StatusMessage refusal; // empty text: open the report
     std::int16_t book = 0;
@@ -44,7 +43,7 @@ TaxScheduleRequest TaxSchedule(bool bookChosen, std::int32_t bookId, const std::
 // found."). Throws ServerError when the book cost or life is no number or a month box holds no
 // month, and passes on what yearEndMonth throws.
 struct BookScheduleRequest {
-    StatusMessage refusal;           // empty text: write the schedule and open "Book Depreciation Schedule"
+    StatusMessage refusal;           // empty text: write the schedule and open the book schedule
     double cost = 0;                 // dollars
     double life = 0;                 // years
     std::int16_t year = 0;           // fiscal year of the in-service month

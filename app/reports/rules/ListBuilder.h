@@ -1,5 +1,5 @@
 // The list builder: turns a report recordset into the columns of a report list and hands the
-// rows to the filler that suits the report.
+// rows to the report's filler.
 #pragma once
 
 #include "app/reports/rules/ReportFormat.h"
@@ -7,7 +7,7 @@
 #include "common/Recordset.h"
 
 #include <cstdint>
-#include <string_view>
+#include <functional>
 
 namespace qel::reports {
 
@@ -21,23 +21,14 @@ inline constexpr std::int32_t kMaxColumnWidth = 7500;
 // 129, or 131 or 132).
 ReportColumn columnFor(const Field& field, std::size_t index);
 
-// Makes one column per field (columnFor) and calls the filler of the filler type, compared
-// exactly; an unknown type gets the generic filler. Returns the filler's row count; 0, with no
-// column made and no filler called, when the recordset holds no record.
-//
-// | filler type                                            | filler                   | n |
-// | "Property Tax"                                         | PopLVPropertyTax         | 1 |
-// | "ADS 50Year Assets", "179 WorkSheet"                   | PopLVTotalLastField      | 2 |
-// | "New Assets", "AMT Differences"                        | PopLVTotalLastField      | 4 |
-// | "Disposed Assets"                                      | PopLVTotalLastField      | 3 |
-// | "Depr Journal Summary"                                 | PopLVTotalLastFieldDec   | 2 |
-// | "Depreciation WorkSheet", "New Assets WorkSheet"       | PopulateDeprWrkSheet     |   |
-// | "Current Year WorkSheet"                               | PopulateCurrentWrkSheet  |   |
-// | "Auto Use"                                             | PopulateLVAutoUseRpt     |   |
-// | "Depr Journal Detail"                                  | PopulateJvDepr           |   |
-// | "Book Asset Ledger"                                    | PopulateBookAssetLedger  |   |
-// | any other text                                         | PopulateLV               |   |
-std::int32_t CreateListview(ReportList& list, const Recordset& rs, std::string_view fillerType,
+// A report's filler (ReportFillers.h): appends the rows of a recordset to a list whose columns
+// are made, and returns the number of rows it added.
+using Filler = std::function<std::int32_t(ReportList& list, const Recordset& rs, const MessageSink& sink)>;
+
+// Makes one column per field (columnFor) and calls the filler, the generic PopulateLV when it is
+// empty; the report's row in the catalogue names its filler. Returns the filler's row count; 0,
+// with no column made and no filler called, when the recordset holds no record.
+std::int32_t CreateListview(ReportList& list, const Recordset& rs, const Filler& filler,
                             const MessageSink& sink);
 
 } // namespace qel::reports

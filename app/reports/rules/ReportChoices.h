@@ -2,20 +2,19 @@
 // of an alternative book, for which year) and the asset listing's location choice frmLocation.
 #pragma once
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace qel::reports {
 
-// The captions of the tax report choice's options, in their order (optReports_0 to _5). The
-// report run is "Books " followed by the caption.
-inline constexpr std::array<const char*, 6> kTaxReportCaptions = {
-    "Depreciation WorkSheet", "179 WorkSheet", "New Assets WorkSheet",
-    "Disposed Assets",        "New Assets",    "50 Year Assets"};
-
-// The report of the option chosen ("Books " and its caption); empty when none is (index -1).
+// The tax report choice's options are the catalogue's reports of that window, in its order
+// (optReports_0, _1, ...); each option's caption is its report's name without "Books ".
+inline constexpr std::size_t kTaxReportOptions = 6;
+// The caption of option `option`; empty past the last.
+const char* taxReportCaption(std::size_t option);
+// The report of the option chosen; empty when none is (index -1) or past the last.
 std::string taxReportName(int option);
 
 struct ChoiceCheck {

@@ -1,6 +1,7 @@
 // The rules of the report prompts.
 #include "app/reports/rules/ReportPrompts.h"
 
+#include "app/reports/rules/ReportCatalogue.h"
 #include "common/Convert.h"
 #include "common/Date.h"
 #include "server/data/FiscalPeriod.h"
@@ -44,7 +45,7 @@ Answer checkPeriod(std::string_view answer) {
 
 Answer checkPosted(std::int32_t period, std::string_view reportName, const PostedPeriods& posted) {
     const Answer ok{Answer::Result::Ok, {}, period};
-    if (reportName == "Property Tax")
+    if (const ReportDef* report = findReport(reportName); report && report->anyPeriod)
         return ok;
     // Book depreciation must have been posted for the period: it lies before the next period
     // to post and not before the first period posted. Nothing is posted while the company has

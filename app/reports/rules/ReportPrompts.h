@@ -40,8 +40,9 @@ struct PostedPeriods {
 // A typed period: six digits, a month 01 to 12 and a year from 1900 to 9999; its value YYYYMM.
 Answer checkPeriod(std::string_view answer);
 
-// A period (YYYYMM) the report may run for: any period for "Property Tax"; for every other report
-// a period from the first fiscal date posted up to the last posted period. A company without a
+// A period (YYYYMM) the report may run for: any period for a report whose row says so (the
+// property tax listing); for every other report a period from the first fiscal date posted up to
+// the last posted period. A company without a
 // first fiscal date has nothing posted.
 Answer checkPosted(std::int32_t period, std::string_view reportName, const PostedPeriods& posted);
 

@@ -66,7 +66,7 @@ void ScheduleButtonsTest::taxScheduleNeedsABookAndABasis() {
 
     f.form->lblCostBasis->setText("500");
     f.form->cmdDeprSchedule->click();
-    QCOMPARE(f.reports.log, QStringList{"DoReports(Tax Depreciation Schedule,17,Desk,3)"});
+    QCOMPARE(f.reports.log, QStringList{"showSchedule(Tax,17,Desk,3)"});
 }
 
 // A company whose fiscal year ends in June: September 2003 is the third month of fiscal 2004, so
@@ -77,7 +77,7 @@ void ScheduleButtonsTest::bookScheduleDatesByTheFiscalMonth() {
     f.form->txtBookLife->setText("5");
     f.form->txtInService->setText("09/2003");
     f.form->cmdBookSchedule->click();
-    QCOMPARE(f.reports.log, QStringList{"DoReports(Book Depreciation Schedule,17,Desk,0)"});
+    QCOMPARE(f.reports.log, QStringList{"showSchedule(Book,17,Desk,0)"});
     QCOMPARE(f.shell.fresh.value("SELECT txtfield1 FROM txtMisc ORDER BY txtfield1 LIMIT 1").toString(),
              "2004");
     QCOMPARE(f.shell.fresh.value("SELECT numField1 FROM txtMisc ORDER BY txtfield1 LIMIT 1").toDouble(),

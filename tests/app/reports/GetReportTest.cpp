@@ -144,14 +144,11 @@ void GetReportTest::thePromptsStandOverTheMainWindow() {
 // The tax report choice passes the year it holds: no prompt, the year checked all the same.
 void GetReportTest::aBooksReportWithAGivenYearAsksNothing() {
     ReportsFixture f;
-    std::int16_t amt = kAmt;
-    QString year = QStringLiteral("1850");
-    subsystems().reports->GetReport(QStringLiteral("Books 179 WorkSheet"), Variant(0), year, amt);
+    subsystems().reports->GetReport(QStringLiteral("Books 179 WorkSheet"), QStringLiteral("1850"), kAmt);
     QCOMPARE(f.ui.callsOf(UiCall::Input).size(), 0u);
     QCOMPARE(f.window.statusLabel()->text(), QStringLiteral("Year must be between 1900 and 9999!"));
 
-    year = QStringLiteral("2010");
-    subsystems().reports->GetReport(QStringLiteral("Books 179 WorkSheet"), Variant(0), year, amt);
+    subsystems().reports->GetReport(QStringLiteral("Books 179 WorkSheet"), QStringLiteral("2010"), kAmt);
     QCOMPARE(f.ui.callsOf(UiCall::Input).size(), 0u);
     QCOMPARE(f.window.statusLabel()->text(), QStringLiteral(" No data found. "));
 }

@@ -58,14 +58,20 @@ public:
     void deleteLastPeriod() override { log << "deleteLastPeriod"; }
     void DisplayInterface(const QString& key) override { log << "DisplayInterface(" + key + ")"; }
     void showMaint() override { log << "showMaint"; }
-    void GetReport(const QString& name, const Variant& flag, QString& year, std::int16_t& book) override {
-        log << QStringLiteral("GetReport(%1,%2,%3,%4)")
-                   .arg(name, QString::fromStdString(flag.toString()), year)
-                   .arg(book);
+    void GetReport(const QString& name, const QString& year, std::int16_t book) override {
+        log << QStringLiteral("GetReport(%1,%2,%3)").arg(name, year).arg(book);
     }
     void DoReports(const QString& name, std::int32_t value, const QString& description,
                    std::int16_t& book) override {
         log << QStringLiteral("DoReports(%1,%2,%3,%4)").arg(name).arg(value).arg(description).arg(book);
+    }
+    void showSchedule(Schedule schedule, std::int32_t asset, const QString& description,
+                      std::int16_t book) override {
+        log << QStringLiteral("showSchedule(%1,%2,%3,%4)")
+                   .arg(schedule == Schedule::Tax ? QStringLiteral("Tax") : QStringLiteral("Book"))
+                   .arg(asset)
+                   .arg(description)
+                   .arg(book);
     }
     void TileHorizontal() override { log << "TileHorizontal"; }
     void CloseAllReports() override { log << "CloseAllReports"; }

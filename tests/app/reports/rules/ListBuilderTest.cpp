@@ -1,6 +1,8 @@
-// The list builder: one titled, sized and aligned column per field, and the filler of each
-// filler type.
+// The list builder: one titled, sized and aligned column per field, and the filler each report's
+// row names.
 #include "tests/app/reports/rules/ListFixture.h"
+
+#include "app/reports/rules/ReportCatalogue.h"
 
 namespace qel::reports {
 namespace {
@@ -54,11 +56,19 @@ TEST(ListBuilder, NumbersDatesAndYesNoAlignRightButNeverTheFirstColumn) {
     }
 }
 
+// The filler of a report's row in the catalogue.
+const Filler& fillerOf(const char* report) {
+    const ReportDef* row = findReport(report);
+    EXPECT_NE(row, nullptr) << report;
+    static const Filler none;
+    return row ? row->filler : none;
+}
+
 TEST(ListBuilder, AnEmptyRecordsetMakesNoColumnAndCallsNoFiller) {
     Boxes boxes;
     ReportList list;
     const Recordset rs({text("Description"), dbl("Cost")});
-    EXPECT_EQ(CreateListview(list, rs, "Depreciation WorkSheet", boxes.sink), 0);
+    EXPECT_EQ(CreateListview(list, rs, fillerOf("Depreciation WorkSheet"), boxes.sink), 0);
     EXPECT_EQ(list.columnCount(), 0u);
     EXPECT_EQ(list.rowCount(), 0u);
 }
@@ -67,7 +77,7 @@ TEST(ListBuilder, MakesOneColumnPerFieldAndTheListIsAsWideAsThem) {
     Boxes boxes;
     ReportList list;
     const Recordset rs = records({text("Description  ", 20), dbl("Cost")}, {{"Desk", 100.0}});
-    EXPECT_EQ(CreateListview(list, rs, "Chart of Accounts", boxes.sink), 1);
+    EXPECT_EQ(CreateListview(list, rs, fillerOf("Chart of Accounts"), boxes.sink), 1);
     ASSERT_EQ(list.columnCount(), 2u);
     EXPECT_EQ(list.columns()[0].title, "Description  ");
     EXPECT_EQ(list.columns()[0].typeCode, 202);
@@ -76,30 +86,31 @@ TEST(ListBuilder, MakesOneColumnPerFieldAndTheListIsAsWideAsThem) {
 }
 
 // Three records of two methods: the worksheet filler groups them, the generic one does not.
-TEST(ListBuilder, TheFillerTypeChoosesTheFillerExactly) {
+TEST(ListBuilder, EachReportsRowChoosesItsFiller) {
     struct Case {
-        const char* fillerType;
+        const char* report;
         std::int32_t rows;
     };
     const Case cases[] = {
         {"Depreciation WorkSheet", 3 + 2 * 3 + 1},
         {"New Assets WorkSheet", 3 + 2 * 3 + 1},
         {"Current Year WorkSheet", 3 + 2 * 3 + 1},
-        {"ADS 50Year Assets", 3 + 2},
+        {"Books Depreciation WorkSheet", 3 + 2 * 3 + 1},
+        {"50 Year Assets", 3 + 2},
+        {"Books 50 Year Assets", 3 + 2},
         {"Disposed Assets", 3 + 2},
-        {"depreciation worksheet", 3},
         {"Chart of Accounts", 3},
         {"Tag Nbr To Asset ID", 3},
-        {"No such type", 3},
+        {"Book Disposed Assets", 3},
     };
     const Recordset rs =
         records({text("Method"), text("Description"), dbl("Cost"), dbl("Depr")},
                 {{"ADS", "Desk", 100.0, 10.0}, {"ADS", "Chair", 50.0, 5.0}, {"MACRS", "Car", 900.0, 90.0}});
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.fillerType);
+        SCOPED_TRACE(c.report);
         Boxes boxes;
         ReportList list;
-        EXPECT_EQ(CreateListview(list, rs, c.fillerType, boxes.sink), c.rows);
+        EXPECT_EQ(CreateListview(list, rs, fillerOf(c.report), boxes.sink), c.rows);
         EXPECT_EQ(static_cast<std::int32_t>(list.rowCount()), c.rows);
         EXPECT_TRUE(boxes.shown.empty());
     }
