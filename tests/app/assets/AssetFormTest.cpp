@@ -9,6 +9,7 @@
 #include "app/shell/UserSettings.h"
 #include "app/shell/WindowPosition.h"
 #include "tests/app/assets/AssetsFixture.h"
+#include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 #include "tests/testsupport/TestData.h"
 
@@ -367,7 +368,7 @@ void AssetFormTest::helpIdsOfTheControls() {
 void AssetFormTest::newBlanksTheFormForANewAsset() {
     AssetsFixture f;
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     form.txtDescription->setText("Desk");
     form.txtCost->setText("1000");
     form.txtBusinessPercent->setText("80");
@@ -488,7 +489,7 @@ void AssetFormTest::setCompanyLeavesAFormThatStaysOpenAlone() {
 void AssetFormTest::emptyFormShowsItsMessagesAndFocusesTheLast() {
     AssetsFixture f;
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     form.txtInService->clear();
     form.txtBusinessPercent->clear();
     QVERIFY(!form.ValidateAsset());
