@@ -26,9 +26,12 @@ struct StatusMessage {
     std::string colour; // kStatusRed, or "" for the default green
 };
 
+// The Tax button's refusal without a chosen book; the form clears it once a book is chosen.
+inline const std::string kChooseBook = "Please choose a book.";
+
 // The Tax button: the book chosen in the book list and the cost basis caption. Refused, in this
-// order: no book chosen ("Please choose a book." in red), a cost basis of 0 ("There is no
-// depreciation. The cost basis is zero."). Otherwise the tax schedule of that book opens.
+// order: no book chosen (kChooseBook in red), a cost basis of 0 ("There is no depreciation. The
+// cost basis is zero."). Otherwise the tax schedule of that book opens.
 struct TaxScheduleRequest {
     StatusMessage refusal; // empty text: open the report
     std::int16_t book = 0;
