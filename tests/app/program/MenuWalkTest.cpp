@@ -10,6 +10,7 @@
 #include "app/exchange/Exchange.h"
 #include "app/maintenance/Maintenance.h"
 #include "app/printing/Printing.h"
+#include "app/reports/rules/ReportCatalogue.h"
 #include "app/shell/MenuTable.h"
 #include "app/shell/ProgramCommands.h"
 #include "app/shell/ProgramServices.h"
@@ -120,8 +121,10 @@ void MenuWalkTest::everyWindowReadsWholeAndClosesWithEsc() {
                 !action->isEnabled() || !action->isVisible())
                 continue;
             // Year prompts take the fixture's year, period prompts its posted period.
-            const bool period =
-                def.action == MenuAction::ReportPeriod || def.action == MenuAction::ExportPeriod;
+            const reports::ReportDef* report =
+                def.action == MenuAction::Report ? reports::findReport(def.argument) : nullptr;
+            const bool period = (report && report->prompt == reports::ReportPrompt::Period) ||
+                                def.action == MenuAction::ExportPeriod;
             for (int i = 0; i < 3; ++i)
                 f.ui.answerInput(period ? QStringLiteral("201006") : QStringLiteral("2010"));
             if (item == QLatin1String("mnuImportLog"))
