@@ -178,6 +178,11 @@ FrmAsset::FrmAsset(AssetFormWork work, std::function<Date()> today, QWidget* par
     cmd179->setEnabled(static_cast<bool>(work_.Do179Deduction));
     cmdMidConvention->setEnabled(static_cast<bool>(work_.ShowMidQtrCheck));
     ItializeAssetForm();
+    // The first blank form is the one New gives (Adjust Depr ticked, the books' business percent
+    // at 100, among the rest), so the first asset typed after opening is saved as every later one
+    // is. Blanked before the field rules are wired, as nothing has been edited yet.
+    books_->ClearBooksFields();
+    NewAsset();
     rules_ = std::make_unique<AssetFieldRules>(*this);
 }
 

@@ -150,7 +150,8 @@ AssetSnapshot filledForm(const SampleAsset& s, const std::string& what) {
     a.description = s.description;
     a.inService = s.inService;
     a.cost = s.cost;
-    a.businessPercent = "100"; // what a new asset shows
+    a.businessPercent = "100"; // what a new asset shows, as Adjust Depr ticked
+    a.adjustDepr = true;
     a.method = s.method;
     a.methodId = pick(DeprSupport().GetMethods(), s.method, what);
     const MethodRule method = MethodLeft(a.method, true);
@@ -195,7 +196,7 @@ AssetSnapshot filledForm(const SampleAsset& s, const std::string& what) {
     a.methodCaption = MethodCaption(a.method, a.life);
     if (s.businessPercent != a.businessPercent) {
         a.businessPercent = s.businessPercent;
-        const BusinessPercentRule rule = BusinessPercentLeft(a.method, a.businessPercent);
+        const BusinessPercentRule rule = BusinessPercentLeft(a);
         apply(rule.deductions);
         if (!rule.methodCaption.empty())
             a.methodCaption = rule.methodCaption;

@@ -2,7 +2,9 @@
 #include "app/assets/rules/AssetRecord.h"
 
 #include "app/assets/rules/AssetAmounts.h"
+#include "app/assets/rules/BookRules.h"
 #include "app/assets/rules/DeprRunPlan.h"
+#include "app/assets/rules/FieldRules.h"
 #include "common/Convert.h"
 #include "common/ServerError.h"
 #include "common/SqlLiteral.h"
@@ -72,8 +74,11 @@ AssetRecord AssetRecordOf(const AssetSnapshot& a, std::int32_t companyId, int ye
     // A class whose amortization number cannot be read gives none.
     r.amortizeCode = a.method == "Amortize" ? DetermineAmortizeCode(a.classText).value_or(0) : 0;
     r.vehicleNum = whole32(leadingNumber(a.vehicleNum), "vehicle number");
-    r.methodCaption = a.methodCaption;
-    r.type179 = a.type179;
+    // What the caption and the 179 box show may have been left behind by an earlier rule; the
+    // stored method is the one the figures give, and only declining-balance property is
+    // section 179 property.
+    r.methodCaption = SavedMethodCaption(a);
+    r.type179 = a.type179 && IsDecliningBalance(r.methodCaption);
     r.fiscalStart = FiscalMonthStart(r.inService, yearEndMonth);
     r.bookLife = leadingNumber(a.bookLife);
     r.bookCost = leadingNumber(a.bookCost);

@@ -39,6 +39,13 @@ bool isMacrsLife(double life) {
     return std::find(lives.begin(), lives.end(), life) != lives.end();
 }
 
+// The recovery periods of the 150 % declining-balance rate tables the engine reads
+// (tblMacrsHalf150 and the other conventions' tables): a life outside them has no rates to run.
+bool isMacrs150Life(double life) {
+    static constexpr std::array<double, 6> lives{3, 5, 7, 10, 15, 20};
+    return std::find(lives.begin(), lives.end(), life) != lives.end();
+}
+
 // The MACRS 31.5 question: only buildings placed in service before 1994 have that life.
 bool lifeOf315After1993(const AssetSnapshot& a, const std::optional<Date>& inService) {
     return inService && inService->year() > 1993 && a.method == "MACRS" && a.life == "31.5";
@@ -103,6 +110,8 @@ ValidationResult ValidateAsset(const AssetSnapshot& a, const ValidationContext& 
         f.fail("Life Can't be greater than 75! ", "lblLife", "cboLife");
     if (a.method == "MACRS" && !a.life.empty() && !(isPlainNumber(a.life) && isMacrsLife(life)))
         f.fail("Life must be 3,5,7,10,15,20,27.5,31.5,39,50! ", "lblLife", "cboLife");
+    if (a.method == "MACRS 150" && !a.life.empty() && !(isPlainNumber(a.life) && isMacrs150Life(life)))
+        f.fail("Life must be 3,5,7,10,15,20! ", "lblLife", "cboLife");
     // 11 and 12.
     if (a.businessPercent.empty())
         f.fail("Business % Can't be blank! ", "lblAutoBusiness", "txtBusinessPercent");

@@ -20,6 +20,8 @@ private slots:
     void leavingTheLifeList();
     void businessPercentAtHalfFallsBackToStraightLine_data();
     void businessPercentAtHalfFallsBackToStraightLine();
+    void realPropertyTypedInTabOrderStaysStraightLine_data();
+    void realPropertyTypedInTabOrderStaysStraightLine();
     void bonusBoxesExcludeEachOther();
     void vehicleClassGetsTheNextNumber();
     void inServiceMonthMustBeAMonth();
