@@ -65,7 +65,8 @@ void addMaintRow(const char* key, std::vector<MaintEditValue> values, const std:
     const Recordset list = table->load(kCompanyId);
     std::vector<MaintFieldState> fields;
     for (std::size_t i = 0; i < values.size() && i < list.fieldCount(); ++i)
-        fields.push_back({values[i].text, std::string(trimBlanks(list.field(i).name)) + ": "});
+        fields.push_back({values[i].text, std::string(trimBlanks(list.field(i).name)) + ": ", true,
+                          values[i].itemData ? std::nullopt : maintNumberRange(list.field(i))});
     const MaintValidation check = bValid(table->tableName, fields);
     if (!check.valid)
         refuse(what, check.status);

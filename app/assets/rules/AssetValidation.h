@@ -60,7 +60,9 @@ struct ValidationResult {
 //  17. a negative cost basis;
 //  18. unless Exclude is ticked: book cost, book life and account;
 //  19. Non-Depr with a tax or book life other than "0";
-//  20-22. the convention of MACRS, MACRS 150, Listed and ADS.
+//  20-22. the convention of MACRS, MACRS 150, Listed and ADS;
+//  23. an amount (cost, 179, salvage, disposal, and unless Exclude is ticked book cost and book
+//     life) that does not fit its column (common/NumberCheck.h), named with what was typed.
 ValidationResult ValidateAsset(const AssetSnapshot& a, const ValidationContext& context,
                                const AskOkCancel& ask);
 
