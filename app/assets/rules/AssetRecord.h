@@ -65,12 +65,13 @@ AssetRecord AssetRecordOf(const AssetSnapshot& a, std::int32_t companyId, int ye
 // 13 when there is no "-"). "N" when no class is chosen.
 std::string DetermineAutoType(const AssetSnapshot& a);
 
-// The values of a new asset as DeprSupport::AddAsset takes them, in its column order: 23 when
-// Exclude is ticked, else 27 with Do_Depr_adj, book_life, book_cost and Id_acct.
+// The values of a new asset as DeprSupport::AddAsset takes them, in its column order: 24 (the
+// last the bonus box) when Exclude is ticked, else 28 with Do_Depr_adj, book_life, book_cost and
+// Id_acct.
 std::string AssetValues(const AssetRecord& r);
 
 // The UPDATE of the stored asset: the same columns but Company_Id (the four financial-book ones
-// only without Exclude), by its number. The notes are stored with one blank after them.
+// only without Exclude), by its number.
 std::string UpdateAssetSql(const AssetRecord& r, std::int32_t assetNum);
 
 // The description row: tag and serial number as typed, the location when one is chosen.
