@@ -9,6 +9,7 @@
 #include "tests/app/assets/AssetEntryData.h"
 #include "tests/app/assets/AssetsFixture.h"
 #include "tests/app/assets/UserTyping.h"
+#include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 #include "tests/testsupport/TestData.h"
 
@@ -71,7 +72,7 @@ void enterMacrs(assets::FrmAsset& form) {
 void AssetFieldRulesTest::numberFieldsDropWhatIsNoNumber() {
     AssetsFixture f;
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
 
     type(form.txtCost, "12a.5");
     QCOMPARE(form.txtCost->text(), QStringLiteral("12.5"));
@@ -111,7 +112,7 @@ void AssetFieldRulesTest::numberFieldsDropWhatIsNoNumber() {
 void AssetFieldRulesTest::amountsEchoOnTheStatusLine() {
     AssetsFixture f;
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
 
     type(form.txtCost, "1000");
     QCOMPARE(f.status(), QStringLiteral("1,000"));
@@ -169,7 +170,7 @@ void AssetFieldRulesTest::methodSwitchesTheFields() {
     AssetsFixture f;
     addClasses(f.shell.fresh);
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     form.chkBonus->click();
     type(form.txt179Amt, "500");
 
@@ -217,7 +218,7 @@ void AssetFieldRulesTest::classLifeChoosesConventionAndDeductions() {
     AssetsFixture f;
     addClasses(f.shell.fresh);
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     enterMacrs(form);
     moveTo(form.cboClass);
     form.chk50Bonus->click();
@@ -286,7 +287,7 @@ void AssetFieldRulesTest::leavingTheLifeList() {
     AssetsFixture f;
     addClasses(f.shell.fresh);
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     enterMacrs(form);
     choose(form.cboClass, "Desk");
     QTest::keyClick(form.cboClass, Qt::Key_Tab);
@@ -348,7 +349,7 @@ void AssetFieldRulesTest::businessPercentAtHalfFallsBackToStraightLine() {
     QFETCH(QString, basis);
     AssetsFixture f;
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     enterMacrs(form);
     choose(form.cboLife, "7");
     form.chk50Bonus->click();
@@ -387,7 +388,7 @@ void AssetFieldRulesTest::realPropertyTypedInTabOrderStaysStraightLine() {
     AssetsFixture f(storageWork());
     const Arranged a = arrange(f.shell.fresh, false, false, false);
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
 
     // In tab order: cost, method, class (none), life, business percent, convention.
     type(form.txtDescription, "Office building");
@@ -416,7 +417,7 @@ void AssetFieldRulesTest::realPropertyTypedInTabOrderStaysStraightLine() {
 void AssetFieldRulesTest::bonusBoxesExcludeEachOther() {
     AssetsFixture f;
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     enterMacrs(form);
 
     form.chkBonus->click();
@@ -451,7 +452,7 @@ void AssetFieldRulesTest::vehicleClassGetsTheNextNumber() {
     const std::int32_t other = addCompany("Other");
     addAsset({.name = "Bus", .company = other, .method = kMacrs, .vehicle = 9});
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
 
     choose(form.cboMethod, "Listed");
     moveTo(form.cboClass);
@@ -487,7 +488,7 @@ void AssetFieldRulesTest::vehicleClassGetsTheNextNumber() {
 void AssetFieldRulesTest::inServiceMonthMustBeAMonth() {
     AssetsFixture f;
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
 
     form.txtInService->setFocus();
     QCOMPARE(form.txtInService->selectedText(), form.txtInService->text());
@@ -513,7 +514,7 @@ void AssetFieldRulesTest::yearFilterAndAssetNumber() {
     addAsset({.name = "Desk", .company = 1, .method = kMacrs, .fiscalStart = "2003-05-01"});
     addAsset({.name = "Chair", .company = 1, .method = kMacrs, .fiscalStart = "2004-05-01"});
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     QCOMPARE(form.cboAssets->count(), 2);
 
     type(form.txtYear, "200");
@@ -587,7 +588,7 @@ void AssetFieldRulesTest::everyEditMarksTheAssetChanged() {
     f.shell.fresh.exec(
         "INSERT INTO tblLocations ([Short Location], [Long Location]) VALUES ('Main', 'Main hall')");
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     QWidget* w = form.findChild<QWidget*>(field);
     QVERIFY(w);
     QVERIFY(w->isEnabled());

@@ -6,6 +6,7 @@
 #include "tests/app/assets/AssetEntryData.h"
 #include "tests/app/assets/AssetsFixture.h"
 #include "tests/app/assets/UserTyping.h"
+#include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QRegularExpression>
@@ -200,7 +201,7 @@ void AssetReloadTest::craftedAssetsSaveBackUnchanged() {
     c.car = addClassRow(f.shell.fresh, kListed, "Car", "5", "Gas", "0");
     c.goodwill = addClassRow(f.shell.fresh, kAmortize, "Goodwill", "15", "N/A", "197");
     FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     const int rows = form.cboAssets->count();
     crafted.enter(f, form, a, c);
     QVERIFY2(form.cboAssets->count() == rows + 1,

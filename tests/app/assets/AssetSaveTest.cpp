@@ -5,6 +5,7 @@
 
 #include "tests/app/assets/AssetEntryData.h"
 #include "tests/app/assets/AssetsFixture.h"
+#include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QRegularExpression>
@@ -92,7 +93,7 @@ void AssetSaveTest::theFirstAssetAfterOpeningIsSavedAsAfterNew() {
     AssetsFixture f(storageWork());
     const Arranged a = arrange(f.shell.fresh, true, false, false);
     FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     // The first asset typed after opening, Adjust Depr left as the form shows it.
     form.txtDescription->setText("Shelf");
     form.txtInService->setText("03/2025");
@@ -113,7 +114,7 @@ void AssetSaveTest::theFirstAssetAfterOpeningIsSavedAsAfterNew() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!f.entry->form());
     FrmAsset& reopened = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     const QStringList opened = blankState(reopened);
     reopened.cmdNew->click();
     QCOMPARE(blankState(reopened), opened);
