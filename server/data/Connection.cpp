@@ -1,12 +1,15 @@
 // SQLite connection, prepared statements and transaction guards.
 #include "server/data/Connection.h"
 
+#include "common/RegularFile.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace qel {
 namespace {
@@ -65,6 +68,47 @@ void inferComputedField(Field& f, const std::vector<std::vector<Variant>>& rows,
         }
         return;
     }
+}
+
+ServerError openError(const std::string& path, const std::string& cause) {
+    return ServerError(kErrOpenDatabase, "Database", "Could not open the database '" + path + "': " + cause,
+                       ErrorKind::Io);
+}
+
+// Refuses, before SQLite opens it, a path that names no regular file (a named pipe would make
+// the first read wait for ever) or an empty file (which SQLite would take for a new database
+// and write its header into).
+void refuseUnusableFile(const std::string& path) {
+    if (const auto cause = notARegularFile(path))
+        throw openError(path, *cause + ".");
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) == 0 && !ec)
+        throw openError(path, "the file is empty; it holds no database.");
+}
+
+// True when a journal or write-ahead log lies beside the file: another connection has it open,
+// or one that crashed left its work there.
+bool inUse(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path + "-wal", ec) || std::filesystem::exists(path + "-journal", ec);
+}
+
+// The URI that opens the file as one that cannot change. Every byte but the unreserved ones and
+// the folder separator is written as %XX, so no name can add a parameter of its own.
+std::string immutableUri(const std::string& path) {
+    static const char hex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char c : std::filesystem::absolute(path).string()) {
+        const auto b = static_cast<unsigned char>(c);
+        if (std::isalnum(b) || c == '/' || c == '-' || c == '.' || c == '_' || c == '~') {
+            uri += c;
+        } else {
+            uri += '%';
+            uri += hex[b >> 4];
+            uri += hex[b & 0x0F];
+        }
+    }
+    return uri + "?immutable=1";
 }
 
 bool onlyBlanksAndComments(const char* p) {
@@ -232,31 +276,61 @@ Connection::~Connection() {
 }
 
 std::shared_ptr<Connection> Connection::open(const std::string& path, const std::string& connectionString) {
+    refuseUnusableFile(path);
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close_v2(db);
-        throw ServerError(kErrOpenDatabase, "Database",
-                          "Could not open the database '" + path + "': " + message, ErrorKind::Io);
+        throw openError(path, message);
     }
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, 5000);
     std::shared_ptr<Connection> conn(new Connection(db, path, connectionString));
     try {
-        // Reading the schema proves the file is a database before anything else runs.
+        // Reading the schema proves the file is a database before anything writes to it (the
+        // journal mode below is written into the file's header).
+        conn->query("SELECT count(*) FROM sqlite_master");
         conn->execute("PRAGMA journal_mode=WAL");
         conn->execute("PRAGMA synchronous=FULL");
         conn->execute("PRAGMA foreign_keys=ON");
         // 64 MB of page cache: postings and report rebuilds touch every index page of a
         // company's rows, and the default 2 MB makes their time grow faster than the rows.
         conn->execute("PRAGMA cache_size=-65536");
-        conn->query("SELECT count(*) FROM sqlite_master");
     } catch (const ServerError& e) {
-        throw ServerError(kErrOpenDatabase, "Database",
-                          "Could not open the database '" + path + "': " + e.description(), ErrorKind::Io);
+        throw openError(path, e.description());
     }
     return conn;
+}
+
+std::shared_ptr<Connection> Connection::openToRead(const std::string& path) {
+    refuseUnusableFile(path);
+    sqlite3* db = nullptr;
+    int rc = SQLITE_OK;
+    if (inUse(path)) {
+        // Read through the other connection's journal, as it expects; opened for writing when
+        // the file allows it, because a connection that only reads a database in write-ahead-log
+        // mode leaves its "-wal" and "-shm" files behind when it closes.
+        rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+        if (rc != SQLITE_OK) {
+            sqlite3_close_v2(db);
+            db = nullptr;
+            rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+        }
+    } else {
+        // Nobody else has it open: read as an unchanging file, which takes no lock and creates
+        // no "-wal" or "-shm" file beside it.
+        rc = sqlite3_open_v2(immutableUri(path).c_str(), &db,
+                             SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
+    }
+    if (rc != SQLITE_OK) {
+        std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        sqlite3_close_v2(db);
+        throw openError(path, message);
+    }
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, 5000);
+    return std::shared_ptr<Connection>(new Connection(db, path, {}));
 }
 
 ServerError Connection::error(int rc, std::string_view sql) const {

@@ -76,9 +76,16 @@ private:
 class Connection {
 public:
     // Opens an existing database file. Throws ServerError (NotConnected kind is not used here:
-    // a failed open is kind Io) with the path and SQLite's message.
+    // a failed open is kind Io) with the path and SQLite's message. A path that names no regular
+    // file (a named pipe, a folder, a device) or an empty file is refused before SQLite opens
+    // it, and a file that is no database before anything is written to it.
     static std::shared_ptr<Connection> open(const std::string& path,
                                             const std::string& connectionString = {});
+    // Opens an existing database file to read it and leave it as it was: no pragma is run, no
+    // journal mode switched, and, when no other connection has it open, no lock taken and no
+    // "-wal" or "-shm" file made beside it. For checking a file chosen by the user before the
+    // program connects to it. Refuses what open() refuses, with the same error.
+    static std::shared_ptr<Connection> openToRead(const std::string& path);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
