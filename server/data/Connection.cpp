@@ -147,7 +147,7 @@ Statement::~Statement() {
 }
 
 void Statement::fail(int rc) const {
-    throw conn_.error(rc, sql_);
+    throw conn_.error(rc);
 }
 
 Statement& Statement::bind(int index, const Variant& value) {
@@ -162,7 +162,10 @@ Statement& Statement::bind(int index, const Variant& value) {
     else if (value.isBool())
         rc = sqlite3_bind_int(stmt_, index, std::get<bool>(s) ? 1 : 0);
     else {
-        const std::string text = value.toString();
+        // A NUL is dropped, as the literal helpers drop it: a text bound with one would be
+        // stored whole but read back cut at it.
+        std::string text = value.toString();
+        std::erase(text, '\0');
         rc = sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
     }
     if (rc != SQLITE_OK)
@@ -333,12 +336,11 @@ std::shared_ptr<Connection> Connection::openToRead(const std::string& path) {
     return std::shared_ptr<Connection>(new Connection(db, path, {}));
 }
 
-ServerError Connection::error(int rc, std::string_view sql) const {
+ServerError Connection::error(int rc) const {
     const int primary = rc & 0xff;
-    const std::string message = sqlite3_errmsg(db_);
-    std::string description = message;
-    if (!sql.empty())
-        description += " in statement: " + std::string(sql);
+    // SQLite's message is the cause; the statement's text stays out of it, because the
+    // description is what the user is shown, and a statement quotes the user's values.
+    const std::string description = sqlite3_errmsg(db_);
     if (primary == SQLITE_CONSTRAINT)
         return ServerError(kErrConstraint, "Database", description, ErrorKind::Constraint);
     if (primary == SQLITE_IOERR || primary == SQLITE_FULL || primary == SQLITE_CANTOPEN ||
@@ -348,19 +350,22 @@ ServerError Connection::error(int rc, std::string_view sql) const {
 }
 
 Statement Connection::prepare(std::string_view sql) {
+    if (sql.find('\0') != std::string_view::npos)
+        throw ServerError(kErrSqlCommand, "Database",
+                          "The statement holds a NUL character, which no statement may hold",
+                          ErrorKind::InvalidArgument);
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
     const int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt, &tail);
     if (rc != SQLITE_OK)
-        throw error(rc, sql);
+        throw error(rc);
     Statement statement(*this, stmt, std::string(sql));
     if (!stmt)
         throw ServerError(kErrSqlCommand, "Database", "The statement text is empty",
                           ErrorKind::InvalidArgument);
     const std::string rest(tail, static_cast<std::size_t>(sql.data() + sql.size() - tail));
     if (!onlyBlanksAndComments(rest.c_str()))
-        throw ServerError(kErrSqlCommand, "Database",
-                          "Only one statement may run at a time; refused: " + std::string(sql),
+        throw ServerError(kErrSqlCommand, "Database", "Only one statement may run at a time",
                           ErrorKind::InvalidArgument);
     return statement;
 }
