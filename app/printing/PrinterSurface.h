@@ -7,7 +7,7 @@
 #pragma once
 
 #include "app/printing/ProgramPrinter.h"
-#include "app/printing/layout/PrintSurface.h"
+#include "app/printing/rules/PrintSurface.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "app/printing/RichText.h"
 
-#include "app/printing/layout/PrintSurface.h"
+#include "app/printing/rules/PrintSurface.h"
 #include "common/ServerError.h"
 
 #include <QAbstractTextDocumentLayout>

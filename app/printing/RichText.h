@@ -2,7 +2,7 @@
 // document printed in pages with fixed margins from the edges of the sheet.
 #pragma once
 
-#include "app/printing/layout/RichDocument.h"
+#include "app/printing/rules/RichDocument.h"
 
 class QPrinter;
 class QTextCursor;

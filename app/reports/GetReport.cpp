@@ -1,8 +1,8 @@
 // GetReport: the one way in for the report menus, the tax report choice and the few commands
 // that take a year the same way (Form 4562, the default year, the vehicle forms).
-#include "app/reports/Form4562Questions.h"
-#include "app/reports/ReportPrompts.h"
 #include "app/reports/ReportWindows.h"
+#include "app/reports/rules/Form4562Questions.h"
+#include "app/reports/rules/ReportPrompts.h"
 
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramState.h"

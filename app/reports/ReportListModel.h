@@ -9,7 +9,7 @@
 // as text ignoring case; empty and unreadable cells first.
 #pragma once
 
-#include "app/reports/ListOrder.h"
+#include "app/reports/rules/ListOrder.h"
 #include "app/shell/ReportList.h"
 
 #include <QAbstractTableModel>

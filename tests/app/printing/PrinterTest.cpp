@@ -2,7 +2,7 @@
 
 #include "app/printing/PrinterSurface.h"
 #include "app/printing/RichText.h"
-#include "app/printing/layout/AssetDetailPrinting.h"
+#include "app/printing/rules/AssetDetailPrinting.h"
 #include "common/ServerError.h"
 #include "tests/testsupport/FreshDatabase.h"
 #include "tests/testsupport/PdfText.h"
