@@ -16,7 +16,10 @@ namespace qel::printing {
 // The convention's abbreviation on the page: 1 "HY", 2 "MQ", 3 "MM", 4 " ", anything else "".
 std::string conventionAbbreviation(std::int16_t convention);
 
-// Prints the page for `companyName` dated `today` and ends the job. A failing step shows
+// Prints the page for `companyName` dated `today` and ends the job. The page is portrait and
+// everything on it stays within the printable area: a value is cut where the next label starts,
+// the last value of a line wraps onto lines below it (as many as the page leaves), and the rules
+// end at the page's right edge. A failing step shows
 // "Error in PrintAssetDetail " with the description, a blank and the number, and the page
 // goes on; a failure repeating the one before stops it (PrintTrap).
 void printAssetDetail(PrintSurface& surface, const AssetDetailPage& asset, const std::string& companyName,

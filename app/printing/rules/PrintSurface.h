@@ -4,7 +4,11 @@
 // to the left edge, one line height of the font in force further down).
 //
 // A surface is the program's one printer: it keeps its face, size, bold state and orientation
-// from one job to the next. The first text printed opens a job, endDoc() closes it.
+// from one job to the next, so every printout sets the orientation it is laid out for. The first
+// text printed opens a job, endDoc() closes it.
+//
+// Nothing may be printed outside the printable area: the print routines measure their texts
+// (textWidth, lineHeight) against it (printableArea) and cut, move or wrap what would not fit.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +18,12 @@
 namespace qel::printing {
 
 enum class Orientation { Portrait = 1, Landscape = 2 };
+
+// A page's printable area, in twips.
+struct PageArea {
+    double width = 0;
+    double height = 0;
+};
 
 // The error number of a printer that cannot print (the job cannot open, a page cannot be
 // added); the surfaces raise it as ServerError with the cause in the description.
@@ -30,8 +40,16 @@ public:
     virtual void setOrientation(Orientation orientation) = 0;
     virtual Orientation orientation() const = 0;
 
+    // The printable area of a page in the orientation set last.
+    virtual PageArea printableArea() const = 0;
+    // How wide the text prints, and how far a line end moves down, in the font in force (twips).
+    virtual double textWidth(std::string_view text) const = 0;
+    virtual double lineHeight() const = 0;
+
     virtual void setX(int twips) = 0;
     virtual void setY(int twips) = 0;
+    // The top of the line the next text goes on, in twips from the top of the printable area.
+    virtual double currentY() const = 0;
 
     // Prints `text` (UTF-8) at the current position. Throws ServerError (kPrinterError) when
     // the printer cannot print.

@@ -1,12 +1,38 @@
 #include "app/printing/rules/RecordingSurface.h"
 
 #include "common/ServerError.h"
+#include "common/Text.h"
 
 namespace qel::printing {
+namespace {
+
+constexpr double kTwipsPerPoint = 20;
+constexpr double kAdvancePerEm = 0.6;
+constexpr double kLinePerEm = 1.1328;
+
+} // namespace
+
+double RecordingSurface::textWidth(std::string_view text) const {
+    return static_cast<double>(characterCount(text)) * kAdvancePerEm * points_ * kTwipsPerPoint;
+}
+
+double RecordingSurface::lineHeight() const {
+    return kLinePerEm * points_ * kTwipsPerPoint;
+}
+
+PageArea RecordingSurface::areaOf(Orientation orientation) const {
+    return orientation == Orientation::Portrait ? portrait_ : PageArea{portrait_.height, portrait_.width};
+}
+
+PageArea RecordingSurface::pageArea(int page) const {
+    const std::size_t index = static_cast<std::size_t>(page - 1);
+    return areaOf(index < pageOrientations_.size() ? pageOrientations_[index] : orientation_);
+}
 
 void RecordingSurface::setY(int twips) {
     y_ = twips;
     line_ = 0;
+    top_ = twips;
 }
 
 void RecordingSurface::print(std::string_view text, bool endLine) {
@@ -16,13 +42,17 @@ void RecordingSurface::print(std::string_view text, bool endLine) {
     openJob();
     // The position after setX holds for this text only; a text that follows on the line
     // continues where the one before ended.
-    texts_.push_back(
-        {page_, y_, line_, xSet_ ? x_ : kContinued, std::string(text), face_, points_, bold_, endLine});
+    const double width = textWidth(text);
+    texts_.push_back({page_, y_, line_, xSet_ ? x_ : kContinued, std::string(text), face_, points_, bold_,
+                      endLine, left_, top_, width, lineHeight()});
     xSet_ = false;
+    left_ += width;
     if (endLine) {
         ++line_;
         x_ = 0;
         xSet_ = true;
+        left_ = 0;
+        top_ += lineHeight();
     }
 }
 
@@ -43,6 +73,8 @@ void RecordingSurface::newPage() {
     xSet_ = true;
     y_ = 0;
     line_ = 0;
+    left_ = 0;
+    top_ = 0;
 }
 
 void RecordingSurface::endDoc() {
@@ -50,6 +82,13 @@ void RecordingSurface::endDoc() {
         return;
     open_ = false;
     ++jobsEnded_;
+    // The next job starts at the top-left corner unless it places its first text.
+    x_ = 0;
+    xSet_ = true;
+    y_ = 0;
+    line_ = 0;
+    left_ = 0;
+    top_ = 0;
 }
 
 std::string RecordingSurface::lineText(int page, int y, int line) const {

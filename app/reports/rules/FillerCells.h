@@ -6,6 +6,7 @@
 #include "app/reports/rules/ReportFormat.h"
 #include "app/shell/ReportList.h"
 #include "common/Recordset.h"
+#include "common/ShownTotal.h"
 
 #include <string>
 
@@ -81,6 +82,13 @@ private:
     bool first_ = true;
     std::string key_;
 };
+
+// Adds the amount a cell shows to a total: totals add the cells as shown, so that they add up
+// to the column above them.
+inline void addShown(ShownTotal& total, const ReportRow& row, std::size_t column) {
+    if (column < row.cells.size())
+        total.add(row.cells[column].text);
+}
 
 // Appends a row whose every cell holds one blank.
 inline void appendBlankRow(ReportList& list) {

@@ -36,11 +36,11 @@ const std::string kLedgerSubtotal = "       Subtotal";
 const std::string kLedgerGrandTotal = "       Grand Total";
 
 void appendLedgerTotal(ReportList& list, RowKind kind, const std::string& label,
-                       const std::array<double, 3>& totals) {
+                       const std::array<ShownTotal, 3>& totals) {
     ReportRow& row = list.appendFilledRow(kind, " ");
     put(row, 1, label, true);
     for (std::size_t j = 0; j < kLedgerSummed.size(); ++j)
-        put(row, kLedgerSummed[j], formatNumber(totals[j], kTwoDecimals), true);
+        put(row, kLedgerSummed[j], formatNumber(totals[j].value(), kTwoDecimals), true);
 }
 
 } // namespace
@@ -49,22 +49,22 @@ std::int32_t PopulateJvDepr(ReportList& list, const Recordset& rs, const Message
     FillTrap trap("PopulateJvDepr", sink);
     const std::size_t start = list.rowCount();
     const std::size_t fields = rs.fieldCount();
-    double debit = 0;
-    double credit = 0;
-    double grandDebit = 0;
-    double grandCredit = 0;
+    ShownTotal debit;
+    ShownTotal credit;
+    ShownTotal grandDebit;
+    ShownTotal grandCredit;
     auto appendSubtotal = [&] {
         ReportRow& row = list.appendFilledRow(RowKind::Subtotal, " ");
         put(row, 0, kJournalSubtotal);
         // An account whose lines come to nothing shows no amount.
-        if (roundToCents(debit) != 0)
-            put(row, kDebit, formatNumber(debit, kTwoDecimalsNoZero), true);
-        if (roundToCents(credit) != 0)
-            put(row, kCredit, formatNumber(credit, kTwoDecimalsNoZero), true);
-        grandDebit += debit;
-        grandCredit += credit;
-        debit = 0;
-        credit = 0;
+        if (!debit.isZero())
+            put(row, kDebit, formatNumber(debit.value(), kTwoDecimalsNoZero), true);
+        if (!credit.isZero())
+            put(row, kCredit, formatNumber(credit.value(), kTwoDecimalsNoZero), true);
+        grandDebit.add(debit);
+        grandCredit.add(credit);
+        debit.clear();
+        credit.clear();
     };
 
     RecordGroups accounts;
@@ -94,8 +94,13 @@ std::int32_t PopulateJvDepr(ReportList& list, const Recordset& rs, const Message
             }
         }
         if (fields > kCredit) {
-            debit += amountOf(record[kDebit]);
-            credit += amountOf(record[kCredit]);
+            try {
+                addShown(debit, row, kDebit);
+                addShown(credit, row, kCredit);
+            } catch (...) {
+                if (!trap.failed())
+                    return 0;
+            }
         }
     }
     // The separator before the last subtotal: two blanks where the account stands.
@@ -105,8 +110,8 @@ std::int32_t PopulateJvDepr(ReportList& list, const Recordset& rs, const Message
     appendBlankRow(list);
     ReportRow& total = list.appendFilledRow(RowKind::Total, " ");
     put(total, 0, kJournalGrandTotal);
-    put(total, kDebit, formatNumber(grandDebit, kTwoDecimalsNoZero), true);
-    put(total, kCredit, formatNumber(grandCredit, kTwoDecimalsNoZero), true);
+    put(total, kDebit, formatNumber(grandDebit.value(), kTwoDecimalsNoZero), true);
+    put(total, kCredit, formatNumber(grandCredit.value(), kTwoDecimalsNoZero), true);
     return static_cast<std::int32_t>(list.rowCount() - start);
 }
 
@@ -114,15 +119,15 @@ std::int32_t PopulateBookAssetLedger(ReportList& list, const Recordset& rs, cons
     FillTrap trap("PopulateBookAssetLedger", sink);
     const std::size_t start = list.rowCount();
     const std::size_t fields = rs.fieldCount();
-    std::array<double, 3> group{};
-    std::array<double, 3> grand{};
+    std::array<ShownTotal, 3> group{};
+    std::array<ShownTotal, 3> grand{};
     auto closeGroup = [&] {
         appendBlankRow(list);
         appendLedgerTotal(list, RowKind::Subtotal, kLedgerSubtotal, group);
         appendBlankRow(list);
         for (std::size_t j = 0; j < group.size(); ++j) {
-            grand[j] += group[j];
-            group[j] = 0;
+            grand[j].add(group[j]);
+            group[j].clear();
         }
     };
 
@@ -150,7 +155,7 @@ std::int32_t PopulateBookAssetLedger(ReportList& list, const Recordset& rs, cons
                 }
                 for (std::size_t j = 0; j < kLedgerSummed.size(); ++j)
                     if (i == kLedgerSummed[j])
-                        group[j] += amountOf(v);
+                        addShown(group[j], row, i);
             } catch (...) {
                 if (!trap.failed())
                     return 0;

@@ -15,14 +15,14 @@ constexpr std::size_t kAmountColumn = 4;
 
 // A group total is written when it is above zero and shows as a number of whole dollars (a
 // total that rounds to nothing would show an empty cell).
-bool showsAboveZero(double total) {
-    return total > 0 && !formatNumber(total, kWholeNoZero).empty();
+bool showsAboveZero(const ShownTotal& total) {
+    return total.value() > 0 && !formatNumber(total.value(), kWholeNoZero).empty();
 }
 
-void appendGroupTotal(ReportList& list, const std::string& label, double total) {
+void appendGroupTotal(ReportList& list, const std::string& label, const ShownTotal& total) {
     ReportRow& row = list.appendFilledRow(RowKind::Subtotal, " ");
     put(row, kLabelColumn, label, true);
-    put(row, kAmountColumn, formatNumber(total, kWholeNoZero), true);
+    put(row, kAmountColumn, formatNumber(total.value(), kWholeNoZero), true);
 }
 
 } // namespace
@@ -34,11 +34,11 @@ std::int32_t PopLVPropertyTax(ReportList& list, const Recordset& rs, std::int16_
     const std::size_t fields = rs.fieldCount();
     const std::size_t totalled = n < 1 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(n), fields - 1);
     const std::size_t firstTotalled = fields - totalled;
-    std::vector<double> trailing(totalled, 0.0);
+    std::vector<ShownTotal> trailing(totalled);
     std::string yearKey;
     std::string classKey;
-    double yearTotal = 0;
-    double classTotal = 0;
+    ShownTotal yearTotal;
+    ShownTotal classTotal;
 
     // A year's total closes the year; a total that is not above zero is not written, and the
     // next year starts again from zero all the same.
@@ -48,7 +48,7 @@ std::int32_t PopLVPropertyTax(ReportList& list, const Recordset& rs, std::int16_
             appendGroupTotal(list, kYearTotalLabel + yearKey, yearTotal);
             appendBlankRow(list);
         }
-        yearTotal = 0;
+        yearTotal.clear();
     };
     auto closeClass = [&](bool last) {
         if (showsAboveZero(classTotal)) {
@@ -58,7 +58,7 @@ std::int32_t PopLVPropertyTax(ReportList& list, const Recordset& rs, std::int16_
                 appendBlankRow(list);
             }
         }
-        classTotal = 0;
+        classTotal.clear();
     };
 
     for (const auto& record : rs.rows()) {
@@ -86,7 +86,6 @@ std::int32_t PopLVPropertyTax(ReportList& list, const Recordset& rs, std::int16_
         } else {
             put(row, 0, " ");
         }
-        double cost = 0;
         for (std::size_t j = 1; j < fields; ++j) {
             const Variant& v = record[j];
             try {
@@ -95,16 +94,16 @@ std::int32_t PopLVPropertyTax(ReportList& list, const Recordset& rs, std::int16_
                         isRight(list, j) ? rightCell(v, typeOf(rs, j), titleOf(list, j), kWholeTotalFormats)
                                          : trimmedText(v));
                 if (j >= firstTotalled)
-                    trailing[j - firstTotalled] += amountOf(v);
-                if (j == fields - 1)
-                    cost = amountOf(v);
+                    addShown(trailing[j - firstTotalled], row, j);
+                if (j == fields - 1) {
+                    addShown(yearTotal, row, j);
+                    addShown(classTotal, row, j);
+                }
             } catch (...) {
                 if (!trap.failed())
                     return 0;
             }
         }
-        yearTotal += cost;
-        classTotal += cost;
     }
     closeYear();
     closeClass(true);
@@ -113,7 +112,7 @@ std::int32_t PopLVPropertyTax(ReportList& list, const Recordset& rs, std::int16_
         ReportRow& total = list.appendFilledRow(RowKind::Total, " ");
         put(total, kLabelColumn, kGrandTotalLabel, true);
         for (std::size_t t = 0; t < totalled; ++t)
-            put(total, firstTotalled + t, formatNumber(trailing[t], kWhole), true);
+            put(total, firstTotalled + t, formatNumber(trailing[t].value(), kWhole), true);
     }
     return static_cast<std::int32_t>(list.rowCount() - start);
 }

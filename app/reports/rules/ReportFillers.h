@@ -3,9 +3,10 @@
 // number of rows it added, 0 when it gave up after a repeated error. The list builder calls
 // them only with a recordset that holds at least one record.
 //
-// Totals add the values of the records (a Null adds 0 and its cell stays empty), unrounded; a
-// total is rounded once, when it is shown. Failures show the filler's error box through the sink
-// (FillTrap).
+// Every subtotal and total adds its column's cells as they show them (ShownTotal): cents where
+// the cells show cents, whole dollars where they show dollars, so that a total always equals the
+// sum of the amounts above it. A Null shows nothing and adds nothing. Failures show the filler's
+// error box through the sink (FillTrap).
 #pragma once
 
 #include "app/reports/rules/ReportFormat.h"

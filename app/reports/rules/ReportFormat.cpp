@@ -1,7 +1,6 @@
 // Number, date and text display of the report lists, and the fillers' error trap.
 #include "app/reports/rules/ReportFormat.h"
 
-#include "common/Convert.h"
 #include "common/ServerError.h"
 #include "common/Text.h"
 
@@ -110,14 +109,6 @@ std::string yearOf(const Variant& value) {
     if (value.isNull())
         return {};
     return fourDigits(value.toDate().year());
-}
-
-double amountOf(const Variant& value) {
-    if (value.isNull())
-        return 0;
-    if (value.isText())
-        return leadingNumber(std::get<std::string>(value.storage()));
-    return value.toDouble();
 }
 
 std::string trimmedText(const Variant& value) {

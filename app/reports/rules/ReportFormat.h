@@ -1,6 +1,5 @@
 // How the report lists show values: the number patterns of the report cells and totals, the
-// month-and-year of a date, the amount a value adds to a total, and the error trap every filler
-// and the list builder share.
+// month-and-year of a date, and the error trap every filler and the list builder share.
 //
 // Patterns are named by the text the reports use: "#" a digit place shown only when significant,
 // "0" one always shown, "," thousands grouped by ",", "." the decimal point. Numbers are rounded
@@ -47,11 +46,6 @@ inline constexpr std::int32_t kTypeBoolean = 11;
 inline bool isIntegerType(std::int32_t t) {
     return t == kTypeSmallInt || t == kTypeInteger;
 }
-
-// What a value adds to a total: a number its value, a text the number it starts with (blanks
-// skipped; none gives 0), Null 0. Totals add these values unrounded; only the shown total is
-// rounded, once.
-double amountOf(const Variant& value);
 
 // The value as text without blanks at either end; Null gives "".
 std::string trimmedText(const Variant& value);

@@ -30,7 +30,7 @@ std::int32_t totalLastField(ReportList& list, const Recordset& rs, std::int16_t 
     const std::size_t fields = rs.fieldCount();
     const std::size_t totalled = n < 1 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(n), fields - 1);
     const std::size_t firstTotalled = fields - totalled;
-    std::vector<double> totals(totalled, 0.0);
+    std::vector<ShownTotal> totals(totalled);
     const TypeFormats& formats = decimal ? kDecimalTotalFormats : kWholeTotalFormats;
 
     list.reserveRows(list.rowCount() + rs.RecordCount() + 2);
@@ -46,7 +46,7 @@ std::int32_t totalLastField(ReportList& list, const Recordset& rs, std::int16_t 
                         isRight(list, i) ? rightCell(v, typeOf(rs, i), titleOf(list, i), formats)
                                          : leftCell(v, decimal));
                 if (i >= firstTotalled)
-                    totals[i - firstTotalled] += amountOf(v);
+                    addShown(totals[i - firstTotalled], row, i);
             } catch (...) {
                 if (!trap.failed())
                     return 0;
@@ -61,7 +61,8 @@ std::int32_t totalLastField(ReportList& list, const Recordset& rs, std::int16_t 
     ReportRow& total = list.appendFilledRow(RowKind::Total, " ");
     put(total, 0, kTotalLabel, true);
     for (std::size_t t = 0; t < totalled; ++t)
-        put(total, firstTotalled + t, formatNumber(totals[t], decimal ? kTwoDecimalsNoZero : kWhole), true);
+        put(total, firstTotalled + t, formatNumber(totals[t].value(), decimal ? kTwoDecimalsNoZero : kWhole),
+            true);
     return count + 2;
 }
 

@@ -26,11 +26,11 @@ const WorksheetShape kCurrentWorksheet{
 // A subtotal or grand total row: the label in column 1 and the totals in their columns, bold;
 // every other cell one blank.
 void appendTotalRow(ReportList& list, RowKind kind, const WorksheetShape& shape, const char* label,
-                    const std::vector<double>& totals) {
+                    const std::vector<ShownTotal>& totals) {
     ReportRow& row = list.appendFilledRow(kind, " ");
     put(row, 1, label, true);
     for (std::size_t j = 0; j < shape.summed.size(); ++j)
-        put(row, shape.summed[j], formatNumber(totals[j], kWhole), true);
+        put(row, shape.summed[j], formatNumber(totals[j].value(), kWhole), true);
 }
 
 std::int32_t worksheet(ReportList& list, const Recordset& rs, const MessageSink& sink,
@@ -38,15 +38,15 @@ std::int32_t worksheet(ReportList& list, const Recordset& rs, const MessageSink&
     FillTrap trap(shape.procedure, sink);
     const std::size_t start = list.rowCount();
     const std::size_t fields = rs.fieldCount();
-    std::vector<double> group(shape.summed.size(), 0.0);
-    std::vector<double> grand(shape.summed.size(), 0.0);
+    std::vector<ShownTotal> group(shape.summed.size());
+    std::vector<ShownTotal> grand(shape.summed.size());
     auto closeGroup = [&] {
         appendBlankRow(list);
         appendTotalRow(list, RowKind::Subtotal, shape, shape.subtotalLabel, group);
         appendBlankRow(list);
         for (std::size_t j = 0; j < group.size(); ++j) {
-            grand[j] += group[j];
-            group[j] = 0;
+            grand[j].add(group[j]);
+            group[j].clear();
         }
     };
 
@@ -71,7 +71,7 @@ std::int32_t worksheet(ReportList& list, const Recordset& rs, const MessageSink&
                                          : trimmedText(v));
                 const auto at = std::find(shape.summed.begin(), shape.summed.end(), k);
                 if (at != shape.summed.end())
-                    group[static_cast<std::size_t>(at - shape.summed.begin())] += amountOf(v);
+                    addShown(group[static_cast<std::size_t>(at - shape.summed.begin())], row, k);
             } catch (...) {
                 if (!trap.failed())
                     return 0;

@@ -1,10 +1,12 @@
 // The "Asset Detail" page on the recording surface: its lines with and without notes and a
-// disposal, the grid positions and weights, the amounts and conventions, and a failing printer.
+// disposal, the grid positions and weights, the amounts and conventions, a failing printer, and
+// long values kept within a portrait page.
 #include "app/printing/rules/AssetDetailPrinting.h"
 #include "app/printing/rules/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,9 @@ namespace {
 
 const Date kToday(2012, 3, 7);
 const std::string kRule(112, '_');
+// The rule under the title, at 12 points, ends at the page's right edge: 81 of its underscores fit
+// from X 150 on the 11,840 twips of a portrait Letter page.
+const std::string kTitleRule(81, '_');
 const std::string kClass = "Office Furniture" + std::string(34, ' ') + "7-N\\0";
 
 AssetDetailPage desk() {
@@ -44,7 +49,7 @@ std::vector<std::string> headingAndFirstLines() {
             kRule,
             "",
             "Asset Detail",
-            kRule,
+            kTitleRule,
             "",
             "Description:Office deskAsset ID:17",
             "",
@@ -122,7 +127,8 @@ TEST(AssetDetailPrinting, PlacesAndWeights) {
     EXPECT_EQ(find("Asset Detail").x, 5230);
     EXPECT_EQ(find("Asset Detail").points, 12);
     EXPECT_TRUE(find("Asset Detail").bold);
-    EXPECT_EQ(find(kRule).x, 150);
+    // At the 11 points the printer held, 88 underscores of the first rule fit the page.
+    EXPECT_EQ(find(std::string(88, '_')).x, 150);
     struct Place {
         const char* text;
         int x;
@@ -162,6 +168,75 @@ TEST(AssetDetailPrinting, AFailingPrinterShowsItsErrorThenStops) {
                      [&](const std::string& m) { messages.push_back(m); });
     EXPECT_EQ(messages, (std::vector<std::string>{"Error in PrintAssetDetail Printer error 482",
                                                   "Can not complete operation. Exiting operation."}));
+}
+
+// Whether every text printed lies within the printable area of its page.
+void expectWithinPage(const RecordingSurface& surface) {
+    constexpr double kTolerance = 0.01;
+    for (const PrintedText& t : surface.texts()) {
+        if (t.text.empty())
+            continue;
+        const PageArea area = surface.pageArea(t.page);
+        EXPECT_TRUE(t.left >= 0 && t.top >= 0 && t.left + t.width <= area.width + kTolerance &&
+                    t.top + t.height <= area.height + kTolerance)
+            << "'" << t.text << "' at " << t.left << ", " << t.top << " width " << t.width;
+    }
+}
+
+TEST(AssetDetailPrinting, ThePageIsPortraitWhateverTheJobBeforeLeft) {
+    RecordingSurface surface;
+    surface.setOrientation(Orientation::Landscape);
+    surface.print("a landscape list", true);
+    surface.endDoc();
+    printAssetDetail(surface, desk(), "ACME Corp", kToday, [](const std::string&) {});
+    EXPECT_EQ(surface.pageOrientations(), std::vector<Orientation>{Orientation::Portrait});
+}
+
+// Values longer than their room: a value is cut where the next label starts, the last value of
+// a line wraps below it, and notes too long for the page end where the page leaves no room for
+// the lines still to come; the disposal block is printed all the same.
+TEST(AssetDetailPrinting, LongValuesStayWithinThePage) {
+    struct Case {
+        const char* name;
+        std::size_t notesLength;
+        bool sold;
+    };
+    for (const Case& c : {Case{"long notes", 300, false}, Case{"notes longer than the page", 20000, true}}) {
+        SCOPED_TRACE(c.name);
+        AssetDetailPage a = desk();
+        a.description = "Conference table " + std::string(100, 'd');
+        a.assetId = std::string(30, '9');
+        a.method = std::string(60, 'm');
+        a.notes = "";
+        for (std::size_t i = 0; a.notes.size() < c.notesLength; ++i)
+            a.notes += "note" + std::to_string(i) + " ";
+        a.location = std::string(150, 'L');
+        if (c.sold) {
+            a.sold = "06/2012";
+            a.gainLoss = "-123456789012";
+        }
+        RecordingSurface surface;
+        surface.setFontSize(12);
+        std::vector<std::string> messages;
+        printAssetDetail(surface, a, std::string(120, 'A'), kToday,
+                         [&](const std::string& m) { messages.push_back(m); });
+        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(surface.pages(), 1);
+        expectWithinPage(surface);
+        const std::vector<std::string> lines = surface.pageLines(1);
+        // The description stops where "Asset ID:" starts (5,800 twips, 53 characters at 9
+        // points); the location wraps onto a second line.
+        EXPECT_NE(
+            std::find(lines.begin(), lines.end(),
+                      "Description:" + a.description.substr(0, 53) + "Asset ID:" + a.assetId.substr(0, 17)),
+            lines.end());
+        EXPECT_NE(std::find(lines.begin(), lines.end(), "Location:" + a.location.substr(0, 91)), lines.end());
+        EXPECT_NE(std::find(lines.begin(), lines.end(), a.location.substr(91)), lines.end());
+        EXPECT_EQ(lines.back(), c.sold ? "" : "Long Descr:");
+        if (c.sold) {
+            EXPECT_EQ(lines[lines.size() - 2], "Date:06/2012Amount:Gain/Loss:-123,456,789,012");
+        }
+    }
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // A report list printed on the recording surface: the heading block, the rows and their fields,
-// page breaks with "Page   2" and no page of a heading alone, weights by tier, hidden columns and a
-// printer that fails.
+// page breaks with "Page   2" and no page of a heading alone, weights by tier, hidden columns, a
+// printer that fails, and every tier's printout within the page in the tier's orientation.
 #include "app/printing/rules/ListPrinting.h"
 #include "app/printing/rules/RecordingSurface.h"
 
@@ -39,10 +39,14 @@ void print(Printed& p, const ReportList& list, const std::string& title = "2012 
     printList(p.surface, list, *tier, title, kToday, [&](const std::string& m) { p.messages.push_back(m); });
 }
 
+// The narrowest tier's rule of 112 underscores at 9 points ends at the page's right edge: 108 fit
+// from X 160 on the 11,840 twips of a portrait Letter page.
+const std::string kPortraitRule(108, '_');
+
 TEST(ListPrinting, TheHeadingAndTheRows) {
     Printed p;
     print(p, twoColumns(2));
-    const std::string rule(112, '_');
+    const std::string& rule = kPortraitRule;
     EXPECT_EQ(p.surface.pageLines(1), (std::vector<std::string>{
                                           "03/07/2012Page   1",
                                           "2012 - Depreciation WorkSheet",
@@ -75,7 +79,7 @@ TEST(ListPrinting, PlacesOfTheHeadingAndTheCells) {
     // (12200 - 145 x 29) / 2.
     EXPECT_EQ(find("2012 - Depreciation WorkSheet").x, 3998);
     EXPECT_EQ(find("2012 - Depreciation WorkSheet").points, 10);
-    EXPECT_EQ(find(std::string(112, '_')).x, 160);
+    EXPECT_EQ(find(kPortraitRule).x, 160);
     EXPECT_EQ(find("  Name").x, tier.tableLeft);
     EXPECT_EQ(find("Asset 1").x, tier.tableLeft);
     // 2000 x 1.1 + 75 further on.
@@ -139,7 +143,8 @@ TEST(ListPrinting, Fields) {
              Case{"1,234", CellAlign::Right, 1200, "     1,234    ", "       1,234  "},
              Case{"1,234", CellAlign::Right, 799, "1,234    ", " 1,234   "},
              Case{"12345678901", CellAlign::Right, 1200, "12345678901   ", " 12345678901  "},
-             Case{"12345678901", CellAlign::Right, 799, "123456789", "123456789"},
+             // An amount longer than its field is not cut; a caption is.
+             Case{"12345678901", CellAlign::Right, 799, "12345678901", "123456789"},
              Case{"Desk", CellAlign::Left, 1200, "   Desk", "  Desk"},
          }) {
         SCOPED_TRACE(c.text);
@@ -181,6 +186,99 @@ TEST(ListPrinting, AFailingPrinterShowsItsErrorsThenStops) {
                                                     "Can not complete operation. Exiting operation.",
                                                     "Error in PrintListView. Printer error Error Number: 482",
                                                     "Can not complete operation. Exiting operation."}));
+}
+
+// Whether every text printed lies within the printable area of its page; reports those that do
+// not.
+void expectWithinPages(const RecordingSurface& surface) {
+    constexpr double kTolerance = 0.01;
+    for (const PrintedText& t : surface.texts()) {
+        if (t.text.empty())
+            continue;
+        const PageArea area = surface.pageArea(t.page);
+        EXPECT_TRUE(t.left >= 0 && t.top >= 0 && t.left + t.width <= area.width + kTolerance &&
+                    t.top + t.height <= area.height + kTolerance)
+            << "page " << t.page << " '" << t.text << "' at " << t.left << ", " << t.top << " width "
+            << t.width << " beyond " << area.width << " x " << area.height;
+    }
+}
+
+// A list of a long left column, an amount column and a label column, with long texts, subtotal
+// labels and amounts in the rows.
+ReportList longTexts(std::int32_t textWidth, std::int32_t amountWidth, int rows) {
+    ReportList list;
+    list.addColumn({"Description", textWidth, CellAlign::Left, 202});
+    list.addColumn({"Net Book Value", amountWidth, CellAlign::Right, 5});
+    list.addColumn({"Account", 1000, CellAlign::Left, 202});
+    for (int i = 1; i <= rows; ++i) {
+        ReportRow& row = list.appendRow();
+        row.cells[0].text = "Row " + std::to_string(i) + " " + std::string(200, 'x');
+        row.cells[1].text = i % 10 == 0 ? "123,456,789,012.34" : "1,234,567.89";
+        row.cells[2].text =
+            i % 10 == 0 ? "                             Subtotal" : "Office Equipment and Fixtures";
+    }
+    return list;
+}
+
+TEST(ListPrinting, EveryTierKeepsItsPrintoutWithinThePage) {
+    struct Case {
+        int tier;
+        std::int32_t textWidth;
+        std::int32_t amountWidth;
+        Orientation orientation;
+    };
+    const Case cases[] = {
+        {1, 2000, 1200, Orientation::Portrait},   {2, 6000, 3575, Orientation::Portrait},
+        {3, 10000, 1200, Orientation::Landscape}, {4, 12000, 1075, Orientation::Landscape},
+        {5, 13000, 1075, Orientation::Landscape},
+    };
+    const std::string title = "2012 - Depreciation WorkSheet for " + std::string(150, 'C');
+    for (const Case& c : cases) {
+        SCOPED_TRACE("tier " + std::to_string(c.tier));
+        const ReportList list = longTexts(c.textWidth, c.amountWidth, 130);
+        const auto tier = chooseListTier(columnWidths(list));
+        ASSERT_TRUE(tier.has_value());
+        ASSERT_EQ(tier->number, c.tier);
+        Printed p;
+        print(p, list, title);
+        expectWithinPages(p.surface);
+        EXPECT_EQ(p.surface.pageOrientations(), std::vector<Orientation>(p.surface.pages(), c.orientation));
+        // Every row is printed, with its amount whole.
+        int rows = 0;
+        int amounts = 0;
+        for (const PrintedText& t : p.surface.texts()) {
+            rows += t.text.starts_with("Row ") ? 1 : 0;
+            amounts += t.text.find("1,234,567.89") != std::string::npos ||
+                               t.text.find("123,456,789,012.34") != std::string::npos
+                           ? 1
+                           : 0;
+        }
+        EXPECT_EQ(rows, 130);
+        EXPECT_EQ(amounts, 130);
+        EXPECT_TRUE(p.messages.empty());
+    }
+}
+
+// A page whose printable area is shorter than the tier's rows need (Letter with half an inch
+// unprinted at each edge) breaks earlier: 60 rows of 9 points fit under the heading, not 64.
+TEST(ListPrinting, AShorterPageHoldsFewerRows) {
+    Printed p;
+    p.surface.setPortraitArea({10800, 14400});
+    print(p, twoColumns(70));
+    EXPECT_EQ(p.surface.pages(), 2);
+    EXPECT_EQ(static_cast<int>(p.surface.pageLines(1).size()) - 8, 60);
+    EXPECT_EQ(p.surface.pageLines(2)[8], "Asset 61      6100    ");
+    expectWithinPages(p.surface);
+}
+
+// The printer keeps its orientation from one job to the next: each list sets its own.
+TEST(ListPrinting, EachJobSetsItsOrientation) {
+    Printed p;
+    print(p, twoColumns(3, 10000, 1200));
+    EXPECT_EQ(p.surface.pageOrientations(), std::vector<Orientation>{Orientation::Landscape});
+    print(p, twoColumns(3));
+    EXPECT_EQ(p.surface.pageOrientations(), std::vector<Orientation>{Orientation::Portrait});
+    EXPECT_EQ(p.surface.jobsEnded(), 2);
 }
 
 } // namespace

@@ -71,9 +71,9 @@ TEST(TotalRowFiller, OneRecordGetsNoTotalRow) {
     EXPECT_EQ(texts(list, 0), (Texts{"Desk", "x", "7.5", "8", "11", "1.25"}));
 }
 
-// The totals add the values and round once: 10.6 + 10.6 shows 21 and 0.5 + 0.5 shows 1 (a
-// total rounded after each addition would show 22 and 0).
-TEST(TotalRowFiller, TwoRecordsGetABlankAndABoldTotalOfTheValues) {
+// The totals add the cells as shown: 10.6 shows 11, and 11 + 11 totals 22 (the stored values
+// would give 21); 0.50 + 0.50 totals 1 (rounding after each addition would give 0).
+TEST(TotalRowFiller, TwoRecordsGetABlankAndABoldTotalOfTheCellsShown) {
     const Recordset rs =
         totalled({{"Desk", "", 7.0, 7.0, 10.6, 0.5}, {"Chair", Variant(), 5.0, 5.0, 10.6, 0.5}});
     ReportList list = columnsOf(rs);
@@ -82,7 +82,7 @@ TEST(TotalRowFiller, TwoRecordsGetABlankAndABoldTotalOfTheValues) {
     EXPECT_EQ(texts(list, 0), (Texts{"Desk", " ", "7.0", "7", "11", "0.50"}));
     EXPECT_EQ(texts(list, 1), (Texts{"Chair", "", "5.0", "5", "11", "0.50"}));
     EXPECT_EQ(texts(list, 2), (Texts{" ", " ", " ", " ", " ", " "}));
-    EXPECT_EQ(texts(list, 3), (Texts{"                               Total", " ", " ", " ", "21", "1"}));
+    EXPECT_EQ(texts(list, 3), (Texts{"                               Total", " ", " ", " ", "22", "1"}));
     EXPECT_EQ(boldCells(list, 3), (std::vector<std::size_t>{0, 4, 5}));
     EXPECT_EQ(kinds(list),
               (std::vector<RowKind>{RowKind::Data, RowKind::Data, RowKind::Blank, RowKind::Total}));
@@ -121,7 +121,8 @@ TEST(DecimalTotalRowFiller, RightAlignedCellsUseTheTwinsPatterns) {
     EXPECT_EQ(PopLVTotalLastFieldDec(list, rs, 2, boxes.sink), 4);
     EXPECT_EQ(texts(list, 0), (Texts{"Desk", "7.50", "7.50", "8", "10", ".50"}));
     EXPECT_EQ(texts(list, 1), (Texts{"Chair", "x", "5.00", "5", "10", ".25"}));
-    EXPECT_EQ(texts(list, 3)[4], "20.50");
+    // 10.25 shows 10 in a whole column: the two-decimal total adds the 10s shown.
+    EXPECT_EQ(texts(list, 3)[4], "20.00");
     EXPECT_EQ(texts(list, 3)[5], ".75");
 }
 

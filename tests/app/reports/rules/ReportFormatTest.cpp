@@ -46,27 +46,6 @@ TEST(ReportFormat, DatesShowMonthAndYear) {
     EXPECT_EQ(yearOf(Variant()), "");
 }
 
-TEST(ReportFormat, AmountsOfValues) {
-    struct Case {
-        const char* name;
-        Variant value;
-        double amount;
-    };
-    const Case cases[] = {
-        {"null adds nothing", Variant(), 0},
-        {"a blank text adds nothing", Variant(" "), 0},
-        {"an empty text adds nothing", Variant(""), 0},
-        {"a number held as text", Variant("125.25"), 125.25},
-        {"a text starting with a number", Variant("12abc"), 12},
-        {"a double", Variant(10.5), 10.5},
-        {"an integer", Variant(7), 7},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(amountOf(c.value), c.amount);
-    }
-}
-
 void fail(std::int32_t number) {
     throw ServerError(number, "test", "cause " + std::to_string(number), ErrorKind::Conversion);
 }
