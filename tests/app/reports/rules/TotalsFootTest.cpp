@@ -1,91 +1,18 @@
 // Every filler with subtotal or total rows, on amounts that do not show as stored (10.4 shows
 // 10, 0.125 shows .13, 57,222.224 shows 57,222.22): each subtotal and total equals the sum of
 // the cells shown above it, rounded only to the places the total shows.
+#include "tests/app/reports/ReportFooting.h"
 #include "tests/app/reports/rules/ListFixture.h"
 
 #include "app/reports/rules/ReportFillers.h"
 
-#include <cmath>
 #include <functional>
-#include <map>
 #include <set>
 
 namespace qel::reports {
 namespace {
 
 using namespace test;
-
-// A shown amount in thousandths (every amount of these lists shows at most three decimals);
-// nothing for a cell that shows none.
-std::optional<long long> thousandths(const std::string& text) {
-    std::string digits;
-    for (char c : text)
-        if (c != ',' && c != ' ')
-            digits += c;
-    if (digits.empty() || digits == "-")
-        return std::nullopt;
-    return std::llround(std::stod(digits) * 1000);
-}
-
-int decimalsOf(const std::string& text) {
-    const auto point = text.find('.');
-    return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
-}
-
-// The sum in thousandths rounded to the places the total shows, a half away from zero.
-long long roundedTo(long long sum, int decimals) {
-    const long long unit = decimals >= 3 ? 1 : decimals == 2 ? 10 : decimals == 1 ? 100 : 1000;
-    const long long half = unit / 2;
-    const long long q = sum >= 0 ? (sum + half) / unit : -((-sum + half) / unit);
-    return q * unit;
-}
-
-// The label of a subtotal row: the texts of its columns that hold no amount, without digits
-// ("Total for 2010" and "Total for 2011" close groups of one kind).
-std::string labelOf(const ReportRow& row, const std::set<std::size_t>& amounts) {
-    std::string label;
-    for (std::size_t c = 0; c < row.cells.size(); ++c)
-        if (!amounts.contains(c))
-            for (char ch : row.cells[c].text)
-                if (ch != ' ' && (ch < '0' || ch > '9'))
-                    label += ch;
-    return label;
-}
-
-// Checks that each subtotal equals the data rows since the subtotal of its kind before it (or
-// since the first row), and each total all the data rows; returns how many totals it checked.
-int checkFooting(const ReportList& list, const std::set<std::size_t>& amounts) {
-    int checked = 0;
-    for (std::size_t column : amounts) {
-        SCOPED_TRACE("column " + std::to_string(column));
-        long long all = 0;
-        std::map<std::string, long long> atLast; // the running sum at the last subtotal of a kind
-        for (std::size_t r = 0; r < list.rowCount(); ++r) {
-            const ReportRow& row = list.row(r);
-            const std::string& text = list.text(r, column);
-            if (row.kind == RowKind::Data) {
-                all += thousandths(text).value_or(0);
-                continue;
-            }
-            if (row.kind != RowKind::Subtotal && row.kind != RowKind::Total)
-                continue;
-            const std::string label = labelOf(row, amounts);
-            const long long expected = row.kind == RowKind::Total ? all : all - atLast[label];
-            SCOPED_TRACE("row " + std::to_string(r) + " '" + text + "'");
-            const std::optional<long long> shown = thousandths(text);
-            if (shown) {
-                EXPECT_EQ(*shown, roundedTo(expected, decimalsOf(text)));
-                ++checked;
-            } else {
-                // A total that shows nothing stands for nothing.
-                EXPECT_EQ(roundedTo(expected, 2), 0);
-            }
-            if (row.kind == RowKind::Subtotal)
-                atLast[label] = all;
-        }
-    }
-    return checked;
-}
 
 using Filler = std::function<std::int32_t(ReportList&, const Recordset&, const MessageSink&)>;
 
@@ -188,7 +115,10 @@ TEST(TotalsFoot, EveryTotalIsTheSumOfTheCellsShownAboveIt) {
         Boxes boxes;
         EXPECT_GT(c.fill(list, c.rs, boxes.sink), 0);
         EXPECT_TRUE(boxes.shown.empty());
-        EXPECT_EQ(checkFooting(list, c.amounts), c.totals);
+        EXPECT_EQ(qel::test::totalledColumns(list), c.amounts);
+        const qel::test::Footing footing = qel::test::checkFooting(list, c.amounts);
+        EXPECT_EQ(footing.errors, std::vector<std::string>{});
+        EXPECT_EQ(footing.checked, c.totals);
     }
 }
 
