@@ -64,9 +64,9 @@ std::string conventionAbbreviation(std::int16_t convention) {
 
 void printAssetDetail(PrintSurface& surface, const AssetDetailPage& a, const std::string& companyName,
                       const Date& today, const MessageSink& messages) {
-    PrintTrap trap(
-        [](const ServerError& e) {
-            return "Error in PrintAssetDetail " + e.description() + " " + std::to_string(e.number());
+    FailureTrap trap(
+        [](const CaughtFailure& failure) {
+            return "Error in PrintAssetDetail " + failure.description + " " + std::to_string(failure.number);
         },
         messages);
     auto step = [&](auto&& body) { return trap.step(body); };

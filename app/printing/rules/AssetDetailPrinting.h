@@ -5,8 +5,8 @@
 #pragma once
 
 #include "app/printing/rules/PrintSurface.h"
-#include "app/printing/rules/PrintTrap.h"
 #include "app/shell/AssetDetailPage.h"
+#include "app/shell/FailureTrap.h"
 #include "common/Date.h"
 
 #include <string>
@@ -21,7 +21,7 @@ std::string conventionAbbreviation(std::int16_t convention);
 // the last value of a line wraps onto lines below it (as many as the page leaves), and the rules
 // end at the page's right edge. A failing step shows
 // "Error in PrintAssetDetail " with the description, a blank and the number, and the page
-// goes on; a failure repeating the one before stops it (PrintTrap).
+// goes on; a failure repeating the one before stops it (FailureTrap).
 void printAssetDetail(PrintSurface& surface, const AssetDetailPage& asset, const std::string& companyName,
                       const Date& today, const MessageSink& messages);
 

@@ -23,13 +23,6 @@ constexpr int kLandscapeRuleX = kListMargin;
 constexpr double kDatePoints = 8;
 constexpr double kTitlePoints = 10;
 
-std::function<std::string(const ServerError&)> errorIn(const char* procedure) {
-    return [procedure](const ServerError& e) {
-        return std::string("Error in ") + procedure + ". " + e.description() +
-               " Error Number: " + std::to_string(e.number());
-    };
-}
-
 // The title's X, centred with the sheet's constants of the orientation; a title wider than the
 // sheet starts at its left edge.
 int titleX(const std::string& title, Orientation orientation) {
@@ -102,7 +95,7 @@ public:
           messages_(messages), rule_(repeated('_', static_cast<std::size_t>(tier.ruleLength))) {}
 
     void run() {
-        PrintTrap trap(errorIn("PrintListView"), messages_);
+        FailureTrap trap("PrintListView", messages_);
         s_.setFontName(kPrintFace);
         s_.setOrientation(tier_.orientation);
         area_ = s_.printableArea();
@@ -147,7 +140,7 @@ private:
 
     // One page's heading block at the top of the current page.
     void headings(int page) {
-        PrintTrap trap(errorIn("PrintHeadings"), messages_);
+        FailureTrap trap("PrintHeadings", messages_);
         const Orientation o = s_.orientation();
         const int ruleX = o == Orientation::Portrait ? kPortraitRuleX : kLandscapeRuleX;
         s_.setY(o == Orientation::Portrait ? kPortraitTop : kLandscapeTop);

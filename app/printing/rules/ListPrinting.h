@@ -13,7 +13,7 @@
 
 #include "app/printing/rules/ListTiers.h"
 #include "app/printing/rules/PrintSurface.h"
-#include "app/printing/rules/PrintTrap.h"
+#include "app/shell/FailureTrap.h"
 #include "app/shell/ReportList.h"
 #include "common/Date.h"
 

@@ -46,7 +46,7 @@ void appendLedgerTotal(ReportList& list, RowKind kind, const std::string& label,
 } // namespace
 
 std::int32_t PopulateJvDepr(ReportList& list, const Recordset& rs, const MessageSink& sink) {
-    FillTrap trap("PopulateJvDepr", sink);
+    FailureTrap trap("PopulateJvDepr", sink);
     const std::size_t start = list.rowCount();
     const std::size_t fields = rs.fieldCount();
     ShownTotal debit;
@@ -84,23 +84,19 @@ std::int32_t PopulateJvDepr(ReportList& list, const Recordset& rs, const Message
             const Variant& v = record[j];
             if (v.isNull())
                 continue;
-            try {
-                put(row, j,
-                    isRight(list, j) ? rightCell(v, typeOf(rs, j), titleOf(list, j), kJournalFormats)
-                                     : journalLeftCell(v, j));
-            } catch (...) {
-                if (!trap.failed())
-                    return 0;
-            }
+            if (!trap.step([&] {
+                    put(row, j,
+                        isRight(list, j) ? rightCell(v, typeOf(rs, j), titleOf(list, j), kJournalFormats)
+                                         : journalLeftCell(v, j));
+                }))
+                return 0;
         }
         if (fields > kCredit) {
-            try {
-                addShown(debit, row, kDebit);
-                addShown(credit, row, kCredit);
-            } catch (...) {
-                if (!trap.failed())
-                    return 0;
-            }
+            if (!trap.step([&] {
+                    addShown(debit, row, kDebit);
+                    addShown(credit, row, kCredit);
+                }))
+                return 0;
         }
     }
     // The separator before the last subtotal: two blanks where the account stands.
@@ -116,7 +112,7 @@ std::int32_t PopulateJvDepr(ReportList& list, const Recordset& rs, const Message
 }
 
 std::int32_t PopulateBookAssetLedger(ReportList& list, const Recordset& rs, const MessageSink& sink) {
-    FillTrap trap("PopulateBookAssetLedger", sink);
+    FailureTrap trap("PopulateBookAssetLedger", sink);
     const std::size_t start = list.rowCount();
     const std::size_t fields = rs.fieldCount();
     std::array<ShownTotal, 3> group{};
@@ -144,22 +140,20 @@ std::int32_t PopulateBookAssetLedger(ReportList& list, const Recordset& rs, cons
         row.groupCells = head ? 2 : 0;
         for (std::size_t i = 1; i < fields; ++i) {
             const Variant& v = record[i];
-            try {
-                if (!v.isNull()) {
-                    if (isRight(list, i))
-                        put(row, i, rightCell(v, typeOf(rs, i), titleOf(list, i), kLedgerFormats));
-                    else if (i == kCapitalAccount && !head)
-                        put(row, i, " ");
-                    else
-                        put(row, i, trimmedText(v));
-                }
-                for (std::size_t j = 0; j < kLedgerSummed.size(); ++j)
-                    if (i == kLedgerSummed[j])
-                        addShown(group[j], row, i);
-            } catch (...) {
-                if (!trap.failed())
-                    return 0;
-            }
+            if (!trap.step([&] {
+                    if (!v.isNull()) {
+                        if (isRight(list, i))
+                            put(row, i, rightCell(v, typeOf(rs, i), titleOf(list, i), kLedgerFormats));
+                        else if (i == kCapitalAccount && !head)
+                            put(row, i, " ");
+                        else
+                            put(row, i, trimmedText(v));
+                    }
+                    for (std::size_t j = 0; j < kLedgerSummed.size(); ++j)
+                        if (i == kLedgerSummed[j])
+                            addShown(group[j], row, i);
+                }))
+                return 0;
         }
     }
     closeGroup();

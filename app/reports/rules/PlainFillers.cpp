@@ -24,18 +24,15 @@ namespace {
 // Appends a record's row: the first field's trimmed text, then each other field that is not
 // Null as `cell`(field, value) shows it. Returns nullptr when the trap says stop.
 template <typename Cell>
-ReportRow* appendRecord(ReportList& list, const std::vector<Variant>& record, FillTrap& trap, Cell&& cell) {
+ReportRow* appendRecord(ReportList& list, const std::vector<Variant>& record, FailureTrap& trap,
+                        Cell&& cell) {
     ReportRow& row = list.appendRow();
     put(row, 0, trimmedText(record[0]));
     for (std::size_t i = 1; i < record.size(); ++i) {
         if (record[i].isNull())
             continue;
-        try {
-            put(row, i, cell(i, record[i]));
-        } catch (...) {
-            if (!trap.failed())
-                return nullptr;
-        }
+        if (!trap.step([&] { put(row, i, cell(i, record[i])); }))
+            return nullptr;
     }
     return &row;
 }
@@ -43,7 +40,7 @@ ReportRow* appendRecord(ReportList& list, const std::vector<Variant>& record, Fi
 } // namespace
 
 std::int32_t PopulateLV(ReportList& list, const Recordset& rs, const MessageSink& sink) {
-    FillTrap trap("PopulateLV", sink);
+    FailureTrap trap("PopulateLV", sink);
     list.reserveRows(list.rowCount() + rs.RecordCount());
     const auto cell = [&](std::size_t i, const Variant& v) {
         return isRight(list, i) ? rightCell(v, typeOf(rs, i), titleOf(list, i), kPlainFormats)
@@ -59,7 +56,7 @@ std::int32_t PopulateLV(ReportList& list, const Recordset& rs, const MessageSink
 }
 
 std::int32_t PopulateLVAutoUseRpt(ReportList& list, const Recordset& rs, const MessageSink& sink) {
-    FillTrap trap("PopulateLVAutoUseRpt", sink);
+    FailureTrap trap("PopulateLVAutoUseRpt", sink);
     const std::size_t displayField = rs.indexOf("Display_data");
     std::int32_t count = 0;
     for (const auto& record : rs.rows()) {

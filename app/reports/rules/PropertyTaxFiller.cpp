@@ -29,7 +29,7 @@ void appendGroupTotal(ReportList& list, const std::string& label, const ShownTot
 
 std::int32_t PopLVPropertyTax(ReportList& list, const Recordset& rs, std::int16_t n,
                               const MessageSink& sink) {
-    FillTrap trap("PopLVPropertyTax", sink);
+    FailureTrap trap("PopLVPropertyTax", sink);
     const std::size_t start = list.rowCount();
     const std::size_t fields = rs.fieldCount();
     const std::size_t totalled = n < 1 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(n), fields - 1);
@@ -63,12 +63,8 @@ std::int32_t PopLVPropertyTax(ReportList& list, const Recordset& rs, std::int16_
 
     for (const auto& record : rs.rows()) {
         std::string yearText;
-        try {
-            yearText = yearOf(record[1]);
-        } catch (...) {
-            if (!trap.failed())
-                return 0;
-        }
+        if (!trap.step([&] { yearText = yearOf(record[1]); }))
+            return 0;
         const std::string classText = trimmedText(record[0]);
         if (yearText != yearKey || classText != classKey) {
             closeYear();
@@ -88,21 +84,20 @@ std::int32_t PopLVPropertyTax(ReportList& list, const Recordset& rs, std::int16_
         }
         for (std::size_t j = 1; j < fields; ++j) {
             const Variant& v = record[j];
-            try {
-                if (!v.isNull())
-                    put(row, j,
-                        isRight(list, j) ? rightCell(v, typeOf(rs, j), titleOf(list, j), kWholeTotalFormats)
-                                         : trimmedText(v));
-                if (j >= firstTotalled)
-                    addShown(trailing[j - firstTotalled], row, j);
-                if (j == fields - 1) {
-                    addShown(yearTotal, row, j);
-                    addShown(classTotal, row, j);
-                }
-            } catch (...) {
-                if (!trap.failed())
-                    return 0;
-            }
+            if (!trap.step([&] {
+                    if (!v.isNull())
+                        put(row, j,
+                            isRight(list, j)
+                                ? rightCell(v, typeOf(rs, j), titleOf(list, j), kWholeTotalFormats)
+                                : trimmedText(v));
+                    if (j >= firstTotalled)
+                        addShown(trailing[j - firstTotalled], row, j);
+                    if (j == fields - 1) {
+                        addShown(yearTotal, row, j);
+                        addShown(classTotal, row, j);
+                    }
+                }))
+                return 0;
         }
     }
     closeYear();

@@ -202,10 +202,9 @@ BuiltReport buildReport(std::string_view name, std::int32_t company, std::int32_
     if (!entry)
         return report;
     Recordset rs;
-    try {
-        rs = queries.run(makeCall(*entry, company, value, book));
-    } catch (...) {
-        FillTrap("CreateReport", sink).failed();
+    FailureTrap trap("CreateReport", sink);
+    trap.step([&] { rs = queries.run(makeCall(*entry, company, value, book)); });
+    if (trap.anyFailed()) {
         report.failed = true;
         return report;
     }

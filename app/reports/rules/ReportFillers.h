@@ -6,7 +6,7 @@
 // Every subtotal and total adds its column's cells as they show them (ShownTotal): cents where
 // the cells show cents, whole dollars where they show dollars, so that a total always equals the
 // sum of the amounts above it. A Null shows nothing and adds nothing. Failures show the filler's
-// error box through the sink (FillTrap).
+// error box through the sink (FailureTrap).
 #pragma once
 
 #include "app/reports/rules/ReportFormat.h"

@@ -1,7 +1,6 @@
-// Number, date and text display of the report lists, and the fillers' error trap.
+// Number, date and text display of the report lists.
 #include "app/reports/rules/ReportFormat.h"
 
-#include "common/ServerError.h"
 #include "common/Text.h"
 
 #include <cmath>
@@ -117,21 +116,6 @@ std::string trimmedText(const Variant& value) {
         return twoDigits(d.month()) + "/" + twoDigits(d.day()) + "/" + fourDigits(d.year());
     }
     return std::string(trimBlanks(value.toString()));
-}
-
-bool FillTrap::failed() {
-    const CaughtFailure failure = currentFailure();
-    // A failure without a number of its own counts as an invalid argument.
-    const std::int32_t number = failure.number.value_or(kErrInvalidArgument);
-    const std::string& description = failure.description;
-    if (number == lastNumber_) {
-        sink_(kCannotComplete);
-        stopped_ = true;
-        return false;
-    }
-    lastNumber_ = number;
-    sink_("Error in " + procedure_ + ". " + description + " Error Number: " + std::to_string(number));
-    return true;
 }
 
 } // namespace qel::reports

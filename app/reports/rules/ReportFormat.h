@@ -1,5 +1,6 @@
 // How the report lists show values: the number patterns of the report cells and totals, the
-// month-and-year of a date, and the error trap every filler and the list builder share.
+// month-and-year of a date. The fillers and the list builder meet failures with the shell's
+// FailureTrap.
 //
 // Patterns are named by the text the reports use: "#" a digit place shown only when significant,
 // "0" one always shown, "," thousands grouped by ",", "." the decimal point. Numbers are rounded
@@ -8,6 +9,7 @@
 // ".", whatever the user's locale, so a report reads the same everywhere.
 #pragma once
 
+#include "app/shell/FailureTrap.h"
 #include "common/Date.h"
 #include "common/Variant.h"
 
@@ -49,30 +51,5 @@ inline bool isIntegerType(std::int32_t t) {
 
 // The value as text without blanks at either end; Null gives "".
 std::string trimmedText(const Variant& value);
-
-// Where the lists show their error boxes (OK box, default title).
-using MessageSink = std::function<void(const std::string& text)>;
-
-inline const std::string kCannotComplete = "Can not complete operation. Exiting operation.";
-
-// The error trap of one filler call (or one list build): each failure shows "Error in " + the
-// procedure + ". " + the description + " Error Number: " + the number, and the work goes on;
-// a failure with the same number as the one before it shows kCannotComplete instead, and the
-// work stops.
-class FillTrap {
-public:
-    FillTrap(std::string procedure, const MessageSink& sink)
-        : procedure_(std::move(procedure)), sink_(sink) {}
-
-    // Call inside a catch block. True: go on with the next step. False: stop, return 0.
-    bool failed();
-    bool stopped() const { return stopped_; }
-
-private:
-    std::string procedure_;
-    const MessageSink& sink_;
-    std::int32_t lastNumber_ = 0;
-    bool stopped_ = false;
-};
 
 } // namespace qel::reports

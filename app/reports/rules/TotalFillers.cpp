@@ -26,7 +26,7 @@ std::string leftCell(const Variant& value, bool decimal) {
 std::int32_t totalLastField(ReportList& list, const Recordset& rs, std::int16_t n, const MessageSink& sink,
                             bool decimal) {
     // Both twins report under the one name.
-    FillTrap trap("PopLVTotalLastField", sink);
+    FailureTrap trap("PopLVTotalLastField", sink);
     const std::size_t fields = rs.fieldCount();
     const std::size_t totalled = n < 1 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(n), fields - 1);
     const std::size_t firstTotalled = fields - totalled;
@@ -40,17 +40,15 @@ std::int32_t totalLastField(ReportList& list, const Recordset& rs, std::int16_t 
         put(row, 0, trimmedText(record[0]));
         for (std::size_t i = 1; i < fields; ++i) {
             const Variant& v = record[i];
-            try {
-                if (!v.isNull())
-                    put(row, i,
-                        isRight(list, i) ? rightCell(v, typeOf(rs, i), titleOf(list, i), formats)
-                                         : leftCell(v, decimal));
-                if (i >= firstTotalled)
-                    addShown(totals[i - firstTotalled], row, i);
-            } catch (...) {
-                if (!trap.failed())
-                    return 0;
-            }
+            if (!trap.step([&] {
+                    if (!v.isNull())
+                        put(row, i,
+                            isRight(list, i) ? rightCell(v, typeOf(rs, i), titleOf(list, i), formats)
+                                             : leftCell(v, decimal));
+                    if (i >= firstTotalled)
+                        addShown(totals[i - firstTotalled], row, i);
+                }))
+                return 0;
         }
         ++count;
     }

@@ -35,7 +35,7 @@ void appendTotalRow(ReportList& list, RowKind kind, const WorksheetShape& shape,
 
 std::int32_t worksheet(ReportList& list, const Recordset& rs, const MessageSink& sink,
                        const WorksheetShape& shape) {
-    FillTrap trap(shape.procedure, sink);
+    FailureTrap trap(shape.procedure, sink);
     const std::size_t start = list.rowCount();
     const std::size_t fields = rs.fieldCount();
     std::vector<ShownTotal> group(shape.summed.size());
@@ -64,18 +64,17 @@ std::int32_t worksheet(ReportList& list, const Recordset& rs, const MessageSink&
         row.groupCells = head ? 1 : 0;
         for (std::size_t k = 1; k < fields; ++k) {
             const Variant& v = record[k];
-            try {
-                if (!v.isNull())
-                    put(row, k,
-                        isRight(list, k) ? rightCell(v, typeOf(rs, k), titleOf(list, k), kWholeTotalFormats)
-                                         : trimmedText(v));
-                const auto at = std::find(shape.summed.begin(), shape.summed.end(), k);
-                if (at != shape.summed.end())
-                    addShown(group[static_cast<std::size_t>(at - shape.summed.begin())], row, k);
-            } catch (...) {
-                if (!trap.failed())
-                    return 0;
-            }
+            if (!trap.step([&] {
+                    if (!v.isNull())
+                        put(row, k,
+                            isRight(list, k)
+                                ? rightCell(v, typeOf(rs, k), titleOf(list, k), kWholeTotalFormats)
+                                : trimmedText(v));
+                    const auto at = std::find(shape.summed.begin(), shape.summed.end(), k);
+                    if (at != shape.summed.end())
+                        addShown(group[static_cast<std::size_t>(at - shape.summed.begin())], row, k);
+                }))
+                return 0;
         }
     }
     closeGroup();

@@ -1,7 +1,5 @@
-// The number patterns, dates, amounts and error trap of the report lists.
+// The number patterns and dates of the report lists.
 #include "tests/app/reports/rules/ListFixture.h"
-
-#include "common/ServerError.h"
 
 namespace qel::reports {
 namespace {
@@ -44,43 +42,6 @@ TEST(ReportFormat, DatesShowMonthAndYear) {
     EXPECT_EQ(monthYear(Date(2010, 12, 1)), "12/2010");
     EXPECT_EQ(yearOf(Variant(Date(2009, 7, 1))), "2009");
     EXPECT_EQ(yearOf(Variant()), "");
-}
-
-void fail(std::int32_t number) {
-    throw ServerError(number, "test", "cause " + std::to_string(number), ErrorKind::Conversion);
-}
-
-TEST(ReportFormat, DifferentErrorsAreEachShownAndTheWorkGoesOn) {
-    test::Boxes boxes;
-    FillTrap trap("PopulateLV", boxes.sink);
-    for (std::int32_t number : {13, 6, 13}) {
-        try {
-            fail(number);
-        } catch (...) {
-            EXPECT_TRUE(trap.failed());
-        }
-    }
-    EXPECT_EQ(boxes.shown, (std::vector<std::string>{"Error in PopulateLV. cause 13 Error Number: 13",
-                                                     "Error in PopulateLV. cause 6 Error Number: 6",
-                                                     "Error in PopulateLV. cause 13 Error Number: 13"}));
-    EXPECT_FALSE(trap.stopped());
-}
-
-TEST(ReportFormat, TheSameErrorTwiceStopsTheWork) {
-    test::Boxes boxes;
-    FillTrap trap("PopulateLV", boxes.sink);
-    bool goOn = true;
-    for (int i = 0; i < 2; ++i) {
-        try {
-            fail(13);
-        } catch (...) {
-            goOn = trap.failed();
-        }
-    }
-    EXPECT_FALSE(goOn);
-    EXPECT_TRUE(trap.stopped());
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1], kCannotComplete);
 }
 
 } // namespace
