@@ -26,11 +26,17 @@ std::string ownFolder() {
     return moduleFolder(reinterpret_cast<const void*>(&ownFolder));
 }
 
-// Opens the database file at `path`; a failure is raised as the routine `context` passes it on.
-std::shared_ptr<Connection> openFile(const std::string& path, const char* context) {
+enum class Opening { ToUse, ToRead };
+
+// Opens the database file at `path` to use it, or only to read it (Connection::openToRead); a
+// failure is raised as the routine `context` passes it on.
+std::shared_ptr<Connection> openFile(const std::string& path, const char* context,
+                                     Opening opening = Opening::ToUse) {
     try {
         if (path.empty())
             throw ServerError(kErrOpenDatabase, "Database", "No database path is set.", ErrorKind::Io);
+        if (opening == Opening::ToRead)
+            return Connection::openToRead(path);
         return Connection::open(path, GetConnectionString(path));
     } catch (const ServerError& e) {
         throw raisedFrom(e, context);
@@ -110,6 +116,9 @@ std::shared_ptr<Connection> GetDbConnection(const std::string& path) {
 std::shared_ptr<Connection> switchConnection(const std::string& path,
                                              const std::function<void(Connection&)>& check) {
     startDataServerThread();
+    // The check runs first on a connection that only reads, so a file it refuses is left byte
+    // for byte as it was: the program's own connection writes its journal mode into the file.
+    check(*openFile(path, "switchConnection", Opening::ToRead));
     auto conn = openFile(path, "switchConnection");
     check(*conn);
     share(conn);

@@ -16,6 +16,8 @@ private slots:
     void aWrongNameOrKindFailsLoudly();
     void aTableWithAnUnknownContainerIsRefused();
     void stylesShapeTheControls();
+    void textBoxesTakeNoControlCharacters_data();
+    void textBoxesTakeNoControlCharacters();
 };
 
 } // namespace qel::test
