@@ -10,6 +10,7 @@
 #pragma once
 
 #include "app/reports/ListOrder.h"
+#include "app/shell/ListSort.h"
 #include "app/shell/ReportList.h"
 
 #include <QAbstractTableModel>
@@ -37,6 +38,7 @@ public:
 private:
     ReportList list_;
     ListOrder order_;
+    SortKeys keys_; // kept from sort to sort for its memory
     QFont bold_;
 };
 
