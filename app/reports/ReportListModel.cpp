@@ -10,7 +10,9 @@ namespace {
 
 constexpr std::int32_t kDateType = 7;
 constexpr std::int32_t kNumberType = 5;
-constexpr std::int32_t kTextType = 202;
+// Whatever the field's own code (202 for text, 203 for a memo), a column that sorts as text
+// sorts under the list sort's text code.
+constexpr std::int32_t kTextType = 200;
 
 // Reads the sort keys of a column, one per list row, each cell read once and trimmed: dates as
 // shown ("mm/yyyy", the first of the month), amounts, or text.

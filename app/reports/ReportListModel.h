@@ -6,7 +6,8 @@
 // a list of 100,000 rows opens and scrolls at once. A sort reads each row's cell of the column
 // once, by the rules of the program's list sorting (ListSort.h): a date column by its
 // "mm/yyyy" dates, a number column or a right-aligned column by its amounts, any other column
-// as text ignoring case; empty and unreadable cells first.
+// (a description, a method, an account) as text ignoring case; empty and unreadable cells
+// first.
 #pragma once
 
 #include "app/reports/ListOrder.h"
