@@ -5,7 +5,7 @@
 // lines of the same texts drawn to a PDF file with one drawText each, with a page every 51 lines.
 #include "app/printing/PrinterSurface.h"
 #include "app/printing/ProgramPrinter.h"
-#include "app/printing/layout/ListPrinting.h"
+#include "app/printing/rules/ListPrinting.h"
 #include "bench/BenchFloor.h"
 #include "bench/BenchRun.h"
 #include "tests/testsupport/FreshDatabase.h"

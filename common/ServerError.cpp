@@ -25,9 +25,9 @@ CaughtFailure currentFailure() {
     } catch (const ServerError& e) {
         return {e.number(), e.source(), e.description()};
     } catch (const std::exception& e) {
-        return {std::nullopt, {}, e.what()};
+        return {0, {}, e.what()};
     } catch (...) {
-        return {std::nullopt, {}, "Unknown failure"};
+        return {0, {}, "Unknown failure"};
     }
 }
 

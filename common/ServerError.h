@@ -66,9 +66,10 @@ private:
 };
 
 // A failure as the program tells of it: a ServerError's number, source and description; any other
-// exception's text, without number or source.
+// exception's text, with number 0 and no source. The one place an exception becomes a number and
+// a text: the error boxes and the traps of the program all read it.
 struct CaughtFailure {
-    std::optional<std::int32_t> number; // none for a failure that is no ServerError
+    std::int32_t number = 0; // 0 for a failure that is no ServerError
     std::string source;
     std::string description;
 };

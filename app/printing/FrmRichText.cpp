@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QMdiSubWindow>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextCursor>
@@ -126,6 +127,7 @@ void FrmRichText::loadPlainText(const QString& path) {
 void FrmRichText::cmdPrint_Click() {
     runWithErrorBox(QStringLiteral("Error in cmdPrint_Click. "), [this] {
         QPrinter& printer = programPrinter().printer;
+        printer.setPageOrientation(QPageLayout::Portrait);
         if (ui().printDialog(printer))
             printDocument(*rtbReport->document(), printer, kPrintMargins);
     });

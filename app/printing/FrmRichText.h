@@ -4,7 +4,7 @@
 // text).
 #pragma once
 
-#include "app/printing/layout/RichDocument.h"
+#include "app/printing/rules/RichDocument.h"
 
 #include <QWidget>
 

@@ -9,6 +9,7 @@ namespace qel::printing {
 namespace {
 
 constexpr double kTwipsPerInch = 1440;
+constexpr double kTwipsPerPoint = 20;
 
 QPageLayout::Orientation pageOrientation(Orientation o) {
     return o == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
@@ -47,6 +48,28 @@ Orientation PrinterSurface::orientation() const {
     return orientation_;
 }
 
+PageArea PrinterSurface::printableArea() const {
+    QPageLayout layout = printer_.printer.pageLayout();
+    layout.setOrientation(pageOrientation(orientation_));
+    const QRectF area = layout.paintRect(QPageLayout::Point);
+    return {area.width() * kTwipsPerPoint, area.height() * kTwipsPerPoint};
+}
+
+double PrinterSurface::textWidth(std::string_view text) const {
+    const QFontMetricsF metrics(font(), &printer_.printer);
+    const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return metrics.horizontalAdvance(shown) * kTwipsPerInch / printer_.printer.resolution();
+}
+
+double PrinterSurface::lineHeight() const {
+    const QFontMetricsF metrics(font(), &printer_.printer);
+    return metrics.height() * kTwipsPerInch / printer_.printer.resolution();
+}
+
+double PrinterSurface::currentY() const {
+    return y_;
+}
+
 void PrinterSurface::setX(int twips) {
     x_ = twips;
 }
@@ -82,8 +105,6 @@ void PrinterSurface::open() {
         fail("the printer cannot start a job on '" + where.toStdString() + "'.");
     }
     painter_ = std::move(painter);
-    x_ = 0;
-    y_ = 0;
 }
 
 void PrinterSurface::print(std::string_view text, bool endLine) {
@@ -116,6 +137,8 @@ void PrinterSurface::endDoc() {
         return;
     painter_->end();
     painter_.reset();
+    x_ = 0;
+    y_ = 0;
 }
 
 void PrinterSurface::abandon() {
@@ -124,6 +147,8 @@ void PrinterSurface::abandon() {
     printer_.printer.abort();
     painter_->end();
     painter_.reset();
+    x_ = 0;
+    y_ = 0;
 }
 
 } // namespace qel::printing

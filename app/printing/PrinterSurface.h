@@ -2,12 +2,14 @@
 // job opens at the first text or page break and ends at endDoc(); a surface dropped with a job
 // still open abandons it, so a printout stopped by an error prints nothing half-done.
 //
-// Twips become device pixels through the printer's resolution; Y is the top of the line, and a
-// line end moves down by the height of the font in force.
+// Twips become device pixels through the printer's resolution; positions count from the top-left
+// corner of the printable area; Y is the top of the line, and a line end moves down by the height
+// of the font in force. A job starts where the first text is placed; after a job, the position
+// is back at the top-left corner.
 #pragma once
 
 #include "app/printing/ProgramPrinter.h"
-#include "app/printing/layout/PrintSurface.h"
+#include "app/printing/rules/PrintSurface.h"
 
 #include <QFont>
 #include <QPainter>
@@ -28,8 +30,12 @@ public:
     void setBold(bool bold) override;
     void setOrientation(Orientation orientation) override;
     Orientation orientation() const override;
+    PageArea printableArea() const override;
+    double textWidth(std::string_view text) const override;
+    double lineHeight() const override;
     void setX(int twips) override;
     void setY(int twips) override;
+    double currentY() const override;
     void print(std::string_view text, bool endLine) override;
     void newPage() override;
     void endDoc() override;

@@ -4,9 +4,9 @@
 #include "app/printing/FrmRichText.h"
 #include "app/printing/PrinterSurface.h"
 #include "app/printing/ProgramPrinter.h"
-#include "app/printing/layout/AssetDetailPrinting.h"
-#include "app/printing/layout/AssetListing.h"
-#include "app/printing/layout/ListPrinting.h"
+#include "app/printing/rules/AssetDetailPrinting.h"
+#include "app/printing/rules/AssetListing.h"
+#include "app/printing/rules/ListPrinting.h"
 #include "app/shell/ChildWindows.h"
 #include "app/shell/ErrorBox.h"
 #include "app/shell/MdiMain.h"
@@ -19,6 +19,7 @@
 
 #include <QDate>
 #include <QMdiSubWindow>
+#include <QPageLayout>
 
 namespace qel::printing {
 namespace {
@@ -30,6 +31,13 @@ constexpr double kNarrowerThanMain = 300;
 Date systemToday() {
     const QDate d = QDate::currentDate();
     return Date(d.year(), d.month(), d.day());
+}
+
+// The printer turned to the orientation a printout is laid out for, so that the print dialog
+// shows it; the job sets it again, as the user may turn the page in the dialog.
+void turnTo(ProgramPrinter& printer, Orientation orientation) {
+    printer.printer.setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
+                                                                             : QPageLayout::Portrait);
 }
 
 MessageSink messageBoxes() {
@@ -57,6 +65,7 @@ void Printing::PrintListView(const ReportList& list, const QString& title) {
             return;
         }
         ProgramPrinter& printer = programPrinter();
+        turnTo(printer, tier->orientation);
         if (!ui().printDialog(printer.printer))
             return;
         WaitCursor wait;
@@ -67,6 +76,7 @@ void Printing::PrintListView(const ReportList& list, const QString& title) {
 
 void Printing::PrintAssetDetail(const AssetDetailPage& asset) {
     ProgramPrinter& printer = programPrinter();
+    turnTo(printer, Orientation::Portrait);
     if (!ui().printDialog(printer.printer))
         return;
     WaitCursor wait;

@@ -1,6 +1,6 @@
 #include "app/printing/ProgramPrinter.h"
 
-#include "app/printing/layout/PrintSurface.h"
+#include "app/printing/rules/PrintSurface.h"
 
 namespace qel::printing {
 

@@ -1,6 +1,6 @@
 #include "app/printing/RichText.h"
 
-#include "app/printing/layout/PrintSurface.h"
+#include "app/printing/rules/PrintSurface.h"
 #include "common/ServerError.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -76,7 +76,8 @@ void insertRichDocument(QTextCursor& cursor, const RichDocument& doc) {
 }
 
 double sheetWidthInDocumentUnits(const QPrinter& printer) {
-    return printer.pageLayout().fullRect(QPageLayout::Inch).width() * documentDpi();
+    // A page size is given in portrait.
+    return printer.pageLayout().pageSize().rect(QPageSize::Inch).width() * documentDpi();
 }
 
 void printDocument(const QTextDocument& source, QPrinter& printer, const SheetMargins& margins) {
@@ -86,6 +87,8 @@ void printDocument(const QTextDocument& source, QPrinter& printer, const SheetMa
     frame.setPadding(0);
     doc->rootFrame()->setFrameFormat(frame);
 
+    // The listing and the log are laid out for portrait, whatever the printout before left.
+    printer.setPageOrientation(QPageLayout::Portrait);
     FullPage fullPage(printer);
     QPainter painter;
     if (!painter.begin(&printer))

@@ -2,7 +2,7 @@
 // document printed in pages with fixed margins from the edges of the sheet.
 #pragma once
 
-#include "app/printing/layout/RichDocument.h"
+#include "app/printing/rules/RichDocument.h"
 
 class QPrinter;
 class QTextCursor;
@@ -22,12 +22,12 @@ struct SheetMargins {
 // runs in the fixed face; the first fills the cursor's (empty) block.
 void insertRichDocument(QTextCursor& cursor, const RichDocument& doc);
 
-// The width of the printer's sheet in the units of a text document on the screen, so that a
-// text view lays its lines out as they will print.
+// The width of the printer's sheet in portrait, in the units of a text document on the screen,
+// so that a text view lays its lines out as they will print.
 double sheetWidthInDocumentUnits(const QPrinter& printer);
 
-// Prints the whole document in pages within the margins; an empty document prints one empty
-// page. Throws ServerError (kPrinterError) when the printer cannot start the job.
+// Prints the whole document in portrait pages within the margins; an empty document prints one
+// empty page. Throws ServerError (kPrinterError) when the printer cannot start the job.
 void printDocument(const QTextDocument& doc, QPrinter& printer, const SheetMargins& margins);
 
 } // namespace qel::printing

@@ -3,7 +3,9 @@
 
 #include "app/reports/UserDocuments.h"
 #include "app/shell/ErrorBox.h"
+#include "app/shell/Subsystems.h"
 #include "app/shell/UiServices.h"
+#include "app/shell/VehicleServices.h"
 #include "form4562/Display4562.h"
 #include "server/support/DeprSupport.h"
 
@@ -55,6 +57,11 @@ bool Form4562Work::PdfViewerAvailable() {
 bool Form4562Work::Misc4562OK(std::int16_t year, std::int32_t companyId) {
     return countAboveZero("Error in Misc4562OK ",
                           [&](DeprSupport& s) { return s.CheckForMisc4562(year, companyId); });
+}
+
+bool Form4562Work::VehicleUseOk(std::int16_t year) {
+    VehicleServices* vehicles = subsystems().vehicles;
+    return !vehicles || vehicles->VehicleUseOk(year);
 }
 
 bool Form4562Work::Limit179OK(std::int16_t year) {

@@ -4,7 +4,7 @@
 // PDF viewer.
 #pragma once
 
-#include "app/reports/Form4562Questions.h"
+#include "app/reports/rules/Form4562Questions.h"
 
 #include <QString>
 
@@ -28,6 +28,9 @@ public:
     bool Misc4562OK(std::int16_t year, std::int32_t companyId) override;
     bool Limit179OK(std::int16_t year) override;
     bool LimitAutoOK(std::int16_t year) override;
+    // The vehicles' own check (VehicleServices); true when the program has no vehicles
+    // subsystem.
+    bool VehicleUseOk(std::int16_t year) override;
     // UserDocuments.h.
     void MoveYearPdfFiles(int year) override;
     // Display4562::Do4562Form, the saved form handed to ui().openDocument; its errors leave as it

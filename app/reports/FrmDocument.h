@@ -4,8 +4,8 @@
 // it.
 #pragma once
 
-#include "app/reports/ReportCatalogue.h"
-#include "app/reports/ReportLayout.h"
+#include "app/reports/rules/ReportCatalogue.h"
+#include "app/reports/rules/ReportLayout.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 // The asset listing's location choice.
 #include "app/reports/FrmLocation.h"
 
-#include "app/reports/ReportChoices.h"
+#include "app/reports/rules/ReportChoices.h"
 #include "app/shell/ComboRoutines.h"
 #include "app/shell/ErrorBox.h"
 #include "app/shell/FormTable.h"

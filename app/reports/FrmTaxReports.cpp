@@ -1,7 +1,7 @@
 // The tax report choice.
 #include "app/reports/FrmTaxReports.h"
 
-#include "app/reports/ReportChoices.h"
+#include "app/reports/rules/ReportChoices.h"
 #include "app/shell/ComboRoutines.h"
 #include "app/shell/ErrorBox.h"
 #include "app/shell/FormTable.h"

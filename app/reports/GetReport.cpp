@@ -1,9 +1,10 @@
 // GetReport: the one way in for the report menus, the tax report choice and the few commands
 // that take a year the same way (Form 4562, the default year, the vehicle forms).
-#include "app/reports/Form4562Questions.h"
-#include "app/reports/ReportPrompts.h"
 #include "app/reports/ReportWindows.h"
+#include "app/reports/rules/Form4562Questions.h"
+#include "app/reports/rules/ReportPrompts.h"
 
+#include "app/shell/ErrorBox.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/ProgramState.h"
 #include "app/shell/Subsystems.h"
@@ -71,66 +72,66 @@ void ReportWindows::GetReport(const QString& reportName, const Variant& periodFl
                               std::int16_t& bookNumber) {
     DisplayMsg(QString(), QString());
     const std::int32_t company = programState().CurrentCompanyId();
-    try {
-        if (asksForYear(periodFlag)) {
-            const QString answer = year.isEmpty()
-                                       ? InputBoxOverMain(QStringLiteral("Enter Fiscal Year"), reportName,
-                                                          QString::number(programState().WorkingYear()))
-                                       : year;
-            const Answer checked = checkYear(answer.toStdString());
+    runOrReport(
+        [&] {
+            if (asksForYear(periodFlag)) {
+                const QString answer = year.isEmpty()
+                                           ? InputBoxOverMain(QStringLiteral("Enter Fiscal Year"), reportName,
+                                                              QString::number(programState().WorkingYear()))
+                                           : year;
+                const Answer checked = checkYear(answer.toStdString());
+                if (checked.result == Answer::Result::Refused)
+                    DisplayMsg(QString::fromStdString(checked.message), kRed);
+                if (checked.result != Answer::Result::Ok)
+                    return;
+                std::int16_t noBook = 0;
+                if (kYearReports.contains(reportName)) {
+                    DoReports(reportName, checked.value, QString(), noBook);
+                } else if (kBookReports.contains(reportName)) {
+                    DoReports(reportName, checked.value, QString(), bookNumber);
+                } else if (reportName == QLatin1String("Form 4562")) {
+                    Form4562Steps* steps = form4562Steps();
+                    if (!steps)
+                        throw std::logic_error("Form 4562 has no steps registered");
+                    runForm4562(*steps, answer.toStdString(), static_cast<std::int16_t>(checked.value),
+                                company, askYes);
+                } else if (reportName == QLatin1String("Auto Use Form") ||
+                           reportName == QLatin1String("Auto Question Form")) {
+                    const auto vehicleYear = static_cast<std::int16_t>(checked.value);
+                    if (VehicleServices* vehicles = subsystems().vehicles; !vehicles)
+                        ui().messageBox(kVehiclesNotAvailable);
+                    else if (reportName == QLatin1String("Auto Use Form"))
+                        vehicles->DoAutoUseForm(vehicleYear, 0);
+                    else
+                        vehicles->DoAutoQstForm(vehicleYear);
+                } else if (reportName == QLatin1String("Default Year")) {
+                    SetDefaultYear(Variant(checked.value));
+                }
+                return;
+            }
+
+            const QDate today = reportToday()();
+            const QString offered = QString::fromStdString(
+                defaultPeriod(today.month(), programState().WorkingYear(), yearEndMonth()));
+            const QString answer =
+                InputBoxOverMain(QStringLiteral("Enter fiscal period - YYYYMM"), reportName, offered);
+            Answer checked = checkPeriod(answer.toStdString());
+            if (checked.result == Answer::Result::Ok) {
+                MonthlyDepr monthly;
+                const PostedPeriods posted{monthly.GetNextFiscalPeriod(company),
+                                           monthly.GetFirstFiscalDate(company)};
+                checked = checkPosted(checked.value, reportName.toStdString(), posted);
+            }
             if (checked.result == Answer::Result::Refused)
                 DisplayMsg(QString::fromStdString(checked.message), kRed);
             if (checked.result != Answer::Result::Ok)
                 return;
             std::int16_t noBook = 0;
-            if (kYearReports.contains(reportName)) {
-                DoReports(reportName, checked.value, QString(), noBook);
-            } else if (kBookReports.contains(reportName)) {
-                DoReports(reportName, checked.value, QString(), bookNumber);
-            } else if (reportName == QLatin1String("Form 4562")) {
-                Form4562Steps* steps = form4562Steps();
-                if (!steps)
-                    throw std::logic_error("Form 4562 has no steps registered");
-                runForm4562(*steps, answer.toStdString(), static_cast<std::int16_t>(checked.value), company,
-                            askYes);
-            } else if (reportName == QLatin1String("Auto Use Form") ||
-                       reportName == QLatin1String("Auto Question Form")) {
-                const auto vehicleYear = static_cast<std::int16_t>(checked.value);
-                if (VehicleServices* vehicles = subsystems().vehicles; !vehicles)
-                    ui().messageBox(kVehiclesNotAvailable);
-                else if (reportName == QLatin1String("Auto Use Form"))
-                    vehicles->DoAutoUseForm(vehicleYear, 0);
-                else
-                    vehicles->DoAutoQstForm(vehicleYear);
-            } else if (reportName == QLatin1String("Default Year")) {
-                SetDefaultYear(Variant(checked.value));
-            }
-            return;
-        }
-
-        const QDate today = reportToday()();
-        const QString offered = QString::fromStdString(
-            defaultPeriod(today.month(), programState().WorkingYear(), yearEndMonth()));
-        const QString answer =
-            InputBoxOverMain(QStringLiteral("Enter fiscal period - YYYYMM"), reportName, offered);
-        Answer checked = checkPeriod(answer.toStdString());
-        if (checked.result == Answer::Result::Ok) {
-            MonthlyDepr monthly;
-            const PostedPeriods posted{monthly.GetNextFiscalPeriod(company),
-                                       monthly.GetFirstFiscalDate(company)};
-            checked = checkPosted(checked.value, reportName.toStdString(), posted);
-        }
-        if (checked.result == Answer::Result::Refused)
-            DisplayMsg(QString::fromStdString(checked.message), kRed);
-        if (checked.result != Answer::Result::Ok)
-            return;
-        std::int16_t noBook = 0;
-        DoReports(reportName, checked.value, QString(), noBook);
-    } catch (const ServerError& e) {
-        showFailure(getReportError(e.number(), e.description()));
-    } catch (const std::exception& e) {
-        showFailure(getReportError(0, e.what()));
-    }
+            DoReports(reportName, checked.value, QString(), noBook);
+        },
+        [](const ErrorInfo& error) {
+            showFailure(getReportError(error.number, error.description.toStdString()));
+        });
 }
 
 } // namespace qel::reports

@@ -10,7 +10,7 @@
 // first.
 #pragma once
 
-#include "app/reports/ListOrder.h"
+#include "app/reports/rules/ListOrder.h"
 #include "app/shell/ListSort.h"
 #include "app/shell/ReportList.h"
 

@@ -2,8 +2,8 @@
 #include "app/shell/ComboRoutines.h"
 
 #include "app/shell/ErrorBox.h"
+#include "app/shell/FailureTrap.h"
 #include "app/shell/TextRoutines.h"
-#include "app/shell/UiServices.h"
 #include "app/shell/WindowPosition.h"
 
 #include <QAbstractItemView>
@@ -13,10 +13,8 @@
 #include <QStyle>
 
 #include <cmath>
-#include <optional>
 
 namespace qel {
-namespace {} // namespace
 
 std::int32_t itemData(const QComboBox& cbo, int index) {
     return cbo.itemData(index, kItemDataRole).toInt();
@@ -24,21 +22,16 @@ std::int32_t itemData(const QComboBox& cbo, int index) {
 
 void FillCboBox(Recordset rs, QComboBox& cbo, bool withItemData, bool add100Percent) {
     cbo.clear();
-    std::optional<std::int32_t> lastShown;
+    FailureTrap trap("FillCboBox",
+                     [](const std::string& text) { showErrorBox(QString::fromStdString(text)); });
     for (const std::vector<Variant>& row : rs.rows()) {
-        try {
+        const bool goOn = trap.step([&] {
             cbo.addItem(trimBlanks(QString::fromStdString(row.at(0).toString())));
             if (withItemData)
                 cbo.setItemData(cbo.count() - 1, row.at(1).toInt32(), kItemDataRole);
-        } catch (...) {
-            const ErrorInfo error = currentError();
-            if (lastShown == error.number) {
-                ui().messageBox(QStringLiteral("Can not complete operation. Exiting operation."));
-                return;
-            }
-            ui().messageBox(errorText(QStringLiteral("Error in FillCboBox. "), error, kErrorNumber));
-            lastShown = error.number;
-        }
+        });
+        if (!goOn)
+            return;
     }
     if (add100Percent)
         cbo.addItem(QStringLiteral("100 Percent"), 10);

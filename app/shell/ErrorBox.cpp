@@ -8,7 +8,7 @@ namespace qel {
 
 ErrorInfo currentError() {
     const CaughtFailure failure = currentFailure();
-    return {QString::fromStdString(failure.description), failure.number.value_or(0),
+    return {QString::fromStdString(failure.description), failure.number,
             QString::fromStdString(failure.source)};
 }
 

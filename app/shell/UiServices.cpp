@@ -42,18 +42,6 @@ QString startPath(const FileDialogRequest& r) {
     return r.fileName.isEmpty() ? r.folder : r.folder + QLatin1Char('/') + r.fileName;
 }
 
-// The chosen file, or empty on Cancel.
-QString chooseFile(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(QApplication::activeWindow(), request.title, startPath(request), request.filter);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.selectedFiles().value(0);
-}
-
 } // namespace
 
 UiServices& ui() {
@@ -135,12 +123,28 @@ QString QtUiServices::inputBox(const QString& prompt, const QString& title, cons
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
+// The chosen file, or empty on Cancel.
+QString QtUiServices::chooseFile(const FileDialogRequest& request, bool save) {
+    QFileDialog dialog(QApplication::activeWindow(), request.title, startPath(request), request.filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (runFileDialog(dialog) != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+int QtUiServices::runFileDialog(QFileDialog& dialog) {
+    return dialog.exec();
+}
+
 QString QtUiServices::openFileName(const FileDialogRequest& request) {
-    return chooseFile(request, QFileDialog::AcceptOpen);
+    return chooseFile(request, false);
 }
 
 QString QtUiServices::saveFileName(const FileDialogRequest& request) {
-    return chooseFile(request, QFileDialog::AcceptSave);
+    return chooseFile(request, true);
 }
 
 bool QtUiServices::printDialog(QPrinter& printer) {

@@ -12,6 +12,7 @@
 #include <optional>
 
 class QDialog;
+class QFileDialog;
 class QPrinter;
 
 namespace qel {
@@ -80,6 +81,15 @@ public:
     bool openDocument(const QString& fileOrAddress) override;
     int execModal(QDialog& dialog) override;
     void beep() override;
+
+protected:
+    // Runs a file dialog built from a request and returns its result (QDialog::Accepted or
+    // Rejected); on Accepted the chosen file is its first selected file. Here the dialog runs
+    // modally for the user; a test answers it in place, as the user would, without showing it.
+    virtual int runFileDialog(QFileDialog& dialog);
+
+private:
+    QString chooseFile(const FileDialogRequest& request, bool save);
 };
 
 } // namespace qel

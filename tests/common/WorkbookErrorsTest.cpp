@@ -212,7 +212,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Prefixes of a small workbook, and the workbook with bytes damaged along its length, are
 // either read or refused with an I/O error; none crashes the reader (run under the sanitizers).
-// The .xls reader has its own test of every prefix (WorkbookXlsTest.cpp).
+// The .xls reader has its own tests of cut and damaged workbooks (WorkbookXlsTest.cpp, and
+// CompoundFileTest.cpp for every cut).
 TEST(WorkbookDamage, TruncatedAndDamagedFilesNeverCrash) {
     test::TempFolder folder;
     const auto sourceXlsx = folder.path() / "source.xlsx";

@@ -7,6 +7,7 @@
 #include "app/assets/AssetPicker.h"
 #include "app/assets/BooksPanel.h"
 #include "tests/app/assets/AssetsFixture.h"
+#include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 #include "tests/testsupport/TestData.h"
 
@@ -95,7 +96,7 @@ void enterMacrs(assets::FrmAsset& form) {
 void AssetFieldRulesTest::numberFieldsDropWhatIsNoNumber() {
     AssetsFixture f;
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
 
     type(form.txtCost, "12a.5");
     QCOMPARE(form.txtCost->text(), QStringLiteral("12.5"));
@@ -135,7 +136,7 @@ void AssetFieldRulesTest::numberFieldsDropWhatIsNoNumber() {
 void AssetFieldRulesTest::amountsEchoOnTheStatusLine() {
     AssetsFixture f;
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
 
     type(form.txtCost, "1000");
     QCOMPARE(f.status(), QStringLiteral("1,000"));
@@ -193,7 +194,7 @@ void AssetFieldRulesTest::methodSwitchesTheFields() {
     AssetsFixture f;
     addClasses(f.shell.fresh);
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     form.chkBonus->click();
     type(form.txt179Amt, "500");
 
@@ -241,7 +242,7 @@ void AssetFieldRulesTest::classLifeChoosesConventionAndDeductions() {
     AssetsFixture f;
     addClasses(f.shell.fresh);
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     enterMacrs(form);
     moveTo(form.cboClass);
     form.chk50Bonus->click();
@@ -310,7 +311,7 @@ void AssetFieldRulesTest::leavingTheLifeList() {
     AssetsFixture f;
     addClasses(f.shell.fresh);
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     enterMacrs(form);
     choose(form.cboClass, "Desk");
     QTest::keyClick(form.cboClass, Qt::Key_Tab);
@@ -372,7 +373,7 @@ void AssetFieldRulesTest::businessPercentAtHalfFallsBackToStraightLine() {
     QFETCH(QString, basis);
     AssetsFixture f;
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     enterMacrs(form);
     form.chk50Bonus->click();
 
@@ -392,7 +393,7 @@ void AssetFieldRulesTest::businessPercentAtHalfFallsBackToStraightLine() {
 void AssetFieldRulesTest::bonusBoxesExcludeEachOther() {
     AssetsFixture f;
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     enterMacrs(form);
 
     form.chkBonus->click();
@@ -427,7 +428,7 @@ void AssetFieldRulesTest::vehicleClassGetsTheNextNumber() {
     const std::int32_t other = addCompany("Other");
     addAsset({.name = "Bus", .company = other, .method = kMacrs, .vehicle = 9});
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
 
     choose(form.cboMethod, "Listed");
     moveTo(form.cboClass);
@@ -463,7 +464,7 @@ void AssetFieldRulesTest::vehicleClassGetsTheNextNumber() {
 void AssetFieldRulesTest::inServiceMonthMustBeAMonth() {
     AssetsFixture f;
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
 
     form.txtInService->setFocus();
     QCOMPARE(form.txtInService->selectedText(), form.txtInService->text());
@@ -489,7 +490,7 @@ void AssetFieldRulesTest::yearFilterAndAssetNumber() {
     addAsset({.name = "Desk", .company = 1, .method = kMacrs, .fiscalStart = "2003-05-01"});
     addAsset({.name = "Chair", .company = 1, .method = kMacrs, .fiscalStart = "2004-05-01"});
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     QCOMPARE(form.cboAssets->count(), 2);
 
     type(form.txtYear, "200");
@@ -563,7 +564,7 @@ void AssetFieldRulesTest::everyEditMarksTheAssetChanged() {
     f.shell.fresh.exec(
         "INSERT INTO tblLocations ([Short Location], [Long Location]) VALUES ('Main', 'Main hall')");
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     QWidget* w = form.findChild<QWidget*>(field);
     QVERIFY(w);
     QVERIFY(w->isEnabled());

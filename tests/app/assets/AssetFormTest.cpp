@@ -7,6 +7,7 @@
 #include "app/shell/ChildWindows.h"
 #include "app/shell/ComboRoutines.h"
 #include "tests/app/assets/AssetsFixture.h"
+#include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 #include "tests/testsupport/TestData.h"
 
@@ -299,7 +300,7 @@ void AssetFormTest::helpIdsOfTheControls() {
 void AssetFormTest::newBlanksTheFormForANewAsset() {
     AssetsFixture f;
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     form.txtDescription->setText("Desk");
     form.txtCost->setText("1000");
     form.txtBusinessPercent->setText("80");
@@ -420,7 +421,7 @@ void AssetFormTest::setCompanyLeavesAFormThatStaysOpenAlone() {
 void AssetFormTest::emptyFormShowsItsMessagesAndFocusesTheLast() {
     AssetsFixture f;
     assets::FrmAsset& form = f.open();
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     form.txtInService->clear();
     form.txtBusinessPercent->clear();
     QVERIFY(!form.ValidateAsset());

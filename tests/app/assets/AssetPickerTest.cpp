@@ -6,6 +6,7 @@
 #include "app/assets/AssetPicker.h"
 #include "server/data/Db.h"
 #include "tests/app/assets/AssetsFixture.h"
+#include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 #include "tests/testsupport/TestData.h"
 
@@ -21,7 +22,7 @@ void AssetPickerTest::typingCompletesAndPicksAnAsset() {
     addAsset({.name = "Trailer", .company = 1, .method = kMacrs});
     assets::FrmAsset& form = f.open();
     QCOMPARE(form.cboAssets->count(), 3);
-    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     form.cboAssets->setFocus();
     QTest::keyClicks(form.cboAssets, "tru");
     QCOMPARE(form.cboAssets->currentText().toLower(), QStringLiteral("truck"));

@@ -10,6 +10,7 @@
 #include "app/shell/ComboRoutines.h"
 #include "app/shell/ProgramState.h"
 #include "tests/app/shell/ShellFixture.h"
+#include "tests/testsupport/EventWait.h"
 
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
@@ -35,7 +36,7 @@ struct MaintFixture : ShellFixture {
         window->show();
         // Keys reach the window's shortcuts (Esc, Enter) and focus only in the active window.
         window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(window.get(), kEventWaitMs));
     }
     ~MaintFixture() { window.reset(); }
 

@@ -8,6 +8,7 @@
 #include "app/shell/Startup.h"
 #include "app/shell/WindowPosition.h"
 #include "tests/app/maintenance/MaintFixture.h"
+#include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QGroupBox>
@@ -294,7 +295,7 @@ void MaintWindowTest::closingAsksAboutChangesAndBringsBackThePicker() {
     setNewFromCompanyPicker(true);
     f.ui.answerMessage(MsgResult::No);
     QVERIFY(frame->close());
-    QTRY_COMPARE(f.ui.textsOf(UiCall::Modal), QStringList{"frmCompany"});
+    QEL_TRY_COMPARE(f.ui.textsOf(UiCall::Modal), QStringList{"frmCompany"});
     QVERIFY(!f.window->childWindows().find("frmMaint"));
     QCOMPARE(f.fresh.value("SELECT count(*) FROM tblLocations"), Variant(0));
     QVERIFY(ShellFixture::stored("MainWidth", "frmMaint") != "(none)");
@@ -313,7 +314,7 @@ void MaintWindowTest::thePickersNewButtonOpensCompaniesAndComesBack() {
     QCOMPARE(w->windowTitle(), QStringLiteral("Companies"));
     QVERIFY(programState().NewFromCompanyPicker());
     QVERIFY(f.window->childWindows().find("frmMaint")->close());
-    QTRY_COMPARE(pickerShown, 2);
+    QEL_TRY_COMPARE(pickerShown, 2);
     QVERIFY(!programState().NewFromCompanyPicker());
 }
 

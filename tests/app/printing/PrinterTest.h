@@ -15,6 +15,10 @@ private slots:
     void theFontStaysWithThePrinterBetweenJobs();
     void aRichDocumentPrintsInPages();
     void anEmptyDocumentPrintsOneEmptyPage();
+    void theFirstTextOfAJobStandsWhereItIsPlaced();
+    void eachPrintoutTurnsThePageItself();
+    void aWideListPrintsWithinThePage();
+    void aRichDocumentBreaksAWordLongerThanALine();
 };
 
 } // namespace qel::test

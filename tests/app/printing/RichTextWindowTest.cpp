@@ -6,6 +6,7 @@
 #include "app/shell/WindowPosition.h"
 #include "tests/app/shell/FakeSubsystems.h"
 #include "tests/app/shell/ShellFixture.h"
+#include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/PdfText.h"
 #include "tests/testsupport/QtTestMain.h"
 #include "tests/testsupport/TestData.h"
@@ -183,8 +184,7 @@ void RichTextWindowTest::cancelClosesTheWindow() {
     PrintingFixture f;
     f.chooseLog(f.writeLog("log.txt", "a log line\n"));
     f.form()->cmdExit->click();
-    QCoreApplication::processEvents();
-    QVERIFY(!f.form());
+    QEL_TRY_VERIFY(!f.form());
     // The main window stays.
     QVERIFY(f.window->isVisible());
     // A new log opens a new, empty window.

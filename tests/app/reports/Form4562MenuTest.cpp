@@ -1,9 +1,9 @@
 // Form 4562 through the main window's menu, with the program's own steps.
 #include "tests/app/reports/Form4562MenuTest.h"
 
-#include "app/reports/Form4562Questions.h"
 #include "app/reports/Form4562Work.h"
 #include "app/reports/UserDocuments.h"
+#include "app/reports/rules/Form4562Questions.h"
 #include "common/DocumentsFolder.h"
 #include "form4562/Display4562.h"
 #include "tests/app/reports/ReportsFixture.h"

@@ -1,7 +1,7 @@
 // The report prompts through the main window's menus.
 #include "tests/app/reports/GetReportTest.h"
 
-#include "app/reports/Form4562Questions.h"
+#include "app/reports/rules/Form4562Questions.h"
 #include "common/ServerError.h"
 #include "tests/app/reports/ReportsFixture.h"
 #include "tests/testsupport/QtTestMain.h"

@@ -5,6 +5,7 @@
 #include "app/shell/PrintingServices.h"
 #include "app/shell/WindowPosition.h"
 #include "tests/app/reports/ReportsFixture.h"
+#include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QAction>
@@ -165,11 +166,11 @@ void ReportWindowTest::gridlinesToggleAndEscapeCloses() {
     QApplication::setActiveWindow(&f.window);
     doc->lvListView->setFocus();
     QTest::keyClick(doc->lvListView, Qt::Key_Escape);
-    QTRY_VERIFY(f.window.childWindows().list().isEmpty());
+    QEL_TRY_VERIFY(f.window.childWindows().list().isEmpty());
 
     f.choose("mnuTagToAssetId");
     f.reportWindows().front()->cmdCancel->click();
-    QTRY_VERIFY(f.window.childWindows().list().isEmpty());
+    QEL_TRY_VERIFY(f.window.childWindows().list().isEmpty());
 }
 
 void ReportWindowTest::printIsOffWithoutPrintingAndPrintsTheListWithIt() {

@@ -14,11 +14,10 @@
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
-#include <QTimer>
+#include <QLineEdit>
 
 #include <sqlite3.h>
 
@@ -73,62 +72,52 @@ QString separateCopy(const ShellFixture& f, const std::string& folder) {
     return path;
 }
 
-// The program's own file dialogs, with the other boxes and windows scripted as before. Each
-// dialog is answered by typing `typed` into it and accepting, as a user would.
+// The program's own file dialogs, built from the commands' requests as the program builds them,
+// each answered at once by a name typed into its file name box and accepted, as a user would;
+// the other boxes and windows are scripted. Nothing waits: the dialog is answered in place of
+// being shown.
 class TypedFileDialogs : public ScriptedUiServices {
 public:
-    explicit TypedFileDialogs(QString typed) : typed_(std::move(typed)) {}
+    explicit TypedFileDialogs(QString typed) : typing_(std::move(typed)) {}
     QString openFileName(const FileDialogRequest& r) override {
         ScriptedUiServices::openFileName(r);
-        answerWhenShown();
-        return QtUiServices().openFileName(r);
+        return typing_.openFileName(r);
     }
     QString saveFileName(const FileDialogRequest& r) override {
         ScriptedUiServices::saveFileName(r);
-        answerWhenShown();
-        return QtUiServices().saveFileName(r);
+        return typing_.saveFileName(r);
     }
+    // The file each dialog had chosen once the name was typed, in order.
+    const QStringList& chosen() const { return typing_.chosen; }
 
 private:
-    // Types the name into the file dialog once it shows and accepts it, again at each tick while
-    // the dialog stays open without a word (a loaded machine can make it let the first try pass).
-    // A dialog that does not take the name warns of a file not found; the warning and the dialog
-    // are then cancelled, as is a dialog still open after ten seconds.
-    void answerWhenShown() {
-        auto* timer = new QTimer;
-        QElapsedTimer clock;
-        clock.start();
-        QObject::connect(timer, &QTimer::timeout, [timer, clock, typed = typed_] {
-            QFileDialog* dialog = nullptr;
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible())
-                    dialog = d;
-            const bool late = clock.elapsed() > 10'000;
-            if (!dialog) {
-                if (late)
-                    timer->deleteLater();
-                return;
-            }
-            bool warned = false;
-            for (QDialog* warning : dialog->findChildren<QDialog*>())
-                if (warning->isVisible()) {
-                    warning->reject();
-                    warned = true;
-                }
-            if (warned || late) {
-                dialog->reject();
-                timer->deleteLater();
-                return;
-            }
-            dialog->selectFile(typed);
-            static_cast<QDialog*>(dialog)->accept();
-            if (!dialog->isVisible())
-                timer->deleteLater();
-        });
-        timer->start(20);
-    }
+    class Typing : public QtUiServices {
+    public:
+        explicit Typing(QString typed) : typed(std::move(typed)) {}
+        const QString typed;
+        QStringList chosen;
 
-    QString typed_;
+    protected:
+        int runFileDialog(QFileDialog& dialog) override {
+            auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!nameBox)
+                return QDialog::Rejected; // not Qt's own dialog: nothing to type into
+            nameBox->setText(typed);
+            const QString file = dialog.selectedFiles().value(0);
+            chosen << file;
+            // A name the dialog would question (a missing file to open, an existing one to
+            // overwrite) would stop the test at a box of the dialog's own: counted as Cancel.
+            const bool exists = QFileInfo::exists(file);
+            if (dialog.acceptMode() == QFileDialog::AcceptOpen
+                    ? !exists
+                    : exists && !dialog.testOption(QFileDialog::DontConfirmOverwrite))
+                return QDialog::Rejected;
+            static_cast<QDialog&>(dialog).accept(); // the dialog's own accept, which is protected
+            return dialog.result();
+        }
+    };
+
+    Typing typing_;
 };
 
 } // namespace
@@ -267,6 +256,7 @@ void DatabaseFileCommandsTest::aNameTypedWithoutExtensionTakesMdb() {
 
     commandNamed(command)();
 
+    QCOMPARE(dialogs.chosen(), QStringList{file});
     QCOMPARE(dialogs.messages(), QStringList());
     QCOMPARE(status(w), message);
     QVERIFY(isSystemDatabase(file.toStdString()));

@@ -4,6 +4,7 @@
 
 #include "app/shell/DateCheck.h"
 #include "app/shell/TextRoutines.h"
+#include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QLineEdit>
@@ -95,7 +96,7 @@ void DateCheckTest::selectAllTextSelectsTheFocusedBox() {
     layout->addWidget(second);
     selectAllOnFocus(*second);
     window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QTest::qWaitForWindowActive(&window, kEventWaitMs));
 
     first->setFocus();
     first->setCursorPosition(2);
@@ -104,7 +105,7 @@ void DateCheckTest::selectAllTextSelectsTheFocusedBox() {
 
     // A box that selects on focus does so also when a click gives it the focus.
     QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(5, second->height() / 2));
-    QTRY_COMPARE(second->selectedText(), QStringLiteral("Desk"));
+    QEL_TRY_COMPARE(second->selectedText(), QStringLiteral("Desk"));
 }
 
 QEL_QTEST_REGISTER(DateCheckTest);

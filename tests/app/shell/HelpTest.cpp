@@ -8,6 +8,7 @@
 #include "app/shell/MenuTable.h"
 #include "app/shell/ProgramCommands.h"
 #include "tests/app/shell/ShellFixture.h"
+#include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QAction>
@@ -227,7 +228,7 @@ void HelpTest::f1ShowsTheTopicOfTheMenuItemOrControl() {
     auto* field = new QLineEdit;
     layout->addWidget(field);
     form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(QTest::qWaitForWindowActive(&form, kEventWaitMs));
     field->setFocus();
     QTest::keyClick(field, Qt::Key_F1);
     QVERIFY(help.helpWindow());
@@ -243,7 +244,7 @@ void HelpTest::f1ShowsTheTopicOfTheMenuItemOrControl() {
     QAction* item = menu.addAction("Backup Database");
     item->setProperty("HelpContextID", 13);
     menu.popup(QPoint(10, 10));
-    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    QVERIFY(QTest::qWaitForWindowExposed(&menu, kEventWaitMs));
     menu.setActiveAction(item);
     QTest::keyClick(&menu, Qt::Key_F1);
     QCOMPARE(help.helpWindow()->currentPage(), QStringLiteral("topic13.html"));

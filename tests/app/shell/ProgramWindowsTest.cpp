@@ -15,6 +15,7 @@
 #include "tests/app/shell/ShellFixture.h"
 #include "tests/testsupport/CutOffTexts.h"
 #include "tests/testsupport/EnvironmentValue.h"
+#include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QAbstractButton>
@@ -84,7 +85,7 @@ void ProgramWindowsTest::enterStartsSystemInformationAndEscCloses() {
     EnvironmentValue path("PATH", (f.fresh.folder() / "empty").c_str());
     FrmAbout about;
     about.show();
-    QVERIFY(QTest::qWaitForWindowActive(&about));
+    QVERIFY(QTest::qWaitForWindowActive(&about, kEventWaitMs));
     QTest::keyClick(&about, Qt::Key_Return);
     QCOMPARE(f.ui.messages(), QStringList{"System Information Is Unavailable At This Time"});
     QVERIFY(about.isVisible());
@@ -128,7 +129,7 @@ void ProgramWindowsTest::systemInformationRunsTheFirstToolFound() {
         QFile out(mark);
         return out.open(QIODevice::ReadOnly) ? QString::fromUtf8(out.readAll().trimmed()) : QString();
     };
-    QTRY_COMPARE(startedTool(), started);
+    QEL_TRY_COMPARE(startedTool(), started);
 }
 
 void ProgramWindowsTest::gettingStartedShowsTheTipsInOrder() {

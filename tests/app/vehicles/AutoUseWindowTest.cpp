@@ -4,6 +4,7 @@
 #include "app/vehicles/FrmAutoUse.h"
 #include "tests/app/vehicles/VehicleFixture.h"
 #include "tests/testsupport/CutOffTexts.h"
+#include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QApplication>
@@ -146,7 +147,7 @@ void AutoUseWindowTest::openingFocusesTheVehiclesColumn() {
     QString description;
     f.whenOpen<FrmAutoUse>("frmAutoUse", [&](FrmAutoUse& w) {
         w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(QTest::qWaitForWindowActive(&w, kEventWaitMs));
         focused = w.focusWidget();
         expected = w.txtBusiness[column - 1];
         description = w.lblAutoDesc->text() + "|" + w.lblDescription->text();

@@ -2,7 +2,7 @@
 // vehicles registered as the program registers them.
 #include "tests/app/vehicles/VehicleMenusTest.h"
 
-#include "app/reports/Form4562Questions.h"
+#include "app/reports/Form4562Work.h"
 #include "app/vehicles/FrmAutoQst.h"
 #include "app/vehicles/FrmAutoUse.h"
 #include "common/DocumentsFolder.h"
@@ -16,9 +16,9 @@
 namespace qel::test {
 namespace {
 
-// Form 4562's steps with every check but the vehicles' passing; the vehicles' check is the one
-// every steps object inherits.
-class PassingSteps : public reports::Form4562Steps {
+// Form 4562's steps with every check but the vehicles' passing; the vehicles' check is the
+// program's own.
+class PassingSteps : public reports::Form4562Work {
 public:
     bool made = false;
     bool PdfViewerAvailable() override { return true; }

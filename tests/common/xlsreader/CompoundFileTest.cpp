@@ -1,7 +1,9 @@
 // The compound file reader: streams in regular sectors and in the mini stream, and the damage it
-// refuses (chains that loop, sectors and sizes beyond the file).
+// refuses (chains that loop, sectors and sizes beyond the file, a file cut anywhere), also when
+// the records' reader reads on.
 #include "common/xlsreader/CompoundFile.h"
 
+#include "common/xlsreader/BiffCells.h"
 #include "tests/testsupport/FreshDatabase.h"
 #include "tests/testsupport/WorkbookWriter.h"
 
@@ -9,6 +11,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <string_view>
+#include <vector>
 
 namespace qel::xls {
 namespace {
@@ -89,6 +93,42 @@ INSTANTIATE_TEST_SUITE_P(
                    [](std::string& b) { put32(b, kStreamEntry + 120, 100'000'000); }, "larger than the file"},
         DamageCase{"FileCutShort", [](std::string& b) { b.resize(5000); }, "outside the file"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A workbook cut anywhere is damaged, and the reader says so: every prefix of the file leaves a
+// sector of the header, the tables or the stream outside it, even a cut in the padding after the
+// stream's last record.
+TEST(CompoundFile, EveryPrefixOfAWorkbookIsMalformed) {
+    const std::string bytes = writtenWorkbook();
+    std::vector<std::size_t> read;
+    for (std::size_t length = 0; length < bytes.size(); ++length) {
+        try {
+            compoundStream(std::string_view(bytes).substr(0, length), {"Workbook"});
+            read.push_back(length);
+        } catch (const Malformed&) {
+        }
+    }
+    EXPECT_EQ(read, std::vector<std::size_t>()) << "of " << bytes.size() << " bytes";
+}
+
+// A workbook with any one byte damaged is read or refused as malformed, by the compound file
+// reader and then by the records' reader; nothing else escapes, and the sanitizers see no read
+// out of bounds.
+TEST(CompoundFile, AWorkbookDamagedAtAnyByteIsReadOrMalformed) {
+    const std::string bytes = writtenWorkbook();
+    std::size_t refused = 0;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        std::string damaged = bytes;
+        damaged[at] = static_cast<char>(damaged[at] ^ 0x5A);
+        try {
+            if (const auto stream = compoundStream(damaged, {"Workbook", "Book"}))
+                (void)biffCells(*stream);
+        } catch (const Malformed&) {
+            ++refused;
+        }
+    }
+    // The header's signature alone is eight bytes that no reader takes damaged.
+    EXPECT_GE(refused, 8u);
+}
 
 } // namespace
 } // namespace qel::xls
