@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <thread>
 
 namespace qel {
@@ -348,6 +349,29 @@ TEST(DatabaseStartTest, AThreadConnectionScopeClosesItsConnectionHoweverTheWorkE
         EXPECT_THROW(ThreadConnectionScope((fresh.folder() / "none" / "VOSSMERE.MDB").string()), ServerError);
         EXPECT_EQ(gConn(), nullptr);
     }).join();
+}
+
+// A thread's shared connection closes when the thread ends. An object of the thread that ends
+// after it (made before the thread's first use of the connection, as a static at exit ends after
+// the main thread's own objects) and lets go of the connection then finds it empty.
+TEST(DatabaseStartTest, TheConnectionClosesWithItsThreadAndLaterObjectsFindItEmpty) {
+    test::FreshDatabase fresh(false);
+    std::weak_ptr<Connection> opened;
+    bool emptyAfterwards = false;
+    std::thread([&] {
+        thread_local struct EndsLast {
+            bool* empty = nullptr;
+            ~EndsLast() {
+                gConn().reset();
+                *empty = gConn() == nullptr;
+            }
+        } endsLast;
+        endsLast.empty = &emptyAfterwards;
+        opened = GetDbConnection(fresh.path());
+        EXPECT_EQ(ReturnDbData("SELECT 7"), 7);
+    }).join();
+    EXPECT_TRUE(opened.expired()) << "the connection closed when its thread ended";
+    EXPECT_TRUE(emptyAfterwards);
 }
 
 TEST(DatabaseStartTest, ConnectionStringsKeepTheirText) {
