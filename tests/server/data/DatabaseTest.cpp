@@ -274,6 +274,27 @@ TEST_F(DatabaseTest, ReturnValueKeepsTheColumnsType) {
     EXPECT_EQ(d.ReturnValue("SELECT name FROM t WHERE id = 5"), Variant(0));
 }
 
+TEST(DatabaseUpgradeTest, ADatabaseMadeBeforeTheBonusChoiceGainsItWhenOpened) {
+    test::TempFolder folder;
+    const std::string path = (folder.path() / "old.mdb").string();
+    sqlite3* file = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &file), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(
+                  file,
+                  "CREATE TABLE tblAssets (Asset_ID INTEGER PRIMARY KEY); INSERT INTO tblAssets VALUES (1)",
+                  nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(file);
+    for (int opening = 0; opening < 2; ++opening) { // the second opening finds it and adds nothing
+        GetDbConnection(path);
+        EXPECT_EQ(
+            ReturnDbData("SELECT count(*) FROM pragma_table_info('tblAssets') WHERE name = 'Bonus_Choice'"),
+            1);
+        EXPECT_EQ(ReturnDbData("SELECT count(*) FROM tblAssets WHERE Bonus_Choice IS NULL"), 1);
+        db().Disconnect();
+    }
+}
+
 TEST(DatabaseStartTest, MissingIniGivesNoConnectionSilently) {
     test::TempFolder folder;
     setenv("QEL_INI", (folder.path() / "QELFA1.ini").c_str(), 1);
