@@ -6,7 +6,8 @@
 //
 // Twips (1440 to the inch) are converted with the screen's logical DPI, so a layout holds at any
 // scaling. Entry fields with a mask (dates, amounts) are text boxes whose form sets the input
-// mask or validator.
+// mask. Every text box, and the edit line of an editable combo box, takes no control characters
+// (ControlCharacterFilter.h): a form that sets a validator of its own takes that duty on.
 #pragma once
 
 #include <QColor>
