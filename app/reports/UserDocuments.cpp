@@ -37,19 +37,32 @@ bool folderExists(const fs::path& path) {
     return fs::is_directory(status);
 }
 
+// A file operation's failure as the boxes tell it: "Path/File access error" with the operation,
+// the path and the cause.
+[[noreturn]] void accessError(const char* operation, const fs::path& path, const std::error_code& error) {
+    throw ServerError(kErrFileAccess, kSource,
+                      std::string("Path/File access error: ") + operation + " " + path.string() + ": " +
+                          error.message(),
+                      ErrorKind::Io);
+}
+
 // Makes the documents folder with its parents and copies the "Files" folder into it, replacing
 // files of the same name.
 void fillDocumentsFolder() {
     const fs::path folder = documentsFolder();
     const fs::path files = programFilesFolder()();
-    try {
-        if (!fs::is_directory(files))
-            throw ServerError(kErrPathNotFound, kSource, "Path not found: " + files.string(), ErrorKind::Io);
-        fs::create_directories(folder);
-        fs::copy(files, folder, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    } catch (const fs::filesystem_error& e) {
-        throw ServerError(kErrFileAccess, kSource, e.what(), ErrorKind::Io);
-    }
+    std::error_code error;
+    const fs::file_status filesStatus = fs::status(files, error);
+    if (error && filesStatus.type() != fs::file_type::not_found)
+        accessError("cannot read", files, error);
+    if (!fs::is_directory(filesStatus))
+        throw ServerError(kErrPathNotFound, kSource, "Path not found: " + files.string(), ErrorKind::Io);
+    fs::create_directories(folder, error);
+    if (error)
+        accessError("cannot create", folder, error);
+    fs::copy(files, folder, fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
+    if (error)
+        accessError("cannot copy into", folder, error);
 }
 
 } // namespace
