@@ -203,6 +203,8 @@ FormControls buildForm(QWidget& form, const FormDef& def) {
             if (!namedByCaption(c) && !named.contains(text(c.name)))
                 w->setAccessibleName(text(c.tip));
         }
+        if (c.spokenName)
+            w->setAccessibleName(text(c.spokenName));
         if (c.helpId > 0)
             w->setProperty("HelpContextID", c.helpId);
         if (c.style & kDisabled)

@@ -22,7 +22,9 @@
 
 namespace qel {
 
-// The calling thread's shared connection; empty until Main or db.dbConn opens one.
+// The calling thread's shared connection; empty until Main or db.dbConn opens one. It closes when
+// the thread ends; an object that ends later (a static, at exit) finds it empty and may still
+// release it.
 std::shared_ptr<Connection>& gConn();
 
 // The shared connection, or ServerError (NotConnected, number kPassedThrough) when there is none.

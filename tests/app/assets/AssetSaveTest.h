@@ -11,6 +11,7 @@ class AssetSaveTest : public QObject {
     Q_OBJECT
 private slots:
     void saveThenLoadRoundTripsEveryField();
+    void theFirstAssetAfterOpeningIsSavedAsAfterNew();
     void eachKeptBookGetsItsRowAndABookNotKeptIsUntouched();
     void aRefusedStatementKeepsTheForm_data();
     void aRefusedStatementKeepsTheForm();

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <thread>
 
 namespace qel {
@@ -273,6 +274,27 @@ TEST_F(DatabaseTest, ReturnValueKeepsTheColumnsType) {
     EXPECT_EQ(d.ReturnValue("SELECT name FROM t WHERE id = 5"), Variant(0));
 }
 
+TEST(DatabaseUpgradeTest, ADatabaseMadeBeforeTheBonusChoiceGainsItWhenOpened) {
+    test::TempFolder folder;
+    const std::string path = (folder.path() / "old.mdb").string();
+    sqlite3* file = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &file), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(
+                  file,
+                  "CREATE TABLE tblAssets (Asset_ID INTEGER PRIMARY KEY); INSERT INTO tblAssets VALUES (1)",
+                  nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(file);
+    for (int opening = 0; opening < 2; ++opening) { // the second opening finds it and adds nothing
+        GetDbConnection(path);
+        EXPECT_EQ(
+            ReturnDbData("SELECT count(*) FROM pragma_table_info('tblAssets') WHERE name = 'Bonus_Choice'"),
+            1);
+        EXPECT_EQ(ReturnDbData("SELECT count(*) FROM tblAssets WHERE Bonus_Choice IS NULL"), 1);
+        db().Disconnect();
+    }
+}
+
 TEST(DatabaseStartTest, MissingIniGivesNoConnectionSilently) {
     test::TempFolder folder;
     setenv("QEL_INI", (folder.path() / "QELFA1.ini").c_str(), 1);
@@ -348,6 +370,29 @@ TEST(DatabaseStartTest, AThreadConnectionScopeClosesItsConnectionHoweverTheWorkE
         EXPECT_THROW(ThreadConnectionScope((fresh.folder() / "none" / "VOSSMERE.MDB").string()), ServerError);
         EXPECT_EQ(gConn(), nullptr);
     }).join();
+}
+
+// A thread's shared connection closes when the thread ends. An object of the thread that ends
+// after it (made before the thread's first use of the connection, as a static at exit ends after
+// the main thread's own objects) and lets go of the connection then finds it empty.
+TEST(DatabaseStartTest, TheConnectionClosesWithItsThreadAndLaterObjectsFindItEmpty) {
+    test::FreshDatabase fresh(false);
+    std::weak_ptr<Connection> opened;
+    bool emptyAfterwards = false;
+    std::thread([&] {
+        thread_local struct EndsLast {
+            bool* empty = nullptr;
+            ~EndsLast() {
+                gConn().reset();
+                *empty = gConn() == nullptr;
+            }
+        } endsLast;
+        endsLast.empty = &emptyAfterwards;
+        opened = GetDbConnection(fresh.path());
+        EXPECT_EQ(ReturnDbData("SELECT 7"), 7);
+    }).join();
+    EXPECT_TRUE(opened.expired()) << "the connection closed when its thread ended";
+    EXPECT_TRUE(emptyAfterwards);
 }
 
 TEST(DatabaseStartTest, ConnectionStringsKeepTheirText) {
