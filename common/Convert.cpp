@@ -1,6 +1,8 @@
 // Rounding, number text and leading-number reading.
 #include "common/Convert.h"
 
+#include "common/ServerError.h"
+
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -36,7 +38,13 @@ double roundHalfEven(double value, int places) {
 }
 
 std::string formatNumber(double value) {
-    if (value == 0 || !std::isfinite(value))
+    if (!std::isfinite(value))
+        throw ServerError(kErrOverflow, "Convert",
+                          std::string("Overflow: ") +
+                              (std::isnan(value) ? "a result that is no number" : "an infinite number") +
+                              " cannot be written as a number.",
+                          ErrorKind::Conversion);
+    if (value == 0)
         return "0";
     char buf[400];
     std::snprintf(buf, sizeof buf, "%.15g", value);

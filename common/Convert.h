@@ -20,7 +20,8 @@ inline double roundToCents(double value) {
 }
 
 // Plain decimal text with up to 15 significant digits, no grouping, '.' as decimal point,
-// never an exponent ("1234.5", "0.000001", "-3").
+// never an exponent ("1234.5", "0.000001", "-3"). Throws ServerError (kErrOverflow, kind
+// Conversion) for an infinite number or one that is no number, which no text of a number stands for.
 std::string formatNumber(double value);
 
 // The number at the start of a text, as the platform's Val reads it: blanks, tabs and line

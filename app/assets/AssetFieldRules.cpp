@@ -457,8 +457,7 @@ void AssetFieldRules::lifeLeft() {
 }
 
 void AssetFieldRules::businessPercentLeft() {
-    const BusinessPercentRule r =
-        BusinessPercentLeft(s(f_.cboMethod->currentText()), s(f_.txtBusinessPercent->text()));
+    const BusinessPercentRule r = BusinessPercentLeft(f_.snapshot());
     if (!r.message.empty())
         DisplayMsg(q(r.message), kGreen);
     if (!r.methodCaption.empty())

@@ -52,7 +52,8 @@ void showLife(FrmAsset& form, const StoredAsset& s) {
         cboLife.setEditText(q(s.life));
 }
 
-// The bonus boxes and the allowance: a stored allowance ticks the box of its rate.
+// The bonus boxes and the allowance: the box saved with the asset, or for one saved without a box
+// the box whose allowance is exactly the stored one (StoredBonusBox).
 void showBonus(FrmAsset& form, const StoredAsset& s) {
     QCheckBox* const boxes[] = {form.chkBonus, form.chk50Bonus, form.chk100Bonus};
     if (!BonusEligible(form.snapshot())) {
@@ -65,12 +66,8 @@ void showBonus(FrmAsset& form, const StoredAsset& s) {
     }
     for (QCheckBox* box : boxes)
         box->setEnabled(true);
-    if (!(s.allowance > 0)) {
-        for (QCheckBox* box : boxes)
-            box->setChecked(false);
-        return;
-    }
-    switch (StoredBonusBox(form.snapshot(), s.allowance)) {
+    const BonusBox ticked = StoredBonusBox(form.snapshot(), s.allowanceText, s.bonusChoice);
+    switch (ticked) {
     case BonusBox::Bonus30:
         form.chkBonus->setChecked(true);
         break;
@@ -81,10 +78,14 @@ void showBonus(FrmAsset& form, const StoredAsset& s) {
         form.chk100Bonus->setChecked(true);
         break;
     case BonusBox::None:
+        for (QCheckBox* box : boxes)
+            box->setChecked(false);
         break;
     }
-    // Written after the boxes, whose rules compute an allowance of their own.
-    form.lbl30Allowance->setText(q(s.allowanceText));
+    // Written after the boxes, whose rules compute an allowance of their own: the stored one may
+    // have been lowered to a vehicle's limit.
+    if (ticked != BonusBox::None || s.allowance > 0)
+        form.lbl30Allowance->setText(q(s.allowanceText));
 }
 
 // Writes the stored asset into the cleared form, field by field in the order the rules need:

@@ -43,6 +43,44 @@ std::vector<BookValues> keptBooks(const FrmAsset& form) {
     return books;
 }
 
+// The control of a book's figure.
+QLineEdit* figureBox(const BookControls& c, BookFigure figure) {
+    switch (figure) {
+    case BookFigure::Cost:
+        return c.cost;
+    case BookFigure::Life:
+        return c.life;
+    case BookFigure::BusinessPercent:
+        return c.businessPercent;
+    case BookFigure::Section179:
+        return c.s179;
+    case BookFigure::Salvage:
+        break;
+    }
+    return c.salvage;
+}
+
+// The typed figures of the kept books that do not fit what keeps them, shown in red with the focus
+// on the first; true when there are none.
+bool bookFiguresFit(const FrmAsset& form) {
+    QString messages;
+    QLineEdit* first = nullptr;
+    for (const BookControls& c : form.books().columns()) {
+        if (!form.books().switches().on(c.bookId))
+            continue;
+        for (const BookNumberFault& fault : BookNumberFaults(bookPrefix(c.bookId), c.column())) {
+            messages += q(fault.message);
+            if (!first)
+                first = figureBox(c, fault.figure);
+        }
+    }
+    if (!first)
+        return true;
+    DisplayMsg(messages, kRed);
+    first->setFocus();
+    return false;
+}
+
 // The number of the stored asset a save in edit mode updates.
 std::int32_t storedAssetNumber(const std::string& caption) {
     const std::int32_t number = whole32(leadingNumber(caption), "asset number");
@@ -121,6 +159,8 @@ bool AddorUpdate(FrmAsset& form) {
     if (!form.ValidateAsset())
         return false;
 
+    if (!bookFiguresFit(form))
+        return false;
     std::vector<BookValues> books;
     if (!runWithSourcedErrorBox(QStringLiteral("Error in ValidateBookMethods. "),
                                 [&] { books = keptBooks(form); }))

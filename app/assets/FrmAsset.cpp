@@ -19,6 +19,7 @@
 #include "app/shell/Subsystems.h"
 #include "app/shell/UiServices.h"
 #include "common/Convert.h"
+#include "common/NumberCheck.h"
 #include "server/engine/CalcDepr.h"
 #include "server/support/AssetCodes.h"
 
@@ -182,6 +183,11 @@ FrmAsset::FrmAsset(AssetFormWork work, std::function<Date()> today, QWidget* par
     cmd179->setEnabled(static_cast<bool>(work_.Do179Deduction));
     cmdMidConvention->setEnabled(static_cast<bool>(work_.ShowMidQtrCheck));
     ItializeAssetForm();
+    // The first blank form is the one New gives (Adjust Depr ticked, the books' business percent
+    // at 100, among the rest), so the first asset typed after opening is saved as every later one
+    // is. Blanked before the field rules are wired, as nothing has been edited yet.
+    books_->ClearBooksFields();
+    NewAsset();
     rules_ = std::make_unique<AssetFieldRules>(*this);
 }
 
@@ -523,13 +529,17 @@ std::optional<std::int16_t> FrmAsset::askYear(const QString& title) const {
     const QString answer =
         InputBoxOverMain(QStringLiteral("Enter Fiscal Year"), title, QString::number(GetDefaultYear()))
             .trimmed();
-    // Cancel, or no year: nothing is checked.
-    if (!isPlainNumber(s(answer)))
+    // Cancel: nothing is checked. 0 stands for the year of the form's in-service month; anything
+    // but that and a year is refused, quoting what was typed.
+    if (answer.isEmpty())
         return std::nullopt;
-    const double year = roundHalfEven(leadingNumber(s(answer)));
-    if (year < std::numeric_limits<std::int16_t>::min() || year > std::numeric_limits<std::int16_t>::max())
+    if (isPlainNumber(s(answer)) && roundHalfEven(leadingNumber(s(answer))) == 0)
+        return std::int16_t{0};
+    if (!isPlainNumber(s(answer)) || !numberFits(s(answer), kYearRange)) {
+        DisplayMsg(QString::fromStdString(numberRefusal("Year", s(answer), kYearRange)), kRed);
         return std::nullopt;
-    return static_cast<std::int16_t>(year);
+    }
+    return static_cast<std::int16_t>(roundHalfEven(leadingNumber(s(answer))));
 }
 
 void FrmAsset::cmd179_Click() {

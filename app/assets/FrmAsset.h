@@ -182,7 +182,8 @@ protected:
 
 private:
     void ItializeAssetForm();
-    // The fiscal year the user gives for a check; nothing when cancelled or no year.
+    // The fiscal year the user gives for a check (0: the year of the in-service month); nothing when
+    // cancelled, or when the answer is no year from 1900 to 9999, which the status line then says.
     std::optional<std::int16_t> askYear(const QString& title) const;
 
     AssetFormWork work_;

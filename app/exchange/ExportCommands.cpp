@@ -9,6 +9,7 @@
 #include "app/shell/ProgramState.h"
 #include "app/shell/Subsystems.h"
 #include "app/shell/UiServices.h"
+#include "common/NumberCheck.h"
 #include "common/ServerError.h"
 #include "server/data/FiscalPeriod.h"
 #include "server/engine/MonthlyDepr.h"
@@ -72,6 +73,11 @@ void DataExchange::GetExport(const QString& exportName, const std::optional<Vari
                                                     QString::number(GetDefaultYear()));
             if (answer.isEmpty())
                 return;
+            if (!numberFits(answer.toStdString(), kYearRange)) {
+                DisplayMsg(QString::fromStdString(numberRefusal("Year", answer.toStdString(), kYearRange)),
+                           kRed);
+                return;
+            }
             DoExport(exportName, QString::fromStdString(exportNumberText(answer.toStdString())));
             return;
         }

@@ -6,6 +6,7 @@
 #include "app/maintenance/MaintListModel.h"
 #include "app/maintenance/rules/MaintCatalogue.h"
 #include "app/maintenance/rules/MaintCells.h"
+#include "app/maintenance/rules/MaintStatements.h"
 #include "app/maintenance/rules/MaintValidation.h"
 #include "app/shell/ComboRoutines.h"
 #include "app/shell/FormParts.h"
@@ -134,10 +135,13 @@ bool FrmMaint::AddSaveRecord() {
 // Runs the open table's checks on the fields and shows their result.
 bool FrmMaint::bValid() {
     std::vector<MaintFieldState> fields;
-    for (int i = 0; i < fieldCount(); ++i)
-        fields.push_back({fieldText(i).toStdString(),
-                          lblEdit[static_cast<std::size_t>(i)]->text().toStdString(),
-                          !edit_->mskEdit[static_cast<std::size_t>(i)]->isHidden()});
+    const std::vector<Field>& listFields = model_->recordset().fields();
+    for (int i = 0; i < fieldCount(); ++i) {
+        const bool typed = !edit_->mskEdit[static_cast<std::size_t>(i)]->isHidden();
+        fields.push_back(
+            {fieldText(i).toStdString(), lblEdit[static_cast<std::size_t>(i)]->text().toStdString(), typed,
+             typed ? maintNumberRange(listFields.at(static_cast<std::size_t>(i))) : std::nullopt});
+    }
     const MaintValidation v = qel::bValid(table_->tableName, fields);
     for (int i = 0; i < fieldCount(); ++i) {
         const QString corrected = QString::fromStdString(fields[static_cast<std::size_t>(i)].text);

@@ -51,12 +51,43 @@ std::string ownFolder() {
     return moduleFolder(reinterpret_cast<const void*>(&ownFolder));
 }
 
-// Opens the database file at `path`; a failure is raised as the routine `context` passes it on.
-std::shared_ptr<Connection> openFile(const std::string& path, const char* context) {
+enum class Opening { ToUse, ToRead };
+
+// Columns added to the schema after databases of this system were first made. A database made
+// before them gains each one, empty, when it is opened to use, so that every statement finds it;
+// a file without the table (not yet recognised as this system's) is left alone.
+struct LaterColumn {
+    const char* table;
+    const char* column;
+    const char* type;
+};
+constexpr LaterColumn kLaterColumns[] = {
+    {"tblAssets", "Bonus_Choice", "INTEGER"},
+};
+
+void addLaterColumns(Connection& conn) {
+    for (const LaterColumn& c : kLaterColumns) {
+        const std::string table = c.table;
+        Recordset rs = conn.query(
+            "SELECT (SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = '" + table +
+            "'), (SELECT count(*) FROM pragma_table_info('" + table + "') WHERE name = '" + c.column + "')");
+        if (rs[0].toInt64() > 0 && rs[1].toInt64() == 0)
+            conn.execute("ALTER TABLE " + table + " ADD COLUMN " + c.column + " " + c.type);
+    }
+}
+
+// Opens the database file at `path` to use it, or only to read it (Connection::openToRead); a
+// failure is raised as the routine `context` passes it on.
+std::shared_ptr<Connection> openFile(const std::string& path, const char* context,
+                                     Opening opening = Opening::ToUse) {
     try {
         if (path.empty())
             throw ServerError(kErrOpenDatabase, "Database", "No database path is set.", ErrorKind::Io);
-        return Connection::open(path, GetConnectionString(path));
+        if (opening == Opening::ToRead)
+            return Connection::openToRead(path);
+        auto conn = Connection::open(path, GetConnectionString(path));
+        addLaterColumns(*conn);
+        return conn;
     } catch (const ServerError& e) {
         throw raisedFrom(e, context);
     }
@@ -139,6 +170,9 @@ std::shared_ptr<Connection> GetDbConnection(const std::string& path) {
 std::shared_ptr<Connection> switchConnection(const std::string& path,
                                              const std::function<void(Connection&)>& check) {
     startDataServerThread();
+    // The check runs first on a connection that only reads, so a file it refuses is left byte
+    // for byte as it was: the program's own connection writes its journal mode into the file.
+    check(*openFile(path, "switchConnection", Opening::ToRead));
     auto conn = openFile(path, "switchConnection");
     check(*conn);
     share(conn);

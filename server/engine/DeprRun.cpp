@@ -5,7 +5,9 @@
 #include "common/Convert.h"
 #include "common/ServerError.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 namespace qel::depr {
@@ -94,6 +96,13 @@ constexpr int kLastYear = 9999;
 void checkMacrsRun(const RunAsset& asset, double life) {
     checkRunAsset(asset);
     checkLife(life);
+    // The recovery periods of the rate tables (one column per life in each convention's table,
+    // the 200 % and the 150 % ones alike); any other life would reach for a column that is not
+    // there.
+    static constexpr double kTableLives[] = {3, 5, 7, 10, 15, 20};
+    if (std::find(std::begin(kTableLives), std::end(kTableLives), life) == std::end(kTableLives))
+        refuse("The MACRS rate tables have no life of " + formatNumber(life) +
+               " years; their lives are 3, 5, 7, 10, 15 and 20.");
 }
 
 void checkFormulaRun(const RunAsset& asset, std::string_view method, int life) {

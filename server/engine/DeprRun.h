@@ -54,7 +54,8 @@ void checkVehicleCaps(const AutoCaps& caps, int year, std::string_view type);
 // source "CalcDepr") naming the fault: no in-service date, a sale before it, a convention
 // outside 1 to 4, a life below 1, an amount that is no number, a vehicle without business use;
 // checkFormulaRun also a method it does not compute, "ADS" without an averaging convention and a
-// vehicle whose basis is 0.
+// vehicle whose basis is 0; checkMacrsRun also a life the rate tables do not hold (3, 5, 7, 10, 15
+// and 20 years).
 void checkMacrsRun(const RunAsset& asset, double life);
 void checkFormulaRun(const RunAsset& asset, std::string_view method, int life);
 

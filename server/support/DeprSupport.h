@@ -73,10 +73,10 @@ public:
     bool ExportAssetListing(const std::string& strPeriod, std::int32_t lngCompany,
                             const std::string& strExcelPath);
     // Inserts one asset row. strValues is the text between the parentheses of the VALUES clause,
-    // every value already an SQL literal in the column order (23 columns when bExclude, else 27
-    // with Do_Depr_adj, book_life, book_cost, Id_acct). Returns the new row's asset number. Raises,
-    // with nothing stored, on any database error and when the values describe other than exactly
-    // one row.
+    // every value already an SQL literal in the column order (24 columns, the last Bonus_Choice,
+    // when bExclude, else 28 with Do_Depr_adj, book_life, book_cost, Id_acct). Returns the new row's asset
+    // number. Raises, with nothing stored, on any database error and when the values describe other than
+    // exactly one row.
     std::int32_t AddAsset(const std::string& strValues, bool bExclude = false);
     // The level of the user whose id and password match (ignoring case), or "" when none does or
     // the level is Null. Both texts are bound, never put into the statement.
@@ -145,7 +145,7 @@ public:
     Recordset GetAccountsCbo();
     // Combo source: Short Location, Location_id.
     Recordset GetLocationsCbo();
-    // One asset of the company with its description row (Nulls when it has none): 29 fields
+    // One asset of the company with its description row (Nulls when it has none): 30 fields
     // from Asset_num to "long description". No row for an asset of another company.
     Recordset GetAsset(std::int32_t lngAssetId, std::int32_t lngCompanyId);
     Recordset GetDetailDepr(std::int32_t lngCompanyId, std::int16_t intYear);

@@ -15,7 +15,7 @@ std::int32_t DeprSupport::AddAsset(const std::string& strValues, bool bExclude) 
                           " , life, convention, other_deductions, bussiness_percent,"
                           " sold_date, sold_amt, notes, depr_class_id,"
                           " life_id, amortize_code, vehicle_num, actual_method, Type_179 "
-                          ", fiscal_start_date, fiscal_end_date, fiscal_sold_date";
+                          ", fiscal_start_date, fiscal_end_date, fiscal_sold_date, Bonus_Choice";
         sql += bExclude ? ") Values(" : ", Do_Depr_adj,  book_life, book_cost, Id_acct) Values(";
         sql += strValues;
         sql += ") ";
@@ -28,7 +28,7 @@ std::int32_t DeprSupport::AddAsset(const std::string& strValues, bool bExclude) 
         ExecuteQuery(sql, &conn);
         if (conn.changes() != 1)
             throw ServerError::invalidArgument("DeprSupport",
-                                               "The asset values must describe exactly one asset: " + sql);
+                                               "The asset values must describe exactly one asset.");
         const std::int64_t assetNum = conn.lastInsertRowid();
         if (assetNum > std::numeric_limits<std::int32_t>::max())
             throw ServerError::invalidArgument("DeprSupport", "The asset number " + std::to_string(assetNum) +
@@ -86,7 +86,7 @@ Recordset DeprSupport::GetAsset(std::int32_t lngAssetId, std::int32_t lngCompany
             " In_Service_date, bussiness_percent, [179_deduction], "
             " convention, life_id, depr_class_id, Method AS method, sold_date,"
             " sold_amt, gain_loss, other_deductions, notes, Type_179, "
-            " life, vehicle_num, amortize_code, actual_method "
+            " life, vehicle_num, amortize_code, actual_method, Bonus_Choice AS bonus_choice "
             " , Do_Depr_adj AS do_Depr_adj, book_life, book_cost, Id_acct AS id_acct"
             " , [Tag Number] AS [tag number], [Serial Number] AS [serial number], Location_id AS location_id,"
             " [Long Description] AS [long description]"

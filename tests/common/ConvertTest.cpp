@@ -1,6 +1,11 @@
 #include "common/Convert.h"
 
+#include "common/ServerError.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
 
 namespace qel {
 namespace {
@@ -39,6 +44,22 @@ TEST(ConvertTest, FormatNumberIsPlainDecimal) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.out);
         EXPECT_EQ(formatNumber(c.in), c.out);
+    }
+}
+
+TEST(ConvertTest, FormatNumberRefusesWhatIsNoNumber) {
+    // No text of a number stands for these; writing them as "0" once stored a typed 1e400 as 0.
+    const double cases[] = {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                            std::nan(""), leadingNumber("1e400")};
+    for (const double value : cases) {
+        SCOPED_TRACE(value);
+        try {
+            formatNumber(value);
+            ADD_FAILURE() << "written";
+        } catch (const ServerError& e) {
+            EXPECT_EQ(e.number(), kErrOverflow);
+            EXPECT_EQ(e.kind(), ErrorKind::Conversion);
+        }
     }
 }
 

@@ -165,7 +165,7 @@ TEST_F(SampleDatabaseTest, EveryAssetShowsOnTheAssetFormAndSavesAgainUnchanged) 
         }
         if (s.allowance > 0) {
             EXPECT_TRUE(assets::BonusEligible(shown));
-            const assets::BonusBox box = assets::StoredBonusBox(shown, s.allowance);
+            const assets::BonusBox box = assets::StoredBonusBox(shown, s.allowanceText, s.bonusChoice);
             EXPECT_NE(box, assets::BonusBox::None) << "a bonus box is ticked";
             shown.bonus30 = box == assets::BonusBox::Bonus30;
             shown.bonus50 = box == assets::BonusBox::Bonus50;

@@ -65,7 +65,8 @@ void addMaintRow(const char* key, std::vector<MaintEditValue> values, const std:
     const Recordset list = table->load(kCompanyId);
     std::vector<MaintFieldState> fields;
     for (std::size_t i = 0; i < values.size() && i < list.fieldCount(); ++i)
-        fields.push_back({values[i].text, std::string(trimBlanks(list.field(i).name)) + ": "});
+        fields.push_back({values[i].text, std::string(trimBlanks(list.field(i).name)) + ": ", true,
+                          values[i].itemData ? std::nullopt : maintNumberRange(list.field(i))});
     const MaintValidation check = bValid(table->tableName, fields);
     if (!check.valid)
         refuse(what, check.status);
@@ -150,7 +151,8 @@ AssetSnapshot filledForm(const SampleAsset& s, const std::string& what) {
     a.description = s.description;
     a.inService = s.inService;
     a.cost = s.cost;
-    a.businessPercent = "100"; // what a new asset shows
+    a.businessPercent = "100"; // what a new asset shows, as Adjust Depr ticked
+    a.adjustDepr = true;
     a.method = s.method;
     a.methodId = pick(DeprSupport().GetMethods(), s.method, what);
     const MethodRule method = MethodLeft(a.method, true);
@@ -195,7 +197,7 @@ AssetSnapshot filledForm(const SampleAsset& s, const std::string& what) {
     a.methodCaption = MethodCaption(a.method, a.life);
     if (s.businessPercent != a.businessPercent) {
         a.businessPercent = s.businessPercent;
-        const BusinessPercentRule rule = BusinessPercentLeft(a.method, a.businessPercent);
+        const BusinessPercentRule rule = BusinessPercentLeft(a);
         apply(rule.deductions);
         if (!rule.methodCaption.empty())
             a.methodCaption = rule.methodCaption;

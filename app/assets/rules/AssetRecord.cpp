@@ -2,7 +2,9 @@
 #include "app/assets/rules/AssetRecord.h"
 
 #include "app/assets/rules/AssetAmounts.h"
+#include "app/assets/rules/BookRules.h"
 #include "app/assets/rules/DeprRunPlan.h"
+#include "app/assets/rules/FieldRules.h"
 #include "common/Convert.h"
 #include "common/ServerError.h"
 #include "common/SqlLiteral.h"
@@ -72,14 +74,18 @@ AssetRecord AssetRecordOf(const AssetSnapshot& a, std::int32_t companyId, int ye
     // A class whose amortization number cannot be read gives none.
     r.amortizeCode = a.method == "Amortize" ? DetermineAmortizeCode(a.classText).value_or(0) : 0;
     r.vehicleNum = whole32(leadingNumber(a.vehicleNum), "vehicle number");
-    r.methodCaption = a.methodCaption;
-    r.type179 = a.type179;
+    // What the caption and the 179 box show may have been left behind by an earlier rule; the
+    // stored method is the one the figures give, and only declining-balance property is
+    // section 179 property.
+    r.methodCaption = SavedMethodCaption(a);
+    r.type179 = a.type179 && IsDecliningBalance(r.methodCaption);
     r.fiscalStart = FiscalMonthStart(r.inService, yearEndMonth);
     r.bookLife = leadingNumber(a.bookLife);
     r.bookCost = leadingNumber(a.bookCost);
     r.fiscalEnd = BookLifeEnd(r.fiscalStart, r.bookLife);
     if (!r.soldDate.isNoDate())
         r.fiscalSold = FiscalMonthStart(r.soldDate, yearEndMonth);
+    r.bonusChoice = BonusChoiceOf(a.bonus30, a.bonus50, a.bonus100);
     r.exclude = a.exclude;
     r.adjustDepr = a.adjustDepr;
     r.accountId = a.accountId;
@@ -98,7 +104,7 @@ std::string AssetValues(const AssetRecord& r) {
                     sqlText(r.notes) + ", " + n(r.classId) + ", " + n(r.lifeId) + ", " + n(r.amortizeCode) +
                     ", " + n(r.vehicleNum) + ", " + sqlText(r.methodCaption) + "," + sqlBool(r.type179) +
                     " ," + sqlDate(r.fiscalStart) + ", " + sqlDate(r.fiscalEnd) + ", " +
-                    sqlDate(r.fiscalSold);
+                    sqlDate(r.fiscalSold) + ", " + n(r.bonusChoice);
     if (!r.exclude)
         v += ", " + sqlBool(r.adjustDepr) + ", " + n(r.bookLife) + ", " + n(r.bookCost) + ", " +
              n(r.accountId);
@@ -112,12 +118,12 @@ std::string UpdateAssetSql(const AssetRecord& r, std::int32_t assetNum) {
         ", [179_deduction] = " + n(r.section179) + ", In_Service_date = " + sqlDate(r.inService) +
         ", depr_method = " + n(r.methodId) + ", life = " + n(r.life) + ", Convention = " + n(r.conventionId) +
         ", bussiness_percent = " + n(r.businessFraction) + ", sold_date = " + sqlDate(r.soldDate) +
-        ", sold_amt = " + n(r.soldAmt) + " , notes = " + sqlText(r.notes + " ") +
+        ", sold_amt = " + n(r.soldAmt) + " , notes = " + sqlText(r.notes) +
         ", depr_class_id = " + n(r.classId) + " , life_id = " + n(r.lifeId) +
         ", Amortize_code = " + n(r.amortizeCode) + ", Vehicle_num = " + n(r.vehicleNum) +
         " , actual_method = " + sqlText(r.methodCaption) + " , Type_179 = " + sqlBool(r.type179) +
         ", fiscal_start_date = " + sqlDate(r.fiscalStart) + " , fiscal_end_date = " + sqlDate(r.fiscalEnd) +
-        ", fiscal_sold_date = " + sqlDate(r.fiscalSold);
+        ", fiscal_sold_date = " + sqlDate(r.fiscalSold) + ", Bonus_Choice = " + n(r.bonusChoice);
     if (!r.exclude)
         sql += " , Do_Depr_Adj = " + sqlBool(r.adjustDepr) + ", book_life = " + n(r.bookLife) +
                ", book_cost = " + n(r.bookCost) + ", Id_acct = " + n(r.accountId);

@@ -35,11 +35,12 @@ struct AssetRecord {
     std::int32_t lifeId = 0;        // position of the life in the method's life list; 0 when none
     double amortizeCode = 0;        // the class's amortization number for "Amortize"; else 0
     std::int32_t vehicleNum = 0;    // 0 for no vehicle
-    std::string methodCaption;      // the caption shown ("200 DB")
-    bool type179 = false;
-    Date fiscalStart;                 // fiscal in-service month: the fiscal month and year, first day
-    Date fiscalEnd;                   // the end of the book life (BookLifeEnd)
+    std::string methodCaption;      // SavedMethodCaption ("200 DB"), whatever the form's label shows
+    bool type179 = false;           // section 179 property: the 179 box ticked on declining-balance property
+    Date fiscalStart;               // fiscal in-service month: the fiscal month and year, first day
+    Date fiscalEnd;                 // the end of the book life (BookLifeEnd)
     Date fiscalSold = Date::noDate(); // fiscal month of the sale; no date when not sold
+    std::int32_t bonusChoice = 0;     // the ticked bonus box in tenths (3, 5, 10); 0 for none
     bool exclude = false;             // the financial book's four columns are left as stored
     bool adjustDepr = false;
     double bookLife = 0; // years
@@ -53,8 +54,10 @@ struct AssetRecord {
 
 // The working values of the asset on the form, for a company whose fiscal year ends in
 // yearEndMonth (1 to 12). Numbers are the leading numbers of their boxes; the cost basis is
-// computed afresh (CalculateCostBasis). Throws ServerError when the in-service or sale month is
-// no month, the life is no number, or an amount does not fit its whole-number column.
+// computed afresh (CalculateCostBasis), the method caption and the section 179 flag from the
+// method, life and business use (SavedMethodCaption, IsDecliningBalance). Throws ServerError when the
+// in-service or sale month is no month, the life is no number, or an amount does not fit its whole-number
+// column.
 AssetRecord AssetRecordOf(const AssetSnapshot& a, std::int32_t companyId, int yearEndMonth);
 
 // The vehicle letter of the chosen class: the character after the first "-" of the class text's
@@ -62,12 +65,13 @@ AssetRecord AssetRecordOf(const AssetSnapshot& a, std::int32_t companyId, int ye
 // 13 when there is no "-"). "N" when no class is chosen.
 std::string DetermineAutoType(const AssetSnapshot& a);
 
-// The values of a new asset as DeprSupport::AddAsset takes them, in its column order: 23 when
-// Exclude is ticked, else 27 with Do_Depr_adj, book_life, book_cost and Id_acct.
+// The values of a new asset as DeprSupport::AddAsset takes them, in its column order: 24 (the
+// last the bonus box) when Exclude is ticked, else 28 with Do_Depr_adj, book_life, book_cost and
+// Id_acct.
 std::string AssetValues(const AssetRecord& r);
 
 // The UPDATE of the stored asset: the same columns but Company_Id (the four financial-book ones
-// only without Exclude), by its number. The notes are stored with one blank after them.
+// only without Exclude), by its number.
 std::string UpdateAssetSql(const AssetRecord& r, std::int32_t assetNum);
 
 // The description row: tag and serial number as typed, the location when one is chosen.

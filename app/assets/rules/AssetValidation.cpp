@@ -3,6 +3,7 @@
 
 #include "app/assets/rules/AssetAmounts.h"
 #include "common/Convert.h"
+#include "common/NumberCheck.h"
 #include "server/support/AssetCodes.h"
 
 #include <algorithm>
@@ -36,6 +37,13 @@ private:
 
 bool isMacrsLife(double life) {
     static constexpr std::array<double, 10> lives{3, 5, 7, 10, 15, 27.5, 31.5, 39, 20, 50};
+    return std::find(lives.begin(), lives.end(), life) != lives.end();
+}
+
+// The recovery periods of the 150 % declining-balance rate tables the engine reads
+// (tblMacrsHalf150 and the other conventions' tables): a life outside them has no rates to run.
+bool isMacrs150Life(double life) {
+    static constexpr std::array<double, 6> lives{3, 5, 7, 10, 15, 20};
     return std::find(lives.begin(), lives.end(), life) != lives.end();
 }
 
@@ -103,6 +111,8 @@ ValidationResult ValidateAsset(const AssetSnapshot& a, const ValidationContext& 
         f.fail("Life Can't be greater than 75! ", "lblLife", "cboLife");
     if (a.method == "MACRS" && !a.life.empty() && !(isPlainNumber(a.life) && isMacrsLife(life)))
         f.fail("Life must be 3,5,7,10,15,20,27.5,31.5,39,50! ", "lblLife", "cboLife");
+    if (a.method == "MACRS 150" && !a.life.empty() && !(isPlainNumber(a.life) && isMacrs150Life(life)))
+        f.fail("Life must be 3,5,7,10,15,20! ", "lblLife", "cboLife");
     // 11 and 12.
     if (a.businessPercent.empty())
         f.fail("Business % Can't be blank! ", "lblAutoBusiness", "txtBusinessPercent");
@@ -161,6 +171,29 @@ ValidationResult ValidateAsset(const AssetSnapshot& a, const ValidationContext& 
         f.fail(" convention needs to be 'Mid Qtr' or 'Half Year' ");
     if (a.method == "ADS" && a.conventionId == kNoConvention)
         f.fail(" convention can not be 'None' ");
+    // 23. Every typed amount must fit what keeps it: a number that overflows or lies beyond its
+    // column would otherwise be stored as something else. (The life and the business percent
+    // have their own bounds above.)
+    struct NumberField {
+        const char* name;
+        const std::string& text;
+        NumberRange range;
+        const char* caption;
+        const char* focus;
+        bool checked;
+    };
+    const NumberField numbers[] = {
+        {"Cost", a.cost, kDollarRange, "lblCost", "txtCost", true},
+        {"179", a.section179, kWholeRange, "txt179Amt", "txt179Amt", true},
+        {"Salvage", a.otherDeductions, kDollarRange, nullptr, "txtOtherDeductions", true},
+        {"Disposed Amt", a.dispositionAmt, kWholeRange, "lblDispositionAmt", "txtDispositionAmt", true},
+        {"Book Cost", a.bookCost, kDollarRange, nullptr, "txtBookCost", !a.exclude},
+        {"Book Life", a.bookLife, kLifeRange, nullptr, "txtBookLife", !a.exclude},
+    };
+    for (const NumberField& n : numbers)
+        if (n.checked)
+            if (const std::optional<std::string> fault = numberFault(n.name, n.text, n.range))
+                f.fail(fault->c_str(), n.caption, n.focus);
     return result;
 }
 

@@ -51,7 +51,7 @@ struct ValidationResult {
 //  3. MACRS 31.5 after 1993: "This asset has a life of 31.5 which is only for pre 1994 buildings. ...";
 //  4-6. description, cost and method missing;
 //  7. in-service month outside 1 to 12, or more than two months ahead (asked), or missing;
-//  8-10. life missing, above 75, or not a MACRS life;
+//  8-10. life missing, above 75, or not a life of the MACRS or MACRS 150 rate tables;
 //  11-12. business percent blank; a fraction below 0 or above 1 is invalid for every method;
 //     below 0.5 for MACRS and Listed a warning only;
 //  13-14. Amortize without a class or code;
@@ -60,7 +60,9 @@ struct ValidationResult {
 //  17. a negative cost basis;
 //  18. unless Exclude is ticked: book cost, book life and account;
 //  19. Non-Depr with a tax or book life other than "0";
-//  20-22. the convention of MACRS, MACRS 150, Listed and ADS.
+//  20-22. the convention of MACRS, MACRS 150, Listed and ADS;
+//  23. an amount (cost, 179, salvage, disposal, and unless Exclude is ticked book cost and book
+//     life) that does not fit its column (common/NumberCheck.h), named with what was typed.
 ValidationResult ValidateAsset(const AssetSnapshot& a, const ValidationContext& context,
                                const AskOkCancel& ask);
 

@@ -4,6 +4,7 @@
 #include "app/assets/rules/AssetAmounts.h"
 #include "app/assets/rules/DeprRunPlan.h"
 #include "common/Convert.h"
+#include "common/NumberCheck.h"
 #include "common/SqlLiteral.h"
 #include "server/support/AssetCodes.h"
 
@@ -35,6 +36,27 @@ std::int32_t CalBookCostBasis(std::int32_t cost, double businessFraction, std::i
     return whole32(cost * businessFraction -
                        (static_cast<double>(allowance) + static_cast<double>(section179) + salvage),
                    "book cost basis");
+}
+
+std::vector<BookNumberFault> BookNumberFaults(std::string_view prefix, const BookColumn& c) {
+    const std::string p(prefix);
+    const struct {
+        BookFigure figure;
+        const char* name;
+        const std::string& text;
+        NumberRange range;
+    } figures[] = {
+        {BookFigure::Cost, " Cost", c.cost, kWholeRange},
+        {BookFigure::Life, " Life", c.life, kLifeRange},
+        {BookFigure::BusinessPercent, " Business %", c.businessPercent, kPercentRange},
+        {BookFigure::Section179, " 179", c.section179, kWholeRange},
+        {BookFigure::Salvage, " Salvage", c.salvage, kWholeRange},
+    };
+    std::vector<BookNumberFault> faults;
+    for (const auto& f : figures)
+        if (std::optional<std::string> fault = numberFault(p + f.name, f.text, f.range))
+            faults.push_back({f.figure, std::move(*fault)});
+    return faults;
 }
 
 BookValues BookValuesOf(std::int16_t bookId, const BookColumn& c, std::string_view methodText,

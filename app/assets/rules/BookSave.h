@@ -40,6 +40,21 @@ std::int32_t CalculateBooksAllowance(double rate, double businessFraction, std::
 std::int32_t CalBookCostBasis(std::int32_t cost, double businessFraction, std::int32_t allowance,
                               std::int32_t section179, std::int32_t salvage);
 
+// The figures of a book's column a user types.
+enum class BookFigure { Cost, Life, BusinessPercent, Section179, Salvage };
+
+// A typed figure of a book's column that does not fit what keeps it (common/NumberCheck.h): the
+// amounts are whole 32-bit dollars, the life a number of years of kLifeRange, the business
+// percent 0 to 100 (or a fraction). The message names the figure with the book's prefix and quotes
+// the text: "AMT Cost '1e400' must be a number from -2147483648 to 2147483647. ".
+struct BookNumberFault {
+    BookFigure figure;
+    std::string message;
+};
+// The faults of one column, in the order cost, life, business percent, 179, salvage; none when
+// every figure fits. BookValuesOf may be given the column only then.
+std::vector<BookNumberFault> BookNumberFaults(std::string_view prefix, const BookColumn& column);
+
 // The values of one book's column. Amounts are the leading numbers of their boxes, rounded half to
 // even. With a bonus choice the allowance is computed; the AMT book takes instead the amount its
 // allowance label shows when that is exactly the Federal allowance caption (not empty), which is

@@ -118,19 +118,34 @@ LifeRule LifeLeft(const AssetSnapshot& a) {
     return r;
 }
 
-BusinessPercentRule BusinessPercentLeft(std::string_view method, std::string_view businessPercentText) {
+BusinessPercentRule BusinessPercentLeft(const AssetSnapshot& a) {
     BusinessPercentRule r;
-    if (!isAnyOf(method, {"Listed", "MACRS"}))
+    if (!isAnyOf(a.method, {"Listed", "MACRS"}))
         return r;
-    if (GetBuisnessPecent(businessPercentText) > kHalfBusinessUse) {
-        r.deductions = Deductions::On;
-        r.methodCaption = "200 DB";
+    if (GetBuisnessPecent(a.businessPercent) > kHalfBusinessUse) {
+        if (a.life.empty()) {
+            r.deductions = Deductions::On;
+            return r;
+        }
+        r.methodCaption = MethodCaption(a.method, a.life);
+        r.deductions = IsDecliningBalance(r.methodCaption) ? Deductions::On : Deductions::Off;
     } else {
         r.deductions = Deductions::Off;
         r.methodCaption = "S/L";
         r.message = "If Business Percent is 50% or less. ADS will be used instead of MACRS.";
     }
     return r;
+}
+
+std::string SavedMethodCaption(const AssetSnapshot& a) {
+    if (isAnyOf(a.method, {"Listed", "MACRS"}) && GetBuisnessPecent(a.businessPercent) <= kHalfBusinessUse)
+        return "S/L";
+    // The life the save stores: the one shown, else the class's.
+    return MethodCaption(a.method, formatNumber(DetermineLife(a.life, a.classText).value_or(0)));
+}
+
+bool IsDecliningBalance(std::string_view caption) {
+    return caption == "200 DB" || caption == "150 DB";
 }
 
 Recomputed RecomputeAllowanceAndBasis(AssetSnapshot a) {

@@ -102,11 +102,22 @@ struct BusinessPercentRule {
     std::string methodCaption; // "" keeps the caption
     std::string message;       // shown in green; "" shows nothing
 };
-// For "Listed" and "MACRS": above 50 % business use section 179 and bonus are on and the caption
-// is "200 DB"; at 50 % or less both are off, the caption is "S/L" and the user is told that ADS
-// will be used. Other methods keep all three. (The allowance and basis are recomputed for every
-// method.)
-BusinessPercentRule BusinessPercentLeft(std::string_view method, std::string_view businessPercentText);
+// For "Listed" and "MACRS" above 50 % business use the caption is ShowMethod's for the method and
+// the life shown, and section 179 and bonus are on for a declining-balance caption and off for
+// any other (real property of 27.5, 31.5 or 39 years, and every life ShowMethod gives "S/L", is
+// never section 179 property); without a life yet, the caption stays and both are on. At 50 % or
+// less both are off, the caption is "S/L" and the user is told that ADS will be used. Other
+// methods keep all three. (The allowance and basis are recomputed for every method.)
+BusinessPercentRule BusinessPercentLeft(const AssetSnapshot& a);
+
+// The method caption a save stores: "S/L" for "Listed" and "MACRS" at 50 % business use or less,
+// which fall back to straight line, else the caption of MethodCaption for the method and the life
+// the save stores (DetermineLife: the life shown, else the class's).
+std::string SavedMethodCaption(const AssetSnapshot& a);
+
+// Whether a method caption is a declining-balance one ("200 DB", "150 DB"): only such property
+// takes section 179 and the bonus on the form, and only it is saved as section 179 property.
+bool IsDecliningBalance(std::string_view caption);
 
 // The allowance and basis after an amount or the business use changed: each ticked bonus box in
 // the order 30 %, 50 %, 100 % puts its allowance into the allowance label (so the last ticked

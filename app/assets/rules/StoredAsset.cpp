@@ -2,6 +2,7 @@
 #include "app/assets/rules/StoredAsset.h"
 
 #include "app/assets/rules/AssetAmounts.h"
+#include "app/assets/rules/BookRules.h"
 #include "common/Convert.h"
 
 #include <cstdio>
@@ -50,6 +51,8 @@ StoredAsset StoredAssetOf(const Recordset& row) {
     const Variant& allowance = field("Allowance 30 %");
     s.allowance = allowance.isNull() ? 0 : allowance.toDouble();
     s.allowanceText = allowance.toString();
+    if (const Variant& choice = field("bonus_choice"); !choice.isNull())
+        s.bonusChoice = choice.toInt32();
     const Variant& inService = field("In_Service_date");
     s.inService = inService.isNull() ? std::string() : monthText(inService.toDate());
     s.conventionId = idOf(field("Convention"));
@@ -82,20 +85,21 @@ bool BonusEligible(const AssetSnapshot& a) {
     return method && DetermineLife(a.life, a.classText).value_or(0) < 21;
 }
 
-BonusBox StoredBonusBox(const AssetSnapshot& a, double allowance) {
-    if (!(allowance > 0))
+BonusBox StoredBonusBox(const AssetSnapshot& a, const std::string& allowance,
+                        std::optional<std::int32_t> savedChoice) {
+    constexpr BonusBox boxes[] = {BonusBox::Bonus30, BonusBox::Bonus50, BonusBox::Bonus100};
+    if (savedChoice) {
+        for (const BonusBox box : boxes)
+            if (BonusChoiceOf(box == BonusBox::Bonus30, box == BonusBox::Bonus50,
+                              box == BonusBox::Bonus100) == *savedChoice)
+                return box;
         return BonusBox::None;
-    const double base = leadingNumber(a.cost) * leadingNumber(a.businessPercent) * 0.01 -
-                        (leadingNumber(a.section179) + leadingNumber(a.otherDeductions));
-    if (base == 0)
+    }
+    if (!(leadingNumber(allowance) > 0))
         return BonusBox::None;
-    const double ratio = roundHalfEven(allowance / base, 2);
-    if (ratio == 0.5)
-        return BonusBox::Bonus50;
-    if (ratio == 1)
-        return BonusBox::Bonus100;
-    if (ratio == 0.3)
-        return BonusBox::Bonus30;
+    for (const BonusBox box : boxes)
+        if (allowanceCaption(CalculateBonusAllowance(a, BonusRate(box))) == allowance)
+            return box;
     return BonusBox::None;
 }
 

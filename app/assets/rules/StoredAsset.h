@@ -7,6 +7,7 @@
 #include "common/Recordset.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace qel::assets {
@@ -29,7 +30,10 @@ struct StoredAsset {
     std::string otherDeductions; // "" unless above 0
     double allowance = 0;        // dollars
     std::string allowanceText;   // the stored allowance as the label shows it
-    std::string inService;       // "mm/yyyy"
+    // The bonus box the form saved, in tenths (3, 5, 10; 0 none); nothing when no form saved the
+    // asset (an imported one).
+    std::optional<std::int32_t> bonusChoice;
+    std::string inService; // "mm/yyyy"
     std::int32_t conventionId = 0;
     std::string vehicleNum; // "" unless above 0
     std::string notes;
@@ -61,11 +65,13 @@ bool loadsLifeList(const std::string& method, std::int32_t lifeId);
 // "Listed" above 50 business percent, each with a life (DetermineLife) below 21 years.
 bool BonusEligible(const AssetSnapshot& a);
 
-// The bonus box a stored allowance ticks: the allowance over the bonus base (cost x business
-// percent x 0.01 - (section 179 + other deductions)), rounded to 2 places half to even, 0.3 the
-// 30 % box, 0.5 the 50 % box, 1 the 100 % box; none for any other ratio, an allowance of 0 or
-// below, and a base of 0 (no ratio can be formed).
-BonusBox StoredBonusBox(const AssetSnapshot& a, double allowance);
+// The bonus box the stored asset ticks: the box saved with it (its tenths: 3 the 30 % box, 5 the
+// 50 % box, 10 the 100 % box, any other none); for an asset saved without one, the box whose
+// allowance on the form's figures (CalculateBonusAllowance, as its caption reads) is exactly the
+// stored allowance caption, none when no box's is. Never a box guessed from a rounded ratio: an
+// allowance lowered to a vehicle's limit fits no box.
+BonusBox StoredBonusBox(const AssetSnapshot& a, const std::string& allowanceCaption,
+                        std::optional<std::int32_t> savedChoice);
 
 // Whether Exclude is ticked for the loaded figures: book life and book cost both 0 and no account.
 bool ExcludedFromBook(const std::string& bookLife, const std::string& bookCost, bool accountChosen);

@@ -72,6 +72,24 @@ bool blankDate(const std::string& t) {
     return t.find_first_not_of(" /_") == std::string::npos;
 }
 
+} // namespace
+
+std::optional<NumberRange> maintNumberRange(const Field& field) {
+    switch (formOf(static_cast<std::int32_t>(field.type))) {
+    case ValueForm::Whole:
+        return trimBlanks(field.name) == "Year" ? kYearRange : kWholeRange;
+    case ValueForm::Amount:
+        return trimBlanks(field.name) == "Year" ? kYearRange : kDollarRange;
+    case ValueForm::Text:
+    case ValueForm::Date:
+    case ValueForm::YesNo:
+        break;
+    }
+    return std::nullopt;
+}
+
+namespace {
+
 // Appends value i of the record to the statement: a literal, or "?" with its parameter.
 void appendValue(const MaintRecord& r, std::size_t i, const std::string& procedure, SqlStatement& out) {
     const Field& f = r.fields.at(i);
@@ -96,6 +114,8 @@ void appendValue(const MaintRecord& r, std::size_t i, const std::string& procedu
             out.sql += "0";
         } else if (!isPlainNumber(v.text)) {
             refuse(procedure, name + " must be a number: \"" + v.text + "\"");
+        } else if (const std::optional<std::string> fault = numberFault(name, v.text, *maintNumberRange(f))) {
+            refuse(procedure, *fault);
         } else if (formOf(static_cast<std::int32_t>(f.type)) == ValueForm::Whole) {
             out.sql += sqlNumber(Variant(leadingNumber(v.text)).toInt64());
         } else {

@@ -10,13 +10,15 @@
 //   amounts           the typed number; 0 when empty
 //   dates             the typed mm/dd/yyyy date; Null when empty
 //   Yes/No            1 for "Yes" or "True" in any case, else 0
-// A number or date field whose text is not one raises ServerError (InvalidArgument) naming the
-// field, and no statement is made. Two tables are written apart: the asset classes store the
+// A number or date field whose text is not one, and a number that does not fit its field
+// (maintNumberRange), raise ServerError (InvalidArgument) naming the field, and no statement is
+// made. Two tables are written apart: the asset classes store the
 // ids of the chosen method and account under Method_Id and Id_acct, and a new Form 4562 data
 // row carries the current company's id.
 #pragma once
 
 #include "app/maintenance/rules/MaintCatalogue.h"
+#include "common/NumberCheck.h"
 #include "common/Recordset.h"
 #include "common/ServerError.h"
 #include "common/Variant.h"
@@ -47,6 +49,11 @@ struct MaintRecord {
     std::vector<MaintEditValue> values; // one per field but the key
     std::int32_t companyId = 0;         // the current company
 };
+
+// The range a typed number of the field must lie in (common/NumberCheck.h): a field named "Year"
+// holds a year, any other whole-number field a 32-bit whole number, an amount field dollars;
+// nothing for a field that holds no number.
+std::optional<NumberRange> maintNumberRange(const Field& field);
 
 SqlStatement CreateInsertSQL(const MaintRecord& record);
 // keyValue: the text of the selected row's key cell.

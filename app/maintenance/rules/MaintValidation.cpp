@@ -55,6 +55,24 @@ public:
         return true;
     }
 
+    // The range check of every number field the run has not marked yet.
+    void numbers() {
+        for (std::size_t p = 0; p < fields_.size(); ++p) {
+            const int i = static_cast<int>(p);
+            const MaintFieldState& field = fields_[p];
+            if (!field.number || !isMaintNumber(field.text) ||
+                std::find(result.marked.begin(), result.marked.end(), i) != result.marked.end())
+                continue;
+            if (const std::optional<std::string> fault = numberFault(name(i), field.text, *field.number)) {
+                result.statusRed = true;
+                result.status += *fault;
+                focus(i);
+                mark(i);
+                fail();
+            }
+        }
+    }
+
     MaintValidation result;
 
 private:
@@ -204,6 +222,7 @@ MaintValidation bValid(const std::string& tableName, std::vector<MaintFieldState
     if (const MaintTable* table = findMaintTableByName(tableName))
         for (const FieldCheck& c : table->checks)
             run.step(*table, c);
+    run.numbers();
     return run.result;
 }
 

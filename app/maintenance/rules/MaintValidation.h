@@ -7,10 +7,18 @@
 // other in check order with no separator beyond their own trailing blanks. A field's name in a message is its
 // caption less the trailing ": ".
 //
+// After the table's own checks every number field is checked against its range (common/
+// NumberCheck.h), also in a table without checks: a number that overflows, is not finite or lies
+// outside what its column holds is refused with its field's name and the text as typed, unless an
+// earlier check of the run has already marked that field.
+//
 // One check also corrects a field: an asset class whose method is not "Amortize" gets "0" as
 // its amortization number, on every run.
 #pragma once
 
+#include "common/NumberCheck.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +29,9 @@ struct MaintFieldState {
     std::string text;
     std::string caption;     // e.g. "Year: ", the list field's name without its padding and ": "
     bool editVisible = true; // false where a pick list covers the typed field
+    // The range of a field that holds a number (maintNumberRange of its list field); none for
+    // text, dates and Yes/No.
+    std::optional<NumberRange> number = std::nullopt;
 };
 
 struct MaintValidation {

@@ -3,6 +3,7 @@
 
 #include "common/Convert.h"
 #include "common/Date.h"
+#include "common/NumberCheck.h"
 #include "server/data/FiscalPeriod.h"
 
 #include <cstdio>
@@ -26,10 +27,9 @@ Answer checkYear(std::string_view answer) {
         return {};
     if (!isPlainNumber(answer))
         return refused(kYearNotNumeric);
-    const double year = leadingNumber(answer);
-    if (year < kFirstYear || year > kLastYear)
+    if (!numberFits(answer, kYearRange))
         return refused(kYearOutOfRange);
-    return Answer{Answer::Result::Ok, {}, static_cast<std::int32_t>(roundHalfEven(year))};
+    return Answer{Answer::Result::Ok, {}, static_cast<std::int32_t>(roundHalfEven(leadingNumber(answer)))};
 }
 
 Answer checkPeriod(std::string_view answer) {

@@ -114,6 +114,15 @@ UseCheck checkUseEntries(const UseEntries& entries) {
         mileage(e.business, UseCaption::Business, MileageBox::Business, " Business miles missing! ");
         mileage(e.commuting, UseCaption::Commute, MileageBox::Commuting, " Commuting miles missing! ");
         mileage(e.personal, UseCaption::Personal, MileageBox::Personal, " Personal miles missing! ");
+        const auto fits = [&](const std::string& text, UseCaption caption, MileageBox box, const char* name) {
+            if (const std::optional<std::string> fault = numberFault(name, text, kMilesRange)) {
+                fail(caption, fault->c_str());
+                check.focus = std::pair(column, box);
+            }
+        };
+        fits(e.business, UseCaption::Business, MileageBox::Business, "Business miles");
+        fits(e.commuting, UseCaption::Commute, MileageBox::Commuting, "Commuting miles");
+        fits(e.personal, UseCaption::Personal, MileageBox::Personal, "Personal miles");
         if (!e.answers.offDuty)
             fail(UseCaption::OffDuty, " Off duty answer is missing! ");
         if (!e.answers.fiveOwner)

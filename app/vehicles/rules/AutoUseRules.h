@@ -6,6 +6,8 @@
 // Columns are numbered 1 to 6 in the window; the arrays here hold column N at index N - 1.
 #pragma once
 
+#include "common/NumberCheck.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -101,12 +103,17 @@ struct UseCheck {
     std::string message;
     std::array<bool, kUseCaptions> redCaptions{}; // by UseCaption
     std::array<bool, kVehicleColumns> redColumns{};
-    // The last empty mileage box found, which takes the focus; nullopt when none was empty.
+    // The last mileage box found empty or out of range, which takes the focus; nullopt when none.
     std::optional<std::pair<int, MileageBox>> focus; // column 1 to 6 and the box
 };
 
-// Checks every changed column: three mileages (only the empty text is missing) and three
-// answers. Unchanged columns are not looked at.
+// A year's miles of one vehicle in one mileage box: eight digits at most, so that the three boxes
+// together always fit the whole-number total.
+inline constexpr NumberRange kMilesRange{0, 99999999};
+
+// Checks every changed column: three mileages (only the empty text is missing, and a typed number
+// must lie in kMilesRange; the refusal quotes it) and three answers. Unchanged columns are not
+// looked at. The focus goes to the last mileage box found empty or out of range.
 UseCheck checkUseEntries(const UseEntries& entries);
 
 // The business fraction stored for a column: business miles divided by the whole-number total

@@ -51,7 +51,12 @@ CREATE TABLE tblAssets (
     Id_acct INTEGER DEFAULT 0,                -- tblAccounts.Id_acct; 0 when none
     gain_loss REAL DEFAULT 0,
     DoImportDepr BOOLEAN NOT NULL DEFAULT 0,  -- imported, still waiting for its depreciation run
-    depr_adj INTEGER NOT NULL DEFAULT 0       -- monthly posting mark: 0 new, > 0 in a posting, -1 done
+    depr_adj INTEGER NOT NULL DEFAULT 0,      -- monthly posting mark: 0 new, > 0 in a posting, -1 done
+    -- The Federal bonus box the asset form saved, in tenths of the cost as tblBookMethods.BonusCboId
+    -- counts them: 3, 5 or 10, 0 for none. Null for an asset no form has saved (an imported one),
+    -- whose box is then the one whose allowance is exactly the stored one. An allowance lowered to
+    -- a vehicle's first-year limit no longer tells its box, so the box is kept apart.
+    Bonus_Choice INTEGER
 );
 CREATE INDEX idxAssetsCompany ON tblAssets (Company_Id, fiscal_start_date);
 CREATE INDEX idxAssetsClass ON tblAssets (depr_class_id);

@@ -6,7 +6,9 @@
 
 #include "app/assets/AssetPicker.h"
 #include "app/assets/BooksPanel.h"
+#include "tests/app/assets/AssetEntryData.h"
 #include "tests/app/assets/AssetsFixture.h"
+#include "tests/app/assets/UserTyping.h"
 #include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 #include "tests/testsupport/TestData.h"
@@ -43,32 +45,6 @@ void addClasses(const FreshDatabase& db) {
     addClassOf(db, kMacrs, "Desk", "7");
     addClassOf(db, kListed, "Car", "5", "Gas");
     addClassOf(db, kAmortize, "Goodwill", "15", "N/A", "197");
-}
-
-// Opens the list and chooses the entry of that text (a class by its description), as with the
-// mouse.
-void choose(QComboBox* list, const QString& text) {
-    list->setFocus();
-    list->showPopup();
-    for (int i = 0; i < list->count(); ++i)
-        if (list->itemText(i) == text || list->itemText(i).startsWith(text + QStringLiteral("   ")))
-            list->setCurrentIndex(i);
-    list->hidePopup();
-}
-
-// Types the text into the field, as the user does after moving into it.
-void type(QWidget* field, const QString& text) {
-    field->setFocus();
-    if (auto* box = qobject_cast<QLineEdit*>(field))
-        box->selectAll();
-    if (auto* list = qobject_cast<QComboBox*>(field); list && list->lineEdit())
-        list->lineEdit()->selectAll();
-    QTest::keyClicks(field, text);
-}
-
-// Moves the focus on to the next field, as Tab or a click does; the field left runs its rule.
-void moveTo(QWidget* next) {
-    next->setFocus();
 }
 
 QColor textColour(const QWidget& w) {
@@ -442,6 +418,7 @@ void AssetFieldRulesTest::businessPercentAtHalfFallsBackToStraightLine() {
     assets::FrmAsset& form = f.open();
     QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
     enterMacrs(form);
+    choose(form.cboLife, "7");
     form.chk50Bonus->click();
 
     type(form.txtBusinessPercent, percent);
@@ -455,6 +432,53 @@ void AssetFieldRulesTest::businessPercentAtHalfFallsBackToStraightLine() {
     QCOMPARE(form.chk50Bonus->isChecked(), section179);
     QCOMPARE(form.lbl30Allowance->text(), allowance);
     QCOMPARE(form.lblCostBasis->text(), basis);
+}
+
+void AssetFieldRulesTest::realPropertyTypedInTabOrderStaysStraightLine_data() {
+    QTest::addColumn<QString>("life");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("section179");
+    QTest::newRow("Building39") << "39"
+                                << "S/L" << false;
+    QTest::newRow("Rental27.5") << "27.5"
+                                << "S/L" << false;
+    QTest::newRow("Building31.5") << "31.5"
+                                  << "S/L" << false;
+    QTest::newRow("Desk7") << "7"
+                           << "200 DB" << true;
+}
+
+void AssetFieldRulesTest::realPropertyTypedInTabOrderStaysStraightLine() {
+    QFETCH(QString, life);
+    QFETCH(QString, caption);
+    QFETCH(bool, section179);
+    AssetsFixture f(storageWork());
+    const Arranged a = arrange(f.shell.fresh, false, false, false);
+    assets::FrmAsset& form = f.open();
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get(), kEventWaitMs));
+
+    // In tab order: cost, method, class (none), life, business percent, convention.
+    type(form.txtDescription, "Office building");
+    type(form.txtCost, "500000");
+    choose(form.cboMethod, "MACRS");
+    moveTo(form.cboClass);
+    type(form.cboLife, life);
+    type(form.txtBusinessPercent, "100");
+    moveTo(form.cboConvention);
+    QCOMPARE(form.lblShowMethod->text(), caption);
+    QCOMPARE(form.chk179->isChecked(), section179);
+    QCOMPARE(bonusOn(form), section179);
+
+    type(form.txtBookCost, "500000");
+    type(form.txtBookLife, "39");
+    chooseData(*form.cboAccounts, a.account);
+    form.cmdSave->click();
+    QCOMPARE(form.txtDescription->text(), QString());
+    const Recordset stored = f.shell.fresh.conn().query(
+        "SELECT actual_method, Type_179 FROM tblAssets WHERE Asset_name = 'Office building'");
+    QCOMPARE(stored.RecordCount(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(stored[0].toString()), caption);
+    QCOMPARE(stored[1].toBool(), section179);
 }
 
 void AssetFieldRulesTest::bonusBoxesExcludeEachOther() {

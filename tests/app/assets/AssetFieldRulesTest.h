@@ -22,6 +22,8 @@ private slots:
     void passingThroughTheMethod();
     void businessPercentAtHalfFallsBackToStraightLine_data();
     void businessPercentAtHalfFallsBackToStraightLine();
+    void realPropertyTypedInTabOrderStaysStraightLine_data();
+    void realPropertyTypedInTabOrderStaysStraightLine();
     void bonusBoxesExcludeEachOther();
     void vehicleClassGetsTheNextNumber();
     void inServiceMonthMustBeAMonth();

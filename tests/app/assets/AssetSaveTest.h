@@ -11,6 +11,7 @@ class AssetSaveTest : public QObject {
     Q_OBJECT
 private slots:
     void saveThenLoadRoundTripsEveryField();
+    void theFirstAssetAfterOpeningIsSavedAsAfterNew();
     void eachKeptBookGetsItsRowAndABookNotKeptIsUntouched();
     void aRefusedStatementKeepsTheForm_data();
     void aRefusedStatementKeepsTheForm();
@@ -19,6 +20,8 @@ private slots:
     void aFailedLoadLeavesAddMode();
     void aStoredAllowanceWithoutBaseTicksNoBonus();
     void undoDropsTheEdits();
+    void aNulTypedOrPastedNeverReachesTheSave_data();
+    void aNulTypedOrPastedNeverReachesTheSave();
 };
 
 } // namespace qel::test

@@ -23,12 +23,12 @@ inline constexpr Date kToday(2025, 3, 15);
 
 struct AssetsFixture {
     explicit AssetsFixture(assets::AssetFormWork work = {}, std::int32_t company = 1) {
-        entry = &parts.make<assets::AssetEntry>(std::move(work), [] { return kToday; });
-        registerServices(*entry);
-        setWorkingYear(2025);
-        setCurrentCompany(company, QStringLiteral("Company"));
-        main = std::make_unique<MdiMain>();
-        main->show();
+        setUp(std::move(work), company);
+    }
+    // On a copy of another built database (the sample one).
+    AssetsFixture(assets::AssetFormWork work, const std::filesystem::path& database, std::int32_t company)
+        : shell(database) {
+        setUp(std::move(work), company);
     }
 
     // Chooses Maintenance, Assets; the open asset form.
@@ -47,6 +47,16 @@ struct AssetsFixture {
     SubsystemParts parts;
     assets::AssetEntry* entry = nullptr;
     std::unique_ptr<MdiMain> main; // closed before the parts go
+
+private:
+    void setUp(assets::AssetFormWork work, std::int32_t company) {
+        entry = &parts.make<assets::AssetEntry>(std::move(work), [] { return kToday; });
+        registerServices(*entry);
+        setWorkingYear(2025);
+        setCurrentCompany(company, QStringLiteral("Company"));
+        main = std::make_unique<MdiMain>();
+        main->show();
+    }
 };
 
 } // namespace qel::test

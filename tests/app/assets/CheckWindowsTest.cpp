@@ -157,6 +157,28 @@ void CheckWindowsTest::section179ForTheFormsYear() {
     QCOMPARE(limit, QStringLiteral("$2,500,000"));
 }
 
+void CheckWindowsTest::aYearOutsideItsRangeIsRefused_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("Overflows") << "1e400";
+    QTest::newRow("FiveDigits") << "99999";
+    QTest::newRow("NoNumber") << "abc";
+    QTest::newRow("Before1900") << "1899";
+}
+
+void CheckWindowsTest::aYearOutsideItsRangeIsRefused() {
+    QFETCH(QString, answer);
+    AssetsFixture f(assets::assetFormWork());
+    assets::FrmAsset& form = f.open();
+    for (QPushButton* check : {form.cmd179, form.cmdMidConvention}) {
+        f.shell.ui.answerInput(answer);
+        check->click();
+        QCOMPARE(f.status(), "Year '" + answer + "' must be a number from 1900 to 9999. ");
+        QCOMPARE(statusColour(*f.main), kRed);
+    }
+    QVERIFY(f.shell.ui.callsOf(UiCall::Modal).empty());
+    QVERIFY(f.shell.ui.messages().isEmpty());
+}
+
 void CheckWindowsTest::midQuarterVerdict_data() {
     QTest::addColumn<double>("firstQuarters");
     QTest::addColumn<double>("lastQuarter");

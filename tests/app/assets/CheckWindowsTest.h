@@ -14,6 +14,8 @@ private slots:
     void section179Summary();
     void section179WithoutLimitsOpensNothing();
     void section179ForTheFormsYear();
+    void aYearOutsideItsRangeIsRefused_data();
+    void aYearOutsideItsRangeIsRefused();
     void midQuarterVerdict_data();
     void midQuarterVerdict();
     void theProgramGivesTheFormItsChecks();

@@ -72,14 +72,23 @@ void ExportCommandsTest::eachExportWritesItsWorkbook() {
     QCOMPARE(count, rows);
 }
 
-void ExportCommandsTest::theYearIsTheAnswersNumber() {
+void ExportCommandsTest::aYearOutsideItsRangeIsRefused_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("NoNumber") << "abc";
+    QTest::newRow("Overflows") << "1e400";
+    QTest::newRow("FiveDigits") << "99999";
+    QTest::newRow("Before1900") << "1899";
+}
+
+void ExportCommandsTest::aYearOutsideItsRangeIsRefused() {
+    QFETCH(QString, answer);
     ExchangeFixture f;
-    f.shell.ui.answerInput(QStringLiteral("abc"));
-    f.shell.ui.answerFile(QString::fromStdString(f.file("year0.xlsx")));
+    f.shell.ui.answerInput(answer);
     f.run("mnuExportTaxWorkSheet");
-    // "abc" reads as the year 0, which has no rows.
-    QCOMPARE(f.status(), QStringLiteral("Data Exported"));
-    QCOMPARE(sheetOf(f.file("year0.xlsx")).second, 0);
+    QCOMPARE(f.status(), "Year '" + answer + "' must be a number from 1900 to 9999. ");
+    QCOMPARE(statusColour(*f.window), QColor(255, 0, 0));
+    QVERIFY(f.shell.ui.callsOf(UiCall::SaveFile).empty());
+    QVERIFY(f.shell.ui.messages().isEmpty());
 }
 
 void ExportCommandsTest::cancelledPromptsOpenNoDialog() {
@@ -154,8 +163,9 @@ void ExportCommandsTest::anExistingWorkbookIsReplacedOnlyWhenTheNewOneIsComplete
     ExchangeFixture f;
     const std::string path = f.file("listing.xlsx");
     writeXlsx(path, SheetData{{"old"}});
-    // A year that does not fit: the export fails, the old workbook stays as it was.
-    f.shell.ui.answerInput(QStringLiteral("99999"));
+    // The worksheet cannot be read: the export fails, the old workbook stays as it was.
+    f.shell.fresh.exec("ALTER TABLE tblAssets RENAME TO tblAssetsAway");
+    f.shell.ui.answerInput(QStringLiteral("2012"));
     f.shell.ui.answerFile(QString::fromStdString(path));
     f.shell.ui.answerMessage(MsgResult::Yes);
     f.run("mnuExportTaxWorkSheet");
@@ -172,6 +182,7 @@ void ExportCommandsTest::anExistingWorkbookIsReplacedOnlyWhenTheNewOneIsComplete
         QVERIFY2(entry.path().string().find(".new") == std::string::npos, entry.path().c_str());
 
     // A complete export replaces it.
+    f.shell.fresh.exec("ALTER TABLE tblAssetsAway RENAME TO tblAssets");
     f.shell.ui.clear();
     f.shell.ui.answerInput(QStringLiteral("2012"));
     f.shell.ui.answerFile(QString::fromStdString(path));

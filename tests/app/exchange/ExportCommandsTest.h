@@ -12,7 +12,8 @@ class ExportCommandsTest : public QObject {
 private slots:
     void eachExportWritesItsWorkbook_data();
     void eachExportWritesItsWorkbook();
-    void theYearIsTheAnswersNumber();
+    void aYearOutsideItsRangeIsRefused_data();
+    void aYearOutsideItsRangeIsRefused();
     void cancelledPromptsOpenNoDialog();
     void refusedPeriods_data();
     void refusedPeriods();

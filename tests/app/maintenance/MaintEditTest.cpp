@@ -178,6 +178,54 @@ void MaintEditTest::aNumberColumnRefusesText() {
              Variant("0.0|Gas"));
 }
 
+void MaintEditTest::aNumberBeyondItsColumnIsRefusedAtTheField_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    const QString dollars = QStringLiteral(" must be a number from -1000000000000000 to 1000000000000000. ");
+    // The year's edit field takes eight characters.
+    QTest::newRow("VehicleLimitYear") << "MnuAutoMax" << 0 << "30000000"
+                                      << "Year '30000000' must be a number from 1900 to 9999. ";
+    QTest::newRow("VehicleLimitOverflows") << "MnuAutoMax" << 4 << "1e400"
+                                           << "Max Year 1 '1e400'" + dollars;
+    QTest::newRow("VehicleLimitUncheckedOverflows") << "MnuAutoMax" << 2 << "1e400"
+                                                    << "Yr 1 + 30% '1e400'" + dollars;
+    QTest::newRow("Section179LimitOverflowsBelow") << "mnu179" << 2 << "-1e400"
+                                                   << "Threshold Cost '-1e400'" + dollars;
+}
+
+void MaintEditTest::aNumberBeyondItsColumnIsRefusedAtTheField() {
+    QFETCH(QString, item);
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    MaintFixture f;
+    FrmMaint* w = f.open(item.toLatin1().constData());
+    QVERIFY(w);
+    const std::string table = item == "mnu179" ? "tblMax179" : "tblMaxAuto";
+    const std::int64_t rows = count(f, table);
+    w->cmdNew->click();
+    MaintFixture::type(*w, 0, "2030");
+    if (item == "mnu179") {
+        MaintFixture::type(*w, 1, "500000");
+        MaintFixture::type(*w, 2, "2000000");
+    } else {
+        MaintFixture::pick(*w, 1, "Gas");
+        for (int i = 4; i <= 7; ++i)
+            MaintFixture::type(*w, i, "1000");
+    }
+    MaintFixture::type(*w, field, text);
+    w->cmdSave->click();
+    QCOMPARE(w->lblStatusBar->text(), message);
+    QCOMPARE(MaintFixture::colourOf(*w->lblStatusBar), kRed);
+    QCOMPARE(MaintFixture::colourOf(*w->lblEdit[static_cast<std::size_t>(field)]), kRed);
+    QVERIFY(w->editControls().mskEdit[static_cast<std::size_t>(field)]->hasFocus());
+    QVERIFY(f.ui.messages().isEmpty());
+    QCOMPARE(count(f, table), rows);
+    QCOMPARE(w->fieldText(field), text);
+}
+
 void MaintEditTest::aClassInUseIsNotDeleted() {
     MaintFixture f;
     f.fresh.exec("INSERT INTO tblAccounts (Id_acct, [Account Descr]) VALUES (3, 'Furniture')");

@@ -15,6 +15,8 @@ private slots:
     void aDuplicateKeyIsRefusedAndTheEditsStay();
     void aFailedStatementIsReportedAndTheEditsStay();
     void aNumberColumnRefusesText();
+    void aNumberBeyondItsColumnIsRefusedAtTheField_data();
+    void aNumberBeyondItsColumnIsRefusedAtTheField();
     void aClassInUseIsNotDeleted();
     void aClassIsStoredWithItsMethodAndAccountIds();
     void theChecksMarkTheirFields();

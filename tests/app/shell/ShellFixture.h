@@ -20,6 +20,8 @@ namespace qel::test {
 
 struct ShellFixture {
     ShellFixture() { reset(); }
+    // On a copy of another built database (the sample one) instead of the shipped one.
+    explicit ShellFixture(const std::filesystem::path& database) : fresh(database) { reset(); }
     ~ShellFixture() { reset(); }
     ShellFixture(const ShellFixture&) = delete;
     ShellFixture& operator=(const ShellFixture&) = delete;

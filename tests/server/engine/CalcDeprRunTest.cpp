@@ -171,6 +171,8 @@ TEST_F(CalcDeprRun, RefusedInputLeavesTheEarlierRowsUntouched) {
          [&] { engine_.DoMacrsDepr(10000, 0, 0, 1, 7, 1, march, none, "N", 0, 0, 1, "MACRS", 1); }},
         {"no rates for the life", "DoMacrsDepr",
          [&] { engine_.DoMacrsDepr(10000, 27.5, 0, 1, 7, 1, march, none, "N", 0, 0, 1, "MACRS", 1); }},
+        {"no 150 % rates for the life", "DoMacrsDepr",
+         [&] { engine_.DoMacrsDepr(10000, 25, 0, 1, 7, 1, march, none, "N", 0, 0, 1, "MACRS 150", 1); }},
         {"unknown convention", "DoMacrsDepr",
          [&] { engine_.DoMacrsDepr(10000, 5, 0, 1, 7, 7, march, none, "N", 0, 0, 1, "MACRS", 1); }},
         {"vehicle without business use", "DoMacrsDepr",
@@ -200,6 +202,9 @@ TEST_F(CalcDeprRun, RefusedInputLeavesTheEarlierRowsUntouched) {
             EXPECT_EQ(e.kind(), ErrorKind::InvalidArgument);
             EXPECT_EQ(e.helpFile(), "CalcDepr");
             EXPECT_EQ(e.helpContext(), c.operation);
+            // The reason is told in the engine's words, never as the statement it spared.
+            EXPECT_EQ(e.description().find("no such column"), std::string::npos) << e.description();
+            EXPECT_EQ(e.description().find("Select"), std::string::npos) << e.description();
         }
         EXPECT_EQ(rows(), before);
         EXPECT_EQ(rows(4), beforeState);

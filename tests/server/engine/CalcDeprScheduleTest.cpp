@@ -433,6 +433,8 @@ TEST(CalcDeprSchedule, BadInputIsRefusedWithAClearReason) {
         const char* words;
     } cases[] = {
         {"life below 1", [&] { checkMacrsRun(good, 0.5); }, "life must be at least 1"},
+        {"life no rate table holds", [&] { checkMacrsRun(good, 25); }, "no life of 25 years"},
+        {"real property life", [&] { checkMacrsRun(good, 39); }, "no life of 39 years"},
         {"formula life 0", [&] { checkFormulaRun(good, "S/L", 0); }, "life must be at least 1"},
         {"no in-service date", [&] { checkMacrsRun(noDate, 5); }, "no in-service date"},
         {"sold before in service", [&] { checkMacrsRun(soldBefore, 5); }, "before the in-service date"},

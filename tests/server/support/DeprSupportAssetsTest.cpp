@@ -7,12 +7,12 @@
 namespace qel {
 namespace {
 
-// A value list in the insert's column order, as the asset save writes it: 23 values, and the
-// four book values after them unless the asset is excluded from the books.
+// A value list in the insert's column order, as the asset save writes it: 24 values, the last the
+// bonus box, and the four book values after them unless the asset is excluded from the books.
 std::string valueList(std::int32_t company, const std::string& name, bool withBookColumns = true) {
     std::string v = std::to_string(company) + ", '" + name +
                     "', 5000, 0, 0, '2010-03-01', 1, 7, 1, 0, 1, '1900-01-01', 0, 'notes', 0, 2, 0, 0, "
-                    "'200 DB', 0, '2010-03-01', '2017-03-01', '1900-01-01'";
+                    "'200 DB', 0, '2010-03-01', '2017-03-01', '1900-01-01', 5";
     if (withBookColumns)
         v += ", 1, 7, 4800, 3";
     return v;
@@ -58,6 +58,8 @@ TEST_F(DeprSupportAssetsTest, AddAssetFillsTheBookColumnsUnlessExcluded) {
     EXPECT_EQ(book(excluded, "Id_acct").toInt32(), 0);
     EXPECT_FALSE(book(excluded, "Do_Depr_adj").toBool());
     EXPECT_EQ(book(excluded, "fiscal_end_date").toString(), "2017-03-01");
+    EXPECT_EQ(book(kept, "Bonus_Choice").toInt32(), 5);
+    EXPECT_EQ(book(excluded, "Bonus_Choice").toInt32(), 5);
 }
 
 TEST_F(DeprSupportAssetsTest, AddAssetRefusesABadValueListAndStoresNothing) {
@@ -91,9 +93,9 @@ TEST_F(DeprSupportAssetsTest, RecordsetsCarryTheirFieldNamesInOrder) {
                                              "sold_amt",       "gain_loss",       "other_deductions",
                                              "notes",          "Type_179",        "life",
                                              "vehicle_num",    "amortize_code",   "actual_method",
-                                             "do_Depr_adj",    "book_life",       "book_cost",
-                                             "id_acct",        "tag number",      "serial number",
-                                             "location_id",    "long description"}},
+                                             "bonus_choice",   "do_Depr_adj",     "book_life",
+                                             "book_cost",      "id_acct",         "tag number",
+                                             "serial number",  "location_id",     "long description"}},
         {"GetBooksAsset",
          ds.GetBooksAsset(asset, 1, Variant(3)),
          {"DeprMethodId", "Life", "Cost", "BusinessPercent", "Section179", "Allowance", "ConventionId",

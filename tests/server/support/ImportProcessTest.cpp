@@ -404,7 +404,7 @@ INSTANTIATE_TEST_SUITE_P(
     All, ImportFailures,
     ::testing::Values(
         FailureCase{"UnknownConvention", "convention = 9", "The convention 9 is unknown"},
-        FailureCase{"LifeWithoutRates", "life = 12", "There are no MACRS rates Half12"},
+        FailureCase{"LifeWithoutRates", "life = 12", "The MACRS rate tables have no life of 12 years"},
         FailureCase{"EmptyCost", "Cost = NULL", "Invalid use of Null: the field Cost is empty."},
         FailureCase{"FiscalDatesNotFilled", "fiscal_start_date = '1900-01-01'",
                     "its fiscal start date is not set."},

@@ -93,6 +93,54 @@ TEST(AssetRecord, AmortizeTakesTheClassCode) {
     EXPECT_EQ(AssetRecordOf(desk(), 1, 12).amortizeCode, 0);
 }
 
+TEST(AssetRecord, CaptionAndSection179AreTheOnesTheFiguresGive) {
+    struct Case {
+        const char* name;
+        const char* life;
+        const char* percent;
+        const char* shownCaption; // what an earlier rule left on the form
+        std::string caption;
+        bool type179;
+    } cases[] = {
+        {"building", "39", "100", "200 DB", "S/L", false},
+        {"rental", "27.5", "100", "200 DB", "S/L", false},
+        {"old building", "31.5", "100", "200 DB", "S/L", false},
+        {"desk", "7", "100", "", "200 DB", true},
+        {"paving", "15", "100", "200 DB", "150 DB", true},
+        {"desk in half business use", "7", "50", "200 DB", "S/L", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        AssetSnapshot a = desk();
+        a.life = c.life;
+        a.businessPercent = c.percent;
+        a.methodCaption = c.shownCaption;
+        a.type179 = true;
+        const AssetRecord r = AssetRecordOf(a, 1, 12);
+        EXPECT_EQ(r.methodCaption, c.caption);
+        EXPECT_EQ(r.type179, c.type179);
+    }
+}
+
+TEST(AssetRecord, TheTickedBonusBoxIsKept) {
+    struct Case {
+        bool bonus30, bonus50, bonus100;
+        std::int32_t choice;
+    } cases[] = {
+        {false, false, false, 0}, {true, false, false, 3}, {false, true, false, 5}, {false, false, true, 10}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.choice);
+        AssetSnapshot a = desk();
+        a.bonus30 = c.bonus30;
+        a.bonus50 = c.bonus50;
+        a.bonus100 = c.bonus100;
+        const AssetRecord r = AssetRecordOf(a, 1, 12);
+        EXPECT_EQ(r.bonusChoice, c.choice);
+        EXPECT_NE(UpdateAssetSql(r, 57).find(", Bonus_Choice = " + std::to_string(c.choice) + " "),
+                  std::string::npos);
+    }
+}
+
 TEST(AssetRecord, BadInputIsRefused) {
     struct Case {
         const char* name;
@@ -137,11 +185,11 @@ TEST(AssetRecord, ValueListWithAndWithoutExclude) {
     AssetRecord r = AssetRecordOf(desk(), 1, 12);
     EXPECT_EQ(AssetValues(r),
               "1, 'Desk' ,1000,0,0, '2024-03-01', 1, 7,1, 0,0.75, '1900-01-01', 0, 'Bob`s desk', "
-              "0, 2, 0, 0, '200 DB',0 ,'2024-03-01', '2029-03-01', '1900-01-01', 1, 5, 1000, 4");
+              "0, 2, 0, 0, '200 DB',0 ,'2024-03-01', '2029-03-01', '1900-01-01', 0, 1, 5, 1000, 4");
     r.exclude = true;
     EXPECT_EQ(AssetValues(r),
               "1, 'Desk' ,1000,0,0, '2024-03-01', 1, 7,1, 0,0.75, '1900-01-01', 0, 'Bob`s desk', "
-              "0, 2, 0, 0, '200 DB',0 ,'2024-03-01', '2029-03-01', '1900-01-01'");
+              "0, 2, 0, 0, '200 DB',0 ,'2024-03-01', '2029-03-01', '1900-01-01', 0");
 }
 
 TEST(AssetRecord, TypedCostIsStoredAsItsNumber) {
@@ -159,15 +207,16 @@ TEST(AssetRecord, UpdateOfAStoredAsset) {
         update,
         " Update tblAssets Set asset_name = 'Desk', Cost = 1000, [allowance 30 %] = 0, other_deductions = 0,"
         " [179_deduction] = 0, In_Service_date = '2024-03-01', depr_method = 1, life = 7, Convention = 1,"
-        " bussiness_percent = 0.75, sold_date = '1900-01-01', sold_amt = 0 , notes = 'Bob`s desk ',"
+        " bussiness_percent = 0.75, sold_date = '1900-01-01', sold_amt = 0 , notes = 'Bob`s desk',"
         " depr_class_id = 0 , life_id = 2, Amortize_code = 0, Vehicle_num = 0 , actual_method = '200 DB'"
         " , Type_179 = 0, fiscal_start_date = '2024-03-01' , fiscal_end_date = '2029-03-01',"
-        " fiscal_sold_date = '1900-01-01' , Do_Depr_Adj = 1, book_life = 5, book_cost = 1000, Id_acct = 4"
-        " Where Asset_num = 57");
-    EXPECT_EQ(count(update, " = "), 27u); // 26 assignments and the condition
+        " fiscal_sold_date = '1900-01-01', Bonus_Choice = 0 , Do_Depr_Adj = 1, book_life = 5, book_cost = "
+        "1000,"
+        " Id_acct = 4 Where Asset_num = 57");
+    EXPECT_EQ(count(update, " = "), 28u); // 27 assignments and the condition
     r.exclude = true;
     const std::string excluded = UpdateAssetSql(r, 57);
-    EXPECT_EQ(count(excluded, " = "), 23u);
+    EXPECT_EQ(count(excluded, " = "), 24u);
     EXPECT_EQ(excluded.find("book_cost"), std::string::npos);
     EXPECT_EQ(excluded.substr(excluded.size() - 21), " Where Asset_num = 57");
     // The same form twice sends the same statement.

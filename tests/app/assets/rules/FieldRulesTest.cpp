@@ -192,24 +192,75 @@ TEST(FieldRules, BusinessPercentLeft) {
     const std::string fallback = "If Business Percent is 50% or less. ADS will be used instead of MACRS.";
     struct Case {
         const char* method;
+        const char* life;
         const char* percent;
         Deductions deductions;
         std::string caption;
         std::string message;
     } cases[] = {
-        {"MACRS", "50", Deductions::Off, "S/L", fallback},
-        {"MACRS", "51", Deductions::On, "200 DB", ""},
-        {"Listed", ".5", Deductions::Off, "S/L", fallback},
-        {"Listed", "", Deductions::On, "200 DB", ""}, // empty is all business use
-        {"MACRS 150", "10", Deductions::Keep, "", ""},
-        {"ADS", "10", Deductions::Keep, "", ""},
+        {"MACRS", "7", "50", Deductions::Off, "S/L", fallback},
+        {"MACRS", "7", "51", Deductions::On, "200 DB", ""},
+        {"MACRS", "15", "100", Deductions::On, "150 DB", ""},
+        // Real property keeps its straight line and never becomes section 179 property.
+        {"MACRS", "27.5", "100", Deductions::Off, "S/L", ""},
+        {"MACRS", "31.5", "100", Deductions::Off, "S/L", ""},
+        {"MACRS", "39", "100", Deductions::Off, "S/L", ""},
+        {"MACRS", "50", "80", Deductions::Off, "S/L", ""},
+        // No life yet: the life rule decides when it comes.
+        {"MACRS", "", "100", Deductions::On, "", ""},
+        {"Listed", "5", ".5", Deductions::Off, "S/L", fallback},
+        {"Listed", "5", "", Deductions::On, "200 DB", ""}, // empty is all business use
+        {"MACRS 150", "20", "10", Deductions::Keep, "", ""},
+        {"ADS", "39", "10", Deductions::Keep, "", ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.method) + " " + c.percent);
-        const BusinessPercentRule r = BusinessPercentLeft(c.method, c.percent);
+        SCOPED_TRACE(std::string(c.method) + " " + c.life + " " + c.percent);
+        AssetSnapshot a;
+        a.method = c.method;
+        a.life = c.life;
+        a.businessPercent = c.percent;
+        const BusinessPercentRule r = BusinessPercentLeft(a);
         EXPECT_EQ(r.deductions, c.deductions);
         EXPECT_EQ(r.methodCaption, c.caption);
         EXPECT_EQ(r.message, c.message);
+    }
+}
+
+TEST(FieldRules, SavedMethodCaptionAndSection179Property) {
+    struct Case {
+        const char* method;
+        const char* life;
+        const char* classText;
+        const char* percent;
+        std::string caption;
+        bool section179;
+    } cases[] = {
+        {"MACRS", "39", "", "100", "S/L", false},
+        {"MACRS", "27.5", "", "100", "S/L", false},
+        {"MACRS", "31.5", "", "100", "S/L", false},
+        {"MACRS", "5", "", "100", "200 DB", true},
+        {"MACRS", "20", "", "100", "150 DB", true},
+        {"MACRS", "5", "", "50", "S/L", false},
+        {"Listed", "5", "", "75", "200 DB", true},
+        {"Listed", "5", "", "40", "S/L", false},
+        {"MACRS 150", "20", "", "100", "150 DB", true},
+        // A life left to the class.
+        {"MACRS", "", "Building                                                  39-N\0", "100", "S/L",
+         false},
+        {"ADS", "40", "", "100", "S/L", false},
+        {"Amortize", "15", "", "100", "Amortize", false},
+        {"Non-Depr", "0", "", "100", "None", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.method) + " " + c.life + " " + c.percent);
+        AssetSnapshot a;
+        a.method = c.method;
+        a.life = c.life;
+        a.classText = c.classText;
+        a.classChosen = !a.classText.empty();
+        a.businessPercent = c.percent;
+        EXPECT_EQ(SavedMethodCaption(a), c.caption);
+        EXPECT_EQ(IsDecliningBalance(SavedMethodCaption(a)), c.section179);
     }
 }
 

@@ -1,5 +1,5 @@
 // A stored asset read back for the form: the fields of its GetAsset row with their Nulls, the
-// bonus box a stored allowance stands for, and Exclude.
+// bonus box of a stored asset, and Exclude.
 #include "app/assets/rules/StoredAsset.h"
 
 #include "server/support/DeprSupport.h"
@@ -62,6 +62,9 @@ TEST(StoredAsset, FieldsOfTheRow) {
     EXPECT_EQ(s.gainLoss, "-1250");
     EXPECT_EQ(s.tagNbr, "T9");
     EXPECT_EQ(s.locationId, 2);
+    EXPECT_EQ(s.bonusChoice, std::nullopt); // no form saved it
+    db.exec("UPDATE tblAssets SET Bonus_Choice = 10 WHERE Asset_num = " + std::to_string(sold));
+    EXPECT_EQ(StoredAssetOf(DeprSupport().GetAsset(sold, company)).bonusChoice, 10);
 
     // Without a description row, a sale or the optional amounts: empty texts and no choices.
     const std::int32_t plain = test::addAsset(
@@ -77,20 +80,31 @@ TEST(StoredAsset, FieldsOfTheRow) {
     EXPECT_FALSE(p.type179);
 }
 
-TEST(StoredAsset, BonusBoxOfTheStoredAllowance) {
+TEST(StoredAsset, BonusBoxOfTheStoredAsset) {
+    const std::optional<std::int32_t> unsaved;
     struct Case {
         const char* name;
         const char* cost;
         const char* section179;
-        double allowance;
+        const char* allowance;
+        std::optional<std::int32_t> saved;
         BonusBox box;
     } cases[] = {
-        {"Thirty", "10000", "", 2250, BonusBox::Bonus30}, // base 10000 x 75 % = 7500
-        {"Fifty", "10000", "", 3750, BonusBox::Bonus50},
-        {"Hundred", "10000", "", 7500, BonusBox::Bonus100},
-        {"Forty", "10000", "", 3000, BonusBox::None},
-        {"NoAllowance", "10000", "", 0, BonusBox::None},
-        {"ZeroBase", "10000", "7500", 100, BonusBox::None},
+        // Saved without a box (imported): the box whose allowance is exactly the stored one.
+        {"Thirty", "10000", "", "2250", unsaved, BonusBox::Bonus30}, // base 10000 x 75 % = 7500
+        {"Fifty", "10000", "", "3750", unsaved, BonusBox::Bonus50},
+        {"Hundred", "10000", "", "7500", unsaved, BonusBox::Bonus100},
+        {"Forty", "10000", "", "3000", unsaved, BonusBox::None},
+        {"NearlyFiftyIsNoBox", "10000", "", "3760", unsaved, BonusBox::None}, // 0.5013 once read as 50 %
+        {"NoAllowance", "10000", "", "0", unsaved, BonusBox::None},
+        {"ZeroBase", "10000", "7500", "100", unsaved, BonusBox::None},
+        // The box saved with the asset, whatever the allowance: a car's 100 % allowance of 22,500
+        // (30,000 at 75 %) lowered to its first-year limit of 15,150 stays the 100 % box.
+        {"CappedHundred", "30000", "", "15150", 10, BonusBox::Bonus100},
+        {"CappedFifty", "30000", "", "15150", 5, BonusBox::Bonus50},
+        {"SavedThirty", "10000", "", "2250", 3, BonusBox::Bonus30},
+        {"SavedNone", "10000", "", "3750", 0, BonusBox::None},
+        {"SavedZeroAllowance", "10000", "7500", "0", 10, BonusBox::Bonus100},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -98,7 +112,7 @@ TEST(StoredAsset, BonusBoxOfTheStoredAllowance) {
         a.cost = c.cost;
         a.businessPercent = "75";
         a.section179 = c.section179;
-        EXPECT_EQ(StoredBonusBox(a, c.allowance), c.box);
+        EXPECT_EQ(StoredBonusBox(a, c.allowance, c.saved), c.box);
     }
 }
 

@@ -126,7 +126,8 @@ TEST_F(MaintStatementsTest, ANumberOrDateThatIsNoneIsRefusedNamingTheField) {
     struct Case {
         int typeCode;
         const char* text;
-    } cases[] = {{3, "abc"}, {5, "12abc"}, {6, "1,000"}, {7, "13/01/2012"}, {7, "2012-01-01"}};
+    } cases[] = {{3, "abc"},   {5, "12abc"},  {6, "1,000"},      {7, "13/01/2012"}, {7, "2012-01-01"},
+                 {3, "1e400"}, {5, "-1e400"}, {3, "3000000000"}, {5, "2e15"},       {20, "99999999999"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         const std::vector<Field> fields{{"Maximum Amount", static_cast<FieldType>(c.typeCode), 8},
@@ -137,6 +138,21 @@ TEST_F(MaintStatementsTest, ANumberOrDateThatIsNoneIsRefusedNamingTheField) {
         } catch (const ServerError& e) {
             EXPECT_EQ(e.kind(), ErrorKind::InvalidArgument);
             EXPECT_NE(e.description().find("Maximum Amount"), std::string::npos) << e.description();
+        }
+    }
+}
+
+TEST_F(MaintStatementsTest, AYearFieldHoldsAYear) {
+    const MaintTable& t = table("AutoRates");
+    for (const char* year : {"3000000000", "1899", "10000"}) {
+        SCOPED_TRACE(year);
+        const std::vector<Field> fields{{"Year  ", FieldType::Integer, 4}, {"ID", FieldType::Integer, 4}};
+        try {
+            CreateInsertSQL(record(t, fields, {year}));
+            ADD_FAILURE() << "not refused";
+        } catch (const ServerError& e) {
+            EXPECT_EQ(e.description(),
+                      "Year '" + std::string(year) + "' must be a number from 1900 to 9999. ");
         }
     }
 }

@@ -32,6 +32,28 @@ const std::map<std::string, std::vector<int>> kPickLists = {
     {"tblPasswords", {2}}, {"tblCompany", {9, 10, 11}},
 };
 
+// The number fields of each table with their ranges, as the window takes them from the list's
+// field types (maintNumberRange).
+const std::map<std::string, std::map<int, NumberRange>> kNumbers = {
+    {"tblMax179", {{0, kYearRange}, {1, kDollarRange}, {2, kDollarRange}}},
+    {"tblMaxAuto",
+     {{0, kYearRange},
+      {2, kDollarRange},
+      {3, kDollarRange},
+      {4, kDollarRange},
+      {5, kDollarRange},
+      {6, kDollarRange},
+      {7, kDollarRange}}},
+    {"tblCompany", {{8, kWholeRange}}},
+    {"tblMisc4562Data",
+     {{0, kYearRange},
+      {1, kDollarRange},
+      {2, kDollarRange},
+      {6, kDollarRange},
+      {7, kDollarRange},
+      {8, kDollarRange}}},
+};
+
 std::vector<MaintFieldState> fieldsOf(const std::string& table, const std::vector<std::string>& texts) {
     std::vector<MaintFieldState> out;
     const auto& captions = kCaptions.at(table);
@@ -40,6 +62,9 @@ std::vector<MaintFieldState> fieldsOf(const std::string& table, const std::vecto
     if (const auto it = kPickLists.find(table); it != kPickLists.end())
         for (int p : it->second)
             out[static_cast<std::size_t>(p)].editVisible = false;
+    if (const auto it = kNumbers.find(table); it != kNumbers.end())
+        for (const auto& [p, range] : it->second)
+            out[static_cast<std::size_t>(p)].number = range;
     return out;
 }
 
@@ -249,6 +274,46 @@ const Case kCases[] = {
      true,
      {4},
      4},
+    {"vehicle_caps_year_beyond_any_year",
+     "tblMaxAuto",
+     {"3000000000", "Gas", "", "", "1", "1", "1", "1"},
+     false,
+     "Year '3000000000' must be a number from 1900 to 9999. ",
+     true,
+     {0},
+     0},
+    {"vehicle_caps_amount_overflows",
+     "tblMaxAuto",
+     {"2012", "Gas", "", "", "1", "1e400", "1", "1"},
+     false,
+     "Max Year 2 '1e400' must be a number from -1000000000000000 to 1000000000000000. ",
+     true,
+     {5},
+     5},
+    {"limits_amount_overflows_below",
+     "tblMax179",
+     {"2012", "500000", "-1e400"},
+     false,
+     "Threshold Cost '-1e400' must be a number from -1000000000000000 to 1000000000000000. ",
+     true,
+     {2},
+     2},
+    {"limits_year_out_of_its_range_is_told_once",
+     "tblMax179",
+     {"1e400", "1", "2"},
+     false,
+     "Year be < 2051.  ",
+     false,
+     {0},
+     0},
+    {"misc_unchecked_amount_overflows",
+     "tblMisc4562Data",
+     {"2012", "0", "0", "", "", "", "0", "0", "1e400", ""},
+     false,
+     "263A Cost '1e400' must be a number from -1000000000000000 to 1000000000000000. ",
+     true,
+     {8},
+     8},
     {"accounts_require_every_column",
      "tblAccounts",
      {"Furniture", "1500", "", "6100", "7000"},

@@ -224,6 +224,30 @@ TEST(UseCheckTest, UnchangedColumnsAreNotLookedAtAndZeroIsNoMissingMileage) {
     EXPECT_EQ(check.redColumns, (std::array<bool, 6>{}));
 }
 
+TEST(UseCheckTest, AMileageBeyondAYearsMilesIsRefusedQuotingIt) {
+    const struct {
+        const char* business;
+        const char* message;
+    } cases[] = {
+        {"99999999", ""},
+        {"100000000", "Business miles '100000000' must be a number from 0 to 99999999. "},
+        {"1e400", "Business miles '1e400' must be a number from 0 to 99999999. "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.business);
+        UseEntries entries{};
+        entries[4] = complete(c.business);
+        const UseCheck check = checkUseEntries(entries);
+        EXPECT_EQ(check.ok, std::string(c.message).empty());
+        EXPECT_EQ(check.message, c.message);
+        if (!check.ok) {
+            EXPECT_EQ(check.redCaptions, (std::array<bool, 6>{true, false, false, false, false, false}));
+            EXPECT_EQ(check.redColumns, (std::array<bool, 6>{false, false, false, false, true, false}));
+            EXPECT_EQ(check.focus, std::pair(5, MileageBox::Business));
+        }
+    }
+}
+
 TEST(BusinessFractionTest, BusinessMilesOverTheWholeTotalTwoPlacesHalfToEven) {
     const struct {
         const char* name;
