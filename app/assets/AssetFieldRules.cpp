@@ -144,7 +144,10 @@ bool AssetFieldRules::eventFilter(QObject* watched, QEvent* event) {
 void AssetFieldRules::focusChanged(QWidget* old, QWidget* now) {
     // Only a move to another control of this form leaves a field: not the opening of a list's
     // drop-down, a box or another window.
-    if (now && f_.isAncestorOf(now)) {
+    // Coming back from a list's own drop-down is not arriving in the list.
+    const auto dropDown = old ? dropDowns_.find(old->window()) : dropDowns_.end();
+    const bool backFromOwnList = dropDown != dropDowns_.end() && dropDown->second == now;
+    if (now && f_.isAncestorOf(now) && !backFromOwnList) {
         if (const auto r = rules_.find(now); r != rules_.end() && r->second.focusGained)
             r->second.focusGained();
     }
@@ -240,7 +243,13 @@ void AssetFieldRules::wireFederalColumn() {
     };
     onEdit(f_.txtCost, [this] { MarkChanged(); });
 
+    on(f_.cboMethod).focusGained = [this] {
+        methodOnArrival_ = f_.cboMethod->currentText();
+        methodListUsed_ = false;
+    };
     onList(f_.cboMethod, [this] {
+        // The lists below are emptied: leaving the method must fill them again.
+        methodListUsed_ = true;
         f_.cboLife->clear();
         FrmAsset::switchField(*f_.cboLife, true);
         f_.cboClass->setCurrentIndex(-1);
@@ -392,6 +401,12 @@ void AssetFieldRules::showMethodCaption() {
 
 void AssetFieldRules::methodLeft() {
     const QString method = f_.cboMethod->currentText();
+    // Passing through the method as it was (Tab from the cost on to the class) changes nothing:
+    // the class, life and convention chosen for it stay.
+    if (!methodListUsed_ && method == methodOnArrival_)
+        return;
+    methodOnArrival_ = method;
+    methodListUsed_ = false;
     const MethodRule r = MethodLeft(s(method), f_.cboMethod->currentIndex() >= 0);
     f_.cboConvention->setCurrentIndex(-1);
     // The class list is switched once, to where it ends: switched off on the way, it would push

@@ -22,6 +22,7 @@
 #include "app/assets/rules/FieldRules.h"
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 #include <map>
@@ -92,6 +93,11 @@ private:
     FrmAsset& f_;
     std::map<QObject*, Rules> rules_;
     std::map<QObject*, QComboBox*> dropDowns_; // a list's drop-down window, to its list
+    // The method shown when the focus arrived in the method list, and whether its list was opened
+    // or a choice made in it since: the rule on leaving it refills the class and life lists only
+    // after a change.
+    QString methodOnArrival_;
+    bool methodListUsed_ = false;
 };
 
 } // namespace qel::assets

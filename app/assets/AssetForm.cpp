@@ -20,7 +20,7 @@ constexpr double heading = 300, cost = 570, method = 885, klass = 1200, life = 1
                  convention = 2145, s179 = 2460, allowance = 2775, allowanceAmount = 3090, salvage = 3405,
                  basis = 3720, caption = 4035;
 }
-constexpr double kRowLabelLeft = 60, kFederalLeft = 1000, kFederalWidth = 1740, kBookLeft = 7410;
+constexpr double kRowLabelLeft = 60, kFederalLeft = 1000, kFederalWidth = 2220, kBookLeft = 7890;
 constexpr double kColumnWidth = 1440, kBoxHeight = 300, kListHeight = 315, kLabelDrop = 45;
 
 // The eleven controls of one alternative book's column, in the rows of the Federal ones.
@@ -44,14 +44,14 @@ struct BookColumnNames {
 
 constexpr std::array<BookColumnNames, 3> kBookColumns{{
     {"txtAmt179", "txtAmtBusinessPercent", "txtAmtCost", "txtAmtLife", "txtAmtSalvage", "cboAmtBonus",
-     "cboAmtConvention", "cboAmtMethod", "lblAmtBonus", "lblAmtMethod", "lblAmtCostBasis", 2835, 26, 29},
+     "cboAmtConvention", "cboAmtMethod", "lblAmtBonus", "lblAmtMethod", "lblAmtCostBasis", 3315, 26, 29},
     // The State column's business percent comes after the last button.
     {"txtState179", "txtStateBusinessPercent", "txtStateCost", "txtStateLife", "txtStateSalvage",
      "cboStateBonus", "cboStateConvention", "cboStateMethod", "lblStateBonus", "lblStateMethod",
-     "lblStateCostBasis", 4335, 34, 63},
+     "lblStateCostBasis", 4815, 34, 63},
     {"txtOther179", "txtOtherBusinessPercent", "txtOtherCost", "txtOtherLife", "txtOtherSalvage",
      "cboOtherBonus", "cboOtherConvention", "cboOtherMethod", "lblOtherBonus", "lblOtherMethod",
-     "lblOtherCostBasis", 5835, 41, 44},
+     "lblOtherCostBasis", 6315, 41, 44},
 }};
 
 ControlDef box(const char* name, const char* parent, TwipsBox at, int tabIndex, int helpId = 0,
@@ -139,31 +139,32 @@ ControlDef heading(const char* name, double left, double width, const char* capt
 }
 
 void addSearchBand(std::vector<ControlDef>& c) {
-    c.push_back({.name = "fraSearch", .kind = K::GroupBox, .at = {120, 0, 9015, 720}, .caption = "Search"});
+    c.push_back({.name = "fraSearch", .kind = K::GroupBox, .at = {120, 0, 9495, 720}, .caption = "Search"});
     constexpr double r = 330;
     c.push_back(label("Label14", "fraSearch", {120, r + kLabelDrop, 420, 255}, "Year:", "txtYear"));
     ControlDef year = number("txtYear", "fraSearch", {540, r, 615, kBoxHeight}, 0, 8, 4);
     year.tip = "Enter year to limit Description list by Year.";
     c.push_back(year);
     c.push_back(label("Label1", "fraSearch", {1260, r + kLabelDrop, 900, 255}, "Description:", "cboAssets"));
-    c.push_back(list("cboAssets", "fraSearch", {2160, r - 8, 3300, kListHeight}, 1, 8, kEditable));
-    c.push_back(label("Label4", "fraSearch", {5550, r + kLabelDrop, 255, 255}, "or"));
-    c.push_back(label("Label9", "fraSearch", {5850, r + kLabelDrop, 720, 255}, "Asset ID:", "txtAssetID"));
-    c.push_back(number("txtAssetID", "fraSearch", {6600, r, 1035, kBoxHeight}, 2, 8, 10));
+    c.push_back(list("cboAssets", "fraSearch", {2160, r - 8, 3780, kListHeight}, 1, 8, kEditable));
+    c.push_back(label("Label4", "fraSearch", {6030, r + kLabelDrop, 255, 255}, "or"));
+    c.push_back(label("Label9", "fraSearch", {6330, r + kLabelDrop, 720, 255}, "Asset ID:", "txtAssetID"));
+    c.push_back(number("txtAssetID", "fraSearch", {7080, r, 1035, kBoxHeight}, 2, 8, 10));
     c.push_back(
-        button("cmdSearch", {7740, r - 30, 1095, 345}, "&Retrieve", "Retrieve the selected asset.", 3));
+        button("cmdSearch", {8220, r - 30, 1095, 345}, "&Retrieve", "Retrieve the selected asset.", 3));
     c.back().parent = "fraSearch";
 }
 
 void addAssetFrame(std::vector<ControlDef>& c) {
     const char* f = "pnl3dDepr";
     c.push_back(
-        {.name = f, .kind = K::GroupBox, .at = {120, 735, 9015, 1800}, .caption = "Asset", .helpId = 560});
+        {.name = f, .kind = K::GroupBox, .at = {120, 735, 9495, 1800}, .caption = "Asset", .helpId = 560});
     // Three columns of label and field, four rows.
     constexpr double r1 = 330, r2 = 675, r3 = 1020, r4 = 1365;
-    constexpr double a = 120, aField = 1080, b = 2880, bField = 3720, cl = 5400, cField = 6600;
+    // The lists of the first column take the room of the longest accounts and locations.
+    constexpr double a = 120, aField = 1080, b = 3360, bField = 4200, cl = 5880, cField = 7080;
     c.push_back(label("lblDescription", f, {a, r1 + kLabelDrop, 900, 255}, "Description:", "txtDescription"));
-    c.push_back(box("txtDescription", f, {aField, r1, 4215, kBoxHeight}, 4, 8, kPlain, 35));
+    c.push_back(box("txtDescription", f, {aField, r1, 4695, kBoxHeight}, 4, 8, kPlain, 35));
     c.push_back(label("Label8", f, {cl, r1 + kLabelDrop, 1170, 255}, "Asset ID:"));
     c.push_back(display("lblAssetId", f, {cField, r1, 1215, kBoxHeight}));
 
@@ -177,7 +178,7 @@ void addAssetFrame(std::vector<ControlDef>& c) {
     c.push_back(number("mskSold", f, {cField, r2, 855, kBoxHeight}, 7, 21));
 
     c.push_back(label("lblLocation", f, {a, r3 + kLabelDrop, 900, 255}, "Location:", "cboLocations"));
-    c.push_back(list("cboLocations", f, {aField, r3 - 8, 1695, kListHeight}, 9, 29));
+    c.push_back(list("cboLocations", f, {aField, r3 - 8, 2175, kListHeight}, 9, 29));
     c.push_back(label("LblSerialNbr", f, {b, r3 + kLabelDrop, 780, 255}, "Serial Nbr:", "txtSerialNbr"));
     c.push_back(box("txtSerialNbr", f, {bField, r3, 1560, kBoxHeight}, 11, 8, kPlain, 25));
     c.push_back(label("lblDispositionAmt", f, {cl, r3 + kLabelDrop, 1170, 255},
@@ -185,13 +186,13 @@ void addAssetFrame(std::vector<ControlDef>& c) {
     c.push_back(number("txtDispositionAmt", f, {cField, r3, 1215, kBoxHeight}, 8, 21, 9));
 
     c.push_back(label("lblAccount", f, {a, r4 + kLabelDrop, 900, 255}, "Accounts:", "cboAccounts"));
-    c.push_back(list("cboAccounts", f, {aField, r4 - 8, 1695, kListHeight}, 10, 8));
+    c.push_back(list("cboAccounts", f, {aField, r4 - 8, 2175, kListHeight}, 10, 8));
     c.push_back(label("Label21", f, {b, r4 + kLabelDrop, 780, 255}, "Notes:", "txtNotes"));
     c.push_back(box("txtNotes", f, {bField, r4, 1560, kBoxHeight}, 12, 8, kPlain, 75));
     c.push_back(label("lblAmortize", f, {cl, r4 + kLabelDrop, 1170, 255}, "Amortize #:", "txtAmorizeCode"));
     c.push_back(number("txtAmorizeCode", f, {cField, r4, 615, kBoxHeight}, 13, 560));
-    c.push_back(label("lblVehicleNum", f, {7335, r4 + kLabelDrop, 720, 255}, "Vehicle #:"));
-    c.push_back(display("lblAutoNum", f, {8055, r4, 735, kBoxHeight}));
+    c.push_back(label("lblVehicleNum", f, {7815, r4 + kLabelDrop, 720, 255}, "Vehicle #:"));
+    c.push_back(display("lblAutoNum", f, {8535, r4, 735, kBoxHeight}));
 }
 
 void addFederalColumn(std::vector<ControlDef>& c) {
@@ -218,7 +219,8 @@ void addFederalColumn(std::vector<ControlDef>& c) {
     c.push_back(rowLabel("Label6", row::allowance, "Allowance:", nullptr));
     c.push_back(check("chkBonus", f, {l, row::allowance + 15, 540, 255}, "30 ", 22, 33));
     c.push_back(check("chk50Bonus", f, {l + 540, row::allowance + 15, 495, 255}, "50", 23, 33));
-    c.push_back(check("chk100Bonus", f, {l + 1035, row::allowance + 15, 705, 255}, "100%", 24, 33));
+    // Into the gap before the AMT column: "100%" needs more than the Federal column leaves it.
+    c.push_back(check("chk100Bonus", f, {l + 1035, row::allowance + 15, 795, 255}, "100%", 24, 33));
     c.push_back(display("lbl30Allowance", f, {l, row::allowanceAmount, w, kBoxHeight}));
     c.push_back(rowLabel("Label20", row::salvage, "Salvage:", "txtOtherDeductions"));
     c.push_back(number("txtOtherDeductions", f, {l, row::salvage, w, kBoxHeight}, 25, 8, 9));
@@ -273,7 +275,7 @@ void addBookColumn(std::vector<ControlDef>& c) {
 }
 
 void addButtonBar(std::vector<ControlDef>& c) {
-    c.push_back({.name = "Frame2", .kind = K::GroupBox, .at = {120, 7035, 9015, 630}});
+    c.push_back({.name = "Frame2", .kind = K::GroupBox, .at = {120, 7035, 9495, 630}});
     c.push_back(list("cboBooks", "Frame2", {120, 165, 1095, kListHeight}, 64));
     c.back().style |= kDisabled;
     constexpr double top = 150, h = 345;
@@ -286,26 +288,26 @@ void addButtonBar(std::vector<ControlDef>& c) {
     c.push_back(button("cmd179", {3240, top, 855, h}, "Chk &179", "Check if 179 limit has been meet.", 59));
     c.push_back(button("cmdMidConvention", {4140, top, 1335, h}, "Chk Con&vention",
                        "Check if mid quarter convention is required.", 58));
-    c.push_back(button("cmdDelete", {5520, top, 735, h}, "&Delete", nullptr, 57));
+    c.push_back(button("cmdDelete", {6000, top, 735, h}, "&Delete", nullptr, 57));
     c.back().style |= kDisabled;
-    c.push_back(button("cmdCopy", {6300, top, 735, h}, "&Copy", "Save changes to the asset.", 56));
-    c.push_back(button("cmdNew", {7080, top, 735, h}, "&New", "Clear fields to add a new asset.", 55));
-    c.push_back(button("cmdSave", {7860, top, 735, h}, "&Save", "Save changes to the asset.", 53));
-    c.push_back(button("cmdCancel", {8640, top, 315, h}, "&UnDo", "Cancel current changes.", 54));
+    c.push_back(button("cmdCopy", {6780, top, 735, h}, "&Copy", "Save changes to the asset.", 56));
+    c.push_back(button("cmdNew", {7560, top, 735, h}, "&New", "Clear fields to add a new asset.", 55));
+    c.push_back(button("cmdSave", {8340, top, 735, h}, "&Save", "Save changes to the asset.", 53));
+    c.push_back(button("cmdCancel", {9120, top, 315, h}, "&UnDo", "Cancel current changes.", 54));
     c.back().style |= kHidden;
 }
 
 FormDef makeAssetForm() {
     FormDef form{.name = "frmAsset",
                  .caption = "Asset Maintenance",
-                 .size = {.width = 9240, .height = 7680},
+                 .size = {.width = 9720, .height = 7680},
                  .border = Border::FixedChild,
                  .helpId = 8,
                  .controls = {}};
     addSearchBand(form.controls);
     addAssetFrame(form.controls);
     form.controls.push_back(
-        {.name = "Frame4", .kind = K::GroupBox, .at = {120, 2550, 9015, 4470}, .caption = "Books"});
+        {.name = "Frame4", .kind = K::GroupBox, .at = {120, 2550, 9495, 4470}, .caption = "Books"});
     addFederalColumn(form.controls);
     addBookColumns(form.controls);
     addBookColumn(form.controls);

@@ -34,6 +34,8 @@ void PopulateLifeCbo(QComboBox& cboLife, const QString& method) {
 void PopulateTypeCbo(QComboBox& cboClass, std::int32_t methodId) {
     fillFromDeprSupport("Error in PopulateTypeCbo. ", cboClass, true, false,
                         [&](DeprSupport& s) { return s.GetTypes(methodId); });
+    // The class row is free to the right of the Federal column: a long class shows whole.
+    WidenToEntries(cboClass);
 }
 
 void PopulateAccountsCbo(QComboBox& cboAccounts) {

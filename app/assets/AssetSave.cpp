@@ -147,6 +147,11 @@ void askVehicleDocs(const AssetRecord& record) {
 
 } // namespace
 
+QString savedMessage(bool added, std::int32_t asset) {
+    return (added ? QStringLiteral("Asset Added") : QStringLiteral("Asset Updated")) +
+           QStringLiteral(". Asset ID: ") + QString::number(asset);
+}
+
 bool AddorUpdate(FrmAsset& form) {
     const std::int32_t company = programState().CurrentCompanyId();
     // The basis the checks and the run read is the one the figures give now.
@@ -198,7 +203,6 @@ bool AddorUpdate(FrmAsset& form) {
     const bool added = save.storedAsset == 0;
     if (added)
         form.picker().AddNewAssetToCboBox(asset, form.txtDescription->text());
-    DisplayMsg(added ? QStringLiteral("Asset Added") : QStringLiteral("Asset Updated"));
     if (added && !form.lblAutoNum->text().isEmpty())
         askVehicleDocs(save.record);
     form.flags.sold = false;
@@ -206,6 +210,9 @@ bool AddorUpdate(FrmAsset& form) {
     form.books().ClearBooksFields();
     form.SetAssetEditMode(false);
     form.flags.descriptionChanged = false;
+    // Said once the form is empty for the next asset, so that it stays to be read, with the
+    // number the asset is found by.
+    DisplayMsg(savedMessage(added, added ? asset : save.storedAsset));
     return true;
 }
 

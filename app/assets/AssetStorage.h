@@ -22,10 +22,15 @@ void addStorageWork(AssetFormWork& work);
 // on the status line), derives its record, checks a vehicle against the year's first-year limit,
 // then stores the asset, its Federal depreciation, its books with theirs and its description row
 // in one transaction. A new asset joins the picker; a new vehicle asks for its use documents;
-// the form is cleared for the next asset. True when the asset was stored. False when a check
+// the form is cleared for the next asset, and then the status line gives savedMessage. True
+// when the asset was stored. False when a check
 // stopped the save, or when storing failed: then nothing of it was stored, the error box shows
 // the cause, the status line says which part failed, and the form keeps what the user typed.
 bool AddorUpdate(FrmAsset& form);
+
+// What the status line says after a save: "Asset Added" or "Asset Updated", then ". Asset ID: "
+// and the asset's number.
+QString savedMessage(bool added, std::int32_t asset);
 
 // Retrieve: the asset chosen in the picker, else the one whose number is typed in the Asset ID
 // box; nothing when neither. Loads its books, then the asset.

@@ -1,6 +1,7 @@
 // Asset entry's services and registration.
 #include "app/assets/Assets.h"
 
+#include "app/assets/AssetForm.h"
 #include "app/assets/AssetStorage.h"
 #include "app/assets/Frm179Data.h"
 #include "app/assets/FrmAsset.h"
@@ -31,6 +32,11 @@ bool AssetEntry::unloadAsset() {
     const MdiMain* main = MdiMain::instance();
     QMdiSubWindow* window = main ? main->childWindows().find(kKey) : nullptr;
     return !window || window->close();
+}
+
+TwipsSize AssetEntry::assetWindowSize() const {
+    const FormDef& def = assetFormDef();
+    return {def.size.width, def.size.height};
 }
 
 FrmAsset* AssetEntry::form() const {

@@ -27,6 +27,8 @@ public:
     void showAsset() override;
     // Closes frmAsset through its "Save Changes?"; false when it stays open.
     bool unloadAsset() override;
+    // The client area its form table gives frmAsset.
+    TwipsSize assetWindowSize() const override;
     // The open frmAsset; nullptr when it is not open.
     FrmAsset* form() const;
 

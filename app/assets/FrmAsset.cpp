@@ -174,6 +174,10 @@ FrmAsset::FrmAsset(AssetFormWork work, std::function<Date()> today, QWidget* par
     connect(cmdMidConvention, &QPushButton::clicked, this, &FrmAsset::cmdMidConvention_Click);
     connect(cmdCopy, &QPushButton::clicked, this, &FrmAsset::cmdCopy_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &FrmAsset::cmdPrint_Click);
+    connect(cboBooks, &QComboBox::currentIndexChanged, this, [](int index) {
+        if (index >= 0)
+            ClearMsgIfShown(QString::fromStdString(kChooseBook));
+    });
     // A button whose work is not there stays disabled.
     cmdSearch->setEnabled(static_cast<bool>(work_.Search));
     cmd179->setEnabled(static_cast<bool>(work_.Do179Deduction));
@@ -475,8 +479,8 @@ void FrmAsset::cmdDelete_Click() {
         QStringLiteral("Delete asset ") + lblAssetId->text() +
         QStringLiteral(" and all depreciation for this asset? To keep an audit trail for this "
                        "asset use the disposition option instead of deleting it.");
-    if (ui().messageBox(question, MsgButtons::OkCancel, MsgIcon::None, QStringLiteral("Delete Asset.")) !=
-        MsgResult::Ok)
+    if (ui().messageBox(question, MsgButtons::OkCancel, MsgIcon::None, QStringLiteral("Delete Asset."),
+                        MsgResult::Cancel) != MsgResult::Ok)
         return;
     work_.DeleteAsset(*this, wholeNumberOf(lblAssetId->text()), programState().CurrentCompanyId());
     flags.assetChanged = false;

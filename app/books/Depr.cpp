@@ -74,7 +74,8 @@ bool BookDepreciation::DeleteDepreciation() {
 
 void BookDepreciation::deleteLastPeriod() {
     if (ui().messageBox(QStringLiteral("Delete Depreciation for the last period?"), MsgButtons::OkCancel,
-                        MsgIcon::None, QStringLiteral("Delete Monthly Book Depreciation")) != MsgResult::Ok)
+                        MsgIcon::None, QStringLiteral("Delete Monthly Book Depreciation"),
+                        MsgResult::Cancel) != MsgResult::Ok)
         return;
     switch (deletePeriod()) {
     case DeleteOutcome::Deleted:

@@ -29,7 +29,7 @@ bool replaceExisting(const QString& path) {
     return ui().messageBox(QStringLiteral("The file [") + path +
                                QStringLiteral("] alway exist... Do you want to replace it?"),
                            MsgButtons::YesNo, MsgIcon::Exclamation,
-                           QStringLiteral("Please change file path...")) == MsgResult::Yes;
+                           QStringLiteral("Please change file path..."), MsgResult::No) == MsgResult::Yes;
 }
 
 // A new path beside `target` that nothing stands at, for a workbook that replaces it.

@@ -87,7 +87,8 @@ const FormDef& maintForm() {
                 {.name = "lblStatusBar",
                  .kind = K::Label,
                  .at = {60, 4680, 8175, kMaintStatusHeight},
-                 .font = {"Tahoma", 8.25, true}},
+                 .font = {"Tahoma", 8.25, true},
+                 .style = kWordWrap},
             },
     };
     return form;
@@ -101,7 +102,8 @@ TwipsRect outerTwips(const QWidget& w) {
 
 } // namespace
 
-FrmMaint::FrmMaint(QWidget* parent) : QWidget(parent), edit_(std::make_unique<MaintEditControls>()) {
+FrmMaint::FrmMaint(QWidget* parent)
+    : QWidget(parent), edit_(std::make_unique<MaintEditControls>()), statusHeight_(kMaintStatusHeight) {
     const FormControls controls = buildForm(*this, maintForm());
     lvMain_ = controls.get<QTableView>("lvMain");
     fraEdit = controls.get<QGroupBox>("fraEdit");
@@ -136,14 +138,20 @@ FrmMaint::FrmMaint(QWidget* parent) : QWidget(parent), edit_(std::make_unique<Ma
     connect(cmdDelete, &QPushButton::clicked, this, &FrmMaint::DeleteRecord);
     connect(cmdCancel, &QPushButton::clicked, this, &FrmMaint::CancelCmd);
     connect(cmdSave, &QPushButton::clicked, this, [this] { AddSaveRecord(); });
-    // UnDo is the window's cancel button; Apply its default button once the record changed.
+    // UnDo is the window's cancel button; with nothing to undo, Esc closes the window as its close
+    // box does. Apply is its default button once the record changed. The keys are the window's
+    // only while the focus is in it, not in another child window.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, [this] {
         if (cmdCancel->isEnabled())
             cmdCancel->click();
+        else if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            frame->close();
     });
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);
+        enter->setContext(Qt::WidgetWithChildrenShortcut);
         connect(enter, &QShortcut::activated, this, [this] {
             if (cmdSave->isDefault() && cmdSave->isEnabled())
                 cmdSave->click();
@@ -307,6 +315,8 @@ void FrmMaint::addPickLists() {
                     combo->setItemData(combo->count() - 1, *choice.itemData, kItemDataRole);
             }
         }
+        // Its choices show whole, even where they are longer than the column's values.
+        WidenToEntries(*combo);
         combo->installEventFilter(this);
         // Leaving a pick list puts its text into the field the checks and the writers read.
         connect(combo, &QComboBox::activated, this,
@@ -346,7 +356,7 @@ void FrmMaint::ResetEditFields() {
 
 void FrmMaint::Form_Resize() {
     const TwipsRect outer = outerTwips(*this);
-    const MaintWindowLayout l = layoutWindow(outer.width, outer.height, panelHeight_);
+    const MaintWindowLayout l = layoutWindow(outer.width, outer.height, panelHeight_, statusHeight_);
     setTwipsGeometry(*lvMain_, l.list.left, l.list.top, l.list.width, l.list.height);
     setTwipsGeometry(*fraEdit, l.panel.left, l.panel.top, l.panel.width, l.panel.height);
     setTwipsGeometry(*fraCmds, l.commands.left, l.commands.top, l.commands.width, l.commands.height);

@@ -134,6 +134,7 @@ private:
     std::vector<bool> dateMask_;
     const MaintTable* table_ = nullptr;
     double panelHeight_ = 735;
+    double statusHeight_ = 0; // twips: the lines the status message needs (one at first)
 };
 
 } // namespace qel

@@ -13,12 +13,16 @@
 #include "app/shell/ListSort.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/UiServices.h"
+#include "app/shell/WindowPosition.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+
+#include <algorithm>
+#include <cmath>
 
 namespace qel {
 namespace {
@@ -232,6 +236,15 @@ void FrmMaint::DisableEditFields() {
 void FrmMaint::UpdateMaintStatusBar(const QString& message, const QString& colour) {
     lblStatusBar->setText(message);
     setTextColour(*lblStatusBar, colour.isEmpty() ? kMessageGreen : colourOfNumber(colour.toInt()));
+    // A long message (the checks of several fields) takes as many lines as it needs, the list
+    // giving up their height, so that the whole of it is read.
+    const double needed = std::max(
+        kMaintStatusHeight,
+        std::ceil(pixelsToTwipsY(*lblStatusBar, lblStatusBar->heightForWidth(lblStatusBar->width()))));
+    if (needed != statusHeight_) {
+        statusHeight_ = needed;
+        Form_Resize();
+    }
 }
 
 } // namespace qel

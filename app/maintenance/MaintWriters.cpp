@@ -118,7 +118,7 @@ void FrmMaint::DeleteRecord() {
     if (!table_ || MaintSelectedRow < 0)
         return;
     if (ui().messageBox(QStringLiteral("Delete ") + fieldText(0), MsgButtons::OkCancel, MsgIcon::Question,
-                        QStringLiteral("Confirm Delete")) != MsgResult::Ok)
+                        QStringLiteral("Confirm Delete"), MsgResult::Cancel) != MsgResult::Ok)
         return;
     if (table_->tableName == "tblDeprClass" && CheckForClassID(MaintKeyValue.toInt()))
         return;

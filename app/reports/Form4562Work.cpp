@@ -9,6 +9,8 @@
 #include "form4562/Display4562.h"
 #include "server/support/DeprSupport.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 
 namespace qel::reports {
@@ -45,6 +47,11 @@ std::function<QString()>& pdfViewerQuery() {
     return query;
 }
 
+QString formSavedNoViewer(const QString& file) {
+    return QStringLiteral("Form 4562 is saved as ") + QDir::toNativeSeparators(file) +
+           QStringLiteral(". No PDF viewer could open it; open the file with a PDF viewer of your choice.");
+}
+
 Form4562Work::~Form4562Work() {
     if (form4562Steps() == this)
         setForm4562Steps(nullptr);
@@ -78,7 +85,12 @@ void Form4562Work::MoveYearPdfFiles(int year) {
 }
 
 void Form4562Work::Do4562Form(std::int16_t year, std::int32_t companyId) {
-    Display4562 form([](const std::string& path) { ui().openDocument(QString::fromStdString(path)); });
+    Display4562 form([](const std::string& path) {
+        // Without a viewer the saved form would go unseen: the user is told where it is.
+        const QString file = QFileInfo(QString::fromStdString(path)).absoluteFilePath();
+        if (!ui().openDocument(file))
+            ui().messageBox(formSavedNoViewer(file), MsgButtons::Ok, MsgIcon::Information);
+    });
     form.Do4562Form(year, companyId);
 }
 

@@ -33,8 +33,9 @@ public:
     bool VehicleUseOk(std::int16_t year) override;
     // UserDocuments.h.
     void MoveYearPdfFiles(int year) override;
-    // Display4562::Do4562Form, the saved form handed to ui().openDocument; its errors leave as it
-    // throws them.
+    // Display4562::Do4562Form, the saved form handed to ui().openDocument; when nothing opens
+    // it, an information box names the saved file (formSavedNoViewer). The form's errors leave
+    // as it throws them.
     void Do4562Form(std::int16_t year, std::int32_t companyId) override;
 };
 
@@ -42,5 +43,8 @@ public:
 // application/pdf` (a desktop file name such as "org.gnome.Evince.desktop"), or empty when it
 // names none or cannot be asked. Tests put their own answer here.
 std::function<QString()>& pdfViewerQuery();
+
+// The box after a form that no viewer could open: the saved file's full path and what to do.
+QString formSavedNoViewer(const QString& file);
 
 } // namespace qel::reports

@@ -4,9 +4,18 @@
 
 namespace qel {
 
+// A window's client area in twips.
+struct TwipsSize {
+    double width = 0;  // twips
+    double height = 0; // twips
+};
+
 class AssetEntryServices {
 public:
     virtual ~AssetEntryServices() = default;
+    // The client area of frmAsset: the main window opens large enough to show it whole when no
+    // position of its own is stored. Nothing by default.
+    virtual TwipsSize assetWindowSize() const { return {}; }
     // Shows frmAsset without waiting (modeless), creating it on first use.
     virtual void showAsset() = 0;
     // Unloads frmAsset when it is loaded, running its own unload steps ("Save Changes?" for

@@ -1,6 +1,7 @@
 // The main window's child windows.
 #include "app/shell/ChildWindows.h"
 
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -43,10 +44,23 @@ QMdiSubWindow* ChildWindows::show(QMdiSubWindow* window) {
     // A closed window is deleted (addSubWindow sets WA_DeleteOnClose), so the list and the keys
     // never hold it.
     connect(window, &QObject::destroyed, this, &ChildWindows::changed);
+    window->installEventFilter(this);
     window->show();
     area_.setActiveSubWindow(window);
     emit changed();
     return window;
+}
+
+bool ChildWindows::eventFilter(QObject* watched, QEvent* event) {
+    // An Esc reaches the frame only when no control in the window used it.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+        if (auto* window = qobject_cast<QMdiSubWindow*>(watched)) {
+            window->close();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QMdiSubWindow* ChildWindows::find(const QString& key) const {

@@ -5,7 +5,13 @@
 // opened by a key: asking again for an open key brings that window to the front and makes no
 // second one. Report windows, of which each request opens a new one, are added without a key.
 // Windows close through close(), so a window with unsaved edits can refuse (its closeEvent
-// ignores the event). Contents of a fixed size get a frame without a maximize box.
+// ignores the event). Contents of a fixed size get a frame without a maximize box. Esc that no
+// control of a window used closes it, as its close box does; a window whose Cancel does
+// something else (the maintenance window's UnDo) takes Esc itself first.
+//
+// While a child window is active its access keys (Alt and the underlined letter of a caption)
+// are its own: a menu title of the main window with the same letter loses its underline, and
+// with it the key, until the window is left; the other titles keep theirs.
 #pragma once
 
 #include <QList>
@@ -45,6 +51,9 @@ public:
 signals:
     // A child window was opened or closed.
     void changed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QMdiSubWindow* show(QMdiSubWindow* window);

@@ -10,8 +10,11 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qel {
@@ -70,6 +73,24 @@ void SetCboWidth(QComboBox& cbo, const QWidget& form, int& width) {
         width /= static_cast<int>(std::lround(twipsPerPixel));
         cbo.view()->setMinimumWidth(width);
     }
+}
+
+void WidenToEntries(QComboBox& cbo) {
+    static const QRegularExpression paddedTail(QStringLiteral("\\s{3,}.*$|\\s+$"));
+    const QFontMetrics metrics(cbo.font());
+    int widest = 0;
+    for (int i = 0; i < cbo.count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(cbo.itemText(i).remove(paddedTail)));
+    QStyleOptionComboBox option;
+    option.initFrom(&cbo);
+    option.editable = cbo.isEditable();
+    option.frame = cbo.hasFrame();
+    const QRect field =
+        cbo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &cbo);
+    // The text stands a pixel or two in from the field's edges, a typed one in its box's margin.
+    const int margins = cbo.isEditable() ? 4 : 2;
+    if (const int missing = widest + margins - field.width(); missing > 0)
+        cbo.resize(cbo.width() + missing, cbo.height());
 }
 
 void AddCboBox(MaintEditControls& m, int index) {

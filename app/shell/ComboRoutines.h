@@ -1,6 +1,7 @@
 // The combo-box routines every form shares: filling a combo box from a data-server recordset
 // (text from the first field, item data from the second), finding an entry by its text or its
-// item data, widening a drop-down list to its widest entry, and the two routines of the
+// item data, widening a drop-down list or the combo box itself to its widest entry, and the two
+// routines of the
 // maintenance window that put a lookup combo box over an edit field and copy the lookups back.
 //
 // An entry's item data is a 32-bit number kept under kItemDataRole. The searches do not move the
@@ -48,6 +49,12 @@ int GetCboIndexFromItemData(std::int32_t lngItemData, const QComboBox& cbo);
 // list is set to it and width returns it in pixels; otherwise width returns twips and the list
 // keeps its own width.
 void SetCboWidth(QComboBox& cbo, const QWidget& form, int& width);
+
+// Widens the combo box itself, never narrowing it, until the widest of its entries shows whole
+// in it when chosen: the part of an entry before a run of three or more blanks, which pads the
+// data behind it (a class's life and codes) out of sight, or the whole entry without blanks at
+// its end.
+void WidenToEntries(QComboBox& cbo);
 
 // What AddCboBox and UpdateEditFields use of the maintenance window.
 struct MaintEditControls {

@@ -14,10 +14,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTableView>
 #include <QTextEdit>
 
 #include <algorithm>
+#include <cstring>
 
 namespace qel {
 namespace {
@@ -105,6 +107,30 @@ void setFont(QWidget& w, const FontDef& font) {
         setFontOf(w, text(font.family), font.points, font.bold, font.underline);
 }
 
+// Whether the control shows its caption as its own text (a button, a check box, a label, a
+// frame's title): Qt names it by that text, without the "&", and keeps the name when the caption
+// changes. A text box's or a list's caption is its content, no name.
+bool namedByCaption(const ControlDef& c) {
+    switch (c.kind) {
+    case ControlKind::Label:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::CommandButton:
+    case ControlKind::GroupBox:
+        return c.caption && *c.caption;
+    default:
+        return false;
+    }
+}
+
+// The row of the control of that name; nullptr when there is none.
+const ControlDef* defOf(const FormDef& def, const char* name) {
+    for (const ControlDef& c : def.controls)
+        if (std::strcmp(c.name, name) == 0)
+            return &c;
+    return nullptr;
+}
+
 // The text a label gives the control it names: its caption without the access-key marks.
 QString accessibleText(const QString& caption) {
     QString plain = caption;
@@ -128,6 +154,11 @@ void FormControls::wrongClass(const QString& name, const char* expected) const {
 
 FormControls buildForm(QWidget& form, const FormDef& def) {
     FormControls controls;
+    // The controls a label names: the label's text is their name.
+    QSet<QString> named;
+    for (const ControlDef& c : def.controls)
+        if (c.buddy)
+            named.insert(text(c.buddy));
     controls.form_ = text(def.name);
     form.setObjectName(controls.form_);
     form.setWindowTitle(text(def.caption));
@@ -163,7 +194,10 @@ FormControls buildForm(QWidget& form, const FormDef& def) {
             setBackColour(*w, c.backColor);
         if (c.tip) {
             w->setToolTip(text(c.tip));
-            w->setAccessibleName(text(c.tip));
+            // The tip names only a control with nothing else to name it; a screen reader still
+            // reads it as the control's description.
+            if (!namedByCaption(c) && !named.contains(text(c.name)))
+                w->setAccessibleName(text(c.tip));
         }
         if (c.helpId > 0)
             w->setProperty("HelpContextID", c.helpId);
@@ -178,9 +212,10 @@ FormControls buildForm(QWidget& form, const FormDef& def) {
     std::vector<const ControlDef*> tabbed;
     for (const ControlDef& c : def.controls) {
         if (c.buddy) {
-            QWidget* named = controls.widget(text(c.buddy));
-            controls.get<QLabel>(text(c.name))->setBuddy(named);
-            named->setAccessibleName(accessibleText(text(c.caption)));
+            QWidget* buddy = controls.widget(text(c.buddy));
+            controls.get<QLabel>(text(c.name))->setBuddy(buddy);
+            if (!namedByCaption(*defOf(def, c.buddy)))
+                buddy->setAccessibleName(accessibleText(text(c.caption)));
         }
         if (c.tabIndex >= 0)
             tabbed.push_back(&c);

@@ -134,7 +134,9 @@ private:
 // Makes the form's controls on `form` and sets the form's name, caption, size, border, font and
 // colours. Every control gets its objectName, geometry (twips through the screen's DPI), font,
 // colours, tip, "HelpContextID" property (read by the F1 key), its place in the tab order, and
-// its accessible name: a label's text for the control the label names, else its tip. Throws
+// its accessible name, the one a screen reader reads: a control that shows a caption (button,
+// check box, option, label, frame) is named by it without the "&"; a field by the text of the
+// label that names it; only a control with neither by its tip, which stays its tool tip. Throws
 // std::logic_error for a table that names an unknown container or buddy.
 FormControls buildForm(QWidget& form, const FormDef& def);
 

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -53,6 +54,9 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
     });
     cmdBack->setEnabled(false);
     cmdForward->setEnabled(false);
+    // Esc closes the window, as its close box does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void HelpWindow::showPage(const QString& page) {

@@ -17,14 +17,20 @@
 #include "server/data/Database.h"
 #include "server/data/Db.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QSet>
 #include <QVBoxLayout>
 
 namespace qel {
@@ -42,6 +48,41 @@ bool confirmPasswordChange(const QString& prompt) {
     return ui().inputBox(prompt, QStringLiteral("Password"), QStringLiteral("Yes")) == QLatin1String("Yes");
 }
 
+// The Alt keys the window's controls answer to: the marked letters of its buttons' and
+// frames' captions and of the labels that name a control.
+QSet<QKeySequence> accessKeysOf(const QWidget& window) {
+    QStringList captions;
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        captions << button->text();
+    for (const QGroupBox* frame : window.findChildren<QGroupBox*>())
+        captions << frame->title();
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (label->buddy())
+            captions << label->text();
+    QSet<QKeySequence> keys;
+    for (const QString& caption : captions)
+        if (const QKeySequence key = QKeySequence::mnemonic(caption); !key.isEmpty())
+            keys.insert(key);
+    return keys;
+}
+
+// The caption without its access key: the mark goes, a doubled "&&" stays.
+QString withoutAccessKey(const QString& caption) {
+    QString plain;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) {
+            ++i;
+            if (caption[i] == QLatin1Char('&'))
+                plain += QStringLiteral("&&");
+            else
+                plain += caption[i];
+            continue;
+        }
+        plain += caption[i];
+    }
+    return plain;
+}
+
 } // namespace
 
 QColor colourOfNumber(std::int32_t rgb) {
@@ -51,6 +92,11 @@ QColor colourOfNumber(std::int32_t rgb) {
 void DisplayMsg(const QString& message, const QString& colour) {
     if (MdiMain* w = MdiMain::instance())
         w->DisplayMsg(message, colour);
+}
+
+void ClearMsgIfShown(const QString& message) {
+    if (MdiMain* w = MdiMain::instance(); w && w->statusLabel()->text() == message)
+        w->DisplayMsg(QString(), QString());
 }
 
 QString InputBoxOverMain(const QString& prompt, const QString& title, const QString& proposed) {
@@ -97,12 +143,25 @@ MdiMain::MdiMain(QWidget* parent)
     connect(&commands(), &Commands::changed, this, &MdiMain::updateActions);
     connect(&programStateSignals(), &ProgramStateSignals::changed, this, &MdiMain::updateActions);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MdiMain::updateActions);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MdiMain::shareAccessKeys);
+    // Once a closed window is gone for good, the keys it held go back to the menu bar.
+    connect(childWindows_, &ChildWindows::changed, this, &MdiMain::shareAccessKeys, Qt::QueuedConnection);
     connect(childWindows_, &ChildWindows::changed, this, &MdiMain::updateActions);
     updateActions();
 
     // The window cannot be made narrower than 5000 or lower than 3000 twips.
     setMinimumSize(twipsToPixelsX(*this, kMinWidth), twipsToPixelsY(*this, kMinHeight));
+    const bool stored = HasStoredWindowPosition(*this);
     LoadWindowPosition(*this);
+    // On first start the asset window, the largest the menus open, shows whole; a position the
+    // user left wins.
+    if (const AssetEntryServices* assets = subsystems().assetEntry; assets && !stored) {
+        const QScreen* screen = QGuiApplication::screenAt(geometry().center());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (screen)
+            makeRoomForChild(assets->assetWindowSize(), screen->availableGeometry());
+    }
     keepMinimumSize();
     setWindowTitle(kAppTitle);
 }
@@ -171,6 +230,19 @@ void MdiMain::buildMenus() {
     }
 }
 
+void MdiMain::shareAccessKeys() {
+    const QMdiSubWindow* active = mdiArea_->activeSubWindow();
+    const QSet<QKeySequence> taken =
+        active && active->widget() ? accessKeysOf(*active->widget()) : QSet<QKeySequence>();
+    for (const MenuDef& def : menuTable()) {
+        QAction* title = menuItem(QString::fromUtf8(def.name));
+        if (!title)
+            continue;
+        const QString caption = QString::fromUtf8(def.caption);
+        title->setText(taken.contains(QKeySequence::mnemonic(caption)) ? withoutAccessKey(caption) : caption);
+    }
+}
+
 QAction* MdiMain::addItem(QAction* action, const char* name, unsigned needs, Shown shown) {
     const QString itemName = QString::fromUtf8(name);
     action->setObjectName(itemName);
@@ -207,6 +279,27 @@ void MdiMain::updateActions() {
         item.action->setVisible(state.visible);
         item.action->setEnabled(state.enabled);
     }
+}
+
+void MdiMain::makeRoomForChild(const TwipsSize& child, const QRect& available) {
+    if (child.width <= 0 || child.height <= 0)
+        return;
+    // The child's frame as ChildWindows gives a window of fixed size (a child window without a
+    // parent would have no title bar).
+    QWidget holder;
+    QMdiSubWindow probe(&holder);
+    probe.setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    auto* contents = new QWidget;
+    contents->setFixedSize(twipsToPixelsX(*this, child.width), twipsToPixelsY(*this, child.height));
+    probe.setWidget(contents);
+    const QSize frame = probe.minimumSizeHint().expandedTo(probe.sizeHint());
+    // Around it the area's own frame, the menu bar above and the status line below.
+    const int areaFrame = 2 * mdiArea_->frameWidth();
+    const QSize needed(frame.width() + areaFrame, menuBar()->sizeHint().height() + frame.height() +
+                                                      areaFrame + pictStatusBar_->sizeHint().height());
+    resize(size().expandedTo(needed));
+    fitWindowToScreen(*this, available);
 }
 
 void MdiMain::enablePassword() {

@@ -1,5 +1,7 @@
 // mdiMain: the program's one main window, an MDI frame for the child windows (ChildWindows), with
-// the menu bar from which every command starts and the status line at its bottom edge.
+// the menu bar from which every command starts and the status line at its bottom edge. While a
+// child window is active, a menu title whose access key the window's controls use shows without
+// its underline, so that the key is the window's; the other titles keep theirs.
 //
 // Each menu item runs the handler registered under its name (Commands.h); updateActions() sets
 // every item's visibility and enabled state (ActionState.h) and runs whenever the program
@@ -12,6 +14,7 @@
 // the password switch saved, the database disconnected.
 #pragma once
 
+#include "app/shell/AssetEntryServices.h"
 #include "app/shell/MenuTable.h"
 #include "common/StatusColours.h"
 
@@ -59,6 +62,12 @@ public:
     // handlers and subsystems, and the child windows.
     void updateActions();
 
+    // Widens and heightens the window, as far as `available` (screen pixels) allows, until its
+    // child area shows a child window of that client area whole, frame and all; then fits the
+    // window into `available`. The window opens so when no position of its own is stored, for
+    // the asset window (AssetEntryServices::assetWindowSize), on the available area of its screen.
+    void makeRoomForChild(const TwipsSize& child, const QRect& available);
+
     // The main window's own menu commands (also reachable by their items).
     void enablePassword();
     void disablePassword();
@@ -83,6 +92,7 @@ private:
     };
 
     void buildMenus();
+    void shareAccessKeys();
     QAction* addItem(QAction* action, const char* name, unsigned needs, Shown shown);
     void registerOwnCommands();
     void runCommand(const QString& name);
@@ -101,6 +111,9 @@ private:
 
 // DisplayMsg on the main window's status line; nothing when there is no main window.
 void DisplayMsg(const QString& message, const QString& colour = {});
+// Clears the status line when it still says `message`: an instruction the user has since
+// followed ("Please choose a book." once a book is chosen) must not stay on as if it still held.
+void ClearMsgIfShown(const QString& message);
 
 // The colours DisplayMsg takes (common/StatusColours.h); an empty colour is green too.
 inline const QString kRed = QLatin1StringView(kStatusRed).toString();

@@ -18,6 +18,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace qel {
 namespace {
@@ -55,8 +56,32 @@ UiServices* setUiServices(UiServices* services) {
     return previous;
 }
 
+MsgResult defaultAnswerOf(MsgButtons buttons, std::optional<MsgResult> chosen) {
+    const MsgResult first =
+        buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel ? MsgResult::Ok : MsgResult::Yes;
+    if (!chosen)
+        return first;
+    const bool offered = [&] {
+        switch (buttons) {
+        case MsgButtons::Ok:
+            return *chosen == MsgResult::Ok;
+        case MsgButtons::OkCancel:
+            return *chosen == MsgResult::Ok || *chosen == MsgResult::Cancel;
+        case MsgButtons::YesNo:
+            return *chosen == MsgResult::Yes || *chosen == MsgResult::No;
+        case MsgButtons::YesNoCancel:
+            return *chosen != MsgResult::Ok;
+        }
+        return false;
+    }();
+    if (!offered)
+        throw std::logic_error("a message box's default answer is not one of its buttons");
+    return *chosen;
+}
+
 MsgResult QtUiServices::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                                   const QString& title) {
+                                   const QString& title, std::optional<MsgResult> defaultAnswer) {
+    const MsgResult enterAnswer = defaultAnswerOf(buttons, defaultAnswer);
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(titleOr(title));
     box.setText(text);
@@ -88,6 +113,20 @@ MsgResult QtUiServices::messageBox(const QString& text, MsgButtons buttons, MsgI
         break;
     case MsgButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (enterAnswer) {
+    case MsgResult::Ok:
+        box.setDefaultButton(QMessageBox::Ok);
+        break;
+    case MsgResult::Cancel:
+        box.setDefaultButton(QMessageBox::Cancel);
+        break;
+    case MsgResult::Yes:
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case MsgResult::No:
+        box.setDefaultButton(QMessageBox::No);
         break;
     }
     // A message box sizes itself to its text; a row as wide as the title keeps that from cutting

@@ -33,13 +33,21 @@ struct FileDialogRequest {
     bool confirmOverwrite = true;
 };
 
+// The answer Enter gives on a box of these buttons: `chosen` when given, else the first button.
+// Throws std::logic_error when `chosen` is not one of the buttons.
+MsgResult defaultAnswerOf(MsgButtons buttons, std::optional<MsgResult> chosen);
+
 class UiServices {
 public:
     virtual ~UiServices() = default;
 
-    // A message box. An empty title gives the default title, the application title.
+    // A message box. An empty title gives the default title, the application title. Enter
+    // presses the default button: `defaultAnswer`'s, which must be one of the box's (a question
+    // whose first answer deletes, overwrites or discards defaults to its safe one); none: the
+    // first button (OK or Yes).
     virtual MsgResult messageBox(const QString& text, MsgButtons buttons = MsgButtons::Ok,
-                                 MsgIcon icon = MsgIcon::None, const QString& title = {}) = 0;
+                                 MsgIcon icon = MsgIcon::None, const QString& title = {},
+                                 std::optional<MsgResult> defaultAnswer = std::nullopt) = 0;
     // An input box with a proposed answer, the top-left corner of its frame at `at` (screen
     // pixels, kept on the screen) when given, else where the platform puts it. Cancel answers an
     // empty text, as the user cannot tell the two apart either.
@@ -71,8 +79,8 @@ UiServices* setUiServices(UiServices* services);
 // exec(), QApplication::beep().
 class QtUiServices : public UiServices {
 public:
-    MsgResult messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                         const QString& title) override;
+    MsgResult messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                         std::optional<MsgResult> defaultAnswer) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& proposed,
                      std::optional<QPoint> at) override;
     QString openFileName(const FileDialogRequest& request) override;

@@ -171,6 +171,16 @@ void LoadWindowPosition(QWidget& form) {
     fitWindowToScreen(form);
 }
 
+bool HasStoredWindowPosition(const QWidget& form) {
+    const QString app = form.objectName();
+    for (const StoredDim& s : kStored) {
+        const QString none = QStringLiteral("\x01");
+        if (GetSetting(app, kSection, QString::fromLatin1(s.key), none) != none)
+            return true;
+    }
+    return false;
+}
+
 QRect fitRect(const QRect& frame, const QRect& available) {
     QRect fitted(frame.topLeft(), frame.size().boundedTo(available.size()));
     if (fitted.right() > available.right())

@@ -48,6 +48,9 @@ void setTwipsGeometry(QWidget& control, double left, double top, double width, d
 // partly off this one.
 void LoadWindowPosition(QWidget& form);
 
+// Whether any of the window's four position values is stored.
+bool HasStoredWindowPosition(const QWidget& form);
+
 // The frame rectangle moved and shrunk as little as needed to lie inside `available`: a width or
 // height larger than the area's becomes the area's, then an edge outside it moves in.
 QRect fitRect(const QRect& frame, const QRect& available);

@@ -104,7 +104,8 @@ bool FrmAutoQst::AddUpdateAutoQst() {
 
 void FrmAutoQst::DeleteAutoQst() {
     if (ui().messageBox(QStringLiteral("Do you want to delete this Questionaire?"), MsgButtons::YesNo,
-                        MsgIcon::None, QStringLiteral("Delete Questionaire")) != MsgResult::Yes)
+                        MsgIcon::None, QStringLiteral("Delete Questionaire"),
+                        MsgResult::No) != MsgResult::Yes)
         return;
     if (!runWithSourcedErrorBox(QStringLiteral("Error in DeleteAutoQst. "),
                                 [this] { deleteEmployerAnswers(companyId(), year_); }))

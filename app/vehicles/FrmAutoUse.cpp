@@ -328,8 +328,8 @@ void FrmAutoUse::cmdDelete_Click() {
 
 void FrmAutoUse::DeleteVehicle(std::int32_t column) {
     if (ui().messageBox(QStringLiteral("Do you want to delete Vehicle %1 Use?").arg(column),
-                        MsgButtons::YesNo, MsgIcon::None,
-                        QStringLiteral("Delete Vehicle Use")) != MsgResult::Yes)
+                        MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Delete Vehicle Use"),
+                        MsgResult::No) != MsgResult::Yes)
         return;
     setLabelRed(lblRemove, false);
     if (column < 1 || column > kVehicleColumns) {

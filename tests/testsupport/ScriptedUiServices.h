@@ -2,6 +2,7 @@
 // modal window and beep is recorded; answers come from queues the test fills beforehand, and modal
 // windows are run by handlers the test registers by the window's objectName.
 //
+// A message box records the answer its Enter key gives (its default button).
 // With nothing queued, a message box answers its first button (OK or Yes), an input box, a file
 // dialog and the print dialog answer as cancelled (empty text), a document "opens" (unless the
 // test says that none opens), and a modal window without a handler is rejected (its close steps
@@ -32,6 +33,7 @@ struct UiCall {
     MsgIcon icon = MsgIcon::None;
     QString proposed;                        // input box: proposed answer; file dialog: proposed file name
     std::optional<QPoint> at = std::nullopt; // input box: where it was asked to stand
+    MsgResult defaultAnswer = MsgResult::Ok; // message box: the answer Enter gives
 };
 
 class ScriptedUiServices : public UiServices {
@@ -56,6 +58,8 @@ public:
     void onModal(const QString& objectName, ModalHandler handler) {
         modalHandlers_[objectName] = std::move(handler);
     }
+    // Runs every modal window that has no handler of its own, each time one opens.
+    void onAnyModal(ModalHandler handler) { anyModal_ = std::move(handler); }
 
     const std::vector<UiCall>& calls() const { return calls_; }
     // The calls of one kind, in order.
@@ -78,9 +82,16 @@ public:
     QStringList messages() const { return textsOf(UiCall::Message); }
     void clear() { calls_.clear(); }
 
-    MsgResult messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                         const QString& title) override {
-        calls_.push_back({UiCall::Message, text, title, buttons, icon, {}});
+    MsgResult messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                         std::optional<MsgResult> defaultAnswer) override {
+        calls_.push_back({UiCall::Message,
+                          text,
+                          title,
+                          buttons,
+                          icon,
+                          {},
+                          std::nullopt,
+                          defaultAnswerOf(buttons, defaultAnswer)});
         if (!messageAnswers_.empty()) {
             const MsgResult r = messageAnswers_.front();
             messageAnswers_.pop_front();
@@ -126,6 +137,8 @@ public:
         dialog.show();
         if (const auto it = modalHandlers_.find(dialog.objectName()); it != modalHandlers_.end())
             it->second(dialog);
+        else if (anyModal_)
+            anyModal_(dialog);
         if (dialog.isVisible())
             dialog.reject();
         return dialog.result();
@@ -151,6 +164,7 @@ private:
     std::deque<QString> fileAnswers_;
     std::deque<QString> printAnswers_;
     std::map<QString, ModalHandler> modalHandlers_;
+    ModalHandler anyModal_;
     bool documentsOpen_ = true;
 };
 

@@ -49,7 +49,7 @@ bool AskSaveChanges(AssetEditFlags& flags, const std::function<SaveAnswer()>& as
 
 TaxScheduleRequest TaxSchedule(bool bookChosen, std::int32_t bookId, const std::string& costBasisCaption) {
     if (!bookChosen)
-        return {{"Please choose a book.", std::string(kStatusRed)}, 0};
+        return {{kChooseBook, std::string(kStatusRed)}, 0};
     if (leadingNumber(costBasisCaption) == 0)
         return {{"There is no depreciation. The cost basis is zero.", ""}, 0};
     return {{}, static_cast<std::int16_t>(bookId)};

@@ -26,8 +26,11 @@ struct StatusMessage {
     std::string colour; // kStatusRed, or "" for the default green
 };
 
+// The Tax button's refusal without a chosen book; the form clears it once a book is chosen.
+inline const std::string kChooseBook = "Please choose a book.";
+
 // The Tax button: the book chosen in the book list and the cost basis caption. Refused, in this
-// order: no book chosen ("Please choose a book." in red), a cost basis of 0 ("There is no
+// order: no book chosen (kChooseBook in red), a cost basis of 0 ("There is no
 // depreciation. The cost basis is zero."). Otherwise the report "Tax Depreciation Schedule" of
 // that book opens.
 struct TaxScheduleRequest {

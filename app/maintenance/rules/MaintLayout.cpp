@@ -102,19 +102,18 @@ void fitCaptions(MaintListLayout& layout, const std::vector<double>& captionWidt
     }
 }
 
-MaintWindowLayout layoutWindow(double width, double height, double panelHeight) {
+MaintWindowLayout layoutWindow(double width, double height, double panelHeight, double statusHeight) {
     MaintWindowLayout l;
     l.width = std::max(width, kMaintMinWidth);
     l.height = std::max(height, kMaintMinHeight);
     const double listWidth = l.width - 250;
-    const double listHeight =
-        std::max(0.0, l.height - panelHeight - kMaintCmdsHeight - kMaintStatusHeight - 620);
+    const double listHeight = std::max(0.0, l.height - panelHeight - kMaintCmdsHeight - statusHeight - 620);
     l.list = {75, 45, listWidth, listHeight};
     l.panel = {l.list.left + (listWidth - kMaintPanelWidth) / 2, l.list.top + listHeight, kMaintPanelWidth,
                panelHeight};
     l.commands = {(l.width - kMaintCmdsWidth) / 2, l.panel.top + panelHeight, kMaintCmdsWidth,
                   kMaintCmdsHeight};
-    l.status = {60, l.commands.top + kMaintCmdsHeight + 75, l.width - 250, kMaintStatusHeight};
+    l.status = {60, l.commands.top + kMaintCmdsHeight + 75, l.width - 250, statusHeight};
     return l;
 }
 

@@ -84,9 +84,11 @@ struct MaintWindowLayout {
     MaintBox status;
 };
 
-// The places of the window's parts for an outer size and an edit panel height. A window smaller
-// than 7700 x 5000 is taken at that size; the list takes the height the other parts leave
-// (never below 0).
-MaintWindowLayout layoutWindow(double width, double height, double panelHeight);
+// The places of the window's parts for an outer size, an edit panel height and the status line's
+// height (one line, kMaintStatusHeight, or the lines its message needs). A window smaller than
+// 7700 x 5000 is taken at that size; the list takes the height the other parts leave (never
+// below 0).
+MaintWindowLayout layoutWindow(double width, double height, double panelHeight,
+                               double statusHeight = kMaintStatusHeight);
 
 } // namespace qel

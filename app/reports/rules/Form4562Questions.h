@@ -38,8 +38,8 @@ void setForm4562Steps(Form4562Steps* steps);
 
 // The questions (Yes and No, no icon, the application's title).
 inline const std::string kReaderMissing =
-    "Adobe Acrobat Reader is required to Display Form 4562.  It is a free "
-    "download from https://get.adobe.com/reader/. Do you want to continue?";
+    "A PDF viewer is required to Display Form 4562.  None is known to the desktop. "
+    "Do you want to continue?";
 inline const std::string kMiscMissing =
     "Miscellaneous 4562 data is missing. (Use Menu\\Maintenance\\Miscellaneous "
     "4562 Data, to enter the data.) Do you want to continue?";

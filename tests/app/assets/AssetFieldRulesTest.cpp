@@ -323,6 +323,73 @@ void AssetFieldRulesTest::leavingTheLifeList() {
     QCOMPARE(form.lblShowMethod->text(), caption);
 }
 
+void AssetFieldRulesTest::passingThroughTheMethod_data() {
+    QTest::addColumn<QString>("how"); // how the user passes through the method list
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<bool>("kept"); // class and life as they were
+    QTest::addColumn<QString>("convention");
+    // The rental building's 27.5 years gave it Mid Month.
+    QTest::newRow("TabbedFromCostToClass") << "tab"
+                                           << "MACRS" << true << "Mid Month";
+    QTest::newRow("BacktabbedFromClassToCost") << "backtab"
+                                               << "MACRS" << true << "Mid Month";
+    QTest::newRow("ClickedAway") << "click"
+                                 << "MACRS" << true << "Mid Month";
+    // A choice in the list, even of the same method, empties the class and life for new ones,
+    // and the convention is the method's own.
+    QTest::newRow("SameMethodChosenAgain") << "choose"
+                                           << "MACRS" << false << "Half Year";
+    QTest::newRow("OtherMethodChosen") << "choose"
+                                       << "ADS" << false << "Half Year";
+}
+
+void AssetFieldRulesTest::passingThroughTheMethod() {
+    QFETCH(QString, how);
+    QFETCH(QString, method);
+    QFETCH(bool, kept);
+    QFETCH(QString, convention);
+    AssetsFixture f;
+    addClasses(f.shell.fresh);
+    assets::FrmAsset& form = f.open();
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    enterMacrs(form);
+    choose(form.cboClass, "Rental building");
+    QTest::keyClick(form.cboClass, Qt::Key_Tab);
+    QTest::keyClick(form.cboLife, Qt::Key_Tab);
+    QCOMPARE(form.cboLife->currentText(), QStringLiteral("27.5"));
+    QCOMPARE(form.cboConvention->currentText(), QStringLiteral("Mid Month"));
+
+    if (how == "backtab") {
+        form.cboClass->setFocus();
+        QTest::keyClick(form.cboClass, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(form.focusWidget(), form.cboMethod);
+        QTest::keyClick(form.cboMethod, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(form.focusWidget(), form.txtCost);
+    } else {
+        form.txtCost->setFocus();
+        QTest::keyClick(form.txtCost, Qt::Key_Tab);
+        QCOMPARE(form.focusWidget(), form.cboMethod);
+        if (how == "tab") {
+            QTest::keyClick(form.cboMethod, Qt::Key_Tab);
+            QCOMPARE(form.focusWidget(), form.cboClass);
+        } else if (how == "click") {
+            moveTo(form.txtDescription);
+        } else {
+            choose(form.cboMethod, method);
+            moveTo(form.cboClass);
+        }
+    }
+
+    QCOMPARE(form.cboMethod->currentText(), method);
+    QCOMPARE(form.cboClass->currentText().startsWith(QStringLiteral("Rental building")), kept);
+    QCOMPARE(form.cboLife->currentText() == QStringLiteral("27.5"), kept);
+    QCOMPARE(form.snapshot().classId != 0, kept); // what the save stores
+    QCOMPARE(form.cboConvention->currentText(), convention);
+    // The class list holds the method's classes either way.
+    if (method == QLatin1String("MACRS"))
+        QCOMPARE(form.cboClass->count(), 3);
+}
+
 void AssetFieldRulesTest::businessPercentAtHalfFallsBackToStraightLine_data() {
     QTest::addColumn<QString>("percent");
     QTest::addColumn<QString>("message");

@@ -18,6 +18,8 @@ private slots:
     void classLifeChoosesConventionAndDeductions();
     void leavingTheLifeList_data();
     void leavingTheLifeList();
+    void passingThroughTheMethod_data();
+    void passingThroughTheMethod();
     void businessPercentAtHalfFallsBackToStraightLine_data();
     void businessPercentAtHalfFallsBackToStraightLine();
     void realPropertyTypedInTabOrderStaysStraightLine_data();

@@ -7,11 +7,14 @@
 #include "app/assets/AssetPicker.h"
 #include "app/shell/ChildWindows.h"
 #include "app/shell/ComboRoutines.h"
+#include "app/shell/UserSettings.h"
+#include "app/shell/WindowPosition.h"
 #include "tests/app/assets/AssetsFixture.h"
 #include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 #include "tests/testsupport/TestData.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,6 +22,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 
 #include <optional>
@@ -87,6 +91,70 @@ void AssetFormTest::opensFromTheMenuWithItsListsFilled() {
          {form.cmdSave, form.cmdDeprSchedule, form.cmdBookSchedule, form.cmdPrint, form.cmdDelete})
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
     QVERIFY(!form.flags.editMode);
+}
+
+void AssetFormTest::theMainWindowMakesRoomForTheAssetWindow_data() {
+    QTest::addColumn<QRect>("screen");    // the screen's available area
+    QTest::addColumn<bool>("stored");     // a position of the main window is stored
+    QTest::addColumn<bool>("wholeShown"); // the asset window shows whole, Save, New and Delete too
+    QTest::newRow("FirstStartOnALargeScreen") << QRect(0, 0, 1600, 1000) << false << true;
+    QTest::newRow("FirstStartOnASmallScreen") << QRect(0, 0, 640, 480) << false << false;
+    // 9,000 by 6,000 twips, where the user left it: too small, yet the user's choice.
+    QTest::newRow("StoredPositionWins") << QRect(0, 0, 1600, 1000) << true << false;
+}
+
+void AssetFormTest::theMainWindowMakesRoomForTheAssetWindow() {
+    QFETCH(QRect, screen);
+    QFETCH(bool, stored);
+    QFETCH(bool, wholeShown);
+    AssetsFixture f;
+    // The program's main window as it opens: on the fixture's screen first, then as the
+    // constructor would on this one.
+    f.main.reset();
+    if (stored) {
+        for (const auto& [key, value] : {std::pair{"MainLeft", "300"},
+                                         {"MainTop", "300"},
+                                         {"MainWidth", "9000"},
+                                         {"MainHeight", "6000"}})
+            SaveSetting(QStringLiteral("mdiMain"), QStringLiteral("Settings"), QString::fromLatin1(key),
+                        QString::fromLatin1(value));
+    }
+    f.main = std::make_unique<MdiMain>();
+    if (!stored)
+        f.main->makeRoomForChild(f.entry->assetWindowSize(), screen);
+    f.main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.main.get()));
+    const QRect frame = f.main->frameGeometry();
+    if (stored) {
+        QCOMPARE(windowTwips(*f.main).width, 9000.0);
+        QCOMPARE(windowTwips(*f.main).height, 6000.0);
+    } else {
+        QVERIFY2(screen.contains(QRect(frame.topLeft(), f.main->size())),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(frame.x())
+                                .arg(frame.y())
+                                .arg(f.main->width())
+                                .arg(f.main->height())));
+    }
+
+    const assets::FrmAsset& form = f.open();
+    const QMdiSubWindow* window = f.main->mdiArea()->activeSubWindow();
+    const QWidget* viewport = f.main->mdiArea()->viewport();
+    QTRY_VERIFY2(viewport->rect().contains(window->geometry()) == wholeShown,
+                 qPrintable(QStringLiteral("area %1x%2, window at %3,%4 %5x%6")
+                                .arg(viewport->width())
+                                .arg(viewport->height())
+                                .arg(window->x())
+                                .arg(window->y())
+                                .arg(window->width())
+                                .arg(window->height())));
+    const QRect area = viewport->rect();
+    if (wholeShown) {
+        for (const QWidget* button :
+             std::initializer_list<const QWidget*>{form.cmdSave, form.cmdNew, form.cmdDelete})
+            QVERIFY(area.contains(
+                QRect(button->mapTo(f.main->mdiArea()->viewport(), QPoint(0, 0)), button->size())));
+    }
 }
 
 void AssetFormTest::opensOnceAndClosesWithItsWindow() {
@@ -501,7 +569,53 @@ void AssetFormTest::buttonsWithoutTheirWorkStayDisabled() {
                             "deleting it."));
     QCOMPARE(questions[0].title, QStringLiteral("Delete Asset."));
     QCOMPARE(questions[0].buttons, MsgButtons::OkCancel);
+    QCOMPARE(questions[0].defaultAnswer, MsgResult::Cancel); // Enter keeps the asset
     QCOMPARE(done, (QStringList{"Search", "179 2004", "MidQtr 2003", "Delete 17 of 1"}));
+}
+
+void AssetFormTest::theActiveWindowsAccessKeysWin_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("retrieved");   // the asset window's Retrieve was pressed
+    QTest::addColumn<QString>("menuOpen"); // the menu the key opened; empty: none
+    // Retrieve's R, which the Federal Reports menu also marks, is the asset window's.
+    QTest::newRow("RetrieveNotFederalReports") << int(Qt::Key_R) << true << "";
+    // No control of the asset window marks F: the File menu keeps it.
+    QTest::newRow("FileMenuKeepsItsKey") << int(Qt::Key_F) << false << "mnuFile";
+}
+
+void AssetFormTest::theActiveWindowsAccessKeysWin() {
+    QFETCH(int, key);
+    QFETCH(bool, retrieved);
+    QFETCH(QString, menuOpen);
+    QStringList done;
+    assets::AssetFormWork work;
+    work.Search = [&](assets::FrmAsset&) { done << "Search"; };
+    AssetsFixture f(work);
+    QAction* reports = f.main->menuItem("mnuReports");
+    QCOMPARE(reports->text(), QStringLiteral("Federal &Reports"));
+    assets::FrmAsset& form = f.open();
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+    // The menu title shows the letter is not its own while the window is active.
+    QCOMPARE(reports->text(), QStringLiteral("Federal Reports"));
+    QCOMPARE(f.main->menuItem("mnuFile")->text(), QStringLiteral("&File"));
+
+    // From a field whose rules take no key of their own (any key down in the description marks
+    // the asset changed, and Retrieve would then ask to save it first).
+    form.txtTagNbr->setFocus();
+    QTest::keyClick(form.txtTagNbr, Qt::Key(key), Qt::AltModifier);
+    QTRY_COMPARE(done.contains("Search"), retrieved);
+    for (const char* name : {"mnuFile", "mnuReports"}) {
+        QMenu* menu = f.main->menuItem(name)->menu();
+        if (menuOpen == QLatin1String(name))
+            QTRY_VERIFY(menu->isVisible());
+        else
+            QVERIFY2(!menu->isVisible(), name);
+        menu->close();
+    }
+
+    // Once the window is gone the menu bar has its key back.
+    f.main->mdiArea()->closeAllSubWindows();
+    QTRY_COMPARE(reports->text(), QStringLiteral("Federal &Reports"));
 }
 
 QEL_QTEST_REGISTER(AssetFormTest);

@@ -11,6 +11,8 @@ class AssetFormTest : public QObject {
     Q_OBJECT
 private slots:
     void opensFromTheMenuWithItsListsFilled();
+    void theMainWindowMakesRoomForTheAssetWindow_data();
+    void theMainWindowMakesRoomForTheAssetWindow();
     void opensOnceAndClosesWithItsWindow();
     void everyControlHasItsCaptionAndState();
     void tabOrderFollowsTheEntryOfAnAsset();
@@ -22,6 +24,8 @@ private slots:
     void setCompanyLeavesAFormThatStaysOpenAlone();
     void emptyFormShowsItsMessagesAndFocusesTheLast();
     void buttonsWithoutTheirWorkStayDisabled();
+    void theActiveWindowsAccessKeysWin_data();
+    void theActiveWindowsAccessKeysWin();
 };
 
 } // namespace qel::test

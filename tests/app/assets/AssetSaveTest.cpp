@@ -48,10 +48,12 @@ void AssetSaveTest::saveThenLoadRoundTripsEveryField() {
     // The form is ready for the next asset; the new one is in the picker.
     QCOMPARE(form.txtDescription->text(), QString());
     QCOMPARE(form.lblAssetId->text(), QString());
-    QCOMPARE(f.status(), QString());
     QVERIFY(!form.flags.editMode);
     QCOMPARE(form.cboAssets->count(), pickerRows + 1);
     const std::int32_t asset = itemData(*form.cboAssets, pickerRows);
+    // The result stays on the status line of the emptied form, with the number to find it by.
+    QCOMPARE(f.status(), QStringLiteral("Asset Added. Asset ID: ") + QString::number(asset));
+    QCOMPARE(statusColour(*f.main), QColor(0, 128, 0));
     QCOMPARE(form.cboAssets->itemText(pickerRows), QStringLiteral("Office desk"));
     const std::string n = std::to_string(asset);
     // Sold in its second year: two yearly rows.
@@ -83,6 +85,7 @@ void AssetSaveTest::saveThenLoadRoundTripsEveryField() {
     QStringList changed = shown(form);
     form.cmdSave_Click();
     QCOMPARE(form.cboAssets->count(), pickerRows + 1);
+    QCOMPARE(f.status(), QStringLiteral("Asset Updated. Asset ID: ") + QString::number(asset));
     QCOMPARE(count(f.shell.fresh, "tblAssets WHERE Asset_num = " + n + " AND Cost = 12000"), 1);
     retrieve(form, asset);
     // An updated asset keeps its notes as an added one does, so a load and a save change nothing.
@@ -147,7 +150,7 @@ void AssetSaveTest::eachKeptBookGetsItsRowAndABookNotKeptIsUntouched() {
     form.cmdSave_Click();
     QCOMPARE(f.shell.ui.messages(),
              QStringList{"This asset was placed in service in a prior year. Do you want to update it?"});
-    QCOMPARE(f.status(), QString());
+    QCOMPARE(f.status(), QStringLiteral("Asset Updated. Asset ID: ") + QString::fromStdString(n));
     QCOMPARE(count(f.shell.fresh, "tblBookMethods WHERE AssetId = " + n + " AND BookId IN (3, 5)"), 2);
     QCOMPARE(count(f.shell.fresh, "tblDepr WHERE asset_num = " + n + " AND BookId = 3"), 8);
     QCOMPARE(count(f.shell.fresh, "tblDepr WHERE asset_num = " + n + " AND BookId = 5"), 8);

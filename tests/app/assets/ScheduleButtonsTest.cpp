@@ -69,6 +69,30 @@ void ScheduleButtonsTest::taxScheduleNeedsABookAndABasis() {
     QCOMPARE(f.reports.log, QStringList{"DoReports(Tax Depreciation Schedule,17,Desk,3)"});
 }
 
+void ScheduleButtonsTest::choosingABookClearsTheRequestForOne_data() {
+    QTest::addColumn<QString>("shown");   // the status line before the book is chosen
+    QTest::addColumn<QString>("remains"); // and after
+    QTest::newRow("TheRequestGoes") << "Please choose a book."
+                                    << "";
+    QTest::newRow("AnotherMessageStays") << "There is no depreciation. The cost basis is zero."
+                                         << "There is no depreciation. The cost basis is zero.";
+}
+
+void ScheduleButtonsTest::choosingABookClearsTheRequestForOne() {
+    QFETCH(QString, shown);
+    QFETCH(QString, remains);
+    ScheduleFixture f;
+    f.form->lblCostBasis->setText(shown.startsWith("Please") ? "500" : "0");
+    if (!shown.startsWith("Please"))
+        f.form->cboBooks->setCurrentIndex(f.form->cboBooks->findText("AMT"));
+    f.form->cmdDeprSchedule->click();
+    QCOMPARE(f.status(), shown);
+    f.form->cboBooks->setFocus();
+    QTest::keyClick(f.form->cboBooks, Qt::Key_Down);
+    QVERIFY(f.form->cboBooks->currentIndex() >= 0);
+    QCOMPARE(f.status(), remains);
+}
+
 // A company whose fiscal year ends in June: September 2003 is the third month of fiscal 2004, so
 // the first year takes ten twelfths of cost over life.
 void ScheduleButtonsTest::bookScheduleDatesByTheFiscalMonth() {

@@ -11,6 +11,8 @@ class ScheduleButtonsTest : public QObject {
 private slots:
     void schedulesWaitForAnAssetAndTheReports();
     void taxScheduleNeedsABookAndABasis();
+    void choosingABookClearsTheRequestForOne_data();
+    void choosingABookClearsTheRequestForOne();
     void bookScheduleDatesByTheFiscalMonth();
     void bookScheduleRefusals_data();
     void bookScheduleRefusals();

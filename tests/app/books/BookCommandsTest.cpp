@@ -49,6 +49,7 @@ void BookCommandsTest::theKnownNextPeriodIsProposed() {
     QCOMPARE(box.text, QStringLiteral("Calculate Depreciation for period 201203?"));
     QCOMPARE(box.title, QStringLiteral("Do Monthly Book Depreciation"));
     QCOMPARE(box.buttons, MsgButtons::OkCancel);
+    QCOMPARE(box.defaultAnswer, MsgResult::Ok);
     QCOMPARE(f.posted(), posted);
     QCOMPARE(status(w), message);
     if (!message.isEmpty())
@@ -163,6 +164,7 @@ void BookCommandsTest::deletingSaysWhatHappened() {
     const UiCall box = f.ui.calls().at(0);
     QCOMPARE(box.text, QStringLiteral("Delete Depreciation for the last period?"));
     QCOMPARE(box.title, QStringLiteral("Delete Monthly Book Depreciation"));
+    QCOMPARE(box.defaultAnswer, MsgResult::Cancel); // Enter keeps the period
     QCOMPARE(f.ui.calls().size(), std::size_t(1));
     QCOMPARE(status(w), message);
     QCOMPARE(f.posted(), postedAfter);

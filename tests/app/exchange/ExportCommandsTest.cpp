@@ -175,6 +175,7 @@ void ExportCommandsTest::anExistingWorkbookIsReplacedOnlyWhenTheNewOneIsComplete
                               QStringLiteral("] alway exist... Do you want to replace it?"));
     QCOMPARE(f.shell.ui.callsOf(UiCall::Message).at(0).title, QStringLiteral("Please change file path..."));
     QCOMPARE(f.shell.ui.callsOf(UiCall::Message).at(0).buttons, MsgButtons::YesNo);
+    QCOMPARE(f.shell.ui.callsOf(UiCall::Message).at(0).defaultAnswer, MsgResult::No); // Enter keeps the file
     QVERIFY(messages[1].startsWith("Error in DoExport. "));
     QCOMPARE(sheetOf(path).first, QStringLiteral("Sheet1"));
     for (const auto& entry : std::filesystem::directory_iterator(f.shell.fresh.folder()))

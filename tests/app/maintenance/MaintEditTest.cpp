@@ -73,6 +73,8 @@ void MaintEditTest::aLocationIsAddedChangedAndDeleted() {
     QCOMPARE(confirm.text, QStringLiteral("Delete WH"));
     QCOMPARE(confirm.title, QStringLiteral("Confirm Delete"));
     QCOMPARE(confirm.buttons, MsgButtons::OkCancel);
+    QCOMPARE(confirm.icon, MsgIcon::Question);
+    QCOMPARE(confirm.defaultAnswer, MsgResult::Cancel); // Enter keeps the record
     QCOMPARE(w->lblStatusBar->text(), QStringLiteral("Record Deleted"));
     QCOMPARE(count(f, "tblLocations"), 1);
     QCOMPARE(MaintFixture::column(*w, 0), QStringList{"AB"});
@@ -309,6 +311,7 @@ void MaintEditTest::switchingTablesWithUnsavedEditsAsksFirst() {
     QVERIFY(f.open("mnuAccounts"));
     QCOMPARE(f.ui.messages().first(), QStringLiteral("Save Changes?"));
     QCOMPARE(f.ui.callsOf(UiCall::Message).front().buttons, MsgButtons::YesNoCancel);
+    QCOMPARE(f.ui.callsOf(UiCall::Message).front().defaultAnswer, MsgResult::Yes);
     QCOMPARE(w->windowTitle(), caption);
     QCOMPARE(count(f, "tblLocations"), stored);
     QCOMPARE(count(f, "tblAccounts"), 0);

@@ -227,18 +227,38 @@ void Form4562MenuTest::whatIsMissingIsAskedBeforeTheForm() {
     QCOMPARE(f.ui.callsOf(UiCall::Document).size(), 0u);
 }
 
+void Form4562MenuTest::theFormIsFilledAndOpened_data() {
+    QTest::addColumn<bool>("viewerOpens");
+    QTest::newRow("ViewerOpensIt") << true;
+    // The desktop named a viewer that then fails, or none at all: the user learns where it is.
+    QTest::newRow("NothingOpensIt") << false;
+}
+
 void Form4562MenuTest::theFormIsFilledAndOpened() {
+    QFETCH(bool, viewerOpens);
     ReportsFixture f;
     addMisc4562(f, f.company, 2010);
+    if (!viewerOpens)
+        f.ui.refuseDocuments();
     f.choose("mnuForm4562_2", QStringLiteral("2010"));
     const fs::path output = documents() / ("4562_10_" + std::to_string(f.company) + ".pdf");
     QVERIFY(fs::exists(output));
     std::string head(5, '\0');
     std::ifstream(output).read(head.data(), 5);
     QCOMPARE(head, std::string("%PDF-"));
-    QCOMPARE(f.ui.textsOf(UiCall::Document), QStringList{QString::fromStdString(output.string())});
+    const QString fullPath = QString::fromStdString(fs::absolute(output).string());
+    QCOMPARE(f.ui.textsOf(UiCall::Document), QStringList{fullPath});
+    std::vector<UiCall> boxes = f.ui.callsOf(UiCall::Message);
+    if (!viewerOpens) {
+        QVERIFY(!boxes.empty());
+        QCOMPARE(boxes[0].text, QStringLiteral("Form 4562 is saved as ") + fullPath +
+                                    QStringLiteral(". No PDF viewer could open it; open the file with a PDF "
+                                                   "viewer of your choice."));
+        QCOMPARE(boxes[0].buttons, MsgButtons::Ok);
+        QCOMPARE(boxes[0].icon, MsgIcon::Information);
+        boxes.erase(boxes.begin());
+    }
     // The Warehouse has a 50-year life: once the form is open, the notice alone in an OK box.
-    const std::vector<UiCall> boxes = f.ui.callsOf(UiCall::Message);
     QCOMPARE(boxes.size(), 1u);
     QCOMPARE(boxes[0].text, kFiftyYear);
     QCOMPARE(boxes[0].buttons, MsgButtons::Ok);

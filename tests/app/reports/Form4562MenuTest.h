@@ -22,6 +22,7 @@ private slots:
     void theDesktopIsAskedForItsPdfViewer_data();
     void theDesktopIsAskedForItsPdfViewer();
     void whatIsMissingIsAskedBeforeTheForm();
+    void theFormIsFilledAndOpened_data();
     void theFormIsFilledAndOpened();
     void theFormsErrorsAreShownAsTheySay_data();
     void theFormsErrorsAreShownAsTheySay();

@@ -7,6 +7,7 @@
 #include "app/shell/WindowPosition.h"
 #include "tests/testsupport/QtTestMain.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
@@ -54,8 +55,19 @@ const FormDef& sampleForm() {
                  .kind = K::CommandButton,
                  .at = {3600, 3120, 1000, 375},
                  .caption = "&OK",
+                 .tip = "Save changes to the asset.",
                  .tabIndex = 2,
                  .style = kDefaultButton},
+                {.name = "chkExclude",
+                 .kind = K::CheckBox,
+                 .at = {120, 3120, 1400, 255},
+                 .caption = "E&xclude && keep",
+                 .tip = "Leave the asset out of the books."},
+                {.name = "lblBasis", .kind = K::Label, .at = {1600, 3120, 1000, 255}, .tip = "Cost basis"},
+                {.name = "cmdFind",
+                 .kind = K::CommandButton,
+                 .at = {2700, 3120, 800, 375},
+                 .tip = "Find an asset."},
             },
     };
     return form;
@@ -115,8 +127,57 @@ void FormTableTest::aLabelNamesItsControlForKeyboardAndScreenReader() {
     auto* label = controls.get<QLabel>("lblDescription");
     QCOMPARE(label->buddy(), controls.widget("txtDescription"));
     QCOMPARE(controls.widget("txtDescription")->accessibleName(), QStringLiteral("Description:"));
-    // Without a label, the tip names the control.
-    QCOMPARE(controls.widget("txtTag")->accessibleName(), QStringLiteral("Tag number"));
+}
+
+void FormTableTest::aScreenReaderReadsEachControlAsTheUserSeesIt_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tip");
+    // A caption names its control, whatever its tip says.
+    QTest::newRow("ButtonByCaption") << "cmdOK"
+                                     << "OK"
+                                     << "Save changes to the asset.";
+    QTest::newRow("CheckBoxByCaption") << "chkExclude"
+                                       << "Exclude & keep"
+                                       << "Leave the asset out of the books.";
+    QTest::newRow("FrameByTitle") << "fraEdit"
+                                  << "Asset"
+                                  << "";
+    // A field by the label that names it.
+    QTest::newRow("FieldByLabel") << "txtDescription"
+                                  << "Description:"
+                                  << "";
+    // Only a control with neither takes its tip.
+    QTest::newRow("FieldByTip") << "txtTag"
+                                << "Tag number"
+                                << "Tag number";
+    QTest::newRow("ValueByTip") << "lblBasis"
+                                << "Cost basis"
+                                << "Cost basis";
+    QTest::newRow("PictureButtonByTip") << "cmdFind"
+                                        << "Find an asset."
+                                        << "Find an asset.";
+}
+
+void FormTableTest::aScreenReaderReadsEachControlAsTheUserSeesIt() {
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, tip);
+    QDialog form;
+    const FormControls controls = buildForm(form, sampleForm());
+    QWidget* w = controls.widget(control);
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(w);
+    QVERIFY(read);
+    QCOMPARE(read->text(QAccessible::Name), name);
+    QCOMPARE(w->toolTip(), tip);
+}
+
+void FormTableTest::aCaptionChangedLaterRenamesItsControl() {
+    QDialog form;
+    const FormControls controls = buildForm(form, sampleForm());
+    auto* ok = controls.get<QPushButton>("cmdOK");
+    ok->setText(QStringLiteral("&Close"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(ok)->text(QAccessible::Name), QStringLiteral("Close"));
 }
 
 void FormTableTest::aWrongNameOrKindFailsLoudly_data() {

@@ -12,6 +12,9 @@ private slots:
     void eachControlIsMadeAsItsRowSays();
     void theTabOrderFollowsTheTabIndexes();
     void aLabelNamesItsControlForKeyboardAndScreenReader();
+    void aScreenReaderReadsEachControlAsTheUserSeesIt_data();
+    void aScreenReaderReadsEachControlAsTheUserSeesIt();
+    void aCaptionChangedLaterRenamesItsControl();
     void aWrongNameOrKindFailsLoudly_data();
     void aWrongNameOrKindFailsLoudly();
     void aTableWithAnUnknownContainerIsRefused();

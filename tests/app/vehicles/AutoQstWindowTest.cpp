@@ -126,6 +126,7 @@ void AutoQstWindowTest::deleteRemovesTheAnswersAndClearsTheButtons() {
     QCOMPARE(question.text, QStringLiteral("Do you want to delete this Questionaire?"));
     QCOMPARE(question.title, QStringLiteral("Delete Questionaire"));
     QCOMPARE(question.buttons, MsgButtons::YesNo);
+    QCOMPARE(question.defaultAnswer, MsgResult::No); // Enter keeps the answers
     QCOMPARE(stored(f), QStringLiteral("none"));
     QCOMPARE(shown(w), QStringLiteral("     "));
     QVERIFY(w.isVisible());

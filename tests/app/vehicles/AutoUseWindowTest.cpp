@@ -451,6 +451,7 @@ void AutoUseWindowTest::deleteRemovesTheColumnsUseAndLoadsAfresh() {
     QCOMPARE(question.text, QStringLiteral("Do you want to delete Vehicle 2 Use?"));
     QCOMPARE(question.title, QStringLiteral("Delete Vehicle Use"));
     QCOMPARE(question.buttons, MsgButtons::YesNo);
+    QCOMPARE(question.defaultAnswer, MsgResult::No); // Enter keeps the use
     QCOMPARE(f.count("SELECT count(*) FROM tblAutoUse WHERE [Vehicle #] = 5"), 0);
     QCOMPARE(f.count("SELECT count(*) FROM tblAutoUse WHERE [Vehicle #] = 3"), 1);
     QVERIFY(w.isVisible());

@@ -135,5 +135,14 @@ TEST(MaintLayoutTest, WindowPartsAtTheLoadSizeAndBelowTheMinimum) {
     EXPECT_EQ(layoutWindow(7700, 5000, 4000).list.height, 0) << "a tall panel leaves the list no height";
 }
 
+TEST(MaintLayoutTest, AStatusOfSeveralLinesTakesItsHeightFromTheList) {
+    const MaintWindowLayout l = layoutWindow(8700, 5500, 1060, 945);
+    EXPECT_EQ(l.list, (MaintBox{75, 45, 8450, 2890 - 630}));
+    EXPECT_EQ(l.commands.top + l.commands.height + 75, l.status.top);
+    EXPECT_EQ(l.status, (MaintBox{60, 4685 - 630, 8450, 945}));
+    // The status line ends where the one-line window's does: the window keeps its size.
+    EXPECT_EQ(l.status.top + l.status.height, 4685 + 315);
+}
+
 } // namespace
 } // namespace qel
