@@ -12,6 +12,7 @@
 #include "app/shell/ProgramState.h"
 #include "app/shell/Subsystems.h"
 #include "bench/BenchFloor.h"
+#include "bench/BenchRun.h"
 #include "server/support/CompanyPersist.h"
 #include "tests/testsupport/FreshDatabase.h"
 #include "tests/testsupport/ScriptedUiServices.h"
@@ -45,7 +46,7 @@ void generate(qel::test::FreshDatabase& fresh, std::int64_t count) {
 // The floor: the picker's query alone, best of three.
 double pickerQuerySeconds() {
     double best = 1e9;
-    for (int i = 0; i < qel::bench::kFloorTimings; ++i) {
+    for (int i = 0; i < qel::bench::floorTimings(); ++i) {
         const auto start = std::chrono::steady_clock::now();
         benchmark::DoNotOptimize(qel::CompanyPersist().GetAssetList(kCompany, 0).RecordCount());
         best = std::min(best, qel::bench::secondsSince(start));
@@ -83,6 +84,7 @@ struct Program {
 
 void BM_OpenAssetForm(benchmark::State& state) {
     Program program(state.range(0));
+    qel::bench::resetPeakMemory();
     double seconds = 0;
     std::int64_t opens = 0;
     for (auto _ : state) {
@@ -99,6 +101,7 @@ void BM_OpenAssetForm(benchmark::State& state) {
     const double floorSeconds = pickerQuerySeconds();
     state.counters["floor ms"] = floorSeconds * 1e3;
     state.counters["x floor"] = seconds / static_cast<double>(opens) / floorSeconds;
+    state.counters["peak MB"] = qel::bench::peakMB();
 }
 
 void BM_PickerKey(benchmark::State& state) {
@@ -110,6 +113,7 @@ void BM_PickerKey(benchmark::State& state) {
         return;
     }
     form->cboAssets->setFocus();
+    qel::bench::resetPeakMemory();
     // The first four digits of an asset near the end of the list.
     const QString typed = QStringLiteral("Asset ") +
                           QStringLiteral("%1").arg(state.range(0) - 50, 6, 10, QLatin1Char('0')).left(4);
@@ -137,18 +141,20 @@ void BM_PickerKey(benchmark::State& state) {
         state.SkipWithError("typing completed nothing");
     state.counters["ms/key"] = seconds * 1e3 / static_cast<double>(keys);
     state.counters["first key ms"] = firstKey * 1e3 / static_cast<double>(runs);
+    state.counters["peak MB"] = qel::bench::peakMB();
 }
 
 } // namespace
 
-BENCHMARK(BM_OpenAssetForm)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PickerKey)->Arg(1'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenAssetForm)->Apply([](auto* b) {
+    qel::bench::sizes(b, {1'000, 10'000, 100'000})->Unit(benchmark::kMillisecond);
+});
+BENCHMARK(BM_PickerKey)->Apply([](auto* b) {
+    qel::bench::sizes(b, {1'000, 100'000})->Unit(benchmark::kMillisecond);
+});
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return qel::bench::runBenchmarks(argc, argv);
 }

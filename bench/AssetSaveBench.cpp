@@ -12,6 +12,7 @@
 #include "app/shell/ProgramState.h"
 #include "app/shell/Subsystems.h"
 #include "bench/BenchFloor.h"
+#include "bench/BenchRun.h"
 #include "bench/ReportCompany.h"
 #include "tests/testsupport/ScriptedUiServices.h"
 
@@ -69,6 +70,7 @@ struct Program {
 
 void BM_SaveAsset(benchmark::State& state) {
     Program program(state.range(0));
+    qel::bench::resetPeakMemory();
     double seconds = 0;
     std::int64_t saves = 0;
     for (auto _ : state) {
@@ -98,17 +100,17 @@ void BM_SaveAsset(benchmark::State& state) {
     state.counters["ms/save"] = perSave * 1e3;
     state.counters["floor ms"] = floorSeconds * 1e3;
     state.counters["x floor"] = perSave / floorSeconds;
+    state.counters["peak MB"] = qel::bench::peakMB();
 }
 
 } // namespace
 
-BENCHMARK(BM_SaveAsset)->Arg(1'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveAsset)->Apply([](auto* b) {
+    qel::bench::sizes(b, {1'000, 100'000})->Unit(benchmark::kMillisecond);
+});
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return qel::bench::runBenchmarks(argc, argv);
 }

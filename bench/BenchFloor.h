@@ -1,8 +1,10 @@
 // The floors the benchmarks print beside their figures, measured in the same run: the time SQLite
 // itself takes for the least the measured operation has to do, so that the ratio between the two
-// can be read directly on a shared, loaded machine. Each floor is the best of three timings.
+// can be read directly on a shared, loaded machine. Each floor is the best of three timings (of
+// one in a smoke run, BenchRun.h).
 #pragma once
 
+#include "bench/BenchRun.h"
 #include "common/Recordset.h"
 #include "server/data/Connection.h"
 
@@ -10,13 +12,17 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <numeric>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace qel::bench {
 
-inline constexpr int kFloorTimings = 3;
+inline int floorTimings() {
+    return smokeRun() ? 1 : 3;
+}
 
 inline double secondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -44,7 +50,7 @@ inline double insertFloor(Connection& conn, const std::vector<std::pair<std::str
         writes.emplace_back(std::move(rows), sql + ")");
     }
     double best = 1e9;
-    for (int i = 0; i < kFloorTimings; ++i) {
+    for (int i = 0; i < floorTimings(); ++i) {
         for (const auto& [table, where] : tables)
             conn.execute("DELETE FROM " + table + where);
         if (steps.before)
@@ -97,7 +103,7 @@ inline double readFloor(Connection& conn, const Recordset& answer) {
         tx.commit();
     }
     double best = 1e9;
-    for (int i = 0; i < kFloorTimings; ++i) {
+    for (int i = 0; i < floorTimings(); ++i) {
         const auto start = std::chrono::steady_clock::now();
         const Recordset read = conn.query("SELECT * FROM temp.floorRows");
         best = std::min(best, secondsSince(start));
@@ -108,18 +114,32 @@ inline double readFloor(Connection& conn, const Recordset& answer) {
     return best;
 }
 
-// The floor of sorting a list: a stable sort of as many plain doubles as the list has rows.
-// Seconds.
+// The floor of sorting a list: a stable sort of as many plain doubles as the list has rows, from
+// a shuffled order (a list is sorted from whatever order it shows, which for another column than
+// the last one sorted has nothing to do with this one). Seconds, best of three.
 inline double sortFloor(std::int64_t count) {
-    std::vector<double> values(static_cast<std::size_t>(count));
-    for (std::int64_t i = 0; i < count; ++i)
-        values[static_cast<std::size_t>(i)] = static_cast<double>((i * 7919) % count);
-    const auto start = std::chrono::steady_clock::now();
-    std::stable_sort(values.begin(), values.end());
-    const double seconds = secondsSince(start);
-    // The sorted values are read, so the sort cannot be left out.
-    [[maybe_unused]] volatile double first = values.front();
-    return seconds;
+    double best = 1e9;
+    for (int i = 0; i < floorTimings(); ++i) {
+        std::vector<double> values(static_cast<std::size_t>(count));
+        std::iota(values.begin(), values.end(), 0.0);
+        std::shuffle(values.begin(), values.end(), std::mt19937(static_cast<unsigned>(i)));
+        const auto start = std::chrono::steady_clock::now();
+        std::stable_sort(values.begin(), values.end());
+        best = std::min(best, secondsSince(start));
+        // The sorted values are read, so the sort cannot be left out.
+        [[maybe_unused]] volatile double first = values.front();
+    }
+    return best;
+}
+
+// The size of the values a query returned, in megabytes: each text's bytes, eight bytes for any
+// other value; what holding the answer needs at the least.
+inline double answerMB(const Recordset& answer) {
+    double bytes = 0;
+    for (const auto& row : answer.rows())
+        for (const Variant& v : row)
+            bytes += v.isText() ? static_cast<double>(std::get<std::string>(v.storage()).size()) : 8.0;
+    return bytes / (1024.0 * 1024.0);
 }
 
 } // namespace qel::bench

@@ -12,8 +12,11 @@
 //
 // Counters: rows written, the floor in milliseconds, the engine's best time (of as many runs as
 // fit in eight seconds, at least one) as a multiple of the floor ("x floor") and per asset
-// ("us/asset", which stays flat when the time grows linearly).
+// ("us/asset", which stays flat when the time grows linearly); the peak memory of the engine's
+// runs ("peak MB") beside the memory resident before them ("before MB"), and the floor's own peak
+// ("floor peak MB"), which holds every written row in memory to insert it again.
 #include "bench/BenchFloor.h"
+#include "bench/BenchRun.h"
 #include "server/engine/CalcDepr.h"
 #include "tests/testsupport/FreshDatabase.h"
 
@@ -113,6 +116,8 @@ void timeSchedules(benchmark::State& state, bool replacing) {
     if (replacing)
         runAll(engine, assets);
 
+    const double before = qel::bench::residentMB();
+    qel::bench::resetPeakMemory();
     double best = 1e9;
     for (auto _ : state) {
         if (!replacing)
@@ -124,8 +129,12 @@ void timeSchedules(benchmark::State& state, bool replacing) {
         state.SetIterationTime(seconds);
         best = std::min(best, seconds);
     }
+    state.counters["peak MB"] = qel::bench::peakMB();
+    state.counters["before MB"] = before;
     const double rows = fresh.value("SELECT count(*) FROM tblDepr").toDouble();
+    qel::bench::resetPeakMemory();
     const double floorSeconds = qel::bench::insertFloor(fresh.conn(), "tblDepr");
+    state.counters["floor peak MB"] = qel::bench::peakMB();
     state.counters["rows"] = rows;
     state.counters["floor ms"] = floorSeconds * 1e3;
     state.counters["x floor"] = best / floorSeconds;
@@ -142,7 +151,9 @@ void BM_EngineRecompute(benchmark::State& state) {
 
 // Both at each size, each run as often as fits in eight seconds.
 void sizes(benchmark::internal::Benchmark* b) {
-    b->Arg(1'000)->Arg(10'000)->Arg(100'000)->MinTime(8)->UseManualTime()->Unit(benchmark::kMillisecond);
+    qel::bench::sizes(b, {1'000, 10'000, 100'000}, {.minTime = 8})
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
 }
 
 } // namespace
@@ -150,4 +161,4 @@ void sizes(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_EngineSchedules)->Apply(sizes);
 BENCHMARK(BM_EngineRecompute)->Apply(sizes);
 
-BENCHMARK_MAIN();
+QEL_BENCH_MAIN()

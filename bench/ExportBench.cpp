@@ -1,7 +1,10 @@
-// The six Excel exports over one company of 100,000 assets, each with a Federal row of the year,
-// a posted book period, a description row, a class and an account: the time to write each
-// workbook from the database to its file.
+// The six Excel exports over one company of 1,000, 10,000 and 100,000 assets, each with a Federal
+// row of the year, a posted book period, a description row, a class and an account: the time to
+// write each workbook from the database to its file, the file's size and the peak memory ("peak
+// MB").
+#include "bench/BenchRun.h"
 #include "common/SqlLiteral.h"
+#include "server/data/Database.h"
 #include "server/support/DeprSupport.h"
 #include "tests/testsupport/FreshDatabase.h"
 #include "tests/testsupport/TestData.h"
@@ -18,16 +21,15 @@ namespace {
 namespace fs = std::filesystem;
 using qel::sqlNumber;
 
-constexpr int kAssets = 100000;
 constexpr const char* kPeriod = "201003";
 constexpr const char* kYear = "2010";
 
-// The generated company, made once for every benchmark of the run.
+// The generated company of a size, made once for every benchmark of the run.
 struct BenchCompany {
     qel::test::FreshDatabase fresh;
     std::int32_t company = 0;
 
-    BenchCompany() {
+    explicit BenchCompany(std::int64_t assets) {
         qel::Connection& conn = fresh.conn();
         qel::Transaction tx(conn);
         company = qel::test::addCompany("Bench Co");
@@ -47,7 +49,7 @@ struct BenchCompany {
         // In service over the five fiscal years before the period; methods MACRS, ADS and S/L;
         // every twentieth asset without a class.
         conn.execute(
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + sqlNumber(kAssets) +
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + sqlNumber(assets) +
             ")"
             " INSERT INTO tblAssets (Company_Id, Asset_name, Cost, [Allowance 30 %], [179_deduction],"
             " In_Service_date, depr_method, life, convention, other_deductions, bussiness_percent, sold_date,"
@@ -77,16 +79,23 @@ struct BenchCompany {
     }
 };
 
-BenchCompany& benchCompany() {
-    static BenchCompany data;
-    return data;
+BenchCompany& benchCompany(std::int64_t assets) {
+    bool made = false;
+    BenchCompany& company = qel::bench::Kept::get<BenchCompany>("company " + std::to_string(assets), [&] {
+        made = true;
+        return std::make_unique<BenchCompany>(assets);
+    });
+    if (!made)
+        qel::GetDbConnection(company.fresh.path());
+    return company;
 }
 
 using ExportFn = bool (qel::DeprSupport::*)(const std::string&, std::int32_t, const std::string&);
 
 void BM_Export(benchmark::State& state, ExportFn fn, const char* period) {
-    BenchCompany& data = benchCompany();
+    BenchCompany& data = benchCompany(state.range(0));
     qel::DeprSupport support;
+    qel::bench::resetPeakMemory();
     const fs::path path = data.fresh.folder() / "Bench.xlsx";
     std::uintmax_t bytes = 0;
     for (auto _ : state) {
@@ -98,29 +107,23 @@ void BM_Export(benchmark::State& state, ExportFn fn, const char* period) {
         bytes = fs::file_size(path);
         state.ResumeTiming();
     }
-    state.counters["assets"] = kAssets;
     state.counters["file_MB"] = static_cast<double>(bytes) / (1024.0 * 1024.0);
+    state.counters["peak MB"] = qel::bench::peakMB();
+}
+
+// Each export three times at each size.
+void sizes(benchmark::internal::Benchmark* b) {
+    qel::bench::sizes(b, {1'000, 10'000, 100'000}, {.iterations = 3})->Unit(benchmark::kMillisecond);
 }
 
 } // namespace
 
-BENCHMARK_CAPTURE(BM_Export, TaxDepr, &qel::DeprSupport::ExportTaxWorksheet, kYear)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
-BENCHMARK_CAPTURE(BM_Export, BookDetailDeprJV, &qel::DeprSupport::ExportDeprJVDetail, kPeriod)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+BENCHMARK_CAPTURE(BM_Export, TaxDepr, &qel::DeprSupport::ExportTaxWorksheet, kYear)->Apply(sizes);
+BENCHMARK_CAPTURE(BM_Export, BookDetailDeprJV, &qel::DeprSupport::ExportDeprJVDetail, kPeriod)->Apply(sizes);
 BENCHMARK_CAPTURE(BM_Export, BookSummaryDeprJV, &qel::DeprSupport::ExportDeprJVSummary, kPeriod)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
-BENCHMARK_CAPTURE(BM_Export, PropertyTax, &qel::DeprSupport::ExportPropertyTax, kPeriod)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
-BENCHMARK_CAPTURE(BM_Export, AssetListing, &qel::DeprSupport::ExportAssetListing, "")
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
-BENCHMARK_CAPTURE(BM_Export, AssetLedger, &qel::DeprSupport::ExportBookAssetLedger, kPeriod)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+    ->Apply(sizes);
+BENCHMARK_CAPTURE(BM_Export, PropertyTax, &qel::DeprSupport::ExportPropertyTax, kPeriod)->Apply(sizes);
+BENCHMARK_CAPTURE(BM_Export, AssetListing, &qel::DeprSupport::ExportAssetListing, "")->Apply(sizes);
+BENCHMARK_CAPTURE(BM_Export, AssetLedger, &qel::DeprSupport::ExportBookAssetLedger, kPeriod)->Apply(sizes);
 
-BENCHMARK_MAIN();
+QEL_BENCH_MAIN()

@@ -1,22 +1,23 @@
-// The asset import over a generated workbook of 10,000 rows (written with libxlsxwriter): the
-// reader alone, the import into tblAssets, the processing of the imported rows by the engine,
+// The asset import over generated workbooks of 1,000 and 10,000 rows (written with libxlsxwriter):
+// the reader alone, the import into tblAssets, the processing of the imported rows by the engine,
 // and the whole chain (import, the program's completion of the fiscal dates, processing).
 //
-// The rows take the import's methods in turn: MACRS 5, 7 and 39 years, listed property at full
-// and at part business use, straight line, ADS, amortization and non-depreciable property;
-// every 9th has a section 179 amount and every 11th a sale; the listed property without one is
-// a vehicle, run within its year's limits. Counters: rows per second, the time
-// per row ("us/row"), which stays flat when the time grows linearly, and the floor in the same
-// run with the time as a multiple of it ("x floor"). The program's "Import Assets" (its sheet check
-// with the log, the import, its completion of the rows and the processing, in one transaction)
-// is timed beside the data server's own import and processing of the same file ("x server"). The floors: for
-// the reader, inflating the workbook's parts and parsing their XML without looking at it; for the import,
-// that and inserting the asset rows it wrote with one prepared statement in one transaction; for the
+// The rows take the import's methods in turn: MACRS 5, 7 and 39 years, listed property at full and
+// at part business use, straight line, ADS, amortization and non-depreciable property; every 9th
+// has a section 179 amount and every 11th a sale; the listed property without one is a vehicle, run
+// within its year's limits. Counters: rows per second, the time per row ("us/row"), which stays
+// flat when the time grows linearly, and the floor in the same run with the time as a multiple of
+// it ("x floor"). The program's "Import Assets" (its sheet check with the log, the import, its
+// completion of the rows and the processing, in one transaction) is timed beside the data server's
+// own import and processing of the same file ("x server"). The floors: for the reader, inflating
+// the workbook's parts and parsing their XML without looking at it; for the import, that and
+// inserting the asset rows it wrote with one prepared statement in one transaction; for the
 // processing, inserting the yearly rows it wrote and clearing the assets' marks the same way; for
 // the chain, all of them.
 #include "app/exchange/rules/ImportValidation.h"
 #include "app/exchange/rules/ImportWorkbook.h"
 #include "bench/BenchFloor.h"
+#include "bench/BenchRun.h"
 #include "common/SqlLiteral.h"
 #include "common/Workbook.h"
 #include "server/support/DeprSupport.h"
@@ -104,6 +105,7 @@ public:
         state.counters["us/row"] = mean * 1e6 / rows;
         state.counters["floor ms"] = floor * 1e3;
         state.counters["x floor"] = mean / floor;
+        state.counters["peak MB"] = qel::bench::peakMB();
     }
 
 private:
@@ -115,7 +117,7 @@ private:
 // through the parser with no handlers. Seconds, best of three.
 double readFloor(const std::string& path) {
     double best = 1e9;
-    for (int i = 0; i < qel::bench::kFloorTimings; ++i) {
+    for (int i = 0; i < qel::bench::floorTimings(); ++i) {
         const auto start = std::chrono::steady_clock::now();
         int error = 0;
         zip_t* package = zip_open(path.c_str(), ZIP_RDONLY, &error);
@@ -170,6 +172,7 @@ void BM_ReadWorkbook(benchmark::State& state) {
     qel::test::TempFolder folder;
     const std::string path = writeGenerated(folder.path(), state.range(0));
     Stopwatch watch;
+    qel::bench::resetPeakMemory();
     for (auto _ : state) {
         watch.time([&] {
             qel::Workbook book(path);
@@ -191,6 +194,7 @@ template <typename Body> void timeFromNoAssets(benchmark::State& state, bool pro
     qel::test::FreshDatabase fresh;
     const std::string path = writeGenerated(fresh.folder(), state.range(0));
     Stopwatch watch;
+    qel::bench::resetPeakMemory();
     for (auto _ : state) {
         state.PauseTiming();
         reset(fresh);
@@ -213,6 +217,7 @@ void BM_ProcessImportedAssets(benchmark::State& state) {
     qel::DeprSupport().ImportAssetsFromExcel(kCompany, path);
     completeFiscalDates(fresh);
     Stopwatch watch;
+    qel::bench::resetPeakMemory();
     for (auto _ : state) {
         state.PauseTiming();
         fresh.exec("DELETE FROM tblDepr");
@@ -240,6 +245,7 @@ void BM_ImportCommand(benchmark::State& state) {
     const std::string logs = fresh.folder().string();
     Stopwatch command;
     double server = 0;
+    qel::bench::resetPeakMemory();
     for (auto _ : state) {
         state.PauseTiming();
         reset(fresh);
@@ -266,10 +272,20 @@ void BM_ImportCommand(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_ReadWorkbook)->Arg(10'000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ImportAssets)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ProcessImportedAssets)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond)->MinTime(3);
-BENCHMARK(BM_ImportAndProcess)->Arg(10'000)->Unit(benchmark::kMillisecond)->MinTime(3);
-BENCHMARK(BM_ImportCommand)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK(BM_ReadWorkbook)->Apply([](auto* b) {
+    qel::bench::sizes(b, {1'000, 10'000})->Unit(benchmark::kMillisecond);
+});
+BENCHMARK(BM_ImportAssets)->Apply([](auto* b) {
+    qel::bench::sizes(b, {1'000, 10'000})->Unit(benchmark::kMillisecond);
+});
+BENCHMARK(BM_ProcessImportedAssets)->Apply([](auto* b) {
+    qel::bench::sizes(b, {1'000, 10'000}, {.minTime = 3})->Unit(benchmark::kMillisecond);
+});
+BENCHMARK(BM_ImportAndProcess)->Apply([](auto* b) {
+    qel::bench::sizes(b, {1'000, 10'000}, {.minTime = 3})->Unit(benchmark::kMillisecond);
+});
+BENCHMARK(BM_ImportCommand)->Apply([](auto* b) {
+    qel::bench::sizes(b, {1'000, 10'000}, {.minTime = 3})->Unit(benchmark::kMillisecond);
+});
 
-BENCHMARK_MAIN();
+QEL_BENCH_MAIN()

@@ -7,6 +7,7 @@
 #include "app/printing/ProgramPrinter.h"
 #include "app/printing/rules/ListPrinting.h"
 #include "bench/BenchFloor.h"
+#include "bench/BenchRun.h"
 #include "tests/testsupport/FreshDatabase.h"
 
 #include <benchmark/benchmark.h>
@@ -62,7 +63,7 @@ double secondsOf(const std::function<void()>& body) {
 // The floor: the rows' texts drawn to a PDF file, one drawText per line. Seconds, best of three.
 double drawFloor(const qel::ReportList& list, const std::string& path) {
     double best = 1e9;
-    for (int i = 0; i < qel::bench::kFloorTimings; ++i) {
+    for (int i = 0; i < qel::bench::floorTimings(); ++i) {
         best = std::min(best, secondsOf([&] {
                             QPdfWriter pdf(QString::fromStdString(path));
                             QPainter painter(&pdf);
@@ -93,6 +94,7 @@ void BM_PrintList(benchmark::State& state) {
     const std::string path = (folder.path() / "list.pdf").string();
     const qel::ReportList list = worksheet(state.range(0));
     const auto tier = qel::printing::chooseListTier(qel::printing::columnWidths(list));
+    qel::bench::resetPeakMemory();
     double seconds = 0;
     for (auto _ : state) {
         seconds += secondsOf([&] {
@@ -112,18 +114,18 @@ void BM_PrintList(benchmark::State& state) {
     state.counters["floor ms"] = floor * 1e3;
     state.counters["x floor"] = mean / floor;
     state.counters["tier"] = tier->number;
+    state.counters["peak MB"] = qel::bench::peakMB();
 }
 
 } // namespace
 
-BENCHMARK(BM_PrintList)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_PrintList)->Apply([](auto* b) {
+    qel::bench::sizes(b, {1'000, 10'000}, {.minTime = 2})->Unit(benchmark::kMillisecond);
+});
 
 int main(int argc, char** argv) {
     // Fonts and the printer need the application object; no window is shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return qel::bench::runBenchmarks(argc, argv);
 }

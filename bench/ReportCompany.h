@@ -1,4 +1,4 @@
-// The generated company of the report benchmarks: 10,000 or 100,000 assets with ten years of
+// The generated company of the report benchmarks: 1,000, 10,000 or 100,000 assets with ten years of
 // yearly rows (every asset in the Federal book, every third also in the AMT book) and twelve
 // posted periods of fiscal 2010.
 //
@@ -7,15 +7,15 @@
 // cover every method, with lives of 3 to 50 years; every twentieth asset placed in service before
 // 2010 is sold in fiscal 2010, every third takes section 179, every fiftieth has no description
 // row. The rows are written with set-based SQL, so generating the company takes seconds; it is
-// built once per size and kept for the run.
+// built once per size and kept for the run (BenchRun.h).
 #pragma once
 
+#include "bench/BenchRun.h"
 #include "common/SqlLiteral.h"
 #include "server/data/Database.h"
 #include "tests/testsupport/FreshDatabase.h"
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -102,14 +102,15 @@ inline void generateCompany(test::FreshDatabase& fresh, std::int64_t assets) {
 
 // The generated database of a size, made the shared connection.
 inline void useCompany(std::int64_t assets) {
-    static std::map<std::int64_t, std::unique_ptr<test::FreshDatabase>> databases;
-    auto& db = databases[assets];
-    if (!db) {
-        db = std::make_unique<test::FreshDatabase>();
-        generateCompany(*db, assets);
-    } else {
-        GetDbConnection(db->path());
-    }
+    bool made = false;
+    const test::FreshDatabase& db = Kept::get<test::FreshDatabase>("company " + std::to_string(assets), [&] {
+        made = true;
+        auto fresh = std::make_unique<test::FreshDatabase>();
+        generateCompany(*fresh, assets);
+        return fresh;
+    });
+    if (!made)
+        GetDbConnection(db.path());
 }
 
 } // namespace qel::bench

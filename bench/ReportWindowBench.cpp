@@ -1,13 +1,15 @@
-// The "Depreciation WorkSheet" window over the generated companies of 10,000 and 100,000 assets
-// (ReportCompany.h), opened, scrolled and sorted as a user does in the main window (offscreen),
-// beside the time of its query alone (the floor).
+// The "Depreciation WorkSheet" window over the generated companies of 1,000, 10,000 and 100,000
+// assets (ReportCompany.h), opened, scrolled and sorted as a user does in the main window
+// (offscreen), beside the time of its query alone (the floor).
 //
 // Open: DoReports from the query to the window on screen, which should take under 2 s at 100,000
 // assets, beside the query's own time ("query ms", and "x query"). Scroll: one page down the list
 // repainted, twenty pages from the top, beside a repaint of the page in place ("paint ms"). Sort:
 // the cost column sorted ascending then descending, beside a stable sort of as many plain
 // doubles ("floor ms", and "x floor"). "us/row" grows with the rows only when the work does not
-// stay linear.
+// stay linear. Each benchmark gives its peak memory ("peak MB"); the open gives it beside the
+// size of the values its query returned ("answer MB") and the memory resident before it
+// ("before MB").
 #include "app/reports/FrmDocument.h"
 #include "app/reports/Reports.h"
 #include "app/shell/ChildWindows.h"
@@ -16,6 +18,7 @@
 #include "app/shell/ReportServices.h"
 #include "app/shell/Subsystems.h"
 #include "bench/BenchFloor.h"
+#include "bench/BenchRun.h"
 #include "bench/ReportCompany.h"
 #include "server/support/DeprSupport.h"
 
@@ -69,20 +72,31 @@ qel::reports::FrmDocument& openWorksheet() {
         program().window->childWindows().list().back()->widget());
 }
 
+// Closes the windows and deletes them, as the event loop would after the close: otherwise each
+// window opened stays in memory until the program ends.
 void closeAll() {
     program().window->childWindows().closeAll();
     QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-double queryAlone() {
+// The query's time, and the size of what it returned.
+struct QueryAlone {
+    double seconds = 0;
+    double answerMB = 0;
+};
+
+QueryAlone queryAlone() {
     const auto start = Clock::now();
     const qel::Recordset rs = qel::DeprSupport().GetAssetWrkSheet(kCompany, kYear);
     benchmark::DoNotOptimize(rs.RecordCount());
-    return secondsSince(start);
+    return {secondsSince(start), qel::bench::answerMB(rs)};
 }
 
 void BM_OpenWorksheet(benchmark::State& state) {
     useCompany(state.range(0));
+    const double before = qel::bench::residentMB();
+    qel::bench::resetPeakMemory();
     double seconds = 0;
     std::int64_t rows = 0;
     for (auto _ : state) {
@@ -94,15 +108,19 @@ void BM_OpenWorksheet(benchmark::State& state) {
         state.ResumeTiming();
     }
     const double perOpen = seconds / static_cast<double>(state.iterations());
-    const double query = queryAlone();
+    state.counters["peak MB"] = qel::bench::peakMB();
+    state.counters["before MB"] = before;
+    const QueryAlone query = queryAlone();
+    state.counters["answer MB"] = query.answerMB;
     state.counters["rows"] = static_cast<double>(rows);
-    state.counters["query ms"] = query * 1e3;
-    state.counters["x query"] = perOpen / query;
+    state.counters["query ms"] = query.seconds * 1e3;
+    state.counters["x query"] = perOpen / query.seconds;
     state.counters["us/row"] = perOpen * 1e6 / static_cast<double>(rows);
 }
 
 void BM_ScrollWorksheet(benchmark::State& state) {
     useCompany(state.range(0));
+    qel::bench::resetPeakMemory();
     QTableView& view = *openWorksheet().lvListView;
     QScrollBar& bar = *view.verticalScrollBar();
     constexpr int kPages = 20;
@@ -123,11 +141,13 @@ void BM_ScrollWorksheet(benchmark::State& state) {
     const double paint = secondsSince(start) / kPages;
     state.counters["ms/page"] = seconds * 1e3 / static_cast<double>(state.iterations() * kPages);
     state.counters["paint ms"] = paint * 1e3;
+    state.counters["peak MB"] = qel::bench::peakMB();
     closeAll();
 }
 
 void BM_SortWorksheet(benchmark::State& state) {
     useCompany(state.range(0));
+    qel::bench::resetPeakMemory();
     qel::reports::FrmDocument& doc = openWorksheet();
     QAbstractItemModel& model = *doc.lvListView->model();
     double seconds = 0;
@@ -144,22 +164,26 @@ void BM_SortWorksheet(benchmark::State& state) {
     state.counters["floor ms"] = floor * 1e3;
     state.counters["x floor"] = perSort / floor;
     state.counters["us/row"] = perSort * 1e6 / static_cast<double>(model.rowCount());
+    state.counters["peak MB"] = qel::bench::peakMB();
     closeAll();
 }
 
 } // namespace
 
-BENCHMARK(BM_OpenWorksheet)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_ScrollWorksheet)->Arg(100'000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SortWorksheet)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenWorksheet)->Apply([](auto* b) {
+    qel::bench::sizes(b, {1'000, 10'000, 100'000}, {.iterations = 3})->Unit(benchmark::kMillisecond);
+});
+BENCHMARK(BM_ScrollWorksheet)->Apply([](auto* b) {
+    qel::bench::sizes(b, {1'000, 10'000, 100'000})->Unit(benchmark::kMillisecond);
+});
+BENCHMARK(BM_SortWorksheet)->Apply([](auto* b) {
+    qel::bench::sizes(b, {1'000, 10'000, 100'000})->Unit(benchmark::kMillisecond);
+});
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Program running;
     gProgram = &running;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return qel::bench::runBenchmarks(argc, argv);
 }

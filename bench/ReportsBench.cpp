@@ -1,11 +1,13 @@
-// Every report query of DeprSupport over a generated company of 10,000 and 100,000 assets
+// Every report query of DeprSupport over a generated company of 1,000, 10,000 and 100,000 assets
 // (ReportCompany.h). Each query should answer within 0.5 s at 100,000 assets and grow no worse
 // than linearly with the assets (the complexity line of each family).
 //
 // Beside each query its floor in the same run: the same rows and fields read back by one plain
 // query from a temporary table that holds exactly them ("floor ms"), and the query's best time
-// as a multiple of it ("x floor").
+// as a multiple of it ("x floor"); and the peak memory of the query ("peak MB") beside the size of
+// the values it returned ("answer MB").
 #include "bench/BenchFloor.h"
+#include "bench/BenchRun.h"
 #include "bench/ReportCompany.h"
 #include "server/reporting/ReportFrame.h"
 #include "server/support/DeprSupport.h"
@@ -68,6 +70,7 @@ void runQuery(benchmark::State& state, const Query& query) {
     useCompany(state.range(0));
     qel::DeprSupport support;
     qel::Recordset answer;
+    qel::bench::resetPeakMemory();
     double best = 1e9;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
@@ -79,6 +82,8 @@ void runQuery(benchmark::State& state, const Query& query) {
         state.SkipWithError("the query gave no rows: the generated company misses its case");
         return;
     }
+    state.counters["peak MB"] = qel::bench::peakMB();
+    state.counters["answer MB"] = qel::bench::answerMB(answer);
     const double floor = qel::bench::readFloor(qel::requireConnection(), answer);
     state.counters["rows"] = static_cast<double>(answer.RecordCount());
     state.counters["floor ms"] = floor * 1e3;
@@ -89,14 +94,13 @@ void runQuery(benchmark::State& state, const Query& query) {
 } // namespace
 
 int main(int argc, char** argv) {
-    for (const Query& q : queries())
-        benchmark::RegisterBenchmark(q.name, [q](benchmark::State& state) { runQuery(state, q); })
-            ->Arg(10'000)
-            ->Arg(100'000)
-            ->Unit(benchmark::kMillisecond)
-            ->Complexity(benchmark::oN);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    for (const Query& q : queries()) {
+        auto* b = qel::bench::sizes(
+            benchmark::RegisterBenchmark(q.name, [q](benchmark::State& state) { runQuery(state, q); }),
+            {1'000, 10'000, 100'000});
+        b->Unit(benchmark::kMillisecond);
+        if (!qel::bench::smokeRun())
+            b->Complexity(benchmark::oN);
+    }
+    return qel::bench::runBenchmarks(argc, argv);
 }

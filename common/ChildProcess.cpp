@@ -109,7 +109,7 @@ ChildResult ended(ChildResult result, int status) {
 
 ChildResult runChild(const std::string& program, const std::vector<std::string>& arguments,
                      std::chrono::milliseconds timeout, std::size_t maxOutput,
-                     const std::vector<std::string>& environment) {
+                     const std::vector<std::string>& environment, const OutputSink& sink) {
     const Clock::time_point deadline = Clock::now() + timeout;
     Fd readEnd, writeEnd;
     {
@@ -162,6 +162,8 @@ ChildResult runChild(const std::string& program, const std::vector<std::string>&
     writeEnd.reset();
 
     ChildResult result;
+    std::string chunk;
+    std::size_t total = 0;
     const auto remainingMs = [&] {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         return static_cast<int>(std::clamp<long long>(left.count(), 0, 60'000));
@@ -180,10 +182,12 @@ ChildResult runChild(const std::string& program, const std::vector<std::string>&
             fail(errno, "poll");
         if (ready <= 0)
             continue;
-        const std::size_t before = result.output.size();
-        result.output.resize(before + kChunk);
-        const ssize_t got = ::read(readEnd.fd, result.output.data() + before, kChunk);
-        result.output.resize(before + static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+        // Without a sink the output grows in place; with one, one chunk is read into and reused.
+        std::string& into = sink ? chunk : result.output;
+        const std::size_t before = sink ? 0 : into.size();
+        into.resize(before + kChunk);
+        const ssize_t got = ::read(readEnd.fd, into.data() + before, kChunk);
+        into.resize(before + static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
         if (got < 0) {
             if (errno == EINTR || errno == EAGAIN)
                 continue;
@@ -191,13 +195,16 @@ ChildResult runChild(const std::string& program, const std::vector<std::string>&
         }
         if (got == 0)
             break;
-        if (result.output.size() > maxOutput) {
+        total += static_cast<std::size_t>(got);
+        if (total > maxOutput) {
             child.kill();
             result.end = ChildResult::End::TooMuchOutput;
             int status = 0;
             child.reaped(status, true);
             return result;
         }
+        if (sink)
+            sink(chunk);
     }
 
     // The output has ended; the child may still be running (it closed its output, or a child of

@@ -6,7 +6,9 @@
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qel {
@@ -20,14 +22,20 @@ struct ChildResult {
     };
     End end = End::Exited;
     int status = 0;
-    std::string output; // what it wrote before it ended (or was killed)
+    std::string output; // what it wrote before it ended (or was killed); empty with a sink
 };
+
+// Takes the child's output piece by piece as it comes. An exception it throws ends the child and
+// leaves runChild.
+using OutputSink = std::function<void(std::string_view bytes)>;
 
 // Runs `program` (a path; the search path is not used) with `arguments` and the environment of
 // this process, in which each "NAME=value" of `environment` takes the place of the variable of
-// that name. Throws std::system_error when it cannot be started.
+// that name. Its output is collected in the result's `output`, or, with a sink, handed to the
+// sink as it comes and not kept; `maxOutput` bounds it either way. Throws std::system_error when
+// it cannot be started, and what the sink throws.
 ChildResult runChild(const std::string& program, const std::vector<std::string>& arguments,
                      std::chrono::milliseconds timeout, std::size_t maxOutput,
-                     const std::vector<std::string>& environment = {});
+                     const std::vector<std::string>& environment = {}, const OutputSink& sink = {});
 
 } // namespace qel

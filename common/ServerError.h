@@ -2,8 +2,9 @@
 //
 // `number` is the number the callers test. A failure that passes through the data server's
 // classes arrives as kPassedThrough (-2147352571); `description` always carries the real cause
-// (SQLite's message and the failing statement), and `kind` tells a duplicate key from any
-// other failure.
+// in words (SQLite's message for a failed statement; never the statement's text, which quotes
+// the user's values, since the program shows the description), and `kind` tells a duplicate key
+// from any other failure.
 #pragma once
 
 #include <cstdint>

@@ -3,6 +3,7 @@
 
 #include "common/WorkbookSource.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -46,6 +47,32 @@ std::string note(std::string text) {
         --cut;
     text.resize(cut);
     return text;
+}
+
+// A record's tag and length.
+constexpr std::size_t kRecordHead = 5;
+// The longest record a stream can hold: a row of every column, each a text as long as a cell
+// holds, every character three bytes long.
+constexpr std::size_t kMaxRecord = 4 + kMaxXlsColumn * (2 + 1 + 4 + 3 * kMaxCellText);
+// The room the decoder keeps for the start of a record between pieces.
+constexpr std::size_t kKeptRoom = std::size_t{1} << 20;
+
+// The length of the record whose head starts `bytes` (at least kRecordHead long).
+std::size_t recordLength(std::string_view bytes) {
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        length |= std::size_t{static_cast<unsigned char>(bytes[1 + i])} << (8 * i);
+    if (length > kMaxRecord)
+        throw SheetStreamError("a record of " + std::to_string(length) + " bytes is longer than any record");
+    return length;
+}
+
+// 2097152 -> "2,097,152".
+std::string grouped(std::size_t number) {
+    std::string digits = std::to_string(number);
+    for (std::size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, 1, ',');
+    return digits;
 }
 
 // Reads a record's body front to back; every read is checked against what is left.
@@ -97,7 +124,7 @@ std::string text(std::string_view bytes, std::size_t maxUnits, const char* what)
     return std::string(bytes);
 }
 
-SheetRow decodeRow(Cursor body, int previousRow) {
+SheetRow decodeRow(Cursor body, int previousRow, SheetBudget& budget) {
     SheetRow row;
     const std::uint64_t number = body.number(4, "a row number");
     if (number < 1 || number > kMaxXlsRow || static_cast<int>(number) <= previousRow)
@@ -124,7 +151,9 @@ SheetRow decodeRow(Cursor body, int previousRow) {
         }
         case kText: {
             const auto length = static_cast<std::size_t>(body.number(4, "a text length"));
-            value = text(body.take(length, "a text"), kMaxCellText, "a text");
+            const std::string_view bytes = body.take(length, "a text");
+            budget.cell(bytes.size());
+            value = text(bytes, kMaxCellText, "a text");
             break;
         }
         case kYesNo: {
@@ -138,6 +167,7 @@ SheetRow decodeRow(Cursor body, int previousRow) {
         case kUnreadable: {
             const bool error = kind == kError;
             const auto length = static_cast<std::size_t>(body.number(error ? 1 : 2, "a length"));
+            budget.cell(length);
             std::string what = text(body.take(length, "a flaw"), error ? kMaxErrorText : kMaxNote, "a flaw");
             if (what.empty())
                 throw SheetStreamError("a flaw says nothing");
@@ -149,6 +179,8 @@ SheetRow decodeRow(Cursor body, int previousRow) {
             throw SheetStreamError("a cell has the unknown kind " +
                                    std::to_string(static_cast<unsigned char>(kind)));
         }
+        if (!value.isText())
+            budget.cell();
         row.cells.resize(static_cast<std::size_t>(column));
         row.cells.back() = std::move(value);
     }
@@ -215,51 +247,105 @@ void SheetStreamWriter::end() {
     record(out_, kEnd, {});
 }
 
-DecodedSheet decodeSheetStream(std::string_view bytes) {
-    DecodedSheet sheet;
-    Cursor stream(bytes);
-    bool started = false;
-    int lastRow = 0;
-    while (!stream.atEnd()) {
-        const auto tag = static_cast<char>(stream.number(1, "a record tag"));
-        const auto length = static_cast<std::size_t>(stream.number(4, "a record length"));
-        Cursor body(stream.take(length, "a record"));
-        switch (tag) {
-        case kHeader: {
-            if (started)
-                throw SheetStreamError("the sheet is named twice");
-            started = true;
-            const std::uint64_t mode = body.number(1, "the date system");
-            if (mode > 1)
-                throw SheetStreamError("the date system is neither 0 nor 1");
-            sheet.date1904 = mode == 1;
-            sheet.sheetName = text(body.rest(), kMaxNote, "the sheet name");
-            break;
+void SheetBudget::cell(std::size_t textBytes) {
+    if (++cells_ > kMaxSheetCells)
+        throw SheetTooLarge("it holds more than " + grouped(kMaxSheetCells) +
+                            " cells, more than the program reads from a sheet; the file may be damaged.");
+    textBytes_ += textBytes;
+    if (textBytes_ > kMaxSheetTextBytes)
+        throw SheetTooLarge(
+            "its cells hold more than " + std::to_string(kMaxSheetTextBytes >> 20) +
+            " MB of text, more than the program reads from a sheet; the file may be damaged.");
+}
+
+void SheetBudget::row(const SheetRow& row) {
+    for (const Variant& v : row.cells)
+        if (!v.isNull())
+            cell(v.isText() ? v.toString().size() : 0);
+    for (const CellFlaw& flaw : row.flaws)
+        cell(flaw.text.size());
+}
+
+void SheetStreamDecoder::feed(std::string_view bytes) {
+    while (!bytes.empty()) {
+        if (ended_)
+            throw SheetStreamError(sheet_.failure.empty() ? "more follows the end"
+                                                          : "more follows a failure");
+        // A record that lies whole in the bytes is decoded where it lies; only the start of one
+        // that goes on in the next piece is kept.
+        if (pending_.empty() && bytes.size() >= kRecordHead) {
+            const std::size_t length = recordLength(bytes);
+            if (bytes.size() - kRecordHead >= length) {
+                record(bytes[0], bytes.substr(kRecordHead, length));
+                bytes.remove_prefix(kRecordHead + length);
+                continue;
+            }
         }
-        case kRow:
-            if (!started)
-                throw SheetStreamError("a row comes before the sheet");
-            sheet.rows.push_back(decodeRow(body, lastRow));
-            lastRow = sheet.rows.back().number;
-            break;
-        case kFailure:
-            sheet.failure = text(body.rest(), kMaxNote, "the cause");
-            if (sheet.failure.empty())
-                throw SheetStreamError("a failure says nothing");
-            if (!stream.atEnd())
-                throw SheetStreamError("more follows a failure");
-            return sheet;
-        case kEnd:
-            if (!started || !body.atEnd())
-                throw SheetStreamError("the end comes before the sheet or carries data");
-            if (!stream.atEnd())
-                throw SheetStreamError("more follows the end");
-            return sheet;
-        default:
-            throw SheetStreamError("unknown record " + std::to_string(static_cast<unsigned char>(tag)));
+        const std::size_t wanted = pending_.size() < kRecordHead
+                                       ? kRecordHead - pending_.size()
+                                       : kRecordHead + recordLength(pending_) - pending_.size();
+        const std::size_t taken = std::min(wanted, bytes.size());
+        pending_.append(bytes.substr(0, taken));
+        bytes.remove_prefix(taken);
+        if (pending_.size() >= kRecordHead && pending_.size() == kRecordHead + recordLength(pending_)) {
+            record(pending_[0], std::string_view(pending_).substr(kRecordHead));
+            // A long record's room is given back; a short one's is kept for the next.
+            if (pending_.capacity() > kKeptRoom)
+                std::string().swap(pending_);
+            else
+                pending_.clear();
         }
     }
-    throw SheetStreamError("the stream ends before its end record");
+}
+
+DecodedSheet SheetStreamDecoder::finish() {
+    if (!pending_.empty())
+        throw SheetStreamError(pending_.size() < kRecordHead ? "a record length runs past its record"
+                                                             : "a record runs past its record");
+    if (!ended_)
+        throw SheetStreamError("the stream ends before its end record");
+    return std::move(sheet_);
+}
+
+void SheetStreamDecoder::record(char tag, std::string_view bytes) {
+    Cursor body(bytes);
+    switch (tag) {
+    case kHeader: {
+        if (started_)
+            throw SheetStreamError("the sheet is named twice");
+        started_ = true;
+        const std::uint64_t mode = body.number(1, "the date system");
+        if (mode > 1)
+            throw SheetStreamError("the date system is neither 0 nor 1");
+        sheet_.date1904 = mode == 1;
+        sheet_.sheetName = text(body.rest(), kMaxNote, "the sheet name");
+        break;
+    }
+    case kRow:
+        if (!started_)
+            throw SheetStreamError("a row comes before the sheet");
+        sheet_.rows.push_back(decodeRow(body, sheet_.rows.empty() ? 0 : sheet_.rows.back().number, budget_));
+        break;
+    case kFailure:
+        sheet_.failure = text(body.rest(), kMaxNote, "the cause");
+        if (sheet_.failure.empty())
+            throw SheetStreamError("a failure says nothing");
+        ended_ = true;
+        break;
+    case kEnd:
+        if (!started_ || !body.atEnd())
+            throw SheetStreamError("the end comes before the sheet or carries data");
+        ended_ = true;
+        break;
+    default:
+        throw SheetStreamError("unknown record " + std::to_string(static_cast<unsigned char>(tag)));
+    }
+}
+
+DecodedSheet decodeSheetStream(std::string_view bytes) {
+    SheetStreamDecoder decoder;
+    decoder.feed(bytes);
+    return decoder.finish();
 }
 
 } // namespace qel

@@ -11,11 +11,14 @@
 //          'U' a cell that cannot be read (16-bit length, why, UTF-8)
 //   'F'  the workbook cannot be read: why (UTF-8)
 //   'Z'  the end
-// A complete stream is 'H', rows in ascending order, 'Z'; or 'F', after 'H' or alone. Nothing
-// follows 'Z' or 'F'.
+// A complete stream is 'H', rows in ascending order, 'Z'; or 'F', alone or after 'H' and any
+// rows (the reader sends rows on as it reads them, and may fail after some). Nothing follows 'Z'
+// or 'F'.
 //
 // The program trusts nothing in a stream: the reader that wrote it may have been misled by the
-// file it read. The decoder checks every length, order and limit and refuses what is off.
+// file it read. The decoder checks every length, order and limit and refuses what is off, as the
+// bytes arrive: it keeps only the record it is in the middle of, and stops at the first record
+// past the limits of a sheet (kMaxSheetTextBytes, kMaxSheetCells) however much more follows.
 #pragma once
 
 #include "common/Workbook.h"
@@ -48,6 +51,28 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A sheet that holds more than the program takes from one (WorkbookSource.h); what() is the
+// cause in the user's words, naming the limit.
+class SheetTooLarge : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// What a sheet's rows hold so far, against the limits of a sheet. The reader program counts the
+// rows it writes, the program the cells it decodes.
+class SheetBudget {
+public:
+    // Counts one cell (a value or a flaw) holding `textBytes` bytes of text (a flaw's text
+    // counts too). Throws SheetTooLarge past either limit.
+    void cell(std::size_t textBytes = 0);
+    // Counts every cell of the row.
+    void row(const SheetRow& row);
+
+private:
+    std::size_t cells_ = 0;
+    std::size_t textBytes_ = 0;
+};
+
 struct DecodedSheet {
     std::string sheetName;
     bool date1904 = false;
@@ -56,8 +81,29 @@ struct DecodedSheet {
     std::string failure;
 };
 
-// Decodes a complete stream. Rows and columns stay within an .xls worksheet, texts within
-// kMaxCellText UTF-16 units and valid UTF-8, numbers finite. Throws SheetStreamError.
+// Decodes a stream piece by piece as it arrives. Rows and columns stay within an .xls worksheet,
+// texts within kMaxCellText UTF-16 units and valid UTF-8, numbers finite, the sheet within its
+// limits.
+class SheetStreamDecoder {
+public:
+    // Decodes every record the bytes complete and keeps the rest of an incomplete one. Throws
+    // SheetStreamError at the first fault, SheetTooLarge at the first cell past a limit; the
+    // decoder is then of no further use.
+    void feed(std::string_view bytes);
+    // The sheet, once the stream has ended. Throws SheetStreamError when it ended early.
+    DecodedSheet finish();
+
+private:
+    void record(char tag, std::string_view body);
+
+    DecodedSheet sheet_;
+    SheetBudget budget_;
+    std::string pending_; // the start of a record whose end has not come yet
+    bool started_ = false;
+    bool ended_ = false;
+};
+
+// Decodes a complete stream at once, as SheetStreamDecoder does.
 DecodedSheet decodeSheetStream(std::string_view bytes);
 
 } // namespace qel

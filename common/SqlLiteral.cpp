@@ -20,10 +20,14 @@ std::string quoted(std::string_view inner) {
 } // namespace
 
 std::string noQuote(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c == '\'')
-            c = '`';
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        // A NUL would end the statement's text where SQLite reads it: it never reaches one.
+        if (c == '\0')
+            continue;
+        out += c == '\'' ? '`' : c;
+    }
     return out;
 }
 

@@ -11,10 +11,10 @@
 namespace qel {
 
 // Replaces every apostrophe by a backquote, as the system does with user text before it goes
-// into a statement.
+// into a statement, and drops every NUL character (which no statement text can hold).
 std::string noQuote(std::string_view text);
 
-// 'text' with apostrophes replaced by backquotes.
+// 'text' with apostrophes replaced by backquotes and NUL characters dropped.
 std::string sqlText(std::string_view text);
 
 // Plain decimal, up to 15 significant digits, no grouping, '.' as decimal point.

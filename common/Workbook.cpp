@@ -1,6 +1,7 @@
 // Workbook: picks the reader of a file by its first bytes and walks the sheet's rows.
 #include "common/Workbook.h"
 
+#include "common/RegularFile.h"
 #include "common/ServerError.h"
 #include "common/WorkbookSource.h"
 
@@ -33,6 +34,9 @@ void throwWorkbookError(const std::string& path, const std::string& cause) {
 }
 
 Workbook::Workbook(const std::string& path) : path_(path) {
+    // Told before the file is opened: opening a named pipe would wait for a writer.
+    if (const auto cause = notARegularFile(path))
+        throwWorkbookError(path, *cause + ".");
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throwWorkbookError(path, std::strerror(errno) + std::string("."));

@@ -52,7 +52,8 @@ class SheetSource;
 class Workbook {
 public:
     // Opens the workbook at `path` and finds its sheet. Throws ServerError (kind Io) when the
-    // file is missing or unreadable, is encrypted, is not a workbook, or has no worksheet.
+    // file is missing or unreadable, is no regular file (a named pipe, a folder, a device: refused
+    // before it is opened), is encrypted, is not a workbook, or has no worksheet.
     explicit Workbook(const std::string& path);
     ~Workbook();
     Workbook(Workbook&&) noexcept;

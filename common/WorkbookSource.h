@@ -39,6 +39,12 @@ inline constexpr int kMaxXlsRow = 65536;
 inline constexpr int kMaxXlsColumn = 256;
 // The longest text a cell can hold, in UTF-16 code units (what spreadsheets count).
 inline constexpr std::size_t kMaxCellText = 32767;
+// The most the program takes from one sheet of an .xls workbook, which is read whole before its
+// first row is used: the bytes of all its texts (UTF-8), and its cells (values and flaws). A
+// full list of assets (65,535 rows of 19 columns, each text as long as its field allows) stays
+// within both with room to spare; a file beyond them is damaged or made to exhaust memory.
+inline constexpr std::size_t kMaxSheetTextBytes = std::size_t{32} << 20;
+inline constexpr std::size_t kMaxSheetCells = std::size_t{2} << 20;
 
 // The number of UTF-16 code units of a UTF-8 text; nothing when the text is not valid UTF-8.
 std::optional<std::size_t> utf16Length(std::string_view utf8);

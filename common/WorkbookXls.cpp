@@ -2,9 +2,10 @@
 //
 // The .xls library reads out of bounds on some damaged files, so the program never runs it
 // itself: the xlsreader program reads the workbook under limits of memory and time and writes
-// the sheet back as a sheet stream (SheetStream.h), which is decoded here with every length
-// checked. A reader that crashes, runs out of time or memory, or writes anything but a complete
-// stream leaves an error that names the file; the program goes on.
+// the sheet back as a sheet stream (SheetStream.h), which is decoded here as it comes, with
+// every length checked and the sheet held within the limits of one. A reader that crashes, runs out of time
+// or memory, or writes anything but a complete stream leaves an error that names the file; the program goes
+// on.
 #include "common/ChildProcess.h"
 #include "common/ModuleFolder.h"
 #include "common/SheetStream.h"
@@ -29,9 +30,10 @@ namespace {
 #endif
 #endif
 
-// The most a stream may hold: far beyond a full worksheet of real data (65,536 rows of 19
-// columns take about 25 MB), well below what would strain the program.
-constexpr std::size_t kMaxStreamBytes = std::size_t{512} << 20;
+// The most a stream may hold: beyond a sheet at the limits of one (kMaxSheetTextBytes of text
+// in kMaxSheetCells cells, each with its column and kind), so that the decoder's limits, which
+// name what was too much, come first. The stream is not kept: this only bounds the time spent.
+constexpr std::size_t kMaxStreamBytes = std::size_t{128} << 20;
 
 std::string readerProgram() {
     const XlsReaderSettings& settings = xlsReaderSettings();
@@ -87,23 +89,28 @@ public:
     explicit XlsSheet(const std::string& path) {
         const XlsReaderSettings& settings = xlsReaderSettings();
         const std::string program = readerProgram();
+        // The stream is decoded as it comes, so that only the rows are held, and a sheet past
+        // the limits of one ends the reader at the first cell beyond them.
+        SheetStreamDecoder decoder;
         ChildResult result;
         try {
             result = runChild(program,
                               {std::to_string(settings.memoryBytes), std::to_string(settings.cpuSeconds),
                                "--", std::filesystem::absolute(path).string()},
-                              settings.timeout, kMaxStreamBytes, readerEnvironment(settings));
+                              settings.timeout, kMaxStreamBytes, readerEnvironment(settings),
+                              [&decoder](std::string_view bytes) { decoder.feed(bytes); });
+            if (result.end == ChildResult::End::Exited && result.status == 0)
+                sheet_ = decoder.finish();
         } catch (const std::system_error& e) {
             throwWorkbookError(path, "the .xls reader '" + program + "' cannot be run (" + e.what() + ").");
-        }
-        if (result.end != ChildResult::End::Exited || result.status != 0)
-            throwWorkbookError(path, abnormalEnd(result, settings));
-        try {
-            sheet_ = decodeSheetStream(result.output);
+        } catch (const SheetTooLarge& e) {
+            throwWorkbookError(path, e.what());
         } catch (const SheetStreamError& e) {
             throwWorkbookError(path,
                                std::string("the .xls reader gave a malformed result (") + e.what() + ").");
         }
+        if (result.end != ChildResult::End::Exited || result.status != 0)
+            throwWorkbookError(path, abnormalEnd(result, settings));
         if (!sheet_.failure.empty())
             throwWorkbookError(path, sheet_.failure);
     }

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks that every C++ file follows .clang-format, builds everything
-# with AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test through ctest.
+# with AddressSanitizer and UndefinedBehaviorSanitizer (the benchmarks too), and runs every test
+# through ctest, each benchmark once at its smallest size among them.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${QEL_BUILD_DIR:-$here/build-sanitize}
 
 "$here/scripts/install-deps.sh"
 "$here/scripts/check-format.sh"
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQEL_SANITIZE=ON
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQEL_SANITIZE=ON -DQEL_BUILD_BENCH=ON
 cmake --build "$build" -j "$(nproc)"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0:halt_on_error=1}

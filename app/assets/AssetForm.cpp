@@ -4,6 +4,8 @@
 #include "app/shell/FormParts.h"
 
 #include <array>
+#include <deque>
+#include <string>
 
 namespace qel::assets {
 namespace {
@@ -216,6 +218,7 @@ void addFederalColumn(std::vector<ControlDef>& c) {
     c.back().foreColor = kCaptionBlue;
     c.push_back(check("chk179", f, {kRowLabelLeft, row::s179 + 15, 900, 255}, "179:", 20));
     c.push_back(number("txt179Amt", f, {l, row::s179, w, kBoxHeight}, 21, 32, 9));
+    c.back().spokenName = "179 amount";
     c.push_back(rowLabel("Label6", row::allowance, "Allowance:", nullptr));
     c.push_back(check("chkBonus", f, {l, row::allowance + 15, 540, 255}, "30 ", 22, 33));
     c.push_back(check("chk50Bonus", f, {l + 540, row::allowance + 15, 495, 255}, "50", 23, 33));
@@ -230,29 +233,44 @@ void addFederalColumn(std::vector<ControlDef>& c) {
     c.push_back(display("lblShowMethod", f, {l, row::caption, w, kBoxHeight}, kPlain));
 }
 
+// A name kept for the life of the program, for a screen reader to call a field by.
+const char* spoken(const std::string& name) {
+    static std::deque<std::string> names;
+    return names.emplace_back(name).c_str();
+}
+
 void addBookColumns(std::vector<ControlDef>& c) {
     const char* f = "Frame4";
+    // A column's fields are called by its heading and their row's label, as the user reads them.
+    const char* headings[] = {"AMT", "State", "Other"};
+    std::size_t column = 0;
     c.push_back(heading("Label7", kBookColumns[0].left, kColumnWidth, "AMT"));
     c.push_back(heading("Label10", kBookColumns[1].left, kColumnWidth, "State"));
     c.push_back(heading("lblBookOther", kBookColumns[2].left, kColumnWidth, "Other"));
     for (const BookColumnNames& b : kBookColumns) {
         const double l = b.left, w = kColumnWidth;
+        const std::string heading = headings[column++];
         // Each column starts switched off; the company's book settings switch it on.
-        auto off = [](ControlDef d) {
+        auto off = [&heading](ControlDef d, const char* row) {
             d.style |= kDisabled;
+            d.spokenName = spoken(heading + " " + row);
             return d;
         };
-        c.push_back(off(number(b.cost, f, {l, row::cost, w, kBoxHeight}, b.firstTab, 0)));
-        c.push_back(off(list(b.method, f, {l, row::method - 8, w, kListHeight}, b.firstTab + 1)));
-        c.push_back(off(number(b.life, f, {l, row::life, w, kBoxHeight}, b.firstTab + 2, 0)));
+        c.push_back(off(number(b.cost, f, {l, row::cost, w, kBoxHeight}, b.firstTab, 0), "Cost"));
+        c.push_back(off(list(b.method, f, {l, row::method - 8, w, kListHeight}, b.firstTab + 1), "Method"));
+        c.push_back(off(number(b.life, f, {l, row::life, w, kBoxHeight}, b.firstTab + 2, 0), "Life"));
         c.push_back(
-            off(number(b.businessPercent, f, {l, row::business, w, kBoxHeight}, b.businessPercentTab, 0, 4)));
+            off(number(b.businessPercent, f, {l, row::business, w, kBoxHeight}, b.businessPercentTab, 0, 4),
+                "Business %"));
         const int afterPercent = b.firstTab + (b.businessPercentTab == b.firstTab + 3 ? 4 : 3);
-        c.push_back(off(list(b.convention, f, {l, row::convention - 8, w, kListHeight}, afterPercent)));
-        c.push_back(off(number(b.s179, f, {l, row::s179, w, kBoxHeight}, afterPercent + 1, 0)));
-        c.push_back(off(list(b.bonus, f, {l, row::allowance - 8, w, kListHeight}, afterPercent + 2)));
+        c.push_back(
+            off(list(b.convention, f, {l, row::convention - 8, w, kListHeight}, afterPercent), "Convention"));
+        c.push_back(off(number(b.s179, f, {l, row::s179, w, kBoxHeight}, afterPercent + 1, 0), "179"));
+        c.push_back(
+            off(list(b.bonus, f, {l, row::allowance - 8, w, kListHeight}, afterPercent + 2), "Allowance"));
         c.push_back(display(b.bonusAmount, f, {l, row::allowanceAmount, w, kBoxHeight}));
-        c.push_back(off(number(b.salvage, f, {l, row::salvage, w, kBoxHeight}, afterPercent + 3, 8, 9)));
+        c.push_back(
+            off(number(b.salvage, f, {l, row::salvage, w, kBoxHeight}, afterPercent + 3, 8, 9), "Salvage"));
         c.push_back(display(b.costBasis, f, {l, row::basis, w, kBoxHeight}));
         c.push_back(display(b.methodCaption, f, {l, row::caption, w, kBoxHeight}, kPlain));
     }
@@ -263,9 +281,11 @@ void addBookColumn(std::vector<ControlDef>& c) {
     const double l = kBookLeft, w = 1440;
     c.push_back(heading("Label3", l, w, "Book"));
     c.push_back(number("txtBookCost", f, {l, row::cost, w, kBoxHeight}, 49, 8));
+    c.back().spokenName = "Book Cost";
     c.push_back(display("Label12", f, {l, row::method, w, kBoxHeight}, kPlain));
     c.back().caption = "S/L";
     c.push_back(number("txtBookLife", f, {l, row::life, w, kBoxHeight}, 50, 8));
+    c.back().spokenName = "Book Life";
     c.push_back(check("chkExclude", f, {l, row::business + 15, w, 255}, "Exclude", 51, 8));
     c.push_back(check("chkAdjDepr", f, {l, row::convention + 15, w, 255}, "Adjust Depr", 52, 8));
     // Carries a stored asset's gain or loss for the printout; never shown.
@@ -278,6 +298,7 @@ void addButtonBar(std::vector<ControlDef>& c) {
     c.push_back({.name = "Frame2", .kind = K::GroupBox, .at = {120, 7035, 9495, 630}});
     c.push_back(list("cboBooks", "Frame2", {120, 165, 1095, kListHeight}, 64));
     c.back().style |= kDisabled;
+    c.back().spokenName = "Book of the Tax schedule";
     constexpr double top = 150, h = 345;
     c.push_back(button("cmdDeprSchedule", {1260, top, 615, h}, "&Tax",
                        "Display a tax depreciation schedule for the current asset.", 62));

@@ -7,6 +7,7 @@
 #include "app/shell/FormTable.h"
 #include "app/shell/UiServices.h"
 #include "app/shell/WindowPosition.h"
+#include "common/RegularFile.h"
 #include "common/ServerError.h"
 
 #include <QFile>
@@ -115,6 +116,11 @@ void FrmRichText::showListing(const RichDocument& doc) {
 }
 
 void FrmRichText::loadPlainText(const QString& path) {
+    // Told before the file is opened: opening a named pipe would wait for a writer.
+    if (const auto cause = notARegularFile(path.toStdString()))
+        throw ServerError(kErrInvalidArgument, "frmRichText",
+                          "The file '" + path.toStdString() + "' cannot be read: " + *cause + ".",
+                          ErrorKind::Io);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw ServerError(kErrInvalidArgument, "frmRichText",

@@ -32,7 +32,7 @@ public:
     // brings the first "Asset Listing" title into view.
     void showListing(const RichDocument& doc);
     // Replaces the text with the file's, as plain text. Throws ServerError (kind Io) naming the
-    // file when it cannot be read.
+    // file when it cannot be read or is no regular file (a named pipe is refused unopened).
     void loadPlainText(const QString& path);
 
     // Prints the whole text after the print dialog, 0.75 inch from the left edge, 1 inch from the

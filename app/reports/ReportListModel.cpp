@@ -10,20 +10,29 @@ namespace {
 
 constexpr std::int32_t kDateType = 7;
 constexpr std::int32_t kNumberType = 5;
-constexpr std::int32_t kTextType = 202;
+// Whatever the field's own code (202 for text, 203 for a memo), a column that sorts as text
+// sorts under the list sort's text code.
+constexpr std::int32_t kTextType = 200;
 
-// The sort value of a cell under its column: dates as shown ("mm/yyyy"), amounts, or text.
-SortValue sortValueOf(const std::string& text, const ReportColumn& column) {
-    const QString cell = QString::fromStdString(text).trimmed();
-    if (column.typeCode == kDateType) {
-        // "mm/yyyy" is the first of the month.
-        const QStringList parts = cell.split(QLatin1Char('/'));
-        if (parts.size() == 2)
-            return GetSortValue(parts[0] + QStringLiteral("/01/") + parts[1], kDateType);
-        return GetSortValue(cell, kDateType);
+// Reads the sort keys of a column, one per list row, each cell read once and trimmed: dates as
+// shown ("mm/yyyy", the first of the month), amounts, or text.
+void readSortKeys(const ReportList& list, std::size_t column, SortKeys& keys) {
+    const ReportColumn& c = list.columns()[column];
+    const bool number = sortKindOf(c.typeCode) == SortKind::Number || c.align == CellAlign::Right;
+    const std::int32_t type = c.typeCode == kDateType ? kDateType : number ? kNumberType : kTextType;
+    keys.start(sortKindOf(type), list.rowCount());
+    for (std::size_t r = 0; r < list.rowCount(); ++r) {
+        const QString cell = QString::fromStdString(list.text(r, column)).trimmed();
+        if (type == kTextType) {
+            keys.addText(QStringView(cell));
+        } else if (type == kDateType) {
+            const QStringList parts = cell.split(QLatin1Char('/'));
+            keys.add(
+                GetSortValue(parts.size() == 2 ? parts[0] + QStringLiteral("/01/") + parts[1] : cell, type));
+        } else {
+            keys.add(GetSortValue(cell, type));
+        }
     }
-    const bool number = sortKindOf(column.typeCode) == SortKind::Number || column.align == CellAlign::Right;
-    return GetSortValue(cell, number ? kNumberType : kTextType);
 }
 
 } // namespace
@@ -97,13 +106,10 @@ void ReportListModel::sort(int column, Qt::SortOrder order) {
     if (column < 0 || column >= columnCount()) {
         order_.reset();
     } else {
-        const ReportColumn& c = list_.columns()[static_cast<std::size_t>(column)];
-        std::vector<SortValue> keys;
-        keys.reserve(list_.rowCount());
-        for (std::size_t r = 0; r < list_.rowCount(); ++r)
-            keys.push_back(sortValueOf(list_.text(r, static_cast<std::size_t>(column)), c));
-        order_.sort([&keys](std::size_t a, std::size_t b) { return sortLess(keys[a], keys[b]); },
-                    order == Qt::DescendingOrder);
+        readSortKeys(list_, static_cast<std::size_t>(column), keys_);
+        const bool descending = order == Qt::DescendingOrder;
+        order_.sortRuns(
+            [&](ListOrder::RowIt first, ListOrder::RowIt last) { keys_.sort(first, last, descending); });
     }
 
     if (!kept.isEmpty()) {

@@ -6,10 +6,12 @@
 // a list of 100,000 rows opens and scrolls at once. A sort reads each row's cell of the column
 // once, by the rules of the program's list sorting (ListSort.h): a date column by its
 // "mm/yyyy" dates, a number column or a right-aligned column by its amounts, any other column
-// as text ignoring case; empty and unreadable cells first.
+// (a description, a method, an account) as text ignoring case; empty and unreadable cells
+// first.
 #pragma once
 
 #include "app/reports/rules/ListOrder.h"
+#include "app/shell/ListSort.h"
 #include "app/shell/ReportList.h"
 
 #include <QAbstractTableModel>
@@ -37,6 +39,7 @@ public:
 private:
     ReportList list_;
     ListOrder order_;
+    SortKeys keys_; // kept from sort to sort for its memory
     QFont bold_;
 };
 

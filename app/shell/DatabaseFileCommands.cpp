@@ -6,6 +6,7 @@
 #include "app/shell/Startup.h"
 #include "app/shell/UiServices.h"
 #include "common/IniFile.h"
+#include "common/RegularFile.h"
 #include "server/data/Database.h"
 #include "server/data/DatabaseFile.h"
 #include "server/data/Db.h"
@@ -58,6 +59,13 @@ void RestoreDatabase() {
         return;
     if (!isDatabaseFileName(source)) {
         ui().messageBox(kNameRule, MsgButtons::Ok, MsgIcon::Critical, title);
+        return;
+    }
+    // A named pipe or a device is told apart without opening it, which could wait for ever.
+    if (const auto cause = notARegularFile(source.toStdString())) {
+        ui().messageBox(QStringLiteral("The file ") + source + QStringLiteral(" cannot be restored: ") +
+                            QString::fromStdString(*cause) + QStringLiteral("."),
+                        MsgButtons::Ok, MsgIcon::Critical, title);
         return;
     }
     if (!isSystemDatabase(source.toStdString())) {

@@ -1,6 +1,7 @@
 // The form builder.
 #include "app/shell/FormTable.h"
 
+#include "app/shell/ControlCharacterFilter.h"
 #include "app/shell/FormParts.h"
 #include "app/shell/WindowPosition.h"
 
@@ -64,11 +65,14 @@ QWidget* makeControl(const ControlDef& def, QWidget* parent) {
         box->setAlignment(horizontal(def.style) | Qt::AlignVCenter);
         if (def.maxLength > 0)
             box->setMaxLength(def.maxLength);
+        box->setValidator(new ControlCharacterFilter(box));
         return box;
     }
     case ControlKind::ComboBox: {
         auto* combo = new QComboBox(parent);
         combo->setEditable((def.style & kEditable) != 0);
+        if (combo->isEditable())
+            combo->setValidator(new ControlCharacterFilter(combo));
         return combo;
     }
     case ControlKind::ListBox:
@@ -199,6 +203,8 @@ FormControls buildForm(QWidget& form, const FormDef& def) {
             if (!namedByCaption(c) && !named.contains(text(c.name)))
                 w->setAccessibleName(text(c.tip));
         }
+        if (c.spokenName)
+            w->setAccessibleName(text(c.spokenName));
         if (c.helpId > 0)
             w->setProperty("HelpContextID", c.helpId);
         if (c.style & kDisabled)

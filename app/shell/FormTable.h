@@ -6,7 +6,8 @@
 //
 // Twips (1440 to the inch) are converted with the screen's logical DPI, so a layout holds at any
 // scaling. Entry fields with a mask (dates, amounts) are text boxes whose form sets the input
-// mask or validator.
+// mask. Every text box, and the edit line of an editable combo box, takes no control characters
+// (ControlCharacterFilter.h): a form that sets a validator of its own takes that duty on.
 #pragma once
 
 #include <QColor>
@@ -84,6 +85,9 @@ struct ControlDef {
     const char* buddy = nullptr; // on a label: the control it names
     unsigned style = kPlain;     // ControlStyle bits
     int maxLength = 0;           // TextBox: the most characters it takes; 0: no limit of its own
+    // What a screen reader calls a field that no label names (one of a column under a heading,
+    // beside a row's label); nullptr: its label's text, caption or tip.
+    const char* spokenName = nullptr;
 };
 
 // How the window's frame behaves.
@@ -136,7 +140,8 @@ private:
 // colours, tip, "HelpContextID" property (read by the F1 key), its place in the tab order, and
 // its accessible name, the one a screen reader reads: a control that shows a caption (button,
 // check box, option, label, frame) is named by it without the "&"; a field by the text of the
-// label that names it; only a control with neither by its tip, which stays its tool tip. Throws
+// label that names it; only a control with neither by its spoken name or else its tip, which
+// stays its tool tip. Throws
 // std::logic_error for a table that names an unknown container or buddy.
 FormControls buildForm(QWidget& form, const FormDef& def);
 

@@ -6,7 +6,14 @@
 
 #include <QAbstractItemView>
 
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <limits>
+#include <numeric>
+#include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace qel {
 namespace {
@@ -141,30 +148,417 @@ std::int16_t rememberSort(ListSortState& state, std::int32_t column, std::int32_
     return state.order;
 }
 
-void ListSortProxy::setSourceModel(QAbstractItemModel* model) {
-    values_ = dynamic_cast<const SortValueSource*>(model);
-    QSortFilterProxyModel::setSourceModel(model);
+void SortKeys::start(SortKind kind, std::size_t rows) {
+    kind_ = kind;
+    numbers_.clear();
+    texts_.clear();
+    folded_.clear();
+    heads_.clear();
+    if (kind_ == SortKind::Text) {
+        texts_.reserve(rows);
+        // Room for texts of a dozen letters, as most listed names are.
+        folded_.reserve(rows * 12);
+    } else {
+        numbers_.reserve(rows);
+    }
 }
 
-bool ListSortProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
-    if (values_) {
-        const std::vector<SortValue>& column = values_->sortValues(left.column(), typeCode_);
-        return sortLess(column[static_cast<std::size_t>(left.row())],
-                        column[static_cast<std::size_t>(right.row())]);
+void SortKeys::add(const SortValue& value) {
+    switch (value.kind) {
+    case SortValue::Kind::Number:
+        addNumber(value.number);
+        break;
+    case SortValue::Kind::Date:
+        addNumber(static_cast<double>(value.date.serial()));
+        break;
+    case SortValue::Kind::Text:
+        addText(QStringView(value.text));
+        break;
+    case SortValue::Kind::Empty:
+        addEmpty();
+        break;
     }
-    return sortLess(GetSortValue(left.data(Qt::DisplayRole).toString(), typeCode_),
-                    GetSortValue(right.data(Qt::DisplayRole).toString(), typeCode_));
+}
+
+void SortKeys::addNumber(double value) {
+    // The lowest number is the empty cell's: a number that overflowed to minus infinity sorts
+    // as the lowest finite one, still after the empty cells but for that tie.
+    numbers_.push_back(std::isnan(value) ? std::numeric_limits<double>::lowest()
+                                         : std::max(value, std::numeric_limits<double>::lowest()));
+}
+
+void SortKeys::appendFolded(QStringView text) {
+    // Folding once gives, by a plain comparison of UTF-16 units, the order of the comparison
+    // ignoring case.
+    const auto offset = static_cast<std::uint32_t>(folded_.size());
+    const QString folded = text.toString().toCaseFolded();
+    folded_.append(reinterpret_cast<const char16_t*>(folded.utf16()),
+                   static_cast<std::size_t>(folded.size()));
+    texts_.push_back({offset, static_cast<std::uint32_t>(folded.size())});
+}
+
+void SortKeys::addText(QStringView text) {
+    if (text.trimmed().isEmpty())
+        addEmpty();
+    else
+        appendFolded(text);
+}
+
+void SortKeys::addText(std::string_view utf8) {
+    // Plain ASCII, the common case, folds as it is copied; any other text through QString.
+    const std::size_t offset = folded_.size();
+    folded_.resize(offset + utf8.size());
+    char16_t* out = folded_.data() + offset;
+    bool blank = true;
+    for (const char c : utf8) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x80) {
+            folded_.resize(offset);
+            return addText(QStringView(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))));
+        }
+        blank = blank && (u == ' ' || (u >= '\t' && u <= '\r'));
+        *out++ = static_cast<char16_t>(u >= 'A' && u <= 'Z' ? u - 'A' + 'a' : u);
+    }
+    if (blank) {
+        folded_.resize(offset);
+        return addEmpty();
+    }
+    texts_.push_back({static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(utf8.size())});
+}
+
+void SortKeys::addEmpty() {
+    if (kind_ == SortKind::Text)
+        texts_.push_back({});
+    else
+        numbers_.push_back(-std::numeric_limits<double>::infinity());
+}
+
+namespace {
+
+// Sorts the entries by their keys (`compare` is negative, zero or positive as the first key
+// comes before, with or after the second), those with equal keys in the order they stood, and
+// writes their rows back in that order. Ordering ties by their place makes an unstable sort
+// stable without the buffer of a merge sort.
+template <class Entry, class RowIt, class Compare>
+void sortEntries(std::vector<Entry>& entries, RowIt first, bool descending, Compare compare) {
+    if (descending)
+        std::sort(entries.begin(), entries.end(), [&compare](const Entry& a, const Entry& b) {
+            const int c = compare(a, b);
+            return c > 0 || (c == 0 && a.at < b.at);
+        });
+    else
+        std::sort(entries.begin(), entries.end(), [&compare](const Entry& a, const Entry& b) {
+            const int c = compare(a, b);
+            return c < 0 || (c == 0 && a.at < b.at);
+        });
+    using Row = typename std::iterator_traits<RowIt>::value_type;
+    for (const Entry& e : entries)
+        *first++ = static_cast<Row>(e.row);
+}
+
+template <class T> int threeWay(T a, T b) {
+    return a < b ? -1 : b < a ? 1 : 0;
+}
+
+} // namespace
+
+// The rows are sorted as entries holding their keys, copied out in their current order, so that
+// most comparisons read neighbouring memory rather than a key elsewhere. A text's entry holds its
+// head, eight of its units after the prefix all the column's texts share; only texts that agree
+// there are compared whole.
+template <class RowIt> void SortKeys::sortRows(RowIt first, RowIt last, bool descending) const {
+    const auto count = static_cast<std::size_t>(last - first);
+    if (kind_ == SortKind::Number || kind_ == SortKind::Date) {
+        numberEntries_.clear();
+        numberEntries_.reserve(count);
+        std::uint32_t at = 0;
+        for (RowIt r = first; r != last; ++r)
+            numberEntries_.push_back(
+                {numbers_[static_cast<std::size_t>(*r)], at++, static_cast<std::uint32_t>(*r)});
+        sortEntries(numberEntries_, first, descending,
+                    [](const Entry<double>& a, const Entry<double>& b) { return threeWay(a.key, b.key); });
+        return;
+    }
+    if (kind_ != SortKind::Text)
+        return;
+    if (heads_.size() != texts_.size())
+        makeHeads();
+    textEntries_.clear();
+    textEntries_.reserve(count);
+    std::uint32_t at = 0;
+    for (RowIt r = first; r != last; ++r)
+        textEntries_.push_back({heads_[static_cast<std::size_t>(*r)], at++, static_cast<std::uint32_t>(*r)});
+    sortEntries(textEntries_, first, descending, [this](const Entry<TextHead>& a, const Entry<TextHead>& b) {
+        if (a.key[0] != b.key[0])
+            return threeWay(a.key[0], b.key[0]);
+        if (a.key[1] != b.key[1])
+            return threeWay(a.key[1], b.key[1]);
+        return text(a.row).compare(text(b.row));
+    });
+}
+
+std::u16string_view SortKeys::text(std::size_t row) const {
+    const TextSpan span = texts_[row];
+    return std::u16string_view(folded_.data() + span.offset, span.length);
+}
+
+void SortKeys::makeHeads() const {
+    // The prefix every non-empty text shares. An empty text's head is all 0, as low as any.
+    std::optional<std::u16string_view> shared;
+    for (std::size_t row = 0; row < texts_.size(); ++row) {
+        const std::u16string_view t = text(row);
+        if (t.empty())
+            continue;
+        if (!shared) {
+            shared = t;
+            continue;
+        }
+        std::size_t n = 0;
+        while (n < shared->size() && n < t.size() && (*shared)[n] == t[n])
+            ++n;
+        shared = shared->substr(0, n);
+    }
+    const std::size_t skip = shared ? shared->size() : 0;
+    heads_.resize(texts_.size());
+    for (std::size_t row = 0; row < texts_.size(); ++row) {
+        const std::u16string_view t = text(row);
+        TextHead& head = heads_[row];
+        head = {};
+        for (std::size_t i = 0; i < 8; ++i)
+            head[i / 4] = (head[i / 4] << 16) | (skip + i < t.size() ? t[skip + i] : 0);
+    }
+}
+
+void SortKeys::sort(std::vector<int>::iterator first, std::vector<int>::iterator last,
+                    bool descending) const {
+    sortRows(first, last, descending);
+}
+
+void SortKeys::sort(std::vector<std::size_t>::iterator first, std::vector<std::size_t>::iterator last,
+                    bool descending) const {
+    sortRows(first, last, descending);
+}
+
+void ListSortProxy::setSourceModel(QAbstractItemModel* model) {
+    beginResetModel();
+    for (const QMetaObject::Connection& c : connections_)
+        disconnect(c);
+    connections_.clear();
+    values_ = dynamic_cast<const SortValueSource*>(model);
+    QAbstractProxyModel::setSourceModel(model);
+    if (model) {
+        // A change the proxy cannot follow row by row starts the list again.
+        const auto begin = [this] { beginResetModel(); };
+        const auto end = [this] {
+            rebuild();
+            endResetModel();
+        };
+        connections_ = {
+            connect(model, &QAbstractItemModel::modelAboutToBeReset, this, begin),
+            connect(model, &QAbstractItemModel::modelReset, this, end),
+            connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this, begin),
+            connect(model, &QAbstractItemModel::layoutChanged, this, end),
+            connect(model, &QAbstractItemModel::rowsAboutToBeMoved, this, begin),
+            connect(model, &QAbstractItemModel::rowsMoved, this, end),
+            connect(model, &QAbstractItemModel::columnsAboutToBeInserted, this, begin),
+            connect(model, &QAbstractItemModel::columnsInserted, this, end),
+            connect(model, &QAbstractItemModel::columnsAboutToBeRemoved, this, begin),
+            connect(model, &QAbstractItemModel::columnsRemoved, this, end),
+            connect(model, &QAbstractItemModel::columnsAboutToBeMoved, this, begin),
+            connect(model, &QAbstractItemModel::columnsMoved, this, end),
+            connect(model, &QAbstractItemModel::rowsInserted, this, &ListSortProxy::sourceRowsInserted),
+            connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+                    &ListSortProxy::sourceRowsAboutToBeRemoved),
+            connect(model, &QAbstractItemModel::rowsRemoved, this, &ListSortProxy::sourceRowsRemoved),
+            connect(model, &QAbstractItemModel::dataChanged, this, &ListSortProxy::sourceDataChanged),
+            connect(model, &QAbstractItemModel::headerDataChanged, this,
+                    &QAbstractItemModel::headerDataChanged),
+        };
+    }
+    rebuild();
+    endResetModel();
+}
+
+void ListSortProxy::rebuild() {
+    const int rows = sourceModel() ? sourceModel()->rowCount() : 0;
+    sourceRows_.resize(static_cast<std::size_t>(rows));
+    std::iota(sourceRows_.begin(), sourceRows_.end(), 0);
+    reorder();
+    rebuildProxyRows();
+}
+
+void ListSortProxy::rebuildProxyRows() {
+    proxyRows_.assign(sourceRows_.size(), -1);
+    for (std::size_t p = 0; p < sourceRows_.size(); ++p)
+        proxyRows_[static_cast<std::size_t>(sourceRows_[p])] = static_cast<int>(p);
+}
+
+void ListSortProxy::reorder() {
+    QAbstractItemModel* source = sourceModel();
+    if (!source || sortColumn_ >= source->columnCount()) {
+        return;
+    }
+    if (sortColumn_ < 0) {
+        std::sort(sourceRows_.begin(), sourceRows_.end());
+        return;
+    }
+    const int rows = source->rowCount();
+    keys_.start(sortKindOf(typeCode_), static_cast<std::size_t>(rows));
+    if (values_) {
+        values_->readSortKeys(sortColumn_, typeCode_, keys_);
+    } else {
+        for (int r = 0; r < rows; ++r)
+            keys_.add(
+                GetSortValue(source->index(r, sortColumn_).data(Qt::DisplayRole).toString(), typeCode_));
+    }
+    if (keys_.size() != sourceRows_.size())
+        throw std::logic_error("the list's model gave sort keys for another number of rows");
+    keys_.sort(sourceRows_.begin(), sourceRows_.end(), sortOrder_ == Qt::DescendingOrder);
+}
+
+void ListSortProxy::resort() {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // Each kept index follows its source row.
+    const QModelIndexList kept = persistentIndexList();
+    std::vector<int> keptSource;
+    keptSource.reserve(static_cast<std::size_t>(kept.size()));
+    for (const QModelIndex& i : kept)
+        keptSource.push_back(sourceRows_[static_cast<std::size_t>(i.row())]);
+    reorder();
+    rebuildProxyRows();
+    if (!kept.isEmpty()) {
+        QModelIndexList moved;
+        moved.reserve(kept.size());
+        for (qsizetype k = 0; k < kept.size(); ++k)
+            moved.append(index(proxyRows_[static_cast<std::size_t>(keptSource[static_cast<std::size_t>(k)])],
+                               kept[k].column()));
+        changePersistentIndexList(kept, moved);
+    }
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void ListSortProxy::sort(int column, Qt::SortOrder order) {
+    sortColumn_ = column;
+    sortOrder_ = order;
+    resort();
+}
+
+QModelIndex ListSortProxy::index(int row, int column, const QModelIndex& parent) const {
+    if (parent.isValid() || row < 0 || column < 0 || row >= rowCount() || column >= columnCount())
+        return {};
+    return createIndex(row, column);
+}
+
+QModelIndex ListSortProxy::parent(const QModelIndex&) const {
+    return {};
+}
+
+int ListSortProxy::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(sourceRows_.size());
+}
+
+int ListSortProxy::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() || !sourceModel() ? 0 : sourceModel()->columnCount();
+}
+
+QModelIndex ListSortProxy::mapToSource(const QModelIndex& proxyIndex) const {
+    if (!proxyIndex.isValid() || !sourceModel() || proxyIndex.row() >= rowCount())
+        return {};
+    return sourceModel()->index(sourceRows_[static_cast<std::size_t>(proxyIndex.row())], proxyIndex.column());
+}
+
+QModelIndex ListSortProxy::mapFromSource(const QModelIndex& sourceIndex) const {
+    if (!sourceIndex.isValid() || sourceIndex.parent().isValid() ||
+        static_cast<std::size_t>(sourceIndex.row()) >= proxyRows_.size())
+        return {};
+    return index(proxyRows_[static_cast<std::size_t>(sourceIndex.row())], sourceIndex.column());
+}
+
+bool ListSortProxy::removeRows(int row, int count, const QModelIndex& parent) {
+    if (parent.isValid() || !sourceModel() || row < 0 || count < 1 || row + count > rowCount())
+        return false;
+    std::vector<int> rows(sourceRows_.begin() + row, sourceRows_.begin() + row + count);
+    // From the last source row back, so that the rows still to remove keep their numbers.
+    std::sort(rows.rbegin(), rows.rend());
+    bool removed = true;
+    for (const int r : rows)
+        removed = sourceModel()->removeRows(r, 1) && removed;
+    return removed;
+}
+
+void ListSortProxy::sourceRowsInserted(const QModelIndex& parent, int first, int last) {
+    if (parent.isValid())
+        return;
+    const int added = last - first + 1;
+    for (int& r : sourceRows_)
+        if (r >= first)
+            r += added;
+    // The new rows come at the end and then, in a sorted list, go to their place.
+    const int at = rowCount();
+    beginInsertRows({}, at, at + added - 1);
+    for (int r = first; r <= last; ++r)
+        sourceRows_.push_back(r);
+    rebuildProxyRows();
+    endInsertRows();
+    if (sortColumn_ >= 0)
+        resort();
+}
+
+void ListSortProxy::sourceRowsAboutToBeRemoved(const QModelIndex& parent, int first, int last) {
+    if (parent.isValid())
+        return;
+    // The rows shown for the source's rows, removed a run of neighbours at a time from the end,
+    // while the source still has them.
+    std::vector<int> shown;
+    for (int r = first; r <= last; ++r)
+        shown.push_back(proxyRows_[static_cast<std::size_t>(r)]);
+    std::sort(shown.begin(), shown.end());
+    while (!shown.empty()) {
+        const int end = shown.back();
+        int begin = end;
+        shown.pop_back();
+        while (!shown.empty() && shown.back() == begin - 1) {
+            begin = shown.back();
+            shown.pop_back();
+        }
+        beginRemoveRows({}, begin, end);
+        sourceRows_.erase(sourceRows_.begin() + begin, sourceRows_.begin() + end + 1);
+        endRemoveRows();
+    }
+}
+
+void ListSortProxy::sourceRowsRemoved(const QModelIndex& parent, int first, int last) {
+    if (parent.isValid())
+        return;
+    const int removed = last - first + 1;
+    for (int& r : sourceRows_)
+        if (r > last)
+            r -= removed;
+    rebuildProxyRows();
+}
+
+void ListSortProxy::sourceDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                      const QList<int>& roles) {
+    if (!topLeft.isValid() || topLeft.parent().isValid())
+        return;
+    int top = rowCount();
+    int bottom = -1;
+    for (int r = topLeft.row(); r <= bottomRight.row(); ++r) {
+        const int shown = proxyRows_[static_cast<std::size_t>(r)];
+        top = std::min(top, shown);
+        bottom = std::max(bottom, shown);
+    }
+    if (bottom < 0)
+        return;
+    emit dataChanged(index(top, topLeft.column()), index(bottom, bottomRight.column()), roles);
+    if (sortColumn_ >= topLeft.column() && sortColumn_ <= bottomRight.column())
+        resort();
 }
 
 void SortListView(ListSortProxy& list, std::int32_t column, std::int32_t typeCode, std::int16_t order) {
     const std::int16_t applied = rememberSort(listSortState(), column, typeCode, order);
-    const Qt::SortOrder qtOrder = applied == 2 ? Qt::DescendingOrder : Qt::AscendingOrder;
     list.setSortTypeCode(typeCode);
-    // The proxy skips a sort by the column and order it already has; the type code may differ.
-    if (list.sortColumn() == column && list.sortOrder() == qtOrder)
-        list.invalidate();
-    else
-        list.sort(column, qtOrder);
+    list.sort(column, applied == 2 ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void RemoveSortedItem(MaintListHost& window) {

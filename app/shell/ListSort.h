@@ -3,17 +3,24 @@
 //
 // The program keeps one sort state (column, type code, order) for all its lists, so a sort in
 // one list decides whether the next sort of that column in another list flips. A list shows its
-// rows through a ListSortProxy, whose comparison is a strict weak ordering: empty and unreadable
+// rows through a ListSortProxy, whose order is a strict weak ordering: empty and unreadable
 // cells come first, numbers compare as numbers, dates as dates, texts ignoring case on the whole
-// text. Equal rows keep their order.
+// text. Equal rows keep their order. A sort reads each row's key once (SortKeys) and sorts row
+// numbers by them, so a list of 100,000 rows sorts in a few times the time of sorting as many
+// plain numbers.
 #pragma once
 
 #include "common/Date.h"
 
-#include <QSortFilterProxyModel>
+#include <QAbstractProxyModel>
 #include <QString>
+#include <QStringView>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class QAbstractItemView;
@@ -60,22 +67,91 @@ ListSortState& listSortState();
 std::int16_t rememberSort(ListSortState& state, std::int32_t column, std::int32_t typeCode,
                           std::int16_t order);
 
-// A model that gives the sort values of a whole column at once, each computed once from the
-// cell's shown text with GetSortValue (RecordsetModel), so that a sort compares values instead
-// of reading and converting two cells' texts at every comparison.
+// One column's sort keys, one per row, read once for a sort so that the sort compares plain
+// values: a number per row for number and date columns (a date as its day number), the
+// case-folded text for text columns (all of a column's texts in one buffer). Empty and
+// unreadable cells come first: as the lowest number, as the empty text. The order is the order
+// of sortLess on the cells' sort values.
+//
+// A list keeps one SortKeys for all its sorts: starting over keeps the memory of the last keys,
+// so a sort of 100,000 rows does not wait on fresh pages from the system each time.
+class SortKeys {
+public:
+    SortKeys() = default;
+    SortKeys(SortKind kind, std::size_t rows) { start(kind, rows); }
+
+    // Drops the keys for those of a column of the kind with about that many rows.
+    void start(SortKind kind, std::size_t rows);
+
+    SortKind kind() const { return kind_; }
+    std::size_t size() const { return kind_ == SortKind::Text ? texts_.size() : numbers_.size(); }
+
+    // Appends the next row's key: a sort value of the keys' kind, or Empty.
+    void add(const SortValue& value);
+    // A number column's number, or a date column's day number.
+    void addNumber(double value);
+    // A text column's cell as shown, as UTF-16 or as UTF-8; a blank one is empty.
+    void addText(QStringView text);
+    void addText(std::string_view utf8);
+    void addEmpty();
+
+    // Sorts the row numbers in [first, last), each an index into the keys, by their keys; rows
+    // whose keys are equal keep the order they had, in either direction. Keys of kind None
+    // leave the rows as they are.
+    void sort(std::vector<int>::iterator first, std::vector<int>::iterator last, bool descending) const;
+    void sort(std::vector<std::size_t>::iterator first, std::vector<std::size_t>::iterator last,
+              bool descending) const;
+
+private:
+    // Where a text key lies in the buffer.
+    struct TextSpan {
+        std::uint32_t offset = 0;
+        std::uint32_t length = 0;
+    };
+    // Eight UTF-16 units of a text key, after the prefix all the keys share, packed in order.
+    using TextHead = std::array<std::uint64_t, 2>;
+    // What a sort orders: a row's key (or a text's head), where the row stood before the sort,
+    // and the row.
+    template <class Key> struct Entry {
+        Key key;
+        std::uint32_t at;
+        std::uint32_t row;
+    };
+
+    template <class RowIt> void sortRows(RowIt first, RowIt last, bool descending) const;
+    void appendFolded(QStringView text);
+    std::u16string_view text(std::size_t row) const;
+    void makeHeads() const;
+
+    SortKind kind_ = SortKind::None;
+    std::vector<double> numbers_;
+    std::vector<TextSpan> texts_;
+    std::u16string folded_; // every text key, one after the other
+    // Made by the first sort of text keys, one per key.
+    mutable std::vector<TextHead> heads_;
+    // The entries of the last sort, kept for their memory.
+    mutable std::vector<Entry<double>> numberEntries_;
+    mutable std::vector<Entry<TextHead>> textEntries_;
+};
+
+// A model that reads a column's sort keys itself (RecordsetModel), from its values rather than
+// through their shown texts, in the same order as the keys of the shown texts.
 class SortValueSource {
 public:
     virtual ~SortValueSource() = default;
-    // The sort values of the column's rows, in row order, under the type code.
-    virtual const std::vector<SortValue>& sortValues(int column, std::int32_t typeCode) const = 0;
+    // Reads the sort keys of the column's rows, in row order, under the type code, into `keys`
+    // (started over by the model).
+    virtual void readSortKeys(int column, std::int32_t typeCode, SortKeys& keys) const = 0;
 };
 
-// The sorting layer between a list's model and its view. Cells are read as their display text,
-// or as the source model's sort values when it gives them (SortValueSource); the order is the
-// same either way.
-class ListSortProxy : public QSortFilterProxyModel {
+// The sorting layer between a list's model and its view, over a table model. A sort reads the
+// column's keys once (from the source model when it is a SortValueSource, otherwise from each
+// cell's display text) and reorders the rows as shown: rows with equal keys keep the order they
+// were shown in. While a column is sorted, rows the source adds or changes go to their place.
+// Removing rows through the proxy removes them from the source model.
+class ListSortProxy : public QAbstractProxyModel {
 public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
+    using QAbstractProxyModel::QAbstractProxyModel;
 
     void setSourceModel(QAbstractItemModel* model) override;
 
@@ -83,12 +159,42 @@ public:
     std::int32_t sortTypeCode() const { return typeCode_; }
     void setSortTypeCode(std::int32_t typeCode) { typeCode_ = typeCode; }
 
-protected:
-    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+    // Sorts by the column (below 0: back to the source's order) under the sort type code.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    int sortColumn() const { return sortColumn_; }
+    Qt::SortOrder sortOrder() const { return sortOrder_; }
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QModelIndex mapToSource(const QModelIndex& proxyIndex) const override;
+    QModelIndex mapFromSource(const QModelIndex& sourceIndex) const override;
+    bool removeRows(int row, int count, const QModelIndex& parent = {}) override;
 
 private:
+    // Reorders sourceRows_ by the sort column, without signals.
+    void reorder();
+    // reorder() as a layout change, the persistent indexes following their rows.
+    void resort();
+    // The rows in the source's order, sorted again when a column is sorted.
+    void rebuild();
+    void rebuildProxyRows();
+
+    void sourceRowsInserted(const QModelIndex& parent, int first, int last);
+    void sourceRowsAboutToBeRemoved(const QModelIndex& parent, int first, int last);
+    void sourceRowsRemoved(const QModelIndex& parent, int first, int last);
+    void sourceDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                           const QList<int>& roles);
+
     std::int32_t typeCode_ = 0;
+    int sortColumn_ = -1;
+    Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
     const SortValueSource* values_ = nullptr;
+    std::vector<int> sourceRows_; // the source row shown at each row
+    std::vector<int> proxyRows_;  // the row each source row is shown at
+    SortKeys keys_;
+    std::vector<QMetaObject::Connection> connections_;
 };
 
 // Sorts the list by a column (0 = the first) read under a type code, in order 1 ascending, 2

@@ -1,6 +1,8 @@
 // The table model over a recordset.
 #include "app/shell/RecordsetModel.h"
 
+#include <cmath>
+
 namespace qel {
 
 RecordsetModel::RecordsetModel(Recordset rows, QObject* parent)
@@ -9,7 +11,6 @@ RecordsetModel::RecordsetModel(Recordset rows, QObject* parent)
 void RecordsetModel::setRecordset(Recordset rows) {
     beginResetModel();
     rows_ = std::move(rows);
-    sortValues_.clear();
     endResetModel();
 }
 
@@ -22,7 +23,6 @@ void RecordsetModel::setFormatter(int column, Formatter formatter) {
         formatters_[column] = std::move(formatter);
     else
         formatters_.erase(column);
-    sortValues_.clear();
     if (rowCount() > 0)
         emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole});
 }
@@ -95,7 +95,6 @@ bool RecordsetModel::removeRows(int row, int count, const QModelIndex& parent) {
     beginRemoveRows(parent, row, row + count - 1);
     auto& records = rows_.rows();
     records.erase(records.begin() + row, records.begin() + row + count);
-    sortValues_.clear();
     endRemoveRows();
     return true;
 }
@@ -105,25 +104,56 @@ void RecordsetModel::appendRecord(std::vector<Variant> values) {
     const int row = rowCount();
     beginInsertRows({}, row, row);
     rows_.addRow(std::move(values));
-    sortValues_.clear();
     endInsertRows();
 }
 
 void RecordsetModel::setRecord(int row, std::vector<Variant> values) {
     values.resize(rows_.fieldCount());
     rows_.rows().at(static_cast<std::size_t>(row)) = std::move(values);
-    sortValues_.clear();
     emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::DisplayRole});
 }
 
-const std::vector<SortValue>& RecordsetModel::sortValues(int column, std::int32_t typeCode) const {
-    auto [it, made] = sortValues_.try_emplace({column, typeCode});
-    if (made) {
-        it->second.reserve(rows_.RecordCount());
-        for (int row = 0; row < rowCount(); ++row)
-            it->second.push_back(GetSortValue(text(row, column), typeCode));
+void RecordsetModel::readSortKeys(int column, std::int32_t typeCode, SortKeys& keys) const {
+    const SortKind kind = sortKindOf(typeCode);
+    const bool shownByDefault = !formatters_.contains(column);
+    const auto c = static_cast<std::size_t>(column);
+    for (const std::vector<Variant>& record : rows_.rows()) {
+        const Variant& v = record.at(c);
+        // The default text of a Null, a number or a date reads back as the same key (a number to
+        // the 15 significant digits its text shows).
+        if (shownByDefault && kind != SortKind::Text && kind != SortKind::None) {
+            if (v.isNull()) {
+                keys.addEmpty();
+                continue;
+            }
+            if (kind == SortKind::Number && v.isInteger()) {
+                keys.addNumber(static_cast<double>(std::get<std::int64_t>(v.storage())));
+                continue;
+            }
+            if (kind == SortKind::Number && v.isDouble() && std::isfinite(std::get<double>(v.storage()))) {
+                keys.addNumber(std::get<double>(v.storage()));
+                continue;
+            }
+            if (kind == SortKind::Date && v.isDate()) {
+                const Date d = std::get<Date>(v.storage());
+                // A year below 100 shown in four digits reads as no date.
+                if (d.year() < 100)
+                    keys.addEmpty();
+                else
+                    keys.addNumber(static_cast<double>(d.serial()));
+                continue;
+            }
+        }
+        if (shownByDefault && kind == SortKind::Text && v.isText()) {
+            keys.addText(std::string_view(std::get<std::string>(v.storage())));
+            continue;
+        }
+        const QString shown = shownByDefault ? defaultText(v) : formatters_.at(column)(v);
+        if (kind == SortKind::Text)
+            keys.addText(QStringView(shown));
+        else
+            keys.add(GetSortValue(shown, typeCode));
     }
-    return it->second;
 }
 
 } // namespace qel

@@ -6,8 +6,9 @@
 // as its text; a window that shows amounts its own way sets a formatter for those columns. Each
 // field's type code and defined size stay available (field(), and the header roles), so windows
 // size their columns and choose how a column sorts. Put a ListSortProxy between the model and the
-// view: it sorts by the sort values the model computes once per column from the shown text, under
-// the rules of GetSortValue (ListSort.h), so a sort stays fast at 100,000 rows.
+// view: it sorts by the keys the model reads once per sort, in the order the rules of
+// GetSortValue (ListSort.h) give the shown texts; numbers and dates shown by default are read
+// from their values without making their texts, so a sort stays fast at 100,000 rows.
 #pragma once
 
 #include "app/shell/ListSort.h"
@@ -60,14 +61,11 @@ public:
     // Replaces a record's values, in field order (the maintenance list after an update).
     void setRecord(int row, std::vector<Variant> values);
 
-    const std::vector<SortValue>& sortValues(int column, std::int32_t typeCode) const override;
+    void readSortKeys(int column, std::int32_t typeCode, SortKeys& keys) const override;
 
 private:
     Recordset rows_;
     std::map<int, Formatter> formatters_;
-    // The sort values last asked for, by column and type code; dropped when the rows or a
-    // formatter change.
-    mutable std::map<std::pair<int, std::int32_t>, std::vector<SortValue>> sortValues_;
 };
 
 } // namespace qel

@@ -6,6 +6,7 @@
 // .xlsx workbook holds, so that both formats give the same values.
 #include "common/xlsreader/XlsRead.h"
 
+#include "common/RegularFile.h"
 #include "common/SheetStream.h"
 #include "common/WorkbookSource.h"
 #include "common/xlsreader/BiffCells.h"
@@ -23,6 +24,9 @@
 
 namespace qel::xls {
 namespace {
+
+// How much stream is gathered before it is handed on.
+constexpr std::size_t kChunk = 64 * 1024;
 
 // The cause of a failed open, in the user's words.
 std::string openFailure(int code) {
@@ -235,10 +239,16 @@ bool holdsAnything(const SheetRow& row) {
            std::any_of(row.cells.begin(), row.cells.end(), [](const Variant& v) { return !v.isNull(); });
 }
 
-void writeSheet(const std::string& path, SheetStreamWriter& out) {
+// Writes the sheet's rows as they are read, handing the stream on whenever it has grown past a
+// chunk, and stops at the first row past the limits of a sheet.
+void writeSheet(const std::string& path, std::string& stream, SheetStreamWriter& out, const StreamSink& sink,
+                bool& sent) {
+    if (const auto cause = notARegularFile(path))
+        throw ReadFailure(*cause + ".");
     FreexlSheet sheet(path);
     const std::vector<BiffCell> known = recordCells(path);
     out.header(sheet.sheetName(), sheet.uses1904Dates());
+    SheetBudget budget;
     SheetRow fromLibrary;
     bool more = sheet.next(fromLibrary);
     std::size_t k = 0;
@@ -254,25 +264,40 @@ void writeSheet(const std::string& path, SheetStreamWriter& out) {
         }
         for (; k < known.size() && known[k].row == number; ++k)
             apply(row, known[k]);
-        if (holdsAnything(row))
-            out.row(row);
+        if (!holdsAnything(row))
+            continue;
+        try {
+            budget.row(row);
+        } catch (const SheetTooLarge& e) {
+            throw ReadFailure(e.what());
+        }
+        out.row(row);
+        if (sink && stream.size() >= kChunk) {
+            sink(stream);
+            stream.clear();
+            sent = true;
+        }
     }
     out.end();
 }
 
 } // namespace
 
-void readXls(const std::string& path, std::string& out) {
+void readXls(const std::string& path, std::string& out, const StreamSink& sink) {
     const std::size_t start = out.size();
     SheetStreamWriter writer(out);
+    bool sent = false;
+    // A failure takes the place of all that was not sent yet; what was sent stands before it.
+    const auto failure = [&](const std::string& cause) {
+        out.resize(sent ? 0 : start);
+        writer.failure(cause);
+    };
     try {
-        writeSheet(path, writer);
+        writeSheet(path, out, writer, sink, sent);
     } catch (const ReadFailure& e) {
-        out.resize(start);
-        writer.failure(e.what());
+        failure(e.what());
     } catch (const std::bad_alloc&) {
-        out.resize(start);
-        writer.failure("reading it needs more memory than allowed; the file may be damaged.");
+        failure("reading it needs more memory than allowed; the file may be damaged.");
     }
 }
 

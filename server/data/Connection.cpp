@@ -1,12 +1,15 @@
 // SQLite connection, prepared statements and transaction guards.
 #include "server/data/Connection.h"
 
+#include "common/RegularFile.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace qel {
 namespace {
@@ -67,6 +70,47 @@ void inferComputedField(Field& f, const std::vector<std::vector<Variant>>& rows,
     }
 }
 
+ServerError openError(const std::string& path, const std::string& cause) {
+    return ServerError(kErrOpenDatabase, "Database", "Could not open the database '" + path + "': " + cause,
+                       ErrorKind::Io);
+}
+
+// Refuses, before SQLite opens it, a path that names no regular file (a named pipe would make
+// the first read wait for ever) or an empty file (which SQLite would take for a new database
+// and write its header into).
+void refuseUnusableFile(const std::string& path) {
+    if (const auto cause = notARegularFile(path))
+        throw openError(path, *cause + ".");
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) == 0 && !ec)
+        throw openError(path, "the file is empty; it holds no database.");
+}
+
+// True when a journal or write-ahead log lies beside the file: another connection has it open,
+// or one that crashed left its work there.
+bool inUse(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path + "-wal", ec) || std::filesystem::exists(path + "-journal", ec);
+}
+
+// The URI that opens the file as one that cannot change. Every byte but the unreserved ones and
+// the folder separator is written as %XX, so no name can add a parameter of its own.
+std::string immutableUri(const std::string& path) {
+    static const char hex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char c : std::filesystem::absolute(path).string()) {
+        const auto b = static_cast<unsigned char>(c);
+        if (std::isalnum(b) || c == '/' || c == '-' || c == '.' || c == '_' || c == '~') {
+            uri += c;
+        } else {
+            uri += '%';
+            uri += hex[b >> 4];
+            uri += hex[b & 0x0F];
+        }
+    }
+    return uri + "?immutable=1";
+}
+
 bool onlyBlanksAndComments(const char* p) {
     while (*p) {
         if (std::isspace(static_cast<unsigned char>(*p)) || *p == ';') {
@@ -103,7 +147,7 @@ Statement::~Statement() {
 }
 
 void Statement::fail(int rc) const {
-    throw conn_.error(rc, sql_);
+    throw conn_.error(rc);
 }
 
 Statement& Statement::bind(int index, const Variant& value) {
@@ -118,7 +162,10 @@ Statement& Statement::bind(int index, const Variant& value) {
     else if (value.isBool())
         rc = sqlite3_bind_int(stmt_, index, std::get<bool>(s) ? 1 : 0);
     else {
-        const std::string text = value.toString();
+        // A NUL is dropped, as the literal helpers drop it: a text bound with one would be
+        // stored whole but read back cut at it.
+        std::string text = value.toString();
+        std::erase(text, '\0');
         rc = sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
     }
     if (rc != SQLITE_OK)
@@ -232,39 +279,68 @@ Connection::~Connection() {
 }
 
 std::shared_ptr<Connection> Connection::open(const std::string& path, const std::string& connectionString) {
+    refuseUnusableFile(path);
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close_v2(db);
-        throw ServerError(kErrOpenDatabase, "Database",
-                          "Could not open the database '" + path + "': " + message, ErrorKind::Io);
+        throw openError(path, message);
     }
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, 5000);
     std::shared_ptr<Connection> conn(new Connection(db, path, connectionString));
     try {
-        // Reading the schema proves the file is a database before anything else runs.
+        // Reading the schema proves the file is a database before anything writes to it (the
+        // journal mode below is written into the file's header).
+        conn->query("SELECT count(*) FROM sqlite_master");
         conn->execute("PRAGMA journal_mode=WAL");
         conn->execute("PRAGMA synchronous=FULL");
         conn->execute("PRAGMA foreign_keys=ON");
         // 64 MB of page cache: postings and report rebuilds touch every index page of a
         // company's rows, and the default 2 MB makes their time grow faster than the rows.
         conn->execute("PRAGMA cache_size=-65536");
-        conn->query("SELECT count(*) FROM sqlite_master");
     } catch (const ServerError& e) {
-        throw ServerError(kErrOpenDatabase, "Database",
-                          "Could not open the database '" + path + "': " + e.description(), ErrorKind::Io);
+        throw openError(path, e.description());
     }
     return conn;
 }
 
-ServerError Connection::error(int rc, std::string_view sql) const {
+std::shared_ptr<Connection> Connection::openToRead(const std::string& path) {
+    refuseUnusableFile(path);
+    sqlite3* db = nullptr;
+    int rc = SQLITE_OK;
+    if (inUse(path)) {
+        // Read through the other connection's journal, as it expects; opened for writing when
+        // the file allows it, because a connection that only reads a database in write-ahead-log
+        // mode leaves its "-wal" and "-shm" files behind when it closes.
+        rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+        if (rc != SQLITE_OK) {
+            sqlite3_close_v2(db);
+            db = nullptr;
+            rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+        }
+    } else {
+        // Nobody else has it open: read as an unchanging file, which takes no lock and creates
+        // no "-wal" or "-shm" file beside it.
+        rc = sqlite3_open_v2(immutableUri(path).c_str(), &db,
+                             SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
+    }
+    if (rc != SQLITE_OK) {
+        std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        sqlite3_close_v2(db);
+        throw openError(path, message);
+    }
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, 5000);
+    return std::shared_ptr<Connection>(new Connection(db, path, {}));
+}
+
+ServerError Connection::error(int rc) const {
     const int primary = rc & 0xff;
-    const std::string message = sqlite3_errmsg(db_);
-    std::string description = message;
-    if (!sql.empty())
-        description += " in statement: " + std::string(sql);
+    // SQLite's message is the cause; the statement's text stays out of it, because the
+    // description is what the user is shown, and a statement quotes the user's values.
+    const std::string description = sqlite3_errmsg(db_);
     if (primary == SQLITE_CONSTRAINT)
         return ServerError(kErrConstraint, "Database", description, ErrorKind::Constraint);
     if (primary == SQLITE_IOERR || primary == SQLITE_FULL || primary == SQLITE_CANTOPEN ||
@@ -274,19 +350,22 @@ ServerError Connection::error(int rc, std::string_view sql) const {
 }
 
 Statement Connection::prepare(std::string_view sql) {
+    if (sql.find('\0') != std::string_view::npos)
+        throw ServerError(kErrSqlCommand, "Database",
+                          "The statement holds a NUL character, which no statement may hold",
+                          ErrorKind::InvalidArgument);
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
     const int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt, &tail);
     if (rc != SQLITE_OK)
-        throw error(rc, sql);
+        throw error(rc);
     Statement statement(*this, stmt, std::string(sql));
     if (!stmt)
         throw ServerError(kErrSqlCommand, "Database", "The statement text is empty",
                           ErrorKind::InvalidArgument);
     const std::string rest(tail, static_cast<std::size_t>(sql.data() + sql.size() - tail));
     if (!onlyBlanksAndComments(rest.c_str()))
-        throw ServerError(kErrSqlCommand, "Database",
-                          "Only one statement may run at a time; refused: " + std::string(sql),
+        throw ServerError(kErrSqlCommand, "Database", "Only one statement may run at a time",
                           ErrorKind::InvalidArgument);
     return statement;
 }

@@ -3,7 +3,7 @@
 //
 // A Connection opens one database file with the pragmas every open needs (WAL journal, full
 // sync, foreign keys, a busy timeout) and turns SQLite failures into ServerError with SQLite's
-// message and the failing statement. A Statement is one prepared statement, re-bound for each
+// message. A Statement is one prepared statement, re-bound for each
 // row of a loop. A Transaction guards a write of several statements; nested guards open
 // savepoints.
 #pragma once
@@ -40,7 +40,8 @@ public:
     Statement(const Statement&) = delete;
     ~Statement();
 
-    // Binds parameter `index` (1-based). Null, numbers, text, dates (ISO text) and Yes/No (1/0).
+    // Binds parameter `index` (1-based). Null, numbers, text (without NUL characters), dates
+    // (ISO text) and Yes/No (1/0).
     Statement& bind(int index, const Variant& value);
     // Binds every value in order from parameter 1.
     Statement& bindAll(const std::vector<Variant>& values);
@@ -76,9 +77,16 @@ private:
 class Connection {
 public:
     // Opens an existing database file. Throws ServerError (NotConnected kind is not used here:
-    // a failed open is kind Io) with the path and SQLite's message.
+    // a failed open is kind Io) with the path and SQLite's message. A path that names no regular
+    // file (a named pipe, a folder, a device) or an empty file is refused before SQLite opens
+    // it, and a file that is no database before anything is written to it.
     static std::shared_ptr<Connection> open(const std::string& path,
                                             const std::string& connectionString = {});
+    // Opens an existing database file to read it and leave it as it was: no pragma is run, no
+    // journal mode switched, and, when no other connection has it open, no lock taken and no
+    // "-wal" or "-shm" file made beside it. For checking a file chosen by the user before the
+    // program connects to it. Refuses what open() refuses, with the same error.
+    static std::shared_ptr<Connection> openToRead(const std::string& path);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -87,8 +95,8 @@ public:
     const std::string& connectionString() const { return connectionString_; }
     sqlite3* handle() const { return db_; }
 
-    // Prepares exactly one statement; text holding a second statement, or none, is refused
-    // (kind InvalidArgument) and nothing runs.
+    // Prepares exactly one statement; text holding a second statement, or none, or a NUL
+    // character, is refused (kind InvalidArgument) and nothing runs.
     Statement prepare(std::string_view sql);
 
     // A statement prepared once per connection and kept for re-use by loops; it comes reset.
@@ -102,8 +110,10 @@ public:
     std::int64_t lastInsertRowid() const;
     int changes() const;
 
-    // The error for a failed SQLite call on this connection, with the statement text.
-    ServerError error(int rc, std::string_view sql) const;
+    // The error for a failed SQLite call on this connection: SQLite's message as the cause, and
+    // the kind from its result code. The statement's text is not put into it: a description is
+    // shown to the user.
+    ServerError error(int rc) const;
 
 private:
     friend class Transaction;

@@ -5,14 +5,39 @@
 #include "common/ModuleFolder.h"
 
 #include <filesystem>
+#include <new>
 
 namespace qel {
 namespace {
 
-thread_local std::shared_ptr<Connection> tConn;
-thread_local bool tStarted = false;
-// Why Main found no connection; empty when it opened one or a connection has opened since.
-thread_local std::string tStartFailure;
+// What each thread keeps of the data server.
+struct ThreadState {
+    std::shared_ptr<Connection> conn;
+    bool started = false;
+    // Why Main found no connection; empty when it opened one or a connection has opened since.
+    std::string startFailure;
+};
+
+// The calling thread's state. Its connection closes when the thread ends, but the state itself
+// is never destroyed: an object that ends after the thread's own objects (a static, which ends
+// at exit after the main thread's thread-local objects) and lets go of the shared connection
+// then finds an empty one, not a destroyed one. A connection opened that late is never closed.
+ThreadState& threadState() {
+    // Raw storage is trivially destructible, so it stays valid until the thread is gone.
+    alignas(ThreadState) thread_local unsigned char storage[sizeof(ThreadState)];
+    thread_local ThreadState* state = nullptr;
+    if (!state) {
+        state = new (storage) ThreadState;
+        // Made after the state, so ended before anything made earlier in the thread.
+        thread_local struct Closer {
+            ~Closer() {
+                state->conn.reset();
+                std::string().swap(state->startFailure);
+            }
+        } closer;
+    }
+    return *state;
+}
 
 const char* const kProvider = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=";
 const char* const kSecurity = ";Persist Security Info=True;Jet OLEDB:Database Password=KWP58";
@@ -26,12 +51,43 @@ std::string ownFolder() {
     return moduleFolder(reinterpret_cast<const void*>(&ownFolder));
 }
 
-// Opens the database file at `path`; a failure is raised as the routine `context` passes it on.
-std::shared_ptr<Connection> openFile(const std::string& path, const char* context) {
+enum class Opening { ToUse, ToRead };
+
+// Columns added to the schema after databases of this system were first made. A database made
+// before them gains each one, empty, when it is opened to use, so that every statement finds it;
+// a file without the table (not yet recognised as this system's) is left alone.
+struct LaterColumn {
+    const char* table;
+    const char* column;
+    const char* type;
+};
+constexpr LaterColumn kLaterColumns[] = {
+    {"tblAssets", "Bonus_Choice", "INTEGER"},
+};
+
+void addLaterColumns(Connection& conn) {
+    for (const LaterColumn& c : kLaterColumns) {
+        const std::string table = c.table;
+        Recordset rs = conn.query(
+            "SELECT (SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = '" + table +
+            "'), (SELECT count(*) FROM pragma_table_info('" + table + "') WHERE name = '" + c.column + "')");
+        if (rs[0].toInt64() > 0 && rs[1].toInt64() == 0)
+            conn.execute("ALTER TABLE " + table + " ADD COLUMN " + c.column + " " + c.type);
+    }
+}
+
+// Opens the database file at `path` to use it, or only to read it (Connection::openToRead); a
+// failure is raised as the routine `context` passes it on.
+std::shared_ptr<Connection> openFile(const std::string& path, const char* context,
+                                     Opening opening = Opening::ToUse) {
     try {
         if (path.empty())
             throw ServerError(kErrOpenDatabase, "Database", "No database path is set.", ErrorKind::Io);
-        return Connection::open(path, GetConnectionString(path));
+        if (opening == Opening::ToRead)
+            return Connection::openToRead(path);
+        auto conn = Connection::open(path, GetConnectionString(path));
+        addLaterColumns(*conn);
+        return conn;
     } catch (const ServerError& e) {
         throw raisedFrom(e, context);
     }
@@ -39,25 +95,28 @@ std::shared_ptr<Connection> openFile(const std::string& path, const char* contex
 
 // Makes the connection the thread's shared one; a failed start no longer explains anything.
 void share(std::shared_ptr<Connection> conn) {
-    tConn = std::move(conn);
-    tStartFailure.clear();
+    ThreadState& state = threadState();
+    state.conn = std::move(conn);
+    state.startFailure.clear();
 }
 
 } // namespace
 
 std::shared_ptr<Connection>& gConn() {
-    return tConn;
+    return threadState().conn;
 }
 
 Connection& requireConnection() {
-    if (!tConn)
+    const std::shared_ptr<Connection>& conn = threadState().conn;
+    if (!conn)
         throw notConnectedError(kPassedThrough, "Database", "The database is not connected.");
-    return *tConn;
+    return *conn;
 }
 
 ServerError notConnectedError(std::int32_t number, const std::string& source, std::string description) {
-    if (!tStartFailure.empty())
-        description += " The connection at start failed: " + tStartFailure;
+    const std::string& startFailure = threadState().startFailure;
+    if (!startFailure.empty())
+        description += " The connection at start failed: " + startFailure;
     return ServerError(number, source, std::move(description), ErrorKind::NotConnected);
 }
 
@@ -70,16 +129,17 @@ void Main() {
         GetDbConnection(GetPrivateString("DB_Path"));
     } catch (const ServerError& e) {
         // The library shows nothing; the statements that find no connection say why.
-        tStartFailure = e.description();
+        threadState().startFailure = e.description();
     } catch (const std::exception& e) {
-        tStartFailure = e.what();
+        threadState().startFailure = e.what();
     }
 }
 
 void startDataServerThread() {
-    if (tStarted)
+    ThreadState& state = threadState();
+    if (state.started)
         return;
-    tStarted = true;
+    state.started = true;
     Main();
 }
 
@@ -110,6 +170,9 @@ std::shared_ptr<Connection> GetDbConnection(const std::string& path) {
 std::shared_ptr<Connection> switchConnection(const std::string& path,
                                              const std::function<void(Connection&)>& check) {
     startDataServerThread();
+    // The check runs first on a connection that only reads, so a file it refuses is left byte
+    // for byte as it was: the program's own connection writes its journal mode into the file.
+    check(*openFile(path, "switchConnection", Opening::ToRead));
     auto conn = openFile(path, "switchConnection");
     check(*conn);
     share(conn);
@@ -122,7 +185,7 @@ ThreadConnectionScope::ThreadConnectionScope(const std::string& path) {
 }
 
 ThreadConnectionScope::~ThreadConnectionScope() {
-    tConn.reset();
+    threadState().conn.reset();
 }
 
 std::shared_ptr<Connection> GetADOConnection() {

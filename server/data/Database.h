@@ -22,7 +22,9 @@
 
 namespace qel {
 
-// The calling thread's shared connection; empty until Main or db.dbConn opens one.
+// The calling thread's shared connection; empty until Main or db.dbConn opens one. It closes when
+// the thread ends; an object that ends later (a static, at exit) finds it empty and may still
+// release it.
 std::shared_ptr<Connection>& gConn();
 
 // The shared connection, or ServerError (NotConnected, number kPassedThrough) when there is none.
@@ -58,8 +60,9 @@ std::string dataSourceOf(const std::string& connectionString);
 std::shared_ptr<Connection> GetDbConnection(const std::string& path);
 // Opens the file at `path` as a new connection and runs `check` on it (a first query that proves
 // the file is this system's database, such as reading tblDefaults); only when both succeed does
-// the new connection become gConn, releasing the previous one. On any failure gConn keeps the
-// connection it had and the error is raised with its cause (kPassedThrough; the check's own
+// the new connection become gConn, releasing the previous one. The check runs first on a
+// connection that only reads (Connection::openToRead), so a file it refuses is not written. On any failure
+// gConn keeps the connection it had and the error is raised with its cause (kPassedThrough; the check's own
 // failure as it gave it). Runs the thread's start routine first, so that it cannot later replace
 // the connection chosen here.
 std::shared_ptr<Connection> switchConnection(const std::string& path,

@@ -1,6 +1,7 @@
 // Backup, restore, checking and recognition of the database file.
 #include "server/data/DatabaseFile.h"
 
+#include "common/RegularFile.h"
 #include "common/TempBeside.h"
 #include "server/data/Database.h"
 
@@ -49,16 +50,22 @@ std::string messageOf(sqlite3* db, int rc) {
     return db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
 }
 
-// Opens an existing database file for reading. It is opened for writing when the file allows
-// it, although nothing is written: a read-only connection to a database in write-ahead-log mode
-// leaves its "-wal" and "-shm" files behind when it closes.
-int openForReading(const std::string& path, Handle& h) {
+// Opens the source of a copy for reading, under SQLite's locks, so that a writer that comes
+// meanwhile cannot tear the copy. It is opened for writing when the file allows it, although
+// nothing is written: a read-only connection to a database in write-ahead-log mode leaves its
+// "-wal" and "-shm" files behind when it closes. A path that names no regular file is refused
+// before SQLite opens it (a named pipe would make the first read wait for ever).
+void openSource(const std::string& path, Handle& h) {
+    if (const auto cause = notARegularFile(path))
+        throw fileError("Cannot open '" + path + "': " + *cause + ".");
     int rc = sqlite3_open_v2(path.c_str(), &h.db, SQLITE_OPEN_READWRITE, nullptr);
-    if (rc == SQLITE_OK)
-        return rc;
-    sqlite3_close_v2(h.db);
-    h.db = nullptr;
-    return sqlite3_open_v2(path.c_str(), &h.db, SQLITE_OPEN_READONLY, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close_v2(h.db);
+        h.db = nullptr;
+        rc = sqlite3_open_v2(path.c_str(), &h.db, SQLITE_OPEN_READONLY, nullptr);
+    }
+    if (rc != SQLITE_OK)
+        throw fileError("Cannot open '" + path + "': " + messageOf(h.db, rc));
 }
 
 bool sameFile(const std::string& a, const std::string& b) {
@@ -94,6 +101,8 @@ void copyInto(sqlite3* source, const std::string& sourcePath, const std::string&
               std::optional<fs::perms> mode, const CopyProgress& progress) {
     if (sameFile(sourcePath, targetPath))
         throw fileError("The copy '" + targetPath + "' would be the database itself.");
+    if (const auto cause = notARegularFile(targetPath))
+        throw fileError("The copy cannot take the place of '" + targetPath + "': " + *cause + ".");
     refuseWhenInUse(targetPath);
     std::optional<TempBeside> copy;
     try {
@@ -174,9 +183,7 @@ bool backupConnectedDatabase(const std::string& targetPath, const CopyProgress& 
 void copyDatabaseFile(const std::string& sourcePath, const std::string& targetPath,
                       const CopyProgress& progress) {
     Handle source;
-    const int rc = openForReading(sourcePath, source);
-    if (rc != SQLITE_OK)
-        throw fileError("Cannot open '" + sourcePath + "': " + messageOf(source.db, rc));
+    openSource(sourcePath, source);
     copyInto(source.db, sourcePath, targetPath, permissionsOf(sourcePath), progress);
 }
 
@@ -187,13 +194,17 @@ void refuseDamagedDatabase(const std::string& path) {
     std::error_code ec;
     if (!fs::is_regular_file(path, ec))
         return;
-    Handle h;
-    if (openForReading(path, h) != SQLITE_OK)
+    std::shared_ptr<Connection> conn;
+    try {
+        conn = Connection::openToRead(path);
+    } catch (const ServerError&) {
         return;
-    sqlite3_busy_timeout(h.db, kBusyRetries * kBusyWaitMs);
+    }
+    sqlite3* const db = conn->handle();
+    sqlite3_busy_timeout(db, kBusyRetries * kBusyWaitMs);
     // The first few problems are enough to tell: a damaged page is reported many times over.
     sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_prepare_v2(h.db, "PRAGMA integrity_check(10)", -1, &stmt, nullptr);
+    int rc = sqlite3_prepare_v2(db, "PRAGMA integrity_check(10)", -1, &stmt, nullptr);
     std::string first;
     if (rc == SQLITE_OK) {
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
@@ -206,21 +217,25 @@ void refuseDamagedDatabase(const std::string& path) {
     if (rc == SQLITE_NOTADB)
         return;
     if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
-        throw fileError("The database '" + path + "' cannot be checked: " + messageOf(h.db, rc));
+        throw fileError("The database '" + path + "' cannot be checked: " + messageOf(db, rc));
     if (rc != SQLITE_OK && rc != SQLITE_DONE)
-        throw damaged(messageOf(h.db, rc));
+        throw damaged(messageOf(db, rc));
     if (first != "ok")
         throw damaged(first.empty() ? "SQLite's integrity check reports no result" : first);
 }
 
 bool isSystemDatabase(const std::string& path) {
-    Handle h;
-    if (openForReading(path, h) != SQLITE_OK)
+    std::shared_ptr<Connection> conn;
+    try {
+        conn = Connection::openToRead(path);
+    } catch (const ServerError&) {
         return false;
+    }
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(
-            h.db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE", -1,
-            &stmt, nullptr) != SQLITE_OK)
+            conn->handle(),
+            "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE", -1, &stmt,
+            nullptr) != SQLITE_OK)
         return false;
     bool all = true;
     for (const char* table : kSystemTables) {
@@ -243,9 +258,7 @@ void restoreDatabase(const std::string& sourcePath, const std::string& livePath,
                           ErrorKind::InvalidArgument);
     refuseDamagedDatabase(sourcePath);
     Handle source;
-    const int rc = openForReading(sourcePath, source);
-    if (rc != SQLITE_OK)
-        throw fileError("Cannot open '" + sourcePath + "': " + messageOf(source.db, rc));
+    openSource(sourcePath, source);
     // The live file keeps its own permissions; a new one takes those of the copy.
     const std::optional<fs::perms> mode = permissionsOf(livePath);
     copyInto(source.db, sourcePath, livePath, mode ? mode : permissionsOf(sourcePath), progress);

@@ -21,8 +21,9 @@ using CopyProgress = std::function<void(int copied, int total)>;
 // replacing a file of that name. The source stays open and usable throughout. The copy has the
 // permissions of the database file (a database readable by its owner only gives a copy readable
 // by its owner only). Refuses a target that is the source's own file or that another connection
-// holds open (its "-wal" or "-journal" file exists). Throws ServerError (kind Io) with the
-// cause; the target is then unchanged.
+// holds open (its "-wal" or "-journal" file exists), and one that names something other than a
+// regular file (a named pipe, a folder, a device). Throws ServerError (kind Io) with the cause;
+// the target is then unchanged.
 void backupDatabase(Connection& source, const std::string& targetPath, const CopyProgress& progress = {});
 
 // The same copy from the database of the calling thread's shared connection (Database.h). False,
@@ -33,7 +34,8 @@ bool backupConnectedDatabase(const std::string& targetPath, const CopyProgress& 
 void copyDatabaseFile(const std::string& sourcePath, const std::string& targetPath,
                       const CopyProgress& progress = {});
 
-// Runs SQLite's integrity check on the database file at path, which is only read. Throws
+// Runs SQLite's integrity check on the database file at path, which is only read and left as it
+// was (Connection::openToRead). Throws
 // ServerError (kind Io) "The database '<path>' is damaged and cannot be used: <first problem>"
 // when it finds damage, and one naming the file when another connection keeps it from being
 // checked. A file that is no SQLite database at all (missing, unreadable, of another kind) is not
@@ -41,8 +43,9 @@ void copyDatabaseFile(const std::string& sourcePath, const std::string& targetPa
 void refuseDamagedDatabase(const std::string& path);
 
 // True when the file at path is an SQLite database that holds every table of this system's
-// schema; false for a missing file, a file that is no database, or a database of another kind.
-// Never throws.
+// schema; false for a missing file, a file that is no database, a database of another kind, and
+// for anything but a regular file (told without opening it). The file is only read and left as
+// it was (Connection::openToRead). Never throws.
 bool isSystemDatabase(const std::string& path);
 
 // Puts the database at sourcePath in place of the live database file at livePath. The source

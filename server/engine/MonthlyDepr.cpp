@@ -63,11 +63,12 @@ void requireNextPeriod(const Date& date, std::int32_t companyId) {
 }
 
 // SQL for DateDiff('m', column, date): the calendar-month boundaries from the column's month
-// to the date's month.
-std::string monthsFrom(std::string_view column, const std::string& date) {
+// to the date's month. The column holds ISO text, so its year and month are read by position:
+// over 100,000 assets that costs a fraction of what strftime does.
+std::string monthsFrom(std::string_view column, const Date& date) {
     const std::string col(column);
-    return "((strftime('%Y', " + date + ") - strftime('%Y', " + col + ")) * 12 + strftime('%m', " + date +
-           ") - strftime('%m', " + col + "))";
+    return "(" + sqlNumber(date.year() * 12 + date.month()) + " - (substr(" + col + ", 1, 4) * 12 + substr(" +
+           col + ", 6, 2)))";
 }
 
 // The statements of one posting, in the order they must run. The period's rows are written once,
@@ -91,7 +92,7 @@ std::array<std::string, 3> postingStatements(std::int32_t companyId, const Date&
     const std::string sameYear = unseen + " and a.fiscal_start_date >= " + yearStart;
     const std::string priorYear = unseen + " and a.fiscal_start_date < " + yearStart;
     // The months from the start month to the period's month, both included.
-    const std::string months = std::string("(") + monthsFrom("a.fiscal_start_date", d) + " + 1)";
+    const std::string months = std::string("(") + monthsFrom("a.fiscal_start_date", date) + " + 1)";
     const std::string depr = "(CASE WHEN a.fiscal_end_date < " + d + " THEN 0 WHEN " + sameYear + " THEN " +
                              months + " * " + monthly + " ELSE " + monthly + " END)";
     // The accumulated amount: onto the previous period's when the asset has a row there, else the

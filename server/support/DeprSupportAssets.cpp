@@ -28,7 +28,7 @@ std::int32_t DeprSupport::AddAsset(const std::string& strValues, bool bExclude) 
         ExecuteQuery(sql, &conn);
         if (conn.changes() != 1)
             throw ServerError::invalidArgument("DeprSupport",
-                                               "The asset values must describe exactly one asset: " + sql);
+                                               "The asset values must describe exactly one asset.");
         const std::int64_t assetNum = conn.lastInsertRowid();
         if (assetNum > std::numeric_limits<std::int32_t>::max())
             throw ServerError::invalidArgument("DeprSupport", "The asset number " + std::to_string(assetNum) +

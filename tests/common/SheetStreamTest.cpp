@@ -95,6 +95,75 @@ TEST(SheetStream, AFailureCarriesTheReadersCause) {
     EXPECT_EQ(decodeSheetStream(bytes).failure, "it is protected by a password (encrypted).");
 }
 
+// A stream fed a piece at a time decodes as the whole stream does, whatever the cuts.
+TEST(SheetStream, PiecesOfAnySizeDecodeAsTheWhole) {
+    SheetRow row;
+    row.number = 4;
+    row.cells = {Variant("a text of some length"), Variant(2.5), Variant(true)};
+    std::string bytes;
+    SheetStreamWriter w(bytes);
+    w.header("Pieces", false);
+    for (int n = 1; n <= 5; ++n) {
+        row.number = n;
+        w.row(row);
+    }
+    w.end();
+    for (const std::size_t piece :
+         {std::size_t{1}, std::size_t{2}, std::size_t{5}, std::size_t{7}, std::size_t{64}, bytes.size()}) {
+        SCOPED_TRACE(piece);
+        SheetStreamDecoder decoder;
+        for (std::size_t at = 0; at < bytes.size(); at += piece)
+            decoder.feed(std::string_view(bytes).substr(at, piece));
+        const DecodedSheet sheet = decoder.finish();
+        EXPECT_EQ(sheet.sheetName, "Pieces");
+        ASSERT_EQ(sheet.rows.size(), 5u);
+        EXPECT_EQ(sheet.rows[4].number, 5);
+        EXPECT_EQ(sheet.rows[4].cells, row.cells);
+    }
+}
+
+// The limits of a sheet stop the decoding at the first row past them, as the rows come: the
+// stream is fed a row at a time and never held whole, and the row that passes the limit is the
+// one refused, however many follow.
+TEST(SheetStream, ASheetPastItsLimitsIsRefusedAtTheRowThatPassesThem) {
+    const std::string longText(8000, 'x');
+    const struct {
+        const char* name;
+        std::string cells; // of every row
+        int refusedRow;    // the row whose cells pass the limit
+        const char* cause;
+    } cases[] = {
+        {"text", cell(1, 'T', text(longText)), static_cast<int>(kMaxSheetTextBytes / longText.size()) + 1,
+         "its cells hold more than 32 MB of text, more than the program reads from a sheet"},
+        {"flaws' text", cell(1, 'U', le(1000, 2) + std::string(1000, 'u')),
+         static_cast<int>(kMaxSheetTextBytes / 1000) + 1, "its cells hold more than 32 MB of text"},
+        {"cells",
+         [] {
+             std::string all;
+             for (int c = 1; c <= kMaxXlsColumn; ++c)
+                 all += cell(c, 'B', "\x01");
+             return all;
+         }(),
+         static_cast<int>(kMaxSheetCells / kMaxXlsColumn) + 1,
+         "it holds more than 2,097,152 cells, more than the program reads from a sheet"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_LE(c.refusedRow, kMaxXlsRow);
+        SheetStreamDecoder decoder;
+        decoder.feed(kHeader);
+        int n = 1;
+        try {
+            for (; n <= kMaxXlsRow; ++n)
+                decoder.feed(row(n, c.cells));
+            FAIL() << "every row was taken";
+        } catch (const SheetTooLarge& e) {
+            EXPECT_NE(std::string(e.what()).find(c.cause), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(n, c.refusedRow);
+    }
+}
+
 struct BadStream {
     const char* name;
     std::string bytes;

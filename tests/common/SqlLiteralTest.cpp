@@ -18,5 +18,13 @@ TEST(SqlLiteralTest, Literals) {
     EXPECT_EQ(sqlBool(false), "0");
 }
 
+// A NUL would cut a statement where SQLite reads it: the text helpers drop it.
+TEST(SqlLiteralTest, TextsDropNulCharacters) {
+    const std::string withNul("Desk\0top\0", 9);
+    EXPECT_EQ(sqlText(withNul), "'Desktop'");
+    EXPECT_EQ(noQuote(std::string("O'\0Brien", 8)), "O`Brien");
+    EXPECT_EQ(sqlText(std::string(3, '\0')), "''");
+}
+
 } // namespace
 } // namespace qel

@@ -1,7 +1,9 @@
 // The .xls reader in its own process: files that make the .xls library crash or over-read, cut
 // and damaged copies of a small workbook, a reader that crashes, hangs, runs out of memory or
 // writes anything but a complete sheet stream. Each is an I/O error that names the file, and the
-// test program goes on.
+// test program goes on. A file that names far more text than a sheet holds is refused with the
+// program's memory bounded.
+#include "common/ChildProcess.h"
 #include "common/ServerError.h"
 #include "common/SheetStream.h"
 #include "common/Workbook.h"
@@ -14,6 +16,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -172,6 +175,67 @@ INSTANTIATE_TEST_SUITE_P(
                    }),
                    "cannot be read: it is protected by a password (encrypted)."}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// What the helper program workbook_peak_memory tells of its reading of a workbook.
+struct PeakReading {
+    std::string outcome; // "read <rows>" or "refused <description>"
+    long peakKb = 0;     // the most resident memory it held
+};
+
+PeakReading readInAProcessOfItsOwn(const fs::path& path) {
+    // The time allowed only keeps a reader that never ends from holding the test up.
+    const ChildResult run =
+        runChild(QEL_WORKBOOK_PEAK_MEMORY, {path.string()}, std::chrono::minutes(10), std::size_t{1} << 20);
+    EXPECT_EQ(run.end, ChildResult::End::Exited);
+    EXPECT_EQ(run.status, 0);
+    PeakReading reading;
+    const auto firstEnd = run.output.find('\n');
+    reading.outcome = run.output.substr(0, firstEnd);
+    const auto peak = run.output.find("peak-kb ", firstEnd);
+    if (peak != std::string::npos)
+        reading.peakKb = std::stol(run.output.substr(peak + 8));
+    return reading;
+}
+
+// A small .xls file can name one long shared string from tens of thousands of cells: 60,000
+// cells of 8,000 characters come to 480 MB of text from a file of under a megabyte. The reading
+// stops at the limit of a sheet's text, while the program holds a fraction of what the file
+// names; a real workbook is read in full.
+TEST_F(XlsReaderTest, AFileThatNamesMoreTextThanASheetHoldsIsRefusedInBoundedMemory) {
+    const std::string longText(8000, 'x');
+    const struct {
+        const char* name;
+        test::SheetData rows;
+        std::size_t copies;
+        const char* outcome;
+    } cases[] = {
+        {"a real workbook", kRows, 1, "read 3"},
+        {"60,000 cells of 8,000 characters",
+         {std::vector<Variant>(60, Variant(longText))},
+         1000,
+         "refused The workbook '%1' cannot be read: its cells hold more than 32 MB of text, more than the "
+         "program reads from a sheet; the file may be damaged."},
+    };
+    constexpr long kMostKb = 200 * 1024;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path path = folder_.path() / "crafted.xls";
+        test::XlsOptions options;
+        options.copies = c.copies;
+        test::writeXls(path, c.rows, options);
+        ASSERT_LT(fs::file_size(path), std::uintmax_t{1} << 20);
+
+        const PeakReading reading = readInAProcessOfItsOwn(path);
+
+        std::string outcome = c.outcome;
+        if (const auto at = outcome.find("%1"); at != std::string::npos)
+            outcome.replace(at, 2, path.string());
+        EXPECT_EQ(reading.outcome, outcome);
+        EXPECT_GT(reading.peakKb, 0);
+        EXPECT_LT(reading.peakKb, kMostKb);
+        std::printf("[   INFO   ] %s: peak %ld KB\n", c.name, reading.peakKb);
+    }
+}
 
 TEST_F(XlsReaderTest, AMissingReaderProgramIsAnError) {
     xlsReaderSettings().program = (folder_.path() / "no-such-reader").string();

@@ -70,6 +70,9 @@ struct XlsOptions {
     std::uint32_t declaredRows = 0;
     std::uint16_t declaredColumns = 0;
     std::vector<SheetFormula> formulas;
+    // The rows are written this many times, one copy below another: a large sheet from a few
+    // rows held in memory (a text repeated in many cells takes one shared string).
+    std::size_t copies = 1;
 };
 
 // A BIFF8 workbook with one worksheet "Sheet1" (plus any extra empty ones). Texts go to the

@@ -182,7 +182,7 @@ void formula(std::string& s, const SheetFormula& f) {
 
 // A worksheet's records; its texts are added to `sst`.
 std::string worksheet(const SheetData& rows, std::vector<std::string>& sst, const XlsOptions& options) {
-    std::size_t columns = 0, rowCount = rows.size();
+    std::size_t columns = 0, rowCount = rows.size() * options.copies;
     for (const auto& row : rows)
         columns = std::max(columns, row.size());
     for (const auto& f : options.formulas) {
@@ -211,9 +211,10 @@ std::string worksheet(const SheetData& rows, std::vector<std::string>& sst, cons
     le16(window, 0);
     le32(window, 0);
     record(s, 0x023E, window); // WINDOW2
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            const Variant& v = rows[r][c];
+    for (std::size_t r = 0; r < rows.size() * options.copies; ++r) {
+        const auto& cells = rows[r % rows.size()];
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            const Variant& v = cells[c];
             if (v.isNull() || isFormula(r, c))
                 continue;
             if (v.isText()) {

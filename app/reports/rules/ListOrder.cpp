@@ -29,15 +29,21 @@ void ListOrder::reset() {
 }
 
 void ListOrder::sort(const std::function<bool(std::size_t, std::size_t)>& less, bool descending) {
+    sortRuns([&](RowIt first, RowIt last) {
+        if (descending)
+            std::stable_sort(first, last, [&](std::size_t a, std::size_t b) { return less(b, a); });
+        else
+            std::stable_sort(first, last, less);
+    });
+}
+
+void ListOrder::sortRuns(const std::function<void(RowIt first, RowIt last)>& sortRun) {
     reset();
     auto begin = order_.begin();
     while (begin != order_.end()) {
         const std::uint32_t run = run_[*begin];
         auto end = std::find_if(begin, order_.end(), [&](std::size_t r) { return run_[r] != run; });
-        if (descending)
-            std::stable_sort(begin, end, [&](std::size_t a, std::size_t b) { return less(b, a); });
-        else
-            std::stable_sort(begin, end, less);
+        sortRun(begin, end);
         begin = end;
     }
 }

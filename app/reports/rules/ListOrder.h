@@ -23,6 +23,10 @@ public:
     // Sorts the records of each run by `less` (on source row numbers), stably; descending
     // reverses the order within each run only.
     void sort(const std::function<bool(std::size_t, std::size_t)>& less, bool descending);
+    // Sorts the records of each run with `sortRun`, called once per run with the run's source row
+    // numbers to reorder in place, so that a sort by keys read once compares them directly.
+    using RowIt = std::vector<std::size_t>::iterator;
+    void sortRuns(const std::function<void(RowIt first, RowIt last)>& sortRun);
     // Back to the order of the report.
     void reset();
 

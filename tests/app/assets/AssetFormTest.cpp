@@ -14,6 +14,7 @@
 #include "tests/testsupport/QtTestMain.h"
 #include "tests/testsupport/TestData.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -616,6 +617,31 @@ void AssetFormTest::theActiveWindowsAccessKeysWin() {
     // Once the window is gone the menu bar has its key back.
     f.main->mdiArea()->closeAllSubWindows();
     QTRY_COMPARE(reports->text(), QStringLiteral("Federal &Reports"));
+}
+
+void AssetFormTest::aScreenReaderNamesEveryField() {
+    AssetsFixture f;
+    assets::FrmAsset& form = f.open();
+    // A field without a name of its own would be read by the title of its frame.
+    QStringList frames;
+    for (const QGroupBox* frame : form.findChildren<QGroupBox*>())
+        frames << frame->title();
+    QStringList unnamed;
+    QStringList names;
+    for (QWidget* field : form.findChildren<QWidget*>()) {
+        const bool input =
+            qobject_cast<QComboBox*>(field) || qobject_cast<QCheckBox*>(field) ||
+            (qobject_cast<QLineEdit*>(field) && !qobject_cast<QComboBox*>(field->parentWidget()));
+        if (!input || !field->isVisibleTo(&form))
+            continue;
+        const QString name = QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
+        if (name.isEmpty() || frames.contains(name))
+            unnamed << field->objectName() + QStringLiteral("=") + name;
+        names << name;
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    for (const char* name : {"AMT Cost", "State Life", "Other Salvage", "Book Cost", "179 amount", "Class:"})
+        QVERIFY2(names.contains(QString::fromLatin1(name)), name);
 }
 
 QEL_QTEST_REGISTER(AssetFormTest);

@@ -24,6 +24,7 @@ private slots:
     void setCompanyLeavesAFormThatStaysOpenAlone();
     void emptyFormShowsItsMessagesAndFocusesTheLast();
     void buttonsWithoutTheirWorkStayDisabled();
+    void aScreenReaderNamesEveryField();
     void theActiveWindowsAccessKeysWin_data();
     void theActiveWindowsAccessKeysWin();
 };

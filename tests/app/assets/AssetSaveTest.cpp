@@ -8,6 +8,10 @@
 #include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QRegularExpression>
 
 namespace qel::test {
@@ -361,6 +365,61 @@ void AssetSaveTest::undoDropsTheEdits() {
     QCOMPARE(form.txtCost->text(), QStringLiteral("1000"));
     QCOMPARE(form.lblAssetId->text(), QString::number(asset));
     QVERIFY(form.flags.editMode);
+}
+
+void AssetSaveTest::aNulTypedOrPastedNeverReachesTheSave_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("column"); // where the field is stored
+    const struct {
+        const char* field;
+        const char* column;
+    } fields[] = {
+        {"txtDescription", "(SELECT Asset_name FROM tblAssets WHERE Asset_num = %1)"},
+        {"txtNotes", "(SELECT notes FROM tblAssets WHERE Asset_num = %1)"},
+        {"txtTagNbr", "(SELECT [Tag Number] FROM tblAssetDescription WHERE [Asset Id] = %1)"},
+        {"txtSerialNbr", "(SELECT [Serial Number] FROM tblAssetDescription WHERE [Asset Id] = %1)"},
+    };
+    for (const auto& f : fields)
+        for (const char* way : {"typed", "pasted"})
+            QTest::addRow("%s, %s", f.field, way) << f.field << way << f.column;
+}
+
+// A NUL (with other control characters) typed or pasted into a text field is not taken: the
+// field shows the text without it and the asset saves with that text, without an error.
+void AssetSaveTest::aNulTypedOrPastedNeverReachesTheSave() {
+    QFETCH(QString, field);
+    QFETCH(QString, way);
+    QFETCH(QString, column);
+    AssetsFixture f(storageWork());
+    const Arranged a = arrange(f.shell.fresh, false, false, false);
+    FrmAsset& form = f.open();
+    fillDesk(form, a);
+    form.cmdCopy_Click();
+    auto* box = form.findChild<QLineEdit*>(field);
+    QVERIFY(box);
+    box->setFocus();
+    box->clear();
+    const QString text = QStringLiteral("Desk") + QChar(0) + QStringLiteral("\t7");
+    if (way == "typed") {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(box, &commit);
+    } else {
+        QGuiApplication::clipboard()->setText(text);
+        box->paste();
+    }
+    QCOMPARE(box->text(), QStringLiteral("Desk7"));
+    const int pickerRows = form.cboAssets->count();
+
+    form.cmdSave_Click();
+
+    QCOMPARE(f.shell.ui.messages().join("\n"), QString());
+    QCOMPARE(form.cboAssets->count(), pickerRows + 1);
+    const std::int32_t asset = itemData(*form.cboAssets, pickerRows);
+    const Variant stored = f.shell.fresh.value("SELECT " + column.arg(asset).toStdString());
+    QCOMPARE(QString::fromStdString(stored.toString()), QStringLiteral("Desk7"));
+    QCOMPARE(count(f.shell.fresh, "tblAssets WHERE instr(Asset_name || notes, char(0)) > 0"), 0);
 }
 
 QEL_QTEST_REGISTER(AssetSaveTest);

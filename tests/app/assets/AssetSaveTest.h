@@ -20,6 +20,8 @@ private slots:
     void aFailedLoadLeavesAddMode();
     void aStoredAllowanceWithoutBaseTicksNoBonus();
     void undoDropsTheEdits();
+    void aNulTypedOrPastedNeverReachesTheSave_data();
+    void aNulTypedOrPastedNeverReachesTheSave();
 };
 
 } // namespace qel::test

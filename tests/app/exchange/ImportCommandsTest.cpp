@@ -4,14 +4,17 @@
 #include "app/shell/ChildWindows.h"
 #include "tests/app/exchange/ExchangeFixture.h"
 #include "tests/testsupport/FileLines.h"
+#include "tests/testsupport/GuardedCall.h"
 #include "tests/testsupport/ImportSheets.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QMdiSubWindow>
 #include <QTextEdit>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace qel::test {
 namespace {
@@ -195,6 +198,48 @@ void ImportCommandsTest::theImportLogItemShowsTheChosenLog() {
     f.window->childWindows().closeAll();
     f.run("mnuImportLog");
     QVERIFY(!f.window->childWindows().find(printing::FrmRichText::kKey));
+}
+
+void ImportCommandsTest::aNamedPipeIsRefusedAtOnce_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message"); // %1 is the chosen path
+    QTest::newRow("import")
+        << "mnuImportAssets"
+        << "ImportAssets.xlsx"
+        << "Error in DoImports. The workbook '%1' cannot be read: it is a named pipe, not a "
+           "file.";
+    QTest::newRow("import log")
+        << "mnuImportLog"
+        << "ImportLog.txt"
+        << "Error in mnuImportLog. The file '%1' cannot be read: it is a named pipe, not "
+           "a file.";
+}
+
+// A named pipe chosen as the workbook or the log is refused without being opened (opening it
+// would wait for a writer). The command runs guarded in a child process, so the test fails
+// rather than hangs should it wait; the child's code says what it saw.
+void ImportCommandsTest::aNamedPipeIsRefusedAtOnce() {
+    QFETCH(QString, item);
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    ExchangeFixture f;
+    const std::string pipe = f.file(name.toStdString());
+    QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+    f.shell.ui.answerFile(QString::fromStdString(pipe));
+
+    const GuardedResult result = runGuarded([&] {
+        f.run(item.toLatin1().constData());
+        const QStringList messages = f.shell.ui.messages();
+        const QString expected = QString(message).replace("%1", QString::fromStdString(pipe));
+        if (messages.size() == 1 && messages[0].startsWith(expected) && importedCount(f) == 0)
+            return 0;
+        std::fprintf(stderr, "messages: %s\n", qPrintable(messages.join(" | ")));
+        return 1;
+    });
+
+    QVERIFY2(result.returned, result.describe().c_str());
+    QCOMPARE(result.code, 0);
 }
 
 QEL_QTEST_REGISTER(ImportCommandsTest);

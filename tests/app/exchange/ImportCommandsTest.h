@@ -1,7 +1,8 @@
 // "Import Assets" and "Import Log " through the main window's File menu: a passing workbook
 // imported, completed and computed; a refused one with its log, a vehicle above its first-year
 // limit among them; the path tests; a failure that
-// leaves nothing imported; and the log shown in the rich-text window.
+// leaves nothing imported; the log shown in the rich-text window; and a named pipe chosen as the
+// workbook or the log refused at once.
 // The class is declared apart from the project's headers, so that moc reads only Qt's.
 #pragma once
 
@@ -22,6 +23,8 @@ private slots:
     void aFailingProcessingLeavesNoImportedAsset();
     void aWorkbookThatCannotBeReadIsReported();
     void theImportLogItemShowsTheChosenLog();
+    void aNamedPipeIsRefusedAtOnce_data();
+    void aNamedPipeIsRefusedAtOnce();
 };
 
 } // namespace qel::test

@@ -187,23 +187,33 @@ void ReportWindowTest::printIsOffWithoutPrintingAndPrintsTheListWithIt() {
     QCOMPARE(printer.printed, QStringList{"Tag Nbr To Asset ID (3 rows)"});
 }
 
-// Sorting by the cost puts Chair (600) before Desk (1,000) within the MACRS group, which still
-// shows its method on its first row; the subtotal rows keep their places.
+void ReportWindowTest::aColumnClickSortsWithinTheGroups_data() {
+    QTest::addColumn<int>("column");
+    QTest::newRow("cost, an amount") << 4;
+    QTest::newRow("description, a text") << 1;
+}
+
+// Sorting by the cost (600 before 1,000) or by the description puts Chair before Desk within the
+// MACRS group, which still shows its method on its first row; the subtotal rows keep their
+// places. Each click flips the title's arrow and the rows' order with it.
 void ReportWindowTest::aColumnClickSortsWithinTheGroups() {
+    QFETCH(int, column);
     ReportsFixture f;
     f.choose("mnuAssetWorkSheet", QStringLiteral("2010"));
     reports::FrmDocument* doc = f.reportWindows().front();
     const QStringList before = shownColumn(*doc->lvListView, 1);
     QCOMPARE(before.mid(8, 2), (QStringList{"Desk", "Chair"}));
 
-    clickColumnTitle(*doc, 4);
+    clickColumnTitle(*doc, column);
     QStringList after = shownColumn(*doc->lvListView, 1);
     QCOMPARE(after.mid(8, 2), (QStringList{"Chair", "Desk"}));
     QCOMPARE(shownColumn(*doc->lvListView, 0).mid(8, 2), (QStringList{"MACRS", " "}));
     QCOMPARE(after.at(11), before.at(11));
     QCOMPARE(after.last(), before.last());
+    QCOMPARE(headerOf(*doc).sortIndicatorSection(), column);
+    QCOMPARE(headerOf(*doc).sortIndicatorOrder(), Qt::AscendingOrder);
 
-    clickColumnTitle(*doc, 4);
+    clickColumnTitle(*doc, column);
     QCOMPARE(shownColumn(*doc->lvListView, 1).mid(8, 2), (QStringList{"Desk", "Chair"}));
     QCOMPARE(headerOf(*doc).sortIndicatorOrder(), Qt::DescendingOrder);
 }

@@ -19,6 +19,7 @@ private slots:
     void theFixedWidthReportsKeepTheirWidthWithinTheMainWindow();
     void gridlinesToggleAndEscapeCloses();
     void printIsOffWithoutPrintingAndPrintsTheListWithIt();
+    void aColumnClickSortsWithinTheGroups_data();
     void aColumnClickSortsWithinTheGroups();
     void theListShowsBoldTotalsAndHiddenColumns();
 };

@@ -11,6 +11,7 @@
 #include "server/data/Database.h"
 #include "server/data/Db.h"
 #include "tests/app/shell/ShellFixture.h"
+#include "tests/testsupport/GuardedCall.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QAction>
@@ -21,7 +22,11 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
+#include <iterator>
+#include <sys/stat.h>
 
 namespace qel::test {
 namespace {
@@ -56,6 +61,19 @@ QString pathIn(const ShellFixture& f, const std::string& relative) {
 
 void writeText(const QString& file, const std::string& text) {
     std::ofstream(file.toStdString(), std::ios::binary) << text;
+}
+
+std::string bytesOf(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> filesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::int64_t count(const std::string& sql) {
@@ -380,6 +398,7 @@ void DatabaseFileCommandsTest::aFailedSetPathKeepsTheOldConnectionAndSaysSo_data
         QStringLiteral("Couldn't connect to the database. Use menu File\\Set Database Path");
     QTest::newRow("missing file") << "missing" << noConnection << "new/VOSSMERE.MDB";
     QTest::newRow("a text file") << "text" << noConnection << "not a database";
+    QTest::newRow("an empty file") << "empty" << noConnection << "the file is empty";
     QTest::newRow("a database without tblDefaults")
         << "other database" << noConnection << "no such table: tblDefaults";
     QTest::newRow("a damaged database")
@@ -401,6 +420,8 @@ void DatabaseFileCommandsTest::aFailedSetPathKeepsTheOldConnectionAndSaysSo() {
     }
     if (kind == "text")
         writeText(path, "not a database");
+    if (kind == "empty")
+        writeText(path, "");
     if (kind == "other database") {
         sqlite3* other = nullptr;
         sqlite3_open(path.toUtf8().constData(), &other);
@@ -410,6 +431,8 @@ void DatabaseFileCommandsTest::aFailedSetPathKeepsTheOldConnectionAndSaysSo() {
     setWorkingYear(2021);
     const auto connection = gConn();
     const std::string ini = readIniValue("Data", "DB_Path");
+    const std::string before = fs::exists(path.toStdString()) ? bytesOf(path.toStdString()) : "(none)";
+    const auto filesBefore = filesIn(f.fresh.folder() / "new");
     f.ui.answerFile(path);
 
     SetDatabasePath();
@@ -427,6 +450,51 @@ void DatabaseFileCommandsTest::aFailedSetPathKeepsTheOldConnectionAndSaysSo() {
     QCOMPARE(count("SELECT count(*) FROM tblCompany WHERE [Company Name] = 'Sample Company'"),
              std::int64_t(1));
     QCOMPARE(f.ui.callsOf(UiCall::Modal).size(), std::size_t(0));
+    // The refused file is left byte for byte as it was, with nothing made beside it.
+    QCOMPARE(fs::exists(path.toStdString()) ? bytesOf(path.toStdString()) : "(none)", before);
+    QCOMPARE(filesIn(f.fresh.folder() / "new"), filesBefore);
+}
+
+void DatabaseFileCommandsTest::aNamedPipeIsRefusedAtOnce_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("message"); // how the one message starts; %1 is the chosen path
+    QTest::newRow("restore") << "restore"
+                             << "The file %1 cannot be restored: it is a named pipe, not a file.";
+    QTest::newRow("set path")
+        << "set path"
+        << "Couldn't connect to the database. Use menu File\\Set Database Path\n\nCould not open the "
+           "database '%1': it is a named pipe, not a file.";
+}
+
+// A named pipe chosen as the database is refused without being opened (opening it would wait
+// for a writer). The command runs guarded in a child process, so the test fails rather than
+// hangs should it wait; the child's code says what it saw.
+void DatabaseFileCommandsTest::aNamedPipeIsRefusedAtOnce() {
+    QFETCH(QString, command);
+    QFETCH(QString, message);
+    ShellFixture f;
+    ProgramCommands commands;
+    registerServices(commands);
+    MdiMain w;
+    fs::create_directory(f.fresh.folder() / "new");
+    const QString path = pathIn(f, "new/VOSSMERE.MDB");
+    QCOMPARE(::mkfifo(path.toUtf8().constData(), 0600), 0);
+    const std::string ini = readIniValue("Data", "DB_Path");
+    f.ui.answerFile(path);
+
+    const GuardedResult result = runGuarded([&] {
+        w.menuItem(menuItemOf(command))->trigger();
+        const QStringList messages = f.ui.messages();
+        const bool told = messages.size() == 1 && messages[0] == QString(message).replace("%1", path);
+        const bool kept = readIniValue("Data", "DB_Path") == ini && !status(w).contains("successfully");
+        if (!told)
+            std::fprintf(stderr, "messages: %s\n", qPrintable(messages.join(" | ")));
+        return told && kept ? 0 : 1;
+    });
+
+    QVERIFY2(result.returned, result.describe().c_str());
+    QCOMPARE(result.code, 0);
+    QVERIFY(fs::is_fifo(path.toStdString()));
 }
 
 void DatabaseFileCommandsTest::aSetPathThatConnectsRepeatsTheStartUpSteps() {

@@ -24,6 +24,8 @@ private slots:
     void aFailedSetPathKeepsTheOldConnectionAndSaysSo_data();
     void aFailedSetPathKeepsTheOldConnectionAndSaysSo();
     void aSetPathThatConnectsRepeatsTheStartUpSteps();
+    void aNamedPipeIsRefusedAtOnce_data();
+    void aNamedPipeIsRefusedAtOnce();
 };
 
 } // namespace qel::test

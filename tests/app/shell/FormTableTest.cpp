@@ -1,6 +1,6 @@
 // The form builder: each control's kind, container, geometry from twips, font, colours, tip and
-// help id; the tab order; labels naming their controls; and the typed lookup that refuses a
-// wrong name or kind.
+// help id; the tab order; labels naming their controls; the typed lookup that refuses a wrong
+// name or kind; and text boxes that take no control characters.
 #include "tests/app/shell/FormTableTest.h"
 
 #include "app/shell/FormTable.h"
@@ -8,9 +8,12 @@
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -255,6 +258,74 @@ void FormTableTest::stylesShapeTheControls() {
     QVERIFY(!controls.get<QPushButton>("cmdDelete")->isEnabled());
     QVERIFY(controls.get<QPushButton>("cmdDelete")->isVisible());
     QVERIFY(!controls.get<QPushButton>("cmdCancel")->isVisible());
+}
+
+void FormTableTest::textBoxesTakeNoControlCharacters_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kept");
+    const QChar nul(0);
+    const struct {
+        const char* name;
+        QString text;
+        QString kept;
+    } texts[] = {
+        {"plain", QStringLiteral("Office desk"), QStringLiteral("Office desk")},
+        {"a NUL inside", QStringLiteral("Desk") + nul + QStringLiteral("top"), QStringLiteral("Desktop")},
+        {"tab and line break", QStringLiteral("Desk\ttop\r\n"), QStringLiteral("Desktop")},
+        {"escape, DEL and a C1 control", QStringLiteral("A\x1B B\x7F C") + QChar(0x85),
+         QStringLiteral("A B C")},
+        {"nothing but controls", QString(nul) + QStringLiteral("\n"), QString()},
+        {"letters beyond ASCII", QStringLiteral("Bürostuhl €"), QStringLiteral("Bürostuhl €")},
+    };
+    for (const char* control : {"txtTag", "cboKind"})
+        for (const char* way : {"typed", "pasted", "set"})
+            for (const auto& t : texts)
+                QTest::addRow("%s, %s, %s", control, way, t.name) << control << way << t.text << t.kept;
+}
+
+// Whatever way a text comes into a text box or an editable combo box (typed through an input
+// method, pasted, set by code), its control characters are not taken and the rest is.
+void FormTableTest::textBoxesTakeNoControlCharacters() {
+    QFETCH(QString, control);
+    QFETCH(QString, way);
+    QFETCH(QString, text);
+    QFETCH(QString, kept);
+    const FormDef def = {
+        .name = "frmTyping",
+        .caption = "Typing",
+        .size = {.width = 3000, .height = 1200},
+        .controls =
+            {
+                {.name = "txtTag", .kind = K::TextBox, .at = {120, 120, 2000, 315}, .tabIndex = 0},
+                {.name = "cboKind",
+                 .kind = K::ComboBox,
+                 .at = {120, 600, 2000, 315},
+                 .tabIndex = 1,
+                 .style = kEditable},
+            },
+    };
+    QDialog form;
+    const FormControls controls = buildForm(form, def);
+    QLineEdit* box = control == "txtTag" ? controls.get<QLineEdit>("txtTag")
+                                         : controls.get<QComboBox>("cboKind")->lineEdit();
+    QVERIFY(box);
+    box->setText(QStringLiteral("old"));
+    box->selectAll();
+
+    if (way == "typed") {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(box, &commit);
+    } else if (way == "pasted") {
+        QGuiApplication::clipboard()->setText(text);
+        box->paste();
+    } else {
+        box->setText(text);
+    }
+
+    QCOMPARE(box->text(), kept);
 }
 
 QEL_QTEST_REGISTER(FormTableTest);

@@ -19,6 +19,8 @@ private slots:
     void aWrongNameOrKindFailsLoudly();
     void aTableWithAnUnknownContainerIsRefused();
     void stylesShapeTheControls();
+    void textBoxesTakeNoControlCharacters_data();
+    void textBoxesTakeNoControlCharacters();
 };
 
 } // namespace qel::test

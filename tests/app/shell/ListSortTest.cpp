@@ -1,14 +1,20 @@
 // List sorting: number, date and text columns, the toggle of the order, the one state all lists
-// share, the comparison as a strict weak ordering, and the removal of the maintenance list's
-// selected row.
+// share, the comparison as a strict weak ordering, the sort keys in the order of the comparison,
+// equal rows keeping the order shown, the selection and the model's changes followed through the
+// sorting layer, and the removal of the maintenance list's selected row.
 #include "tests/app/shell/ListSortTest.h"
 
 #include "app/shell/ListSort.h"
 #include "tests/app/shell/ShellFixture.h"
 #include "tests/testsupport/QtTestMain.h"
 
+#include <QAbstractItemModelTester>
+#include <QItemSelectionModel>
 #include <QStandardItemModel>
 #include <QTableView>
+
+#include <algorithm>
+#include <numeric>
 
 namespace qel::test {
 namespace {
@@ -154,6 +160,120 @@ void ListSortTest::rowsAddedLaterGoToTheirPlace() {
     SortListView(list.proxy, 1, kDate, 1);
     list.model.appendRow({new QStandardItem("late"), new QStandardItem("6/30/2011")});
     QCOMPARE(list.column(1), (QStringList{"6/30/2011", "12/31/2011", "1/1/2012"}));
+}
+
+void ListSortTest::rowsWithEqualKeysKeepTheOrderShown_data() {
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<QStringList>("expected");
+    // Sorted by name first, so that rows of one amount show by name.
+    QTest::newRow("ascending") << Qt::AscendingOrder << QStringList{"a", "c", "b", "d", "e"};
+    QTest::newRow("descending") << Qt::DescendingOrder << QStringList{"b", "d", "e", "a", "c"};
+}
+
+void ListSortTest::rowsWithEqualKeysKeepTheOrderShown() {
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(QStringList, expected);
+    QStandardItemModel model;
+    const QList<QPair<QString, QString>> rows = {{"e", "2"}, {"c", "1"}, {"d", "2"}, {"a", "1"}, {"b", "2"}};
+    for (const auto& [name, amount] : rows)
+        model.appendRow({new QStandardItem(name), new QStandardItem(amount)});
+    ListSortProxy proxy;
+    proxy.setSourceModel(&model);
+    proxy.setSortTypeCode(kText);
+    proxy.sort(0, Qt::AscendingOrder);
+    proxy.setSortTypeCode(kNumber);
+    proxy.sort(1, order);
+    QStringList shown;
+    for (int r = 0; r < proxy.rowCount(); ++r)
+        shown << proxy.index(r, 0).data().toString();
+    QCOMPARE(shown, expected);
+}
+
+void ListSortTest::sortKeysOrderTextsAsTheTextRules_data() {
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("case and blanks") << QStringList{"b", "A", " ", "", "a", "B", "  a", "C"};
+    QTest::newRow("a shared prefix, then digits") << QStringList{
+        "Asset 12", "asset 120", "ASSET 1", "Asset 9", "asset 1200000000", "asset", "Asset 12"};
+    QTest::newRow("a difference past eight letters after the shared prefix") << QStringList{
+        "Office chair, black", "office chair, BLACK leather", "Office chair, blue", "Office chair"};
+    QTest::newRow("letters beyond ASCII")
+        << QStringList{"Ärger", "ärger", "Zebra", "Äpfel", "apfel", "Éclair", "eclair", "\u00A0", "Øre"};
+    QTest::newRow("no shared prefix, one text") << QStringList{"only"};
+}
+
+// Sorting rows by their keys gives the order the comparison of the cells' sort values gives,
+// both ways, with equal texts in their first order.
+void ListSortTest::sortKeysOrderTextsAsTheTextRules() {
+    QFETCH(QStringList, texts);
+    for (const bool utf8 : {false, true}) {
+        SortKeys keys(SortKind::Text, static_cast<std::size_t>(texts.size()));
+        std::vector<SortValue> values;
+        for (const QString& t : texts) {
+            if (utf8)
+                keys.addText(std::string_view(t.toStdString()));
+            else
+                keys.addText(QStringView(t));
+            values.push_back(GetSortValue(t, kText));
+        }
+        for (const bool descending : {false, true}) {
+            std::vector<int> rows(static_cast<std::size_t>(texts.size()));
+            std::iota(rows.begin(), rows.end(), 0);
+            std::vector<int> expected = rows;
+            std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+                return descending ? sortLess(values[std::size_t(b)], values[std::size_t(a)])
+                                  : sortLess(values[std::size_t(a)], values[std::size_t(b)]);
+            });
+            keys.sort(rows.begin(), rows.end(), descending);
+            QCOMPARE(rows, expected);
+        }
+    }
+}
+
+void ListSortTest::theSelectionFollowsItsRowThroughASort() {
+    List list({"30", "10", "20"});
+    list.view.selectionModel()->setCurrentIndex(list.proxy.index(0, 1), QItemSelectionModel::ClearAndSelect |
+                                                                            QItemSelectionModel::Rows);
+    SortListView(list.proxy, 1, kNumber, 1);
+    QCOMPARE(list.view.currentIndex().row(), 2);
+    QCOMPARE(list.view.currentIndex().data().toString(), QStringLiteral("30"));
+    QCOMPARE(list.view.selectionModel()->selectedRows(1).value(0).data().toString(), QStringLiteral("30"));
+}
+
+// Rows added, changed, removed and moved in the model, and the model reset, all reach the sorted
+// list as the model/view contract has it (the tester fails the test at the first breach), and
+// the list stays sorted.
+void ListSortTest::theListFollowsEveryChangeOfItsModel() {
+    List list({"30", "10", "20", "50", "40"});
+    QAbstractItemModelTester tester(&list.proxy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    SortListView(list.proxy, 1, kNumber, 1);
+    QCOMPARE(list.column(1), (QStringList{"10", "20", "30", "40", "50"}));
+
+    list.model.insertRow(1, {new QStandardItem("new"), new QStandardItem("25")});
+    list.model.appendRow({new QStandardItem("last"), new QStandardItem("5")});
+    QCOMPARE(list.column(1), (QStringList{"5", "10", "20", "25", "30", "40", "50"}));
+
+    list.model.item(0, 1)->setText("45"); // was 30
+    QCOMPARE(list.column(1), (QStringList{"5", "10", "20", "25", "40", "45", "50"}));
+
+    list.model.removeRows(2, 3); // 10, 20 and 50
+    QCOMPARE(list.column(1), (QStringList{"5", "25", "40", "45"}));
+    QVERIFY(list.proxy.removeRows(1, 2)); // 25 and 40, through the list
+    QCOMPARE(list.column(1), (QStringList{"5", "45"}));
+    QCOMPARE(list.model.rowCount(), 2);
+
+    list.model.moveRow({}, 1, {}, 0);
+    QCOMPARE(list.column(1), (QStringList{"5", "45"}));
+    list.model.sort(1, Qt::DescendingOrder); // the model's own layout change
+    QCOMPARE(list.column(1), (QStringList{"5", "45"}));
+
+    list.model.clear();
+    QCOMPARE(list.proxy.rowCount(), 0);
+    list.model.appendRow({new QStandardItem("a"), new QStandardItem("2")});
+    list.model.appendRow({new QStandardItem("b"), new QStandardItem("1")});
+    QCOMPARE(list.column(1), (QStringList{"1", "2"}));
+
+    list.proxy.sort(-1);
+    QCOMPARE(list.column(1), (QStringList{"2", "1"}));
 }
 
 namespace {

@@ -18,6 +18,12 @@ private slots:
     void sortValuesAreOrdered_data();
     void sortValuesAreOrdered();
     void rowsAddedLaterGoToTheirPlace();
+    void rowsWithEqualKeysKeepTheOrderShown_data();
+    void rowsWithEqualKeysKeepTheOrderShown();
+    void sortKeysOrderTextsAsTheTextRules_data();
+    void sortKeysOrderTextsAsTheTextRules();
+    void theSelectionFollowsItsRowThroughASort();
+    void theListFollowsEveryChangeOfItsModel();
     void removingTheSelectedRowKeepsTheSort();
     void removingBeforeAnySortLoadsTheNextRow();
 };

@@ -116,18 +116,33 @@ void RecordsetModelTest::eachColumnSortsByItsKindBothWays() {
     QCOMPARE(list.column(column), descending);
 }
 
-// The values the model computes once give the order the sort of the shown texts gives.
+// The keys the model reads from its values give the order the sort of the shown texts gives:
+// amounts, names (letters beyond ASCII, blanks), dates (Null, and a year below 100, which shows
+// as no date), whole numbers below zero, and a column shown through a formatter.
 void RecordsetModelTest::theSortKeepsTheOrderOfTheTextRules() {
-    Recordset rs({{"Amount", FieldType::Double, 8}, {"Name", FieldType::Text, 20}});
-    const char* names[] = {"b", "A", "c", "B", "a", ""};
+    Recordset rs({{"Amount", FieldType::Double, 8},
+                  {"Name", FieldType::Text, 20},
+                  {"In Service", FieldType::Date, 8},
+                  {"Count", FieldType::Integer, 4},
+                  {"Cost", FieldType::Currency, 8}});
+    const char* names[] = {"b", "A", "c", "B", "a", "", "\u00c9lan", "\u00e9lan", "  x", "Zed"};
     for (int i = 0; i < 60; ++i)
-        rs.addRow({i % 11 == 0 ? Variant() : Variant((i * 37 % 23) / 4.0), Variant(names[i % 6])});
-    for (int column : {0, 1}) {
+        rs.addRow({i % 11 == 0 ? Variant() : Variant((i * 37 % 23) / 4.0), Variant(names[i % 10]),
+                   i % 13 == 0  ? Variant()
+                   : i % 7 == 0 ? Variant(Date(50, 1 + i % 12, 1))
+                                : Variant(Date(1990 + i % 30, 1 + i % 12, 1 + i % 28)),
+                   Variant(static_cast<std::int64_t>(i * 7919 % 1000 - 500)), Variant(i * 1.25 - 30)});
+    for (int column = 0; column < static_cast<int>(rs.fieldCount()); ++column) {
         List viaModel(rs);
+        viaModel.model.setFormatter(
+            4, [](const Variant& v) { return QStringLiteral("$%L1").arg(v.toDouble(), 0, 'f', 2); });
         QStandardItemModel texts;
-        for (int r = 0; r < viaModel.model.rowCount(); ++r)
-            texts.appendRow(
-                {new QStandardItem(viaModel.model.text(r, 0)), new QStandardItem(viaModel.model.text(r, 1))});
+        for (int r = 0; r < viaModel.model.rowCount(); ++r) {
+            QList<QStandardItem*> cells;
+            for (int c = 0; c < viaModel.model.columnCount(); ++c)
+                cells << new QStandardItem(viaModel.model.text(r, c));
+            texts.appendRow(cells);
+        }
         ListSortProxy viaTexts;
         viaTexts.setSourceModel(&texts);
         for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {

@@ -76,5 +76,49 @@ TEST_F(ConnectionTest, BoundTextIsNeverSql) {
         << "text compares ignoring case";
 }
 
+// A NUL never reaches a statement: a bound text drops it, and statement text that holds one is
+// refused before SQLite reads it.
+TEST_F(ConnectionTest, ANulNeverReachesAStatement) {
+    fresh_.conn().execute("INSERT INTO t VALUES (1, ?)", {Variant(std::string("Desk\0top", 8))});
+    EXPECT_EQ(fresh_.value("SELECT name FROM t WHERE id = 1").toString(), "Desktop");
+    EXPECT_EQ(fresh_.value("SELECT length(CAST(name AS BLOB)) FROM t WHERE id = 1").toInt64(), 7);
+    try {
+        fresh_.conn().execute(std::string("INSERT INTO t VALUES (2, 'Desk\0top')", 36));
+        FAIL() << "a statement holding a NUL ran";
+    } catch (const ServerError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::InvalidArgument);
+        EXPECT_EQ(e.description(), "The statement holds a NUL character, which no statement may hold");
+    }
+    EXPECT_EQ(count(), 1);
+}
+
+// A failed statement is told by its cause in words; its text, which quotes the user's values,
+// stays out of the description the user is shown.
+TEST_F(ConnectionTest, AFailureTellsItsCauseWithoutTheStatement) {
+    fresh_.exec("INSERT INTO t VALUES (1, 'a')");
+    const struct {
+        const char* name;
+        std::string sql;
+        ErrorKind kind;
+        const char* description;
+    } cases[] = {
+        {"duplicate key", "INSERT INTO t VALUES (1, 'Private Value')", ErrorKind::Constraint,
+         "UNIQUE constraint failed: t.id"},
+        {"unknown table", "SELECT 'Private Value' FROM missing", ErrorKind::Sql, "no such table: missing"},
+        {"two statements", "SELECT 1; SELECT 'Private Value'", ErrorKind::InvalidArgument,
+         "Only one statement may run at a time"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            fresh_.conn().execute(c.sql);
+            ADD_FAILURE() << "the statement ran";
+        } catch (const ServerError& e) {
+            EXPECT_EQ(e.kind(), c.kind);
+            EXPECT_EQ(e.description(), c.description);
+        }
+    }
+}
+
 } // namespace
 } // namespace qel

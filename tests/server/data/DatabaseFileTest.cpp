@@ -4,6 +4,7 @@
 #include "common/TempBeside.h"
 #include "server/data/Database.h"
 #include "tests/testsupport/FreshDatabase.h"
+#include "tests/testsupport/GuardedCall.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,9 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <sys/stat.h>
 
 namespace qel {
 namespace {
@@ -329,6 +332,109 @@ TEST_F(DatabaseFileTest, ARestoredDatabaseKeepsThePermissionsOfTheLiveFile) {
     restoreDatabase(copy, live());
 
     EXPECT_EQ(fs::status(live()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// Every operation on a file the user chooses refuses a named pipe at once, without opening it
+// (opening it would wait for a writer, reading it for data that never come). Each call runs
+// guarded, so a test fails rather than hangs; its code says how it ended.
+TEST_F(DatabaseFileTest, ANamedPipeIsRefusedAtOnce) {
+    fs::create_directory(file("chosen"));
+    const std::string pipe = file("chosen/VOSSMERE.MDB").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string backup = file("backup.mdb").string();
+    backupDatabase(fresh_.conn(), backup);
+    // 0: refused with the cause; 1: refused with another cause; 2: taken.
+    const auto refusedNamingThePipe = [](const auto& call) {
+        try {
+            call();
+            return 2;
+        } catch (const ServerError& e) {
+            return e.description().find("it is a named pipe, not a file") != std::string::npos ? 0 : 1;
+        }
+    };
+    const struct {
+        const char* name;
+        std::function<int()> call;
+    } cases[] = {
+        {"the program's connection", [&] { return refusedNamingThePipe([&] { Connection::open(pipe); }); }},
+        {"a connection that only reads",
+         [&] { return refusedNamingThePipe([&] { Connection::openToRead(pipe); }); }},
+        {"the database check",
+         [&] { return refusedNamingThePipe([&] { switchConnection(pipe, [](Connection&) {}); }); }},
+        {"recognition", [&] { return isSystemDatabase(pipe) ? 2 : 0; }},
+        // What is no database is left to the callers of the integrity check.
+        {"the integrity check",
+         [&] {
+             refuseDamagedDatabase(pipe);
+             return 0;
+         }},
+        {"a restore from it",
+         [&] {
+             try {
+                 restoreDatabase(pipe, live());
+                 return 2;
+             } catch (const ServerError& e) {
+                 return e.kind() == ErrorKind::InvalidArgument ? 0 : 1;
+             }
+         }},
+        {"a copy of it", [&] { return refusedNamingThePipe([&] { copyDatabaseFile(pipe, backup + "2"); }); }},
+        {"a backup onto it",
+         [&] { return refusedNamingThePipe([&] { backupDatabase(fresh_.conn(), pipe); }); }},
+        {"a copy onto it", [&] { return refusedNamingThePipe([&] { copyDatabaseFile(backup, pipe); }); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = test::runGuarded(c.call);
+        EXPECT_TRUE(result.returned) << result.describe();
+        EXPECT_EQ(result.code, 0);
+        EXPECT_TRUE(fs::is_fifo(pipe));
+    }
+}
+
+// What the checks refuse, they leave byte for byte as it was, with nothing made beside it; a
+// database of this system they take is left as it was too.
+TEST_F(DatabaseFileTest, TheChecksLeaveTheFileTheyReadAsItWas) {
+    const auto foreignDatabase = [](const fs::path& path, const char* journalMode) {
+        sqlite3* raw = nullptr;
+        sqlite3_open(path.c_str(), &raw);
+        sqlite3_exec(raw, (std::string("PRAGMA journal_mode=") + journalMode).c_str(), nullptr, nullptr,
+                     nullptr);
+        sqlite3_exec(raw, "CREATE TABLE notes (t TEXT); INSERT INTO notes VALUES ('kept')", nullptr, nullptr,
+                     nullptr);
+        sqlite3_close(raw);
+    };
+    const struct {
+        const char* name;
+        std::function<void(const fs::path&)> make;
+        bool ofThisSystem;
+    } files[] = {
+        {"an empty file", [](const fs::path& p) { writeText(p, ""); }, false},
+        {"a text file", [](const fs::path& p) { writeText(p, "some text that only has the right name"); },
+         false},
+        {"a database of another kind", [&](const fs::path& p) { foreignDatabase(p, "DELETE"); }, false},
+        {"a database of another kind in WAL mode", [&](const fs::path& p) { foreignDatabase(p, "WAL"); },
+         false},
+        {"a backup of this system's database",
+         [&](const fs::path& p) { backupDatabase(fresh_.conn(), p.string()); }, true},
+    };
+    const fs::path folder = file("chosen");
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.name);
+        fs::remove_all(folder);
+        fs::create_directory(folder);
+        const fs::path path = folder / "VOSSMERE.MDB";
+        f.make(path);
+        const std::string before = bytesOf(path);
+
+        EXPECT_EQ(isSystemDatabase(path.string()), f.ofThisSystem);
+        EXPECT_NO_THROW(refuseDamagedDatabase(path.string()));
+        // Refused before the live database, still open here, is looked at.
+        if (!f.ofThisSystem)
+            EXPECT_THROW(restoreDatabase(path.string(), live()), ServerError);
+
+        EXPECT_EQ(bytesOf(path), before);
+        EXPECT_EQ(filesIn(folder), std::vector<std::string>{"VOSSMERE.MDB"});
+    }
 }
 
 } // namespace

@@ -7,7 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
+#include <algorithm>
 #include <fstream>
+#include <iterator>
+#include <memory>
 #include <thread>
 
 namespace qel {
@@ -107,6 +112,71 @@ TEST_F(DatabaseTest, SwitchConnectionKeepsTheConnectionUnlessTheOpenAndTheCheckS
     }
 }
 
+std::string bytesOf(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> namesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A file the switch refuses stays byte for byte as it was, with nothing made beside it: the
+// check reads it before the program's connection could write its journal mode into it.
+TEST_F(DatabaseTest, ASwitchThatIsRefusedLeavesTheFileAsItWas) {
+    const auto folder = fresh_.folder() / "chosen";
+    const auto readsDefaults = [](Connection& c) { firstValue(c, "Select DefaultYear from tblDefaults"); };
+    const auto refuses = [](Connection&) {
+        throw ServerError(kErrDatabase, "check", "not this system's database", ErrorKind::InvalidArgument);
+    };
+    const auto foreignDatabase = [](const std::filesystem::path& path, const char* journalMode) {
+        sqlite3* raw = nullptr;
+        sqlite3_open(path.c_str(), &raw);
+        sqlite3_exec(raw, (std::string("PRAGMA journal_mode=") + journalMode).c_str(), nullptr, nullptr,
+                     nullptr);
+        sqlite3_exec(raw, "CREATE TABLE notes (t TEXT); INSERT INTO notes VALUES ('kept')", nullptr, nullptr,
+                     nullptr);
+        sqlite3_close(raw);
+    };
+    const struct {
+        const char* name;
+        std::function<void(const std::filesystem::path&)> make;
+        std::function<void(Connection&)> check;
+        const char* cause;
+    } cases[] = {
+        {"an empty file", [](const auto& p) { std::ofstream(p).flush(); }, readsDefaults,
+         "the file is empty"},
+        {"a database of another kind", [&](const auto& p) { foreignDatabase(p, "DELETE"); }, readsDefaults,
+         "no such table: tblDefaults"},
+        {"a database of another kind in WAL mode", [&](const auto& p) { foreignDatabase(p, "WAL"); },
+         readsDefaults, "no such table: tblDefaults"},
+        {"a database of this system the check refuses",
+         [](const auto& p) { std::filesystem::copy_file(QEL_SHIPPED_DATABASE, p); }, refuses,
+         "not this system's database"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directory(folder);
+        const auto path = folder / "VOSSMERE.MDB";
+        c.make(path);
+        const std::string before = bytesOf(path);
+        try {
+            switchConnection(path.string(), c.check);
+            ADD_FAILURE() << "the switch must fail";
+        } catch (const ServerError& e) {
+            EXPECT_NE(e.description().find(c.cause), std::string::npos) << e.description();
+        }
+        EXPECT_EQ(bytesOf(path), before);
+        EXPECT_EQ(namesIn(folder), std::vector<std::string>{"VOSSMERE.MDB"});
+        EXPECT_EQ(gConn()->path(), fresh_.path());
+    }
+}
+
 TEST_F(DatabaseTest, NotADatabaseFileDoesNotOpen) {
     const auto junk = fresh_.folder() / "junk.mdb";
     {
@@ -153,7 +223,8 @@ TEST_F(DatabaseTest, ConstraintViolationKeepsItsKindAndCause) {
         EXPECT_EQ(e.number(), kPassedThrough);
         EXPECT_EQ(e.kind(), ErrorKind::Constraint);
         EXPECT_NE(e.description().find("UNIQUE constraint failed"), std::string::npos) << e.description();
-        EXPECT_NE(e.description().find("INSERT INTO t"), std::string::npos);
+        // The cause in words; the statement, which quotes the user's values, is not shown.
+        EXPECT_EQ(e.description().find("INSERT INTO t"), std::string::npos) << e.description();
         EXPECT_EQ(e.helpFile(), "db");
         EXPECT_EQ(e.helpContext(), "ExecuteSql");
     }
@@ -201,6 +272,27 @@ TEST_F(DatabaseTest, ReturnValueKeepsTheColumnsType) {
     EXPECT_EQ(d.ReturnValue("SELECT name FROM t"), Variant("Ann"));
     EXPECT_EQ(d.ReturnValue("SELECT v FROM t"), Variant(0));
     EXPECT_EQ(d.ReturnValue("SELECT name FROM t WHERE id = 5"), Variant(0));
+}
+
+TEST(DatabaseUpgradeTest, ADatabaseMadeBeforeTheBonusChoiceGainsItWhenOpened) {
+    test::TempFolder folder;
+    const std::string path = (folder.path() / "old.mdb").string();
+    sqlite3* file = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &file), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(
+                  file,
+                  "CREATE TABLE tblAssets (Asset_ID INTEGER PRIMARY KEY); INSERT INTO tblAssets VALUES (1)",
+                  nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(file);
+    for (int opening = 0; opening < 2; ++opening) { // the second opening finds it and adds nothing
+        GetDbConnection(path);
+        EXPECT_EQ(
+            ReturnDbData("SELECT count(*) FROM pragma_table_info('tblAssets') WHERE name = 'Bonus_Choice'"),
+            1);
+        EXPECT_EQ(ReturnDbData("SELECT count(*) FROM tblAssets WHERE Bonus_Choice IS NULL"), 1);
+        db().Disconnect();
+    }
 }
 
 TEST(DatabaseStartTest, MissingIniGivesNoConnectionSilently) {
@@ -278,6 +370,29 @@ TEST(DatabaseStartTest, AThreadConnectionScopeClosesItsConnectionHoweverTheWorkE
         EXPECT_THROW(ThreadConnectionScope((fresh.folder() / "none" / "VOSSMERE.MDB").string()), ServerError);
         EXPECT_EQ(gConn(), nullptr);
     }).join();
+}
+
+// A thread's shared connection closes when the thread ends. An object of the thread that ends
+// after it (made before the thread's first use of the connection, as a static at exit ends after
+// the main thread's own objects) and lets go of the connection then finds it empty.
+TEST(DatabaseStartTest, TheConnectionClosesWithItsThreadAndLaterObjectsFindItEmpty) {
+    test::FreshDatabase fresh(false);
+    std::weak_ptr<Connection> opened;
+    bool emptyAfterwards = false;
+    std::thread([&] {
+        thread_local struct EndsLast {
+            bool* empty = nullptr;
+            ~EndsLast() {
+                gConn().reset();
+                *empty = gConn() == nullptr;
+            }
+        } endsLast;
+        endsLast.empty = &emptyAfterwards;
+        opened = GetDbConnection(fresh.path());
+        EXPECT_EQ(ReturnDbData("SELECT 7"), 7);
+    }).join();
+    EXPECT_TRUE(opened.expired()) << "the connection closed when its thread ended";
+    EXPECT_TRUE(emptyAfterwards);
 }
 
 TEST(DatabaseStartTest, ConnectionStringsKeepTheirText) {
