@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
 #include <QTimer>
@@ -195,10 +196,18 @@ bool FrmMaint::DisplayInterface(const QString& tableKey) {
     addPickLists();
     if (model_->rowCount() == 0)
         DisableEditFields();
-    if (next->fitToMainWindow) {
-        if (const MdiMain* main = MdiMain::instance()) {
-            QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
-            setWindowWidth(frame ? *frame : *this, windowTwips(*main).width - 500);
+    if (const MdiMain* main = MdiMain::instance()) {
+        QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+        QWidget& outer = frame ? *frame : *this;
+        const double room = windowTwips(*main).width - 500;
+        if (next->fitToMainWindow) {
+            setWindowWidth(outer, room);
+        } else if (!outer.isMaximized()) {
+            // Wide enough for every column of the list, as far as the main window allows.
+            const int list = lvMain_->horizontalHeader()->length() + 2 * lvMain_->frameWidth() +
+                             lvMain_->verticalScrollBar()->sizeHint().width();
+            setWindowWidth(outer,
+                           widthForList(pixelsToTwipsX(*lvMain_, list), windowTwips(outer).width, room));
         }
     }
     ItializeDataField();
@@ -231,11 +240,21 @@ void FrmMaint::FillListView() {
                           header.fontMetrics().averageCharWidth() * 2;
         lvMain_->setColumnWidth(column, std::max(twipsToPixelsX(*lvMain_, layout.columns[i].width), title));
     }
+    fitColumnsToRows();
     panelHeight_ = layout.panelHeight;
     edit_->MaintFieldCount = static_cast<int>(layout.columns.size());
     CreateEditFields();
     if (model_->rowCount() > 0)
         lvMain_->setCurrentIndex(proxy_->index(0, 0));
+}
+
+// Widens each shown column to its longest entry, so that the list cuts no value short.
+void FrmMaint::fitColumnsToRows() {
+    const QAbstractItemView& list = *lvMain_;
+    for (int column = 0; column < proxy_->columnCount(); ++column)
+        if (!lvMain_->isColumnHidden(column))
+            lvMain_->setColumnWidth(column,
+                                    std::max(lvMain_->columnWidth(column), list.sizeHintForColumn(column)));
 }
 
 // Builds the edit panel's captions and fields from the list's fields with the form builder.

@@ -103,6 +103,7 @@ protected:
 
 private:
     void FillListView();
+    void fitColumnsToRows();
     void CreateEditFields();
     void addPickLists();
     void ResetEditFields();

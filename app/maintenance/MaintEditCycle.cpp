@@ -180,12 +180,14 @@ void FrmMaint::ListViewAddRow() {
     values.back() = Variant(RetrieveKey());
     model_->appendRecord(std::move(values));
     SortListView(*proxy_, 0, 129, 1);
+    fitColumnsToRows();
 }
 
 void FrmMaint::ListviewUpdateRow() {
     std::vector<Variant> values = listValues();
     values.back() = model_->value(MaintSelectedRow, model_->columnCount() - 1);
     model_->setRecord(MaintSelectedRow, std::move(values));
+    fitColumnsToRows();
 }
 
 void FrmMaint::CancelCmd() {

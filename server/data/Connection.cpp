@@ -130,6 +130,18 @@ bool onlyBlanksAndComments(const char* p) {
     return true;
 }
 
+// Sets up a handle as every connection wants it (extended result codes, five seconds' wait for
+// a lock); when the open that gave it failed (`rc`), closes it and throws the open error.
+void setUpOpened(const std::string& path, sqlite3* db, int rc) {
+    if (rc != SQLITE_OK) {
+        std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        sqlite3_close_v2(db);
+        throw openError(path, message);
+    }
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, 5000);
+}
+
 } // namespace
 
 // ---- Statement -------------------------------------------------------------------------
@@ -282,13 +294,7 @@ std::shared_ptr<Connection> Connection::open(const std::string& path, const std:
     refuseUnusableFile(path);
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (rc != SQLITE_OK) {
-        std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-        sqlite3_close_v2(db);
-        throw openError(path, message);
-    }
-    sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, 5000);
+    setUpOpened(path, db, rc);
     std::shared_ptr<Connection> conn(new Connection(db, path, connectionString));
     try {
         // Reading the schema proves the file is a database before anything writes to it (the
@@ -326,13 +332,7 @@ std::shared_ptr<Connection> Connection::openToRead(const std::string& path) {
         rc = sqlite3_open_v2(immutableUri(path).c_str(), &db,
                              SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
     }
-    if (rc != SQLITE_OK) {
-        std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-        sqlite3_close_v2(db);
-        throw openError(path, message);
-    }
-    sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, 5000);
+    setUpOpened(path, db, rc);
     return std::shared_ptr<Connection>(new Connection(db, path, {}));
 }
 

@@ -1,22 +1,26 @@
 // cutOffTexts: the texts of a shown window that do not fit where they are shown, so that part of
 // them would be cut off: labels, buttons and check boxes; combo boxes, for the longest of their
-// entries; the column titles of lists; and the window's own title in its frame. The window tests
-// check each window with it.
+// entries; the column titles of lists; the cells of the rows a list shows; and the window's own
+// title in its frame. The window tests check each window with it.
 #pragma once
 
 #include <QAbstractButton>
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListView>
 #include <QMdiSubWindow>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionViewItem>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QWidget>
 
@@ -28,9 +32,80 @@ namespace qel::test {
 // program's message boxes leave.
 inline constexpr double kTitleFrameTwips = 1800;
 
+// The cells of the rows a list shows whose text does not fit the cell, so that the list elides
+// it: each as "name[title]:text" (a list without column titles, "name:text"). Only the rows in
+// view are read, so a list of any length is checked at once. A cell's text is its display text
+// as the list's delegate writes it, in the cell's font; its room is what the style leaves for
+// text in the cell (less a check box or an icon) less the margin the style keeps either side.
+inline QStringList cutOffCells(const QAbstractItemView& list) {
+    QStringList out;
+    const QAbstractItemModel* model = list.model();
+    const QWidget* viewport = list.viewport();
+    if (!model || !viewport)
+        return out;
+    const QStyle* style = list.style();
+    const int textMargin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    // A list of one column (a picker's) has no column of its own: its room is the list's.
+    const bool oneColumn = qobject_cast<const QListView*>(&list) != nullptr;
+    const QModelIndex root = list.rootIndex();
+    const QModelIndex top = list.indexAt(QPoint(0, 0));
+    const int columns = model->columnCount(root);
+    // Blanks at the end of a line take no room: the list does not elide them.
+    static const QRegularExpression trailingBlanks(QStringLiteral("\\s+$"),
+                                                   QRegularExpression::MultilineOption);
+    for (int row = top.isValid() ? top.row() : 0; row < model->rowCount(root); ++row) {
+        for (int column = 0; column < columns; ++column) {
+            const QModelIndex index = model->index(row, column, root);
+            // A table's cell is without its grid line.
+            QRect cell = list.visualRect(index);
+            if (cell.isEmpty())
+                continue; // a hidden column or row
+            if (cell.top() >= viewport->height())
+                return out; // the rows below are out of view
+            if (oneColumn)
+                cell.setRight(std::min(cell.right(), viewport->width() - 1));
+            const QVariant value = index.data(Qt::DisplayRole);
+            const auto* delegate = qobject_cast<const QStyledItemDelegate*>(list.itemDelegateForIndex(index));
+            const QString text = !value.isValid() ? QString()
+                                 : delegate       ? delegate->displayText(value, list.locale())
+                                                  : value.toString();
+            const QString shown = QString(text).remove(trailingBlanks);
+            if (shown.isEmpty())
+                continue;
+            QStyleOptionViewItem option;
+            option.initFrom(&list);
+            option.rect = cell;
+            const QVariant font = index.data(Qt::FontRole);
+            option.font = font.isValid() ? qvariant_cast<QFont>(font) : list.font();
+            option.fontMetrics = QFontMetrics(option.font);
+            option.text = text;
+            option.features = QStyleOptionViewItem::HasDisplay;
+            if (index.data(Qt::CheckStateRole).isValid())
+                option.features |= QStyleOptionViewItem::HasCheckIndicator;
+            if (index.data(Qt::DecorationRole).isValid()) {
+                option.features |= QStyleOptionViewItem::HasDecoration;
+                const int icon = style->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &list);
+                option.decorationSize = list.iconSize().isValid() ? list.iconSize() : QSize(icon, icon);
+            }
+            const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &option, &list);
+            int widest = 0;
+            for (const QString& line : shown.split(QLatin1Char('\n')))
+                widest = std::max(widest, option.fontMetrics.horizontalAdvance(line));
+            if (widest + 2 * textMargin <= room.width() && option.fontMetrics.height() <= room.height())
+                continue;
+            const QString title = model->headerData(column, Qt::Horizontal).toString().trimmed();
+            out << list.objectName() +
+                       (oneColumn || title.isEmpty() ? QString()
+                                                     : QLatin1Char('[') + title + QLatin1Char(']')) +
+                       QLatin1Char(':') + text;
+        }
+    }
+    return out;
+}
+
 // The controls of the window whose text does not fit them, so that part of it is cut off: a
-// label, button or combo box by its objectName, a list's column title as "name:title", the
-// window's title as "title:" and the title.
+// label, button or combo box by its objectName, a list's column title as "name:title", a list's
+// cell as cutOffCells names it, the window's title as "title:" and the title.
 inline QStringList cutOffTexts(const QWidget& window) {
     QStringList out;
     for (const QLabel* label : window.findChildren<QLabel*>()) {
@@ -98,6 +173,9 @@ inline QStringList cutOffTexts(const QWidget& window) {
                 out << list->objectName() + QLatin1Char(':') + title;
         }
     }
+    for (const QAbstractItemView* list : window.findChildren<QAbstractItemView*>())
+        if (list->isVisibleTo(&window))
+            out << cutOffCells(*list);
     // The title: a child window's in its own frame, a window's in the desktop's.
     const QString title = window.windowTitle();
     if (!title.isEmpty()) {

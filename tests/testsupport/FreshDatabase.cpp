@@ -4,6 +4,8 @@
 #include "common/IniFile.h"
 #include "server/data/Database.h"
 
+#include <sqlite3.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
@@ -37,6 +39,15 @@ void damageTablePage(const std::string& path, const std::string& table) {
     file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
     if (!file)
         throw std::runtime_error("cannot damage " + path);
+}
+
+void makeForeignDatabase(const std::filesystem::path& path, const char* journalMode) {
+    sqlite3* raw = nullptr;
+    sqlite3_open(path.c_str(), &raw);
+    sqlite3_exec(raw, (std::string("PRAGMA journal_mode=") + journalMode).c_str(), nullptr, nullptr, nullptr);
+    sqlite3_exec(raw, "CREATE TABLE notes (t TEXT); INSERT INTO notes VALUES ('kept')", nullptr, nullptr,
+                 nullptr);
+    sqlite3_close(raw);
 }
 
 FreshDatabase::FreshDatabase(bool connect) : FreshDatabase(QEL_SHIPPED_DATABASE, connect) {}

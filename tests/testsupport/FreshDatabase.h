@@ -32,6 +32,10 @@ private:
 // integrity check finds the damage.
 void damageTablePage(const std::string& path, const std::string& table);
 
+// Makes at `path` a database of another program: one table "notes" holding one row, in the
+// journal mode given ("DELETE", "WAL").
+void makeForeignDatabase(const std::filesystem::path& path, const char* journalMode);
+
 class FreshDatabase {
 public:
     // connect: make the copy the shared connection at once.

@@ -25,6 +25,8 @@ constexpr double kRightFieldShift = 3875;
 constexpr double kGap = 60;
 constexpr std::int32_t kDateType = 7;
 constexpr std::int32_t kLastNumberType = 10;
+// The list and the status line are this much narrower than the window.
+constexpr double kListInset = 250;
 
 // The edit field's width for its column's width: a narrow column's field is 2.5 times as wide,
 // any other 1.3 times, and none wider than 2800 twips.
@@ -102,18 +104,22 @@ void fitCaptions(MaintListLayout& layout, const std::vector<double>& captionWidt
     }
 }
 
+double widthForList(double listWidth, double width, double widest) {
+    return std::max(width, std::min(listWidth + kListInset, widest));
+}
+
 MaintWindowLayout layoutWindow(double width, double height, double panelHeight, double statusHeight) {
     MaintWindowLayout l;
     l.width = std::max(width, kMaintMinWidth);
     l.height = std::max(height, kMaintMinHeight);
-    const double listWidth = l.width - 250;
+    const double listWidth = l.width - kListInset;
     const double listHeight = std::max(0.0, l.height - panelHeight - kMaintCmdsHeight - statusHeight - 620);
     l.list = {75, 45, listWidth, listHeight};
     l.panel = {l.list.left + (listWidth - kMaintPanelWidth) / 2, l.list.top + listHeight, kMaintPanelWidth,
                panelHeight};
     l.commands = {(l.width - kMaintCmdsWidth) / 2, l.panel.top + panelHeight, kMaintCmdsWidth,
                   kMaintCmdsHeight};
-    l.status = {60, l.commands.top + kMaintCmdsHeight + 75, l.width - 250, statusHeight};
+    l.status = {60, l.commands.top + kMaintCmdsHeight + 75, l.width - kListInset, statusHeight};
     return l;
 }
 

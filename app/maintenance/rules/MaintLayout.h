@@ -75,6 +75,12 @@ inline constexpr double kMaintStatusHeight = 315;
 inline constexpr MaintBox kFirstLabel{120, 285, 1300, 255};
 inline constexpr MaintBox kFirstField{1480, 240, 1215, 285};
 
+// The window's outer width, twips, for a list whose columns take listWidth twips (with the
+// list's frame and scroll bar): wide enough that the list shows every column whole, but never
+// narrower than width (the window's width now), nor widened past widest (the room the main
+// window leaves).
+double widthForList(double listWidth, double width, double widest);
+
 struct MaintWindowLayout {
     double width = 0; // the window's outer size after the minimum is applied
     double height = 0;

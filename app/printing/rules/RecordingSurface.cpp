@@ -3,6 +3,8 @@
 #include "common/ServerError.h"
 #include "common/Text.h"
 
+#include <sstream>
+
 namespace qel::printing {
 namespace {
 
@@ -69,12 +71,7 @@ void RecordingSurface::newPage() {
     openJob();
     ++page_;
     pageOrientations_.push_back(orientation_);
-    x_ = 0;
-    xSet_ = true;
-    y_ = 0;
-    line_ = 0;
-    left_ = 0;
-    top_ = 0;
+    toCorner();
 }
 
 void RecordingSurface::endDoc() {
@@ -83,12 +80,34 @@ void RecordingSurface::endDoc() {
     open_ = false;
     ++jobsEnded_;
     // The next job starts at the top-left corner unless it places its first text.
+    toCorner();
+}
+
+void RecordingSurface::toCorner() {
     x_ = 0;
     xSet_ = true;
     y_ = 0;
     line_ = 0;
     left_ = 0;
     top_ = 0;
+}
+
+std::vector<std::string> RecordingSurface::textsBeyondPage() const {
+    constexpr double kTolerance = 0.01;
+    std::vector<std::string> beyond;
+    for (const PrintedText& t : texts_) {
+        if (t.text.empty())
+            continue;
+        const PageArea area = pageArea(t.page);
+        if (t.left >= 0 && t.top >= 0 && t.left + t.width <= area.width + kTolerance &&
+            t.top + t.height <= area.height + kTolerance)
+            continue;
+        std::ostringstream out;
+        out << "page " << t.page << " '" << t.text << "' at " << t.left << ", " << t.top << " width "
+            << t.width << " beyond " << area.width << " x " << area.height;
+        beyond.push_back(out.str());
+    }
+    return beyond;
 }
 
 std::string RecordingSurface::lineText(int page, int y, int line) const {

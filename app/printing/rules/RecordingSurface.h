@@ -8,6 +8,7 @@
 #include "app/printing/rules/PrintSurface.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace qel::printing {
@@ -67,6 +68,9 @@ public:
     PageArea pageArea(int page) const;
 
     const std::vector<PrintedText>& texts() const { return texts_; }
+    // The texts printed (empty ones aside) that do not lie within the printable area of their
+    // page, each as "page P 'text' at X, Y width W beyond AREA_W x AREA_H"; none when all fit.
+    std::vector<std::string> textsBeyondPage() const;
     // Pages of the last job (0 before any print), their orientations and the jobs ended.
     int pages() const { return static_cast<int>(pageOrientations_.size()); }
     const std::vector<Orientation>& pageOrientations() const { return pageOrientations_; }
@@ -85,6 +89,8 @@ public:
 private:
     // The first text or page break of a job opens it: the texts of the job before are dropped.
     void openJob();
+    // Places the next text at the top-left corner, as a new page or job starts.
+    void toCorner();
 
     PageArea portrait_ = kLetterPrintable;
     std::string face_;

@@ -1,9 +1,11 @@
 // The edit cycle of the maintenance window as a user drives it: New, typing, Apply, a row click,
-// UnDo, Delete and "Save Changes?"; what reaches the database and what the window says; refused
+// UnDo, Delete and "Save Changes?"; what reaches the database and what the window says; the
+// list's columns widening for longer values; refused
 // rows (checks, a duplicate key, a failing statement, text in a number column, a class in use).
 #include "tests/app/maintenance/MaintEditTest.h"
 
 #include "tests/app/maintenance/MaintFixture.h"
+#include "tests/testsupport/CutOffTexts.h"
 #include "tests/testsupport/QtTestMain.h"
 #include "tests/testsupport/TestData.h"
 
@@ -88,6 +90,25 @@ void MaintEditTest::aLocationIsAddedChangedAndDeleted() {
     QCOMPARE(count(f, "tblLocations"), 0);
     for (QLineEdit* field : w->editControls().mskEdit)
         QVERIFY(!field->isEnabled());
+}
+
+void MaintEditTest::aLongerValueWidensItsColumn() {
+    MaintFixture f;
+    FrmMaint* w = f.open("mnuLocation");
+    QVERIFY(w);
+    addLocation(*w, "WH", "Warehouse");
+    QCOMPARE(cutOffTexts(*w), QStringList());
+    // The widest letters, as many as each column holds: a changed row, then an added one.
+    const QString longName(50, QLatin1Char('W'));
+    MaintFixture::clickRow(*w, "WH");
+    MaintFixture::type(*w, 1, longName);
+    w->cmdSave->click();
+    QCOMPARE(MaintFixture::column(*w, 1), QStringList{longName});
+    QCOMPARE(cutOffTexts(*w), QStringList());
+    const QString shortName(25, QLatin1Char('W'));
+    addLocation(*w, shortName, "Annex");
+    QCOMPARE(MaintFixture::column(*w, 0), (QStringList{"WH", shortName}));
+    QCOMPARE(cutOffTexts(*w), QStringList());
 }
 
 void MaintEditTest::typedTextIsStoredAsTypedAndEveryTableSurvives_data() {

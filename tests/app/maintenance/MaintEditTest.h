@@ -10,6 +10,7 @@ class MaintEditTest : public QObject {
     Q_OBJECT
 private slots:
     void aLocationIsAddedChangedAndDeleted();
+    void aLongerValueWidensItsColumn();
     void typedTextIsStoredAsTypedAndEveryTableSurvives_data();
     void typedTextIsStoredAsTypedAndEveryTableSurvives();
     void aDuplicateKeyIsRefusedAndTheEditsStay();

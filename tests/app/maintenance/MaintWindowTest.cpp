@@ -1,13 +1,14 @@
 // The maintenance window opened from the real main window's menus on a database copy: each of
 // the eight tables with its caption, help topic, columns, edit fields and pick lists (also when
-// opened twice), the layout of the section 179 list, the companies' width, masked passwords, an
-// empty table, sorting by a header and closing.
+// opened twice), nothing cut off and the window wide enough for its list, the layout of the section 179 list,
+// the companies' width, masked passwords, an empty table, sorting by a header and closing.
 #include "tests/app/maintenance/MaintWindowTest.h"
 
 #include "app/maintenance/rules/MaintCatalogue.h"
 #include "app/shell/Startup.h"
 #include "app/shell/WindowPosition.h"
 #include "tests/app/maintenance/MaintFixture.h"
+#include "tests/testsupport/CutOffTexts.h"
 #include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 
@@ -146,6 +147,12 @@ void MaintWindowTest::eachItemOpensItsTable() {
         QCOMPARE(w->lblEdit.front()->text(), columns.front().trimmed() + ": ");
         auto& view = dynamic_cast<QTableView&>(w->lvMain());
         QVERIFY(view.isColumnHidden(columns.size() - 1));
+        QCOMPARE(cutOffTexts(*w), QStringList());
+        // The window is wide enough for every column of its list, or as wide as the main
+        // window allows.
+        QMdiSubWindow* frame = f.window->childWindows().find("frmMaint");
+        QVERIFY(view.horizontalHeader()->length() <= view.viewport()->width() ||
+                qRound(windowTwips(*frame).width) == qRound(windowTwips(*f.window).width - 500));
         for (const QString& pick : picks) {
             const int position = pick.section(':', 0, 0).toInt();
             QVERIFY(w->editControls().mskEdit.at(static_cast<std::size_t>(position))->isHidden());

@@ -11,6 +11,7 @@
 #include "server/data/Database.h"
 #include "server/data/Db.h"
 #include "tests/app/shell/ShellFixture.h"
+#include "tests/testsupport/Files.h"
 #include "tests/testsupport/GuardedCall.h"
 #include "tests/testsupport/QtTestMain.h"
 
@@ -61,19 +62,6 @@ QString pathIn(const ShellFixture& f, const std::string& relative) {
 
 void writeText(const QString& file, const std::string& text) {
     std::ofstream(file.toStdString(), std::ios::binary) << text;
-}
-
-std::string bytesOf(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::string> filesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 std::int64_t count(const std::string& sql) {
@@ -432,7 +420,7 @@ void DatabaseFileCommandsTest::aFailedSetPathKeepsTheOldConnectionAndSaysSo() {
     const auto connection = gConn();
     const std::string ini = readIniValue("Data", "DB_Path");
     const std::string before = fs::exists(path.toStdString()) ? bytesOf(path.toStdString()) : "(none)";
-    const auto filesBefore = filesIn(f.fresh.folder() / "new");
+    const auto filesBefore = namesIn(f.fresh.folder() / "new");
     f.ui.answerFile(path);
 
     SetDatabasePath();
@@ -452,7 +440,7 @@ void DatabaseFileCommandsTest::aFailedSetPathKeepsTheOldConnectionAndSaysSo() {
     QCOMPARE(f.ui.callsOf(UiCall::Modal).size(), std::size_t(0));
     // The refused file is left byte for byte as it was, with nothing made beside it.
     QCOMPARE(fs::exists(path.toStdString()) ? bytesOf(path.toStdString()) : "(none)", before);
-    QCOMPARE(filesIn(f.fresh.folder() / "new"), filesBefore);
+    QCOMPARE(namesIn(f.fresh.folder() / "new"), filesBefore);
 }
 
 void DatabaseFileCommandsTest::aNamedPipeIsRefusedAtOnce_data() {

@@ -3,6 +3,7 @@
 
 #include "common/TempBeside.h"
 #include "server/data/Database.h"
+#include "tests/testsupport/Files.h"
 #include "tests/testsupport/FreshDatabase.h"
 #include "tests/testsupport/GuardedCall.h"
 
@@ -21,22 +22,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string bytesOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::bytesOf;
+using test::makeForeignDatabase;
+using test::namesIn;
 
 void writeText(const fs::path& file, const std::string& text) {
     std::ofstream(file, std::ios::binary) << text;
-}
-
-// The files of a folder, by name.
-std::vector<std::string> filesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 std::int64_t companyCount(const std::string& path) {
@@ -74,7 +65,7 @@ TEST_F(DatabaseFileTest, BackupWhileConnectedHoldsTheSameRowsAndTheConnectionGoe
     EXPECT_EQ(copy->query("SELECT count(*) FROM tblAssets")[0].toInt64(),
               fresh_.value("SELECT count(*) FROM tblAssets").toInt64());
     copy.reset();
-    EXPECT_EQ(filesIn(file("saved")), std::vector<std::string>{"VOSSMERE.MDB"});
+    EXPECT_EQ(namesIn(file("saved")), std::vector<std::string>{"VOSSMERE.MDB"});
 }
 
 // The backup command copies the thread's connected database; without a connection it writes
@@ -104,7 +95,7 @@ TEST_F(DatabaseFileTest, BackupOntoTheDatabaseItselfIsRefused) {
 TEST_F(DatabaseFileTest, BackupFailingPartWayLeavesTheTargetAsItWas) {
     const fs::path target = file("old.mdb");
     writeText(target, "an older file");
-    const auto before = filesIn(fresh_.folder());
+    const auto before = namesIn(fresh_.folder());
     try {
         backupDatabase(fresh_.conn(), target.string(),
                        [](int, int) { throw std::runtime_error("disk full"); });
@@ -113,7 +104,7 @@ TEST_F(DatabaseFileTest, BackupFailingPartWayLeavesTheTargetAsItWas) {
         EXPECT_STREQ(e.what(), "disk full");
     }
     EXPECT_EQ(bytesOf(target), "an older file");
-    EXPECT_EQ(filesIn(fresh_.folder()), before);
+    EXPECT_EQ(namesIn(fresh_.folder()), before);
 }
 
 TEST_F(DatabaseFileTest, BackupIntoAMissingFolderFails) {
@@ -169,7 +160,7 @@ TEST_F(DatabaseFileTest, RestoreBringsBackTheCopysData) {
               0);
     addCompany("Still Writable");
     gConn().reset();
-    EXPECT_EQ(filesIn(fresh_.folder()), (std::vector<std::string>{"QELFA1.ini", "VOSSMERE.MDB", "copy.mdb"}));
+    EXPECT_EQ(namesIn(fresh_.folder()), (std::vector<std::string>{"QELFA1.ini", "VOSSMERE.MDB", "copy.mdb"}));
 }
 
 TEST_F(DatabaseFileTest, RestoreTakesWhatTheSourcesLogHolds) {
@@ -211,7 +202,7 @@ TEST_F(DatabaseFileTest, RestoreFailingPartWayLeavesTheDatabaseUntouched) {
     addCompany("Live Only");
     gConn().reset();
     const std::string before = bytesOf(live());
-    const auto filesBefore = filesIn(fresh_.folder());
+    const auto filesBefore = namesIn(fresh_.folder());
 
     int calls = 0;
     EXPECT_THROW(restoreDatabase(copy, live(),
@@ -224,7 +215,7 @@ TEST_F(DatabaseFileTest, RestoreFailingPartWayLeavesTheDatabaseUntouched) {
 
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(bytesOf(live()), before);
-    EXPECT_EQ(filesIn(fresh_.folder()), filesBefore);
+    EXPECT_EQ(namesIn(fresh_.folder()), filesBefore);
 }
 
 TEST_F(DatabaseFileTest, RestoreIsRefusedWhileTheDatabaseIsOpen) {
@@ -394,15 +385,6 @@ TEST_F(DatabaseFileTest, ANamedPipeIsRefusedAtOnce) {
 // What the checks refuse, they leave byte for byte as it was, with nothing made beside it; a
 // database of this system they take is left as it was too.
 TEST_F(DatabaseFileTest, TheChecksLeaveTheFileTheyReadAsItWas) {
-    const auto foreignDatabase = [](const fs::path& path, const char* journalMode) {
-        sqlite3* raw = nullptr;
-        sqlite3_open(path.c_str(), &raw);
-        sqlite3_exec(raw, (std::string("PRAGMA journal_mode=") + journalMode).c_str(), nullptr, nullptr,
-                     nullptr);
-        sqlite3_exec(raw, "CREATE TABLE notes (t TEXT); INSERT INTO notes VALUES ('kept')", nullptr, nullptr,
-                     nullptr);
-        sqlite3_close(raw);
-    };
     const struct {
         const char* name;
         std::function<void(const fs::path&)> make;
@@ -411,8 +393,8 @@ TEST_F(DatabaseFileTest, TheChecksLeaveTheFileTheyReadAsItWas) {
         {"an empty file", [](const fs::path& p) { writeText(p, ""); }, false},
         {"a text file", [](const fs::path& p) { writeText(p, "some text that only has the right name"); },
          false},
-        {"a database of another kind", [&](const fs::path& p) { foreignDatabase(p, "DELETE"); }, false},
-        {"a database of another kind in WAL mode", [&](const fs::path& p) { foreignDatabase(p, "WAL"); },
+        {"a database of another kind", [&](const fs::path& p) { makeForeignDatabase(p, "DELETE"); }, false},
+        {"a database of another kind in WAL mode", [&](const fs::path& p) { makeForeignDatabase(p, "WAL"); },
          false},
         {"a backup of this system's database",
          [&](const fs::path& p) { backupDatabase(fresh_.conn(), p.string()); }, true},
@@ -433,7 +415,7 @@ TEST_F(DatabaseFileTest, TheChecksLeaveTheFileTheyReadAsItWas) {
             EXPECT_THROW(restoreDatabase(path.string(), live()), ServerError);
 
         EXPECT_EQ(bytesOf(path), before);
-        EXPECT_EQ(filesIn(folder), std::vector<std::string>{"VOSSMERE.MDB"});
+        EXPECT_EQ(namesIn(folder), std::vector<std::string>{"VOSSMERE.MDB"});
     }
 }
 

@@ -3,6 +3,7 @@
 #include "server/data/Db.h"
 
 #include "common/IniFile.h"
+#include "tests/testsupport/Files.h"
 #include "tests/testsupport/FreshDatabase.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,10 @@
 
 namespace qel {
 namespace {
+
+using test::bytesOf;
+using test::makeForeignDatabase;
+using test::namesIn;
 
 class DatabaseTest : public ::testing::Test {
 protected:
@@ -112,19 +117,6 @@ TEST_F(DatabaseTest, SwitchConnectionKeepsTheConnectionUnlessTheOpenAndTheCheckS
     }
 }
 
-std::string bytesOf(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::string> namesIn(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // A file the switch refuses stays byte for byte as it was, with nothing made beside it: the
 // check reads it before the program's connection could write its journal mode into it.
 TEST_F(DatabaseTest, ASwitchThatIsRefusedLeavesTheFileAsItWas) {
@@ -132,15 +124,6 @@ TEST_F(DatabaseTest, ASwitchThatIsRefusedLeavesTheFileAsItWas) {
     const auto readsDefaults = [](Connection& c) { firstValue(c, "Select DefaultYear from tblDefaults"); };
     const auto refuses = [](Connection&) {
         throw ServerError(kErrDatabase, "check", "not this system's database", ErrorKind::InvalidArgument);
-    };
-    const auto foreignDatabase = [](const std::filesystem::path& path, const char* journalMode) {
-        sqlite3* raw = nullptr;
-        sqlite3_open(path.c_str(), &raw);
-        sqlite3_exec(raw, (std::string("PRAGMA journal_mode=") + journalMode).c_str(), nullptr, nullptr,
-                     nullptr);
-        sqlite3_exec(raw, "CREATE TABLE notes (t TEXT); INSERT INTO notes VALUES ('kept')", nullptr, nullptr,
-                     nullptr);
-        sqlite3_close(raw);
     };
     const struct {
         const char* name;
@@ -150,9 +133,9 @@ TEST_F(DatabaseTest, ASwitchThatIsRefusedLeavesTheFileAsItWas) {
     } cases[] = {
         {"an empty file", [](const auto& p) { std::ofstream(p).flush(); }, readsDefaults,
          "the file is empty"},
-        {"a database of another kind", [&](const auto& p) { foreignDatabase(p, "DELETE"); }, readsDefaults,
-         "no such table: tblDefaults"},
-        {"a database of another kind in WAL mode", [&](const auto& p) { foreignDatabase(p, "WAL"); },
+        {"a database of another kind", [&](const auto& p) { makeForeignDatabase(p, "DELETE"); },
+         readsDefaults, "no such table: tblDefaults"},
+        {"a database of another kind in WAL mode", [&](const auto& p) { makeForeignDatabase(p, "WAL"); },
          readsDefaults, "no such table: tblDefaults"},
         {"a database of this system the check refuses",
          [](const auto& p) { std::filesystem::copy_file(QEL_SHIPPED_DATABASE, p); }, refuses,

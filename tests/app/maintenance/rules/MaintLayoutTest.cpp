@@ -144,5 +144,23 @@ TEST(MaintLayoutTest, AStatusOfSeveralLinesTakesItsHeightFromTheList) {
     EXPECT_EQ(l.status.top + l.status.height, 4685 + 315);
 }
 
+TEST(MaintLayoutTest, TheWindowWidensForItsListUpToTheRoomLeft) {
+    struct Case {
+        const char* name;
+        double listWidth, width, widest, expected;
+    };
+    const Case cases[] = {
+        {"a list that fits keeps the width", 8000, 8700, 12000, 8700},
+        {"a list just as wide as the window's list", 8450, 8700, 12000, 8700},
+        {"a wider list widens the window", 9330, 8700, 12000, 9580},
+        {"up to the room the main window leaves", 14000, 8700, 12000, 12000},
+        {"a window already wider is not narrowed", 9330, 13000, 12000, 13000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(widthForList(c.listWidth, c.width, c.widest), c.expected);
+    }
+}
+
 } // namespace
 } // namespace qel
