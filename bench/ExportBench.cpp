@@ -1,16 +1,23 @@
 // The six Excel exports over one company of 1,000, 10,000 and 100,000 assets, each with a Federal
 // row of the year, a posted book period, a description row, a class and an account: the time to
 // write each workbook from the database to its file, the file's size and the peak memory ("peak
-// MB").
+// MB"). Each workbook is then read back as the import reads one, which must take it whole
+// within the limits a sheet is read under: its rows, cells and text and the size of its largest
+// part are shown beside those limits.
 #include "bench/BenchRun.h"
+#include "common/ServerError.h"
 #include "common/SqlLiteral.h"
+#include "common/Workbook.h"
+#include "common/WorkbookSource.h"
 #include "server/data/Database.h"
 #include "server/support/DeprSupport.h"
 #include "tests/testsupport/FreshDatabase.h"
 #include "tests/testsupport/TestData.h"
 
 #include <benchmark/benchmark.h>
+#include <zip.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -90,6 +97,55 @@ BenchCompany& benchCompany(std::int64_t assets) {
     return company;
 }
 
+// The size the largest part of the package unpacks to, in bytes.
+std::uint64_t largestPart(const std::string& path) {
+    int error = 0;
+    zip_t* package = zip_open(path.c_str(), ZIP_RDONLY, &error);
+    if (!package)
+        return 0;
+    std::uint64_t largest = 0;
+    for (zip_int64_t entry = 0; entry < zip_get_num_entries(package, 0); ++entry) {
+        zip_stat_t stat;
+        if (zip_stat_index(package, static_cast<zip_uint64_t>(entry), 0, &stat) == 0 &&
+            (stat.valid & ZIP_STAT_SIZE))
+            largest = std::max<std::uint64_t>(largest, stat.size);
+    }
+    zip_discard(package);
+    return largest;
+}
+
+// Reads the workbook back whole and sets its counters; an error when it is refused.
+void readBack(benchmark::State& state, const std::string& path) {
+    constexpr double kMB = 1024.0 * 1024.0;
+    std::int64_t rows = 0;
+    std::size_t cells = 0;
+    std::size_t textBytes = 0;
+    try {
+        qel::Workbook book(path);
+        while (book.nextRow()) {
+            ++rows;
+            // No export is wider than an .xls sheet.
+            for (int column = 1; column <= qel::kMaxXlsColumn; ++column) {
+                const qel::Variant& value = book.cell(column);
+                if (value.isNull() && !book.flaw(column))
+                    continue;
+                ++cells;
+                if (value.isText())
+                    textBytes += value.toString().size();
+            }
+        }
+    } catch (const qel::ServerError& e) {
+        state.SkipWithError(("the export does not read back: " + e.description()).c_str());
+        return;
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+    state.counters["cells"] = static_cast<double>(cells);
+    state.counters["cells limit"] = static_cast<double>(qel::kMaxXlsxSheetCells);
+    state.counters["text MB"] = static_cast<double>(textBytes) / kMB;
+    state.counters["text limit MB"] = static_cast<double>(qel::kMaxSheetTextBytes) / kMB;
+    state.counters["part MB"] = static_cast<double>(largestPart(path)) / kMB;
+}
+
 using ExportFn = bool (qel::DeprSupport::*)(const std::string&, std::int32_t, const std::string&);
 
 void BM_Export(benchmark::State& state, ExportFn fn, const char* period) {
@@ -109,6 +165,7 @@ void BM_Export(benchmark::State& state, ExportFn fn, const char* period) {
     }
     state.counters["file_MB"] = static_cast<double>(bytes) / (1024.0 * 1024.0);
     state.counters["peak MB"] = qel::bench::peakMB();
+    readBack(state, path.string());
 }
 
 // Each export three times at each size.

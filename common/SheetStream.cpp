@@ -67,14 +67,6 @@ std::size_t recordLength(std::string_view bytes) {
     return length;
 }
 
-// 2097152 -> "2,097,152".
-std::string grouped(std::size_t number) {
-    std::string digits = std::to_string(number);
-    for (std::size_t at = digits.size(); at > 3; at -= 3)
-        digits.insert(at - 3, 1, ',');
-    return digits;
-}
-
 // Reads a record's body front to back; every read is checked against what is left.
 class Cursor {
 public:
@@ -245,25 +237,6 @@ void SheetStreamWriter::failure(const std::string& cause) {
 
 void SheetStreamWriter::end() {
     record(out_, kEnd, {});
-}
-
-void SheetBudget::cell(std::size_t textBytes) {
-    if (++cells_ > kMaxSheetCells)
-        throw SheetTooLarge("it holds more than " + grouped(kMaxSheetCells) +
-                            " cells, more than the program reads from a sheet; the file may be damaged.");
-    textBytes_ += textBytes;
-    if (textBytes_ > kMaxSheetTextBytes)
-        throw SheetTooLarge(
-            "its cells hold more than " + std::to_string(kMaxSheetTextBytes >> 20) +
-            " MB of text, more than the program reads from a sheet; the file may be damaged.");
-}
-
-void SheetBudget::row(const SheetRow& row) {
-    for (const Variant& v : row.cells)
-        if (!v.isNull())
-            cell(v.isText() ? v.toString().size() : 0);
-    for (const CellFlaw& flaw : row.flaws)
-        cell(flaw.text.size());
 }
 
 void SheetStreamDecoder::feed(std::string_view bytes) {

@@ -18,10 +18,11 @@
 // The program trusts nothing in a stream: the reader that wrote it may have been misled by the
 // file it read. The decoder checks every length, order and limit and refuses what is off, as the
 // bytes arrive: it keeps only the record it is in the middle of, and stops at the first record
-// past the limits of a sheet (kMaxSheetTextBytes, kMaxSheetCells) however much more follows.
+// past the limits of a sheet (SheetBudget) however much more follows.
 #pragma once
 
 #include "common/Workbook.h"
+#include "common/WorkbookSource.h"
 
 #include <stdexcept>
 #include <string>
@@ -49,28 +50,6 @@ private:
 class SheetStreamError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
-};
-
-// A sheet that holds more than the program takes from one (WorkbookSource.h); what() is the
-// cause in the user's words, naming the limit.
-class SheetTooLarge : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// What a sheet's rows hold so far, against the limits of a sheet. The reader program counts the
-// rows it writes, the program the cells it decodes.
-class SheetBudget {
-public:
-    // Counts one cell (a value or a flaw) holding `textBytes` bytes of text (a flaw's text
-    // counts too). Throws SheetTooLarge past either limit.
-    void cell(std::size_t textBytes = 0);
-    // Counts every cell of the row.
-    void row(const SheetRow& row);
-
-private:
-    std::size_t cells_ = 0;
-    std::size_t textBytes_ = 0;
 };
 
 struct DecodedSheet {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -39,12 +40,45 @@ inline constexpr int kMaxXlsRow = 65536;
 inline constexpr int kMaxXlsColumn = 256;
 // The longest text a cell can hold, in UTF-16 code units (what spreadsheets count).
 inline constexpr std::size_t kMaxCellText = 32767;
-// The most the program takes from one sheet of an .xls workbook, which is read whole before its
-// first row is used: the bytes of all its texts (UTF-8), and its cells (values and flaws). A
-// full list of assets (65,535 rows of 19 columns, each text as long as its field allows) stays
-// within both with room to spare; a file beyond them is damaged or made to exhaust memory.
+// The most the program takes from one sheet: the bytes of all its texts (UTF-8), and its cells
+// (values and flaws). A file beyond them is damaged or made to exhaust memory or time.
+//
+// An .xls sheet is read whole before its first row is used: a full list of assets (65,535 rows
+// of 19 columns, each text as long as its field allows) stays within both with room to spare.
 inline constexpr std::size_t kMaxSheetTextBytes = std::size_t{32} << 20;
 inline constexpr std::size_t kMaxSheetCells = std::size_t{2} << 20;
+// An .xlsx sheet holds its shared strings whole and is read a row at a time; its text limit is
+// the same, counted over the shared strings and again over the cells that show them, and it may
+// hold more cells, which are not held together. The widest export of 100,000 assets (the asset
+// listing, 26 columns) holds 2.6 million cells; this is three times that.
+inline constexpr std::size_t kMaxXlsxSheetCells = std::size_t{8} << 20;
+
+// A sheet that holds more than the program takes from one; what() is the cause in the user's
+// words, naming the limit.
+class SheetTooLarge : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// What a sheet holds so far, against the limits of a sheet. The .xls reader program counts the
+// rows it writes and the program the cells it decodes; the .xlsx reader counts its shared
+// strings as it reads them (each one a cell), then the cells of the sheet.
+class SheetBudget {
+public:
+    // A budget of `maxCells` cells and kMaxSheetTextBytes of text.
+    explicit SheetBudget(std::size_t maxCells = kMaxSheetCells) : maxCells_(maxCells) {}
+
+    // Counts one cell (a value or a flaw) holding `textBytes` bytes of text (a flaw's text
+    // counts too). Throws SheetTooLarge past either limit.
+    void cell(std::size_t textBytes = 0);
+    // Counts every cell of the row.
+    void row(const SheetRow& row);
+
+private:
+    std::size_t maxCells_;
+    std::size_t cells_ = 0;
+    std::size_t textBytes_ = 0;
+};
 
 // The number of UTF-16 code units of a UTF-8 text; nothing when the text is not valid UTF-8.
 std::optional<std::size_t> utf16Length(std::string_view utf8);

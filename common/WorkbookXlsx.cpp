@@ -6,7 +6,9 @@
 //
 // What no real workbook holds is refused before it can take much memory: a text longer than a
 // cell can hold (kMaxCellText), more shared strings than the package's sheets have room to use,
-// a part that unpacks past kMaxPartBytes.
+// a part that unpacks past kMaxPartBytes. The shared strings and then the sheet's cells are
+// counted against the limits of a sheet (SheetBudget), so that the strings held stay within them
+// and the reading of a sheet whose cells show one long string over and over ends at them too.
 #include "common/WorkbookSource.h"
 #include "common/XlsxPackage.h"
 
@@ -182,6 +184,33 @@ private:
     bool seenView_ = false;
 };
 
+// The bytes of a value's text; 0 for a value of another kind.
+std::size_t textBytes(const Variant& value) {
+    const auto* text = std::get_if<std::string>(&value.storage());
+    return text ? text->size() : 0;
+}
+
+// A handler that counts what it reads against the limits of the sheet.
+class CountingHandler : public XmlHandler {
+protected:
+    explicit CountingHandler(SheetBudget& budget) : budget_(budget) {}
+
+    // Counts one cell holding `textBytes` bytes of text. False past the limits of the sheet,
+    // when the parse has stopped and the workbook is refused with the limit passed.
+    bool count(std::size_t textBytes) {
+        try {
+            budget_.cell(textBytes);
+            return true;
+        } catch (const SheetTooLarge& e) {
+            refuse(e.what());
+            return false;
+        }
+    }
+
+private:
+    SheetBudget& budget_;
+};
+
 // The shared strings end to end in one buffer: a table of many short strings costs their text
 // and one offset each.
 class SharedStrings {
@@ -202,11 +231,12 @@ private:
 };
 
 // Collects the shared strings: the text runs of each <si>, phonetic guides left out. Refuses a
-// text longer than a cell holds, and more strings than `capacity`, the cells the package's
-// sheets have room for.
-class SharedStringsHandler : public XmlHandler {
+// text longer than a cell holds, more strings than `capacity`, the cells the package's sheets
+// have room for, and strings past the limits of the sheet, each string counted as a cell.
+class SharedStringsHandler : public CountingHandler {
 public:
-    explicit SharedStringsHandler(std::uint64_t capacity) : capacity_(capacity) {}
+    SharedStringsHandler(std::uint64_t capacity, SheetBudget& budget)
+        : CountingHandler(budget), capacity_(capacity) {}
 
     SharedStrings strings;
 
@@ -222,14 +252,18 @@ public:
     }
     void end(std::string_view name) override {
         if (name == "si") {
-            const std::string text = decodeEscapes(std::move(current_));
-            current_.clear();
             inItem_ = false;
+            // A text without escapes is taken where it was read, whose room serves the next.
+            std::string decoded;
+            std::string_view text = current_;
+            if (text.find("_x") != std::string_view::npos)
+                text = decoded = decodeEscapes(current_);
             if (utf16Units(text) > kMaxCellText)
                 return tooLong();
             if (strings.size() >= capacity_)
                 return fail("it holds more shared strings than its sheets have room to use");
-            strings.add(text);
+            if (count(text.size()))
+                strings.add(text);
         } else if (name == "rPh") {
             --phoneticDepth_;
         } else if (name == "t") {
@@ -257,10 +291,12 @@ private:
     int phoneticDepth_ = 0;
 };
 
-// Turns the sheet part's <row> and <c> elements into rows, pausing after each row.
-class SheetHandler : public XmlHandler {
+// Turns the sheet part's <row> and <c> elements into rows, pausing after each row. Each cell
+// with a value or a flaw is counted with its text, a shared string's as often as cells show it.
+class SheetHandler : public CountingHandler {
 public:
-    explicit SheetHandler(const SharedStrings& sharedStrings) : sharedStrings_(sharedStrings) {}
+    SheetHandler(const SharedStrings& sharedStrings, SheetBudget& budget)
+        : CountingHandler(budget), sharedStrings_(sharedStrings) {}
 
     SheetRow row;       // the row completed last
     bool ready = false; // a row was completed since the last take
@@ -318,8 +354,11 @@ public:
             if (auto* error = std::get_if<std::string>(&value))
                 return fail(*error);
             if (auto* flaw = std::get_if<CellFlaw>(&value)) {
-                building_.flaws.push_back(std::move(*flaw));
+                if (count(flaw->text.size()))
+                    building_.flaws.push_back(std::move(*flaw));
             } else if (auto& v = std::get<Variant>(value); !v.isNull()) {
+                if (!count(textBytes(v)))
+                    return;
                 building_.cells.resize(static_cast<std::size_t>(lastColumn_));
                 building_.cells.back() = std::move(v);
             }
@@ -440,11 +479,11 @@ public:
             std::uint64_t sheetBytes = 0;
             for (const Relationship* sheet : rels.allOfType("/worksheet"))
                 sheetBytes += package_.declaredSize(resolveTarget(folder, sheet->target));
-            SharedStringsHandler handler(sheetBytes / kSmallestSharedStringCell);
+            SharedStringsHandler handler(sheetBytes / kSmallestSharedStringCell, budget_);
             XmlStream(package_, resolveTarget(folder, strings->target), handler).runToEnd();
             sharedStrings_ = std::move(handler.strings);
         }
-        handler_ = std::make_unique<SheetHandler>(sharedStrings_);
+        handler_ = std::make_unique<SheetHandler>(sharedStrings_, budget_);
         stream_ = std::make_unique<XmlStream>(package_, resolveTarget(folder, sheetRel->target), *handler_);
     }
 
@@ -466,6 +505,7 @@ private:
     std::string sheetName_;
     bool date1904_ = false;
     SharedStrings sharedStrings_;
+    SheetBudget budget_{kMaxXlsxSheetCells}; // before the handlers that count against it
     std::unique_ptr<SheetHandler> handler_;
     std::unique_ptr<XmlStream> stream_;
 };

@@ -76,6 +76,11 @@ void XmlHandler::fail(std::string message) {
         XML_StopParser(parser_, XML_FALSE);
 }
 
+void XmlHandler::refuse(std::string cause) {
+    refused_ = failure_.empty();
+    fail(std::move(cause));
+}
+
 void XmlHandler::pause() {
     XML_StopParser(parser_, XML_TRUE);
 }
@@ -189,6 +194,8 @@ void XmlStream::runToEnd() {
 }
 
 void XmlStream::failParse() const {
+    if (handler_.refused_)
+        throwWorkbookError(package_.path(), handler_.failure());
     if (!handler_.failure().empty())
         throwWorkbookError(package_.path(),
                            "the part " + part_ + " is malformed (" + handler_.failure() + ").");

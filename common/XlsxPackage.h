@@ -16,9 +16,11 @@ typedef struct XML_ParserStruct* XML_Parser;
 
 namespace qel {
 
-// The most any part may unpack to: ten times the largest part of the widest export of 100,000
-// assets (the asset listing's sheet, about 100 MB).
-inline constexpr std::uint64_t kMaxPartBytes = std::uint64_t{1} << 30;
+// The most any part may unpack to: five times the largest part of the widest export of 100,000
+// assets (the asset listing's sheet, about 100 MB), and beyond such a sheet at the limits of one
+// (kMaxXlsxSheetCells cells of its 40 bytes each, and all its text, about 360 MB), so that the
+// sheet's limits, which name what was too much, come first.
+inline constexpr std::uint64_t kMaxPartBytes = std::uint64_t{512} << 20;
 
 // A name without its namespace prefix ("x:row" -> "row").
 std::string_view localName(const char* name);
@@ -43,6 +45,9 @@ public:
 
 protected:
     void fail(std::string message);
+    // Stops the parse for a part that is well formed but holds more than the program reads: the
+    // error's cause is `cause` alone, without the part's name.
+    void refuse(std::string cause);
     // Suspends the parse after the current element; XmlStream::run returns true.
     void pause();
 
@@ -50,6 +55,7 @@ private:
     friend class XmlStream;
     XML_Parser parser_ = nullptr;
     std::string failure_;
+    bool refused_ = false; // failure_ is the whole cause
 };
 
 class ZipPackage {

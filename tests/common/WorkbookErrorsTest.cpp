@@ -1,15 +1,17 @@
 // The workbook reader on files it cannot read: each is refused as an I/O error that names the
 // file and the cause, and no truncated or damaged file crashes it. What no real .xlsx workbook
-// holds (a text longer than a cell, more shared strings than cells, a part of more than a
-// gigabyte) is refused the same way.
+// holds (a text longer than a cell, more shared strings than cells, more text than the limits of
+// a sheet, a part of more than 512 MB) is refused the same way.
 #include "common/ServerError.h"
 #include "common/Workbook.h"
 #include "common/WorkbookSource.h"
+#include "tests/common/peakmemory/PeakReading.h"
 #include "tests/testsupport/FreshDatabase.h"
 #include "tests/testsupport/WorkbookWriter.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 
 namespace qel {
@@ -69,28 +71,40 @@ TEST_P(WorkbookErrors, AreClearIoErrors) {
     EXPECT_NE(error.find(c.cause), std::string::npos) << error;
 }
 
-std::string sheetPackagePart(const std::string& sheetXml) {
-    return "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>" +
-           sheetXml + "</sheetData></worksheet>";
+const std::string kSheetHead =
+    "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>";
+const std::string kSheetTail = "</sheetData></worksheet>";
+
+// A package with a workbook part, a sheet part of `sheetRow` repeated `rows` times, and shared
+// strings of `sharedString` repeated `strings` times.
+void writeRepeatedPackage(const std::filesystem::path& path, const std::string& sheetRow, std::size_t rows,
+                          const std::string& sharedString, std::size_t strings,
+                          const std::string& sheetType = "worksheet") {
+    const std::string rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
+    test::writeRepeatedZip(
+        path, {{.name = "xl/workbook.xml",
+                .head = R"(<workbook xmlns:r="x"><sheets><sheet name="S" r:id="rId1"/></sheets></workbook>)"},
+               {.name = "xl/_rels/workbook.xml.rels",
+                .head = "<Relationships><Relationship Id=\"rId1\" Type=\"" + rel + sheetType +
+                        "\" Target=\"worksheets/sheet1.xml\"/><Relationship Id=\"rId2\" Type=\"" + rel +
+                        "sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>"},
+               {.name = "xl/sharedStrings.xml",
+                .head = "<sst>",
+                .piece = sharedString,
+                .copies = strings,
+                .tail = "</sst>"},
+               {.name = "xl/worksheets/sheet1.xml",
+                .head = kSheetHead,
+                .piece = sheetRow,
+                .copies = rows,
+                .tail = kSheetTail}});
 }
 
 // A package with a workbook part, a sheet part of the given content and shared strings.
 void writeSheetPackage(const std::filesystem::path& path, const std::string& sheetXml,
                        const std::string& sheetType = "worksheet",
                        const std::string& sharedStrings = "<si><t>only</t></si>") {
-    const std::string rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
-    test::writeZip(
-        path,
-        {{"xl/workbook.xml",
-          R"(<workbook xmlns:r="x"><sheets><sheet name="S" r:id="rId1"/></sheets></workbook>)"},
-         {"xl/_rels/workbook.xml.rels", "<Relationships><Relationship Id=\"rId1\" Type=\"" + rel + sheetType +
-                                            "\" Target=\"worksheets/sheet1.xml\"/>"
-                                            "<Relationship Id=\"rId2\" Type=\"" +
-                                            rel +
-                                            "sharedStrings\" Target=\"sharedStrings.xml\"/>"
-                                            "</Relationships>"},
-         {"xl/sharedStrings.xml", "<sst>" + sharedStrings + "</sst>"},
-         {"xl/worksheets/sheet1.xml", sheetPackagePart(sheetXml)}});
+    writeRepeatedPackage(path, sheetXml, 1, sharedStrings, 1, sheetType);
 }
 
 // A sheet that uses the first shared string, and the shared strings given.
@@ -115,6 +129,15 @@ void declareSize(const std::filesystem::path& path, const std::string& part, std
 }
 
 const std::string kLongerThanACell(kMaxCellText + 1, 'x');
+
+// A shared string nearly as long as a cell holds, and the cells that show it each once.
+const std::string kLongSharedString = "<si><t>" + std::string(30000, 'x') + "</t></si>";
+const std::string kRowShowingIt = "<row><c t=\"s\"><v>0</v></c></row>";
+// So many copies of the text come to more than the text of a sheet.
+constexpr std::size_t kPastTheText = kMaxSheetTextBytes / 30000 + 1;
+
+const std::string kTextPastTheLimit = "cannot be read: its cells hold more than 32 MB of text, more than the "
+                                      "program reads from a sheet; the file may be damaged.";
 
 INSTANTIATE_TEST_SUITE_P(
     All, WorkbookErrors,
@@ -194,12 +217,17 @@ INSTANTIATE_TEST_SUITE_P(
                     writeSharedStrings(p, strings);
                 },
                 "more shared strings than its sheets have room to use"},
+        // One string shown again and again is read again each time.
+        BadFile{
+            "CellsShowingASharedStringPastTheTextOfASheet",
+            [](const auto& p) { writeRepeatedPackage(p, kRowShowingIt, kPastTheText, kLongSharedString, 1); },
+            kTextPastTheLimit.c_str()},
         BadFile{"PartLargerThanAnyWorkbook",
                 [](const auto& p) {
                     writeSheetPackage(p, "<row r=\"1\"><c r=\"A1\"><v>1</v></c></row>");
                     declareSize(p, "xl/worksheets/sheet1.xml", 0x7FFFFFFF);
                 },
-                "the part xl/worksheets/sheet1.xml unpacks to more than 1024 MB"},
+                "the part xl/worksheets/sheet1.xml unpacks to more than 512 MB"},
         BadFile{"TooManyRelationships",
                 [](const auto& p) {
                     std::string rels = "<Relationships>";
@@ -209,6 +237,41 @@ INSTANTIATE_TEST_SUITE_P(
                 },
                 "it lists more than 65536 relationships"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A package of a few hundred kilobytes can unpack to 300 MB of shared strings, which are held
+// while the sheet is read. The reading stops at the limit of a sheet's text, while the program
+// holds a fraction of what the file names; a real workbook is read in full.
+TEST(WorkbookLimits, SharedStringsPastTheTextOfASheetAreRefusedInBoundedMemory) {
+    const struct {
+        const char* name;
+        std::function<void(const std::filesystem::path&)> make;
+        const char* outcome;
+    } cases[] = {
+        {"a real workbook", [](const auto& p) { test::writeXlsx(p, kRows); }, "read 3"},
+        {"300 MB of shared strings",
+         [](const auto& p) { writeRepeatedPackage(p, kRowShowingIt, 10000, kLongSharedString, 10000); },
+         "refused The workbook '%1' cannot be read: its cells hold more than 32 MB of text, more than the "
+         "program reads from a sheet; the file may be damaged."},
+    };
+    constexpr long kMostKb = 200 * 1024;
+    test::TempFolder folder;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto path = folder.path() / "crafted.xlsx";
+        c.make(path);
+        ASSERT_LT(std::filesystem::file_size(path), std::uintmax_t{1} << 20);
+
+        const test::PeakReading reading = test::readInAProcessOfItsOwn(path);
+
+        std::string outcome = c.outcome;
+        if (const auto at = outcome.find("%1"); at != std::string::npos)
+            outcome.replace(at, 2, path.string());
+        EXPECT_EQ(reading.outcome, outcome);
+        EXPECT_GT(reading.peakKb, 0);
+        EXPECT_LT(reading.peakKb, kMostKb);
+        std::printf("[   INFO   ] %s: peak %ld KB\n", c.name, reading.peakKb);
+    }
+}
 
 // Prefixes of a small workbook, and the workbook with bytes damaged along its length, are
 // either read or refused with an I/O error; none crashes the reader (run under the sanitizers).

@@ -3,11 +3,11 @@
 // writes anything but a complete sheet stream. Each is an I/O error that names the file, and the
 // test program goes on. A file that names far more text than a sheet holds is refused with the
 // program's memory bounded.
-#include "common/ChildProcess.h"
 #include "common/ServerError.h"
 #include "common/SheetStream.h"
 #include "common/Workbook.h"
 #include "common/WorkbookSource.h"
+#include "tests/common/peakmemory/PeakReading.h"
 #include "tests/testsupport/EnvironmentValue.h"
 #include "tests/testsupport/FreshDatabase.h"
 #include "tests/testsupport/WorkbookWriter.h"
@@ -176,27 +176,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "cannot be read: it is protected by a password (encrypted)."}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// What the helper program workbook_peak_memory tells of its reading of a workbook.
-struct PeakReading {
-    std::string outcome; // "read <rows>" or "refused <description>"
-    long peakKb = 0;     // the most resident memory it held
-};
-
-PeakReading readInAProcessOfItsOwn(const fs::path& path) {
-    // The time allowed only keeps a reader that never ends from holding the test up.
-    const ChildResult run =
-        runChild(QEL_WORKBOOK_PEAK_MEMORY, {path.string()}, std::chrono::minutes(10), std::size_t{1} << 20);
-    EXPECT_EQ(run.end, ChildResult::End::Exited);
-    EXPECT_EQ(run.status, 0);
-    PeakReading reading;
-    const auto firstEnd = run.output.find('\n');
-    reading.outcome = run.output.substr(0, firstEnd);
-    const auto peak = run.output.find("peak-kb ", firstEnd);
-    if (peak != std::string::npos)
-        reading.peakKb = std::stol(run.output.substr(peak + 8));
-    return reading;
-}
-
 // A small .xls file can name one long shared string from tens of thousands of cells: 60,000
 // cells of 8,000 characters come to 480 MB of text from a file of under a megabyte. The reading
 // stops at the limit of a sheet's text, while the program holds a fraction of what the file
@@ -225,7 +204,7 @@ TEST_F(XlsReaderTest, AFileThatNamesMoreTextThanASheetHoldsIsRefusedInBoundedMem
         test::writeXls(path, c.rows, options);
         ASSERT_LT(fs::file_size(path), std::uintmax_t{1} << 20);
 
-        const PeakReading reading = readInAProcessOfItsOwn(path);
+        const test::PeakReading reading = test::readInAProcessOfItsOwn(path);
 
         std::string outcome = c.outcome;
         if (const auto at = outcome.find("%1"); at != std::string::npos)

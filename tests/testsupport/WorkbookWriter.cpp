@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <stdexcept>
+#include <string_view>
 
 namespace qel::test {
 namespace {
@@ -33,6 +35,70 @@ void writeCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const Variant
         check(worksheet_write_number(sheet, row, col, value.toDouble(), nullptr), "write_number");
     }
 }
+
+// Hands libzip the bytes of a repeated part as it asks for them.
+class RepeatedPartReader {
+public:
+    explicit RepeatedPartReader(const RepeatedPart& part) : part_(part) { zip_error_init(&error_); }
+    ~RepeatedPartReader() { zip_error_fini(&error_); }
+    RepeatedPartReader(const RepeatedPartReader&) = delete;
+    RepeatedPartReader& operator=(const RepeatedPartReader&) = delete;
+
+    static zip_int64_t callback(void* state, void* data, zip_uint64_t length, zip_source_cmd_t command) {
+        auto& reader = *static_cast<RepeatedPartReader*>(state);
+        switch (command) {
+        case ZIP_SOURCE_OPEN:
+            reader.at_ = 0;
+            return 0;
+        case ZIP_SOURCE_READ:
+            return static_cast<zip_int64_t>(reader.read(static_cast<char*>(data), length));
+        case ZIP_SOURCE_CLOSE:
+        case ZIP_SOURCE_FREE:
+            return 0;
+        case ZIP_SOURCE_STAT: {
+            auto* stat = static_cast<zip_stat_t*>(data);
+            zip_stat_init(stat);
+            stat->size = reader.part_.size();
+            stat->valid |= ZIP_STAT_SIZE;
+            return sizeof(zip_stat_t);
+        }
+        case ZIP_SOURCE_ERROR:
+            return zip_error_to_data(&reader.error_, data, length);
+        case ZIP_SOURCE_SUPPORTS:
+            return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE,
+                                                  ZIP_SOURCE_STAT, ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
+        default:
+            zip_error_set(&reader.error_, ZIP_ER_OPNOTSUPP, 0);
+            return -1;
+        }
+    }
+
+private:
+    // Copies up to `length` bytes from the current position; how many.
+    std::uint64_t read(char* out, std::uint64_t length) {
+        const std::uint64_t headEnd = part_.head.size();
+        const std::uint64_t piecesEnd = headEnd + part_.piece.size() * std::uint64_t{part_.copies};
+        std::uint64_t done = 0;
+        while (done < length && at_ < part_.size()) {
+            std::string_view from;
+            if (at_ < headEnd)
+                from = std::string_view(part_.head).substr(at_);
+            else if (at_ < piecesEnd)
+                from = std::string_view(part_.piece).substr((at_ - headEnd) % part_.piece.size());
+            else
+                from = std::string_view(part_.tail).substr(at_ - piecesEnd);
+            const std::uint64_t n = std::min<std::uint64_t>(from.size(), length - done);
+            std::copy_n(from.data(), n, out + done);
+            done += n;
+            at_ += n;
+        }
+        return done;
+    }
+
+    const RepeatedPart& part_;
+    zip_error_t error_;
+    std::uint64_t at_ = 0;
+};
 
 } // namespace
 
@@ -85,16 +151,26 @@ void writeXlsx(const std::filesystem::path& path, const std::vector<XlsxSheetDat
 
 void writeZip(const std::filesystem::path& path,
               const std::vector<std::pair<std::string, std::string>>& parts) {
+    std::vector<RepeatedPart> whole;
+    for (const auto& [name, content] : parts)
+        whole.push_back({.name = name, .head = content});
+    writeRepeatedZip(path, whole);
+}
+
+void writeRepeatedZip(const std::filesystem::path& path, const std::vector<RepeatedPart>& parts) {
+    // libzip reads each part when the package is closed; the readers live until then.
+    std::vector<std::unique_ptr<RepeatedPartReader>> readers;
     int code = 0;
     zip_t* zip = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
     if (!zip)
         throw std::runtime_error("libzip: cannot create " + path.string());
-    for (const auto& [name, content] : parts) {
-        zip_source_t* source = zip_source_buffer(zip, content.data(), content.size(), 0);
-        if (!source || zip_file_add(zip, name.c_str(), source, ZIP_FL_OVERWRITE) < 0) {
+    for (const RepeatedPart& part : parts) {
+        readers.push_back(std::make_unique<RepeatedPartReader>(part));
+        zip_source_t* source = zip_source_function(zip, &RepeatedPartReader::callback, readers.back().get());
+        if (!source || zip_file_add(zip, part.name.c_str(), source, ZIP_FL_OVERWRITE) < 0) {
             zip_source_free(source);
             zip_discard(zip);
-            throw std::runtime_error("libzip: cannot add " + name);
+            throw std::runtime_error("libzip: cannot add " + part.name);
         }
     }
     if (zip_close(zip) < 0) {

@@ -84,6 +84,20 @@ void writeXls(const std::filesystem::path& path, const SheetData& rows, const Xl
 void writeZip(const std::filesystem::path& path,
               const std::vector<std::pair<std::string, std::string>>& parts);
 
+// A part of a hand-made package made of `head`, `piece` repeated `copies` times, and `tail`: a
+// part that unpacks to hundreds of megabytes is compressed as it is made, from the few bytes
+// held here.
+struct RepeatedPart {
+    std::string name;
+    std::string head;
+    std::string piece{};
+    std::size_t copies = 0;
+    std::string tail{};
+
+    std::uint64_t size() const { return head.size() + piece.size() * std::uint64_t{copies} + tail.size(); }
+};
+void writeRepeatedZip(const std::filesystem::path& path, const std::vector<RepeatedPart>& parts);
+
 // The bytes of a file; for truncating and damaging fixtures.
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
