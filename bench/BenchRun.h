@@ -11,6 +11,8 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -71,8 +73,16 @@ inline double residentMB() {
 inline double peakMB() {
     return memoryMB("VmHWM:");
 }
-// Starts the peak over from the memory resident now.
+// The memory SQLite holds now (its connections' page caches, up to the cache size each
+// connection sets), in megabytes: resident memory the process keeps whatever it shows.
+inline double sqliteMB() {
+    return static_cast<double>(sqlite3_memory_used()) / (1024.0 * 1024.0);
+}
+// Starts the peak over from the memory resident now. What an earlier benchmark freed is handed
+// back to the system first: malloc keeps freed memory resident, and a figure would otherwise
+// count the last benchmark's leftovers (a floor's rows) as this one's.
 inline void resetPeakMemory() {
+    malloc_trim(0);
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 

@@ -13,8 +13,10 @@
 // Counters: rows written, the floor in milliseconds, the engine's best time (of as many runs as
 // fit in eight seconds, at least one) as a multiple of the floor ("x floor") and per asset
 // ("us/asset", which stays flat when the time grows linearly); the peak memory of the engine's
-// runs ("peak MB") beside the memory resident before them ("before MB"), and the floor's own peak
-// ("floor peak MB"), which holds every written row in memory to insert it again.
+// runs ("peak MB") beside the memory resident before them ("before MB") and SQLite's share after
+// them ("sqlite MB": the page cache the writes filled, up to the connection's cache size), and
+// the floor's own peak ("floor peak MB"), which holds every written row in memory to insert it
+// again.
 #include "bench/BenchFloor.h"
 #include "bench/BenchRun.h"
 #include "server/engine/CalcDepr.h"
@@ -116,8 +118,8 @@ void timeSchedules(benchmark::State& state, bool replacing) {
     if (replacing)
         runAll(engine, assets);
 
-    const double before = qel::bench::residentMB();
     qel::bench::resetPeakMemory();
+    const double before = qel::bench::residentMB();
     double best = 1e9;
     for (auto _ : state) {
         if (!replacing)
@@ -130,6 +132,7 @@ void timeSchedules(benchmark::State& state, bool replacing) {
         best = std::min(best, seconds);
     }
     state.counters["peak MB"] = qel::bench::peakMB();
+    state.counters["sqlite MB"] = qel::bench::sqliteMB();
     state.counters["before MB"] = before;
     const double rows = fresh.value("SELECT count(*) FROM tblDepr").toDouble();
     qel::bench::resetPeakMemory();

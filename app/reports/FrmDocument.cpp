@@ -14,8 +14,10 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTableView>
 
+#include <algorithm>
 #include <limits>
 
 namespace qel::reports {
@@ -144,6 +146,17 @@ std::int32_t FrmDocument::showReport(const QString& strReport) {
 
 const ReportList& FrmDocument::list() const {
     return model_ ? model_->list() : report_.list;
+}
+
+int FrmDocument::heightMissingForEveryRow() const {
+    const QTableView& list = *lvListView;
+    const int frame = 2 * list.frameWidth();
+    const bool scrollsSideways = list.horizontalHeader()->length() > list.width() - frame;
+    const int scrollBar =
+        scrollsSideways ? list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list) : 0;
+    const int needed =
+        frame + list.horizontalHeader()->height() + list.verticalHeader()->length() + scrollBar;
+    return std::max(0, needed - list.height());
 }
 
 void FrmDocument::resizeEvent(QResizeEvent* event) {

@@ -39,6 +39,12 @@ public:
     // The report's rows, for printing and other windows.
     const ReportList& list() const;
 
+    // The pixels the window would have to grow by for its list to show every row whole, above
+    // the list's horizontal scroll bar when the columns are wider than the list; 0 when they all
+    // show already. The window's size in twips is made for rows, a title row and no scroll bar
+    // smaller than the list draws here.
+    int heightMissingForEveryRow() const;
+
     QTableView* lvListView;
     QPushButton* cmdPrint;
     QPushButton* cmdCancel;

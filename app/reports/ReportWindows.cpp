@@ -20,6 +20,7 @@
 #include "app/shell/WaitCursor.h"
 #include "app/shell/WindowPosition.h"
 
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTableView>
@@ -64,6 +65,14 @@ void ReportWindows::DoReports(const QString& reportName, std::int32_t value, con
         window->showNormal();
     setWindowWidth(*window, static_cast<double>(size.width));
     setWindowHeight(*window, static_cast<double>(size.height));
+    // A window sized to show all its rows shows each of them whole, as far as the main window has
+    // room.
+    if (QLayout* frame = window->layout())
+        frame->activate();
+    if (const int missing = rows < kRowsSizedToFit ? shown->heightMissingForEveryRow() : 0; missing > 0) {
+        const int room = main->mdiArea()->viewport()->height() - window->height();
+        window->resize(window->width(), window->height() + std::min(missing, std::max(0, room)));
+    }
     // The only report window in sight goes to the top left corner; others stay where the main
     // window put them, moved in as far as needed to show them whole.
     if (CheckForReports() == 1) {

@@ -44,10 +44,13 @@ QWidget* makeControl(const ControlDef& def, QWidget* parent) {
     case ControlKind::Image: {
         auto* label = new QLabel(caption, parent);
         if (def.style & kBoxBorder) {
-            // A box around a value: the text sits in the middle of its height.
+            // A box around a value: the text sits in the middle of its height, two pixels in from
+            // the side it keeps to. The gap is an indent, not contents margins: a frame's margins
+            // are its line, and margins set over them would draw the box's top and bottom lines
+            // outside the label.
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             label->setAlignment(horizontal(def.style) | Qt::AlignVCenter);
-            label->setContentsMargins(2, 0, 2, 0);
+            label->setIndent(2);
         } else {
             // Text starts at the top of the label, where the forms' layout puts it level with the
             // text of the boxes beside it.

@@ -31,6 +31,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSet>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace qel {
@@ -258,7 +259,7 @@ void MdiMain::registerOwnCommands() {
         {"mnuSelectCompany", [this] { selectCompany(); }},
         {"mnuPassWord", [this] { enablePassword(); }},
         {"mnudisablePwd", [this] { disablePassword(); }},
-        {"MnuCascade", [this] { mdiArea_->cascadeSubWindows(); }},
+        {"MnuCascade", [this] { cascade(); }},
         {"mnuTileVertical", [this] { tileVertical(); }},
     };
     for (const auto& [name, handler] : own) {
@@ -326,6 +327,33 @@ void MdiMain::selectCompany() {
     if (AssetEntryServices* assets = subsystems().assetEntry; assets && !assets->unloadAsset())
         return;
     pickCompany();
+}
+
+// One behind the other, each a title bar's height below and to the right of the one before, the
+// active window in front. Each keeps its size: Qt's own cascade sizes a window by what its
+// contents hint, and the forms, placed without layouts, hint none, so they would shrink to their
+// title bars. A window that would reach past the bottom of the area starts again at the top.
+void MdiMain::cascade() {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : childWindows_->list())
+        if (w->isVisible() && !w->isMinimized())
+            windows.append(w);
+    if (windows.isEmpty())
+        return;
+    if (QMdiSubWindow* active = mdiArea_->activeSubWindow(); windows.removeOne(active))
+        windows.append(active);
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.first());
+    const int bottom = mdiArea_->viewport()->height();
+    int offset = 0;
+    for (QMdiSubWindow* w : windows) {
+        w->showNormal();
+        if (offset > 0 && offset + w->height() > bottom)
+            offset = 0;
+        w->move(offset, offset);
+        w->raise();
+        offset += step;
+    }
+    mdiArea_->setActiveSubWindow(windows.last());
 }
 
 // Side by side: each window the full height of the area and an equal share of its width.

@@ -72,6 +72,7 @@ public:
     void enablePassword();
     void disablePassword();
     void selectCompany();
+    void cascade();
     void tileVertical();
 
 signals:

@@ -80,7 +80,7 @@ WindowSize reportWindowSize(std::int32_t rows, std::int64_t listWidth, std::int6
 }
 
 WindowSize laidOutSize(WindowSize own, std::int32_t rows, std::int32_t fixedWidth, std::int64_t mainWidth) {
-    if (rows < 10)
+    if (rows < kRowsSizedToFit)
         own.height = std::int64_t{rows} * 200 + 1600;
     if (fixedWidth > 0)
         own.width = fixedWidth;

@@ -60,6 +60,9 @@ struct WindowSize {
 WindowSize reportWindowSize(std::int32_t rows, std::int64_t listWidth, std::int64_t mainWidth,
                             std::int64_t mainHeight);
 
+// Reports of fewer rows than this get a window the height of their rows; longer ones scroll.
+inline constexpr std::int32_t kRowsSizedToFit = 10;
+
 // The final size once the report is laid out: below 10 rows the height is 200 per row plus
 // 1600; a fixed width replaces the width; a window wider than the main window is made the main
 // window's width less 300.

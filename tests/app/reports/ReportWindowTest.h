@@ -12,6 +12,8 @@ class ReportWindowTest : public QObject {
 private slots:
     void theWindowIsSizedByItsRows_data();
     void theWindowIsSizedByItsRows();
+    void aShortReportShowsEveryRowWhole_data();
+    void aShortReportShowsEveryRowWhole();
     void aReportWithoutRowsOpensNoWindowAndSaysSo();
     void aFailedQueryShowsOneErrorAndOpensNoWindow();
     void theOnlyReportWindowGoesToTheTopLeftCorner();

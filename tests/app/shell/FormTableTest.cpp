@@ -251,6 +251,15 @@ void FormTableTest::stylesShapeTheControls() {
     QCOMPARE(controls.get<QLineEdit>("txtCost")->maxLength(), 9);
     auto* basis = controls.get<QLabel>("lblCostBasis");
     QCOMPARE(basis->frameShape(), QFrame::Panel);
+    // The box is drawn whole: all four of its lines lie within the label.
+    QVERIFY2(basis->rect().contains(basis->frameRect()),
+             qPrintable(QStringLiteral("frame %1,%2 %3x%4 in a label of %5x%6")
+                            .arg(basis->frameRect().x())
+                            .arg(basis->frameRect().y())
+                            .arg(basis->frameRect().width())
+                            .arg(basis->frameRect().height())
+                            .arg(basis->width())
+                            .arg(basis->height())));
     QCOMPARE(basis->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     QCOMPARE(controls.get<QLabel>("lblHeading")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     QVERIFY(controls.get<QComboBox>("cboLife")->isEditable());

@@ -458,6 +458,35 @@ void MenuTest::tileVerticalPutsTheWindowsSideBySide() {
     QCOMPARE(windows[1]->geometry(), QRect(area.width() / 2, 0, area.width() / 2, area.height()));
 }
 
+// The forms are placed without layouts: a cascade that sized the windows by their contents
+// would leave only their title bars.
+void MenuTest::cascadeStepsTheWindowsAndKeepsTheirSizes() {
+    ShellFixture f;
+    MdiMain w;
+    w.resize(900, 700);
+    w.show();
+    const QSize sizes[] = {{300, 200}, {420, 260}, {250, 180}};
+    QList<QMdiSubWindow*> windows;
+    for (const QSize& size : sizes) {
+        QMdiSubWindow* sub = w.mdiArea()->addSubWindow(new QWidget);
+        sub->show();
+        sub->setGeometry(QRect(QPoint(150, 120), size));
+        windows.append(sub);
+    }
+    w.mdiArea()->setActiveSubWindow(windows[0]);
+
+    w.menuItem("MnuCascade")->trigger();
+    // The active window comes last, in front.
+    const QList<QMdiSubWindow*> order = {windows[1], windows[2], windows[0]};
+    const int step = order[1]->y() - order[0]->y();
+    QVERIFY(step > 0);
+    for (int i = 0; i < order.size(); ++i) {
+        QCOMPARE(order[i]->pos(), QPoint(i * step, i * step));
+        QCOMPARE(order[i]->size(), sizes[windows.indexOf(order[i])]);
+    }
+    QCOMPARE(w.mdiArea()->activeSubWindow(), windows[0]);
+}
+
 void MenuTest::theWindowsMenuListsTheOpenWindows() {
     ShellFixture f;
     MdiMain w;

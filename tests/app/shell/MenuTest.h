@@ -27,6 +27,7 @@ private slots:
     void openingSomeMenusClearsTheStatusLine();
     void exitRunsTheShutDown();
     void tileVerticalPutsTheWindowsSideBySide();
+    void cascadeStepsTheWindowsAndKeepsTheirSizes();
     void theWindowsMenuListsTheOpenWindows();
 };
 
