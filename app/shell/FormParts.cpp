@@ -4,6 +4,9 @@
 #include "app/shell/MdiMain.h"
 #include "app/shell/WindowPosition.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+
 namespace qel {
 
 void setFormFont(QWidget& window) {
@@ -39,6 +42,12 @@ void setBackColour(QWidget& w, const QColor& colour) {
 
 void setTipBackground(QWidget& window) {
     setBackColour(window, window.palette().color(QPalette::ToolTipBase));
+}
+
+int widthForTitle(const QWidget& window, const QString& title) {
+    QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(title) + twipsToPixelsX(window, 1800);
 }
 
 void placeBesideMainWindow(QWidget& w, double leftTwips, double topTwips) {

@@ -1,6 +1,6 @@
 // The forms' colours and the small helpers with which the form builder (FormTable.h) dresses
 // windows and controls: the forms' font, a text colour, a font, a background; and the
-// placing of a window relative to the main window.
+// placing of a window relative to the main window; the width a window needs for its title.
 #pragma once
 
 #include <QColor>
@@ -29,6 +29,12 @@ void setBackColour(QWidget& w, const QColor& colour);
 
 // Fills the window's background with the pale colour of tool tips.
 void setTipBackground(QWidget& window);
+
+// The width in pixels a window needs for its frame to show its whole title: the title in the
+// desktop's title font, in bold as many frames write it, and 1,800 twips for the frame's icon and
+// buttons. The window's own font does not count: the frame writes with the desktop's, which is
+// often wider than the forms' font.
+int widthForTitle(const QWidget& window, const QString& title);
 
 // Places the window at the main window's left and top plus the given twips; nothing when there
 // is no main window.

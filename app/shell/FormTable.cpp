@@ -169,13 +169,19 @@ FormControls buildForm(QWidget& form, const FormDef& def) {
     controls.form_ = text(def.name);
     form.setObjectName(controls.form_);
     form.setWindowTitle(text(def.caption));
-    if (def.border == Border::FixedChild) {
-        // ChildWindows gives a child of fixed size a frame without a maximize box.
-        form.setFixedSize(twipsToPixelsX(form, def.size.width), twipsToPixelsY(form, def.size.height));
-    } else if (def.border != Border::Sizable) {
-        const Qt::WindowType frame = def.border == Border::FixedTool ? Qt::Tool : Qt::Dialog;
-        form.setWindowFlags(frame | Qt::MSWindowsFixedSizeDialogHint);
-        form.setFixedSize(twipsToPixelsX(form, def.size.width), twipsToPixelsY(form, def.size.height));
+    // A window of fixed size is at least as wide as its frame needs to show its whole title; its
+    // controls move right by half the width added, so that they keep to the middle.
+    int shift = 0;
+    if (def.border != Border::Sizable) {
+        const int designed = twipsToPixelsX(form, def.size.width);
+        const int width = std::max(designed, widthForTitle(form, form.windowTitle()));
+        shift = (width - designed) / 2;
+        if (def.border != Border::FixedChild) {
+            // ChildWindows gives a child of fixed size a frame without a maximize box.
+            const Qt::WindowType frame = def.border == Border::FixedTool ? Qt::Tool : Qt::Dialog;
+            form.setWindowFlags(frame | Qt::MSWindowsFixedSizeDialogHint);
+        }
+        form.setFixedSize(width, twipsToPixelsY(form, def.size.height));
     } else {
         form.resize(twipsToPixelsX(form, def.size.width), twipsToPixelsY(form, def.size.height));
     }
@@ -192,8 +198,11 @@ FormControls buildForm(QWidget& form, const FormDef& def) {
         QWidget* parent = c.parent ? controls.widget(text(c.parent)) : &form;
         QWidget* w = makeControl(c, parent);
         w->setObjectName(text(c.name));
-        if (c.at.width != 0 || c.at.height != 0)
+        if (c.at.width != 0 || c.at.height != 0) {
             setTwipsGeometry(*w, c.at.left, c.at.top, c.at.width, c.at.height);
+            if (!c.parent)
+                w->move(w->x() + shift, w->y());
+        }
         setFont(*w, c.font);
         if (c.foreColor.isValid())
             setTextColour(*w, c.foreColor);

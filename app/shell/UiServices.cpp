@@ -2,6 +2,7 @@
 #include "app/shell/UiServices.h"
 
 #include "app/shell/AppInfo.h"
+#include "app/shell/FormParts.h"
 #include "app/shell/WindowPosition.h"
 
 #include <QApplication>
@@ -9,7 +10,6 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMainWindow>
@@ -28,14 +28,6 @@ UiServices* gInstalled = nullptr;
 
 QString titleOr(const QString& title) {
     return title.isEmpty() ? kAppTitle : title;
-}
-
-// The width a box needs for the window frame to show its whole title beside the frame's icon and
-// buttons: the title in bold, as frames draw it, and 1,800 twips for the rest.
-int widthForTitle(const QWidget& box, const QString& title) {
-    QFont bold = box.font();
-    bold.setBold(true);
-    return QFontMetrics(bold).horizontalAdvance(title) + twipsToPixelsX(box, 1800);
 }
 
 // The window a box or dialog stands over: the active window. Right after another box has

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -176,16 +177,18 @@ inline QStringList cutOffTexts(const QWidget& window) {
     for (const QAbstractItemView* list : window.findChildren<QAbstractItemView*>())
         if (list->isVisibleTo(&window))
             out << cutOffCells(*list);
-    // The title: a child window's in its own frame, a window's in the desktop's.
+    // The title: a child window's in its own frame, a window's in the desktop's. A frame writes
+    // it in the desktop's title font, not in the window's own (often a narrower one), and many
+    // frames in bold.
     const QString title = window.windowTitle();
     if (!title.isEmpty()) {
         const auto* frame = qobject_cast<const QMdiSubWindow*>(window.parentWidget());
         const int frameWidth = frame ? frame->width() : window.frameGeometry().width();
-        QFont bold = window.font();
-        bold.setBold(true);
         const QScreen* screen = window.screen();
         const double dpi = screen ? screen->logicalDotsPerInchX() : 96;
         const int aside = static_cast<int>(kTitleFrameTwips * dpi / 1440 + 0.5);
+        QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+        bold.setBold(true);
         if (QFontMetrics(bold).horizontalAdvance(title) + aside > frameWidth)
             out << QStringLiteral("title:") + title;
     }

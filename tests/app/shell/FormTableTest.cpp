@@ -1,8 +1,9 @@
 // The form builder: each control's kind, container, geometry from twips, font, colours, tip and
-// help id; the tab order; labels naming their controls; the typed lookup that refuses a wrong
-// name or kind; and text boxes that take no control characters.
+// help id; a fixed window wide enough for its title; the tab order; labels naming their controls; the typed
+// lookup that refuses a wrong name or kind; and text boxes that take no control characters.
 #include "tests/app/shell/FormTableTest.h"
 
+#include "app/shell/FormParts.h"
 #include "app/shell/FormTable.h"
 #include "app/shell/WindowPosition.h"
 #include "tests/testsupport/QtTestMain.h"
@@ -108,6 +109,40 @@ void FormTableTest::eachControlIsMadeAsItsRowSays() {
     QCOMPARE(tag->toolTip(), QStringLiteral("Tag number"));
     QVERIFY(controls.get<QPushButton>("cmdOK")->isDefault());
     QVERIFY(controls.get<QTableView>("lvList"));
+}
+
+void FormTableTest::aFixedWindowIsWideEnoughForItsTitle_data() {
+    QTest::addColumn<Border>("border");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("widened");
+    const QString longTitle =
+        QStringLiteral("Questions for Employers Who Provide Vehicles for Their Employees");
+    QTest::newRow("dialog, short title") << Border::FixedDialog << "Sample" << false;
+    QTest::newRow("dialog, long title") << Border::FixedDialog << longTitle << true;
+    QTest::newRow("tool window, long title") << Border::FixedTool << longTitle << true;
+    QTest::newRow("child window, long title") << Border::FixedChild << longTitle << true;
+    QTest::newRow("sizable window, long title") << Border::Sizable << longTitle << false;
+}
+
+void FormTableTest::aFixedWindowIsWideEnoughForItsTitle() {
+    QFETCH(Border, border);
+    QFETCH(QString, title);
+    QFETCH(bool, widened);
+    const QByteArray caption = title.toUtf8();
+    FormDef def = sampleForm();
+    def.caption = caption.constData();
+    def.border = border;
+    QDialog form;
+    const FormControls controls = buildForm(form, def);
+    const int designed = twipsToPixelsX(form, 4800);
+    QCOMPARE(form.width(), widened ? widthForTitle(form, title) : designed);
+    QVERIFY(form.width() >= (border == Border::Sizable ? designed : widthForTitle(form, title)));
+    // The controls keep to the middle: the window's own move by half the width added, those in
+    // a frame move with it.
+    const int shift = (form.width() - designed) / 2;
+    QCOMPARE(controls.widget("txtTag")->x(), twipsToPixelsX(form, 120) + shift);
+    QCOMPARE(controls.widget("cmdOK")->x(), twipsToPixelsX(form, 3600) + shift);
+    QCOMPARE(controls.widget("txtDescription")->x(), twipsToPixelsX(form, 1440));
 }
 
 void FormTableTest::theTabOrderFollowsTheTabIndexes() {

@@ -10,6 +10,8 @@ class FormTableTest : public QObject {
     Q_OBJECT
 private slots:
     void eachControlIsMadeAsItsRowSays();
+    void aFixedWindowIsWideEnoughForItsTitle_data();
+    void aFixedWindowIsWideEnoughForItsTitle();
     void theTabOrderFollowsTheTabIndexes();
     void aLabelNamesItsControlForKeyboardAndScreenReader();
     void aScreenReaderReadsEachControlAsTheUserSeesIt_data();
