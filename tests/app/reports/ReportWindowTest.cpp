@@ -6,6 +6,7 @@
 #include "app/shell/ReportList.h"
 #include "app/shell/WindowPosition.h"
 #include "tests/app/reports/ReportsFixture.h"
+#include "tests/testsupport/CutOffTexts.h"
 #include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 
@@ -145,6 +146,19 @@ void ReportWindowTest::aShortReportShowsEveryRowWhole() {
     settle();
     QCOMPARE(rowsNotWhole(view), QStringList());
     QVERIFY(!view.verticalScrollBar()->isVisible());
+}
+
+// A schedule's window is as narrow as its three columns; its title names the asset, and the
+// window widens for the frame to show it whole.
+void ReportWindowTest::aScheduleShowsItsWholeTitle() {
+    ReportsFixture f;
+    const QString description = QStringLiteral("Oak desk and return for the sales office");
+    subsystems().reports->showSchedule(Schedule::Tax, 1, description, kFederal);
+    QCOMPARE(f.reportWindows().size(), 1);
+    reports::FrmDocument& doc = *f.reportWindows().front();
+    QVERIFY2(doc.windowTitle().contains(description), qPrintable(doc.windowTitle()));
+    const QStringList cut = cutOffTexts(doc);
+    QVERIFY2(!cut.contains(QStringLiteral("title:") + doc.windowTitle()), qPrintable(cut.join(", ")));
 }
 
 void ReportWindowTest::aReportWithoutRowsOpensNoWindowAndSaysSo() {
