@@ -128,7 +128,10 @@ MdiMain::MdiMain(QWidget* parent)
     lblStatusBar_->setFont(bold);
     auto* statusLayout = new QHBoxLayout(pictStatusBar_);
     statusLayout->setContentsMargins(4, 2, 4, 2);
-    // The label spans the whole width of the window, whatever its size.
+    // The label spans the whole width of the window, whatever its size; a message longer than the
+    // window is wide (the asset window's list of what is missing) takes more lines, the child
+    // area giving up their height.
+    lblStatusBar_->setWordWrap(true);
     statusLayout->addWidget(lblStatusBar_, 1);
     DisplayMsg(QString(), QString());
 

@@ -9,6 +9,7 @@
 #include "server/data/Database.h"
 #include "tests/app/shell/FakeSubsystems.h"
 #include "tests/app/shell/ShellFixture.h"
+#include "tests/testsupport/CutOffTexts.h"
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QAction>
@@ -374,6 +375,35 @@ void MenuTest::deletingTheLastPeriodIsTheBooksCommand() {
     w.menuItem("mnuDeleteDepr")->trigger();
     QCOMPARE(fake.log, QStringList{"deleteLastPeriod"});
     QVERIFY(f.ui.calls().empty());
+}
+
+// The asset window lists every missing field in one message, longer than the main window is wide.
+void MenuTest::aLongMessageShowsWholeOnTheStatusLine() {
+    // A label's new height goes up the layouts one posted request at a time.
+    const auto layOut = [] {
+        for (int level = 0; level < 3; ++level)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    };
+    ShellFixture f;
+    MdiMain w;
+    w.resize(700, 500);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const int areaHeight = w.mdiArea()->height();
+    const QString message = QStringLiteral(
+        "Cost Missing! Method Missing! Life Missing! Book Cost need to be greater then zero. Book Life "
+        "need to be greater then zero. Accounts Missing!");
+    DisplayMsg(message, QStringLiteral("255"));
+    layOut();
+    const QLabel& status = *w.statusLabel();
+    QVERIFY(QFontMetrics(status.font()).horizontalAdvance(message) > status.width());
+    QCOMPARE(cutOffTexts(w), QStringList());
+    QVERIFY(w.mdiArea()->height() < areaHeight);
+
+    // A short one takes one line again.
+    DisplayMsg(QStringLiteral("Asset saved."));
+    layOut();
+    QCOMPARE(w.mdiArea()->height(), areaHeight);
 }
 
 void MenuTest::theStatusLineTakesColourNumbers_data() {

@@ -21,6 +21,7 @@ private slots:
     void thePasswordCommandsNeedAnExactYes_data();
     void thePasswordCommandsNeedAnExactYes();
     void deletingTheLastPeriodIsTheBooksCommand();
+    void aLongMessageShowsWholeOnTheStatusLine();
     void theStatusLineTakesColourNumbers_data();
     void theStatusLineTakesColourNumbers();
     void openingSomeMenusClearsTheStatusLine_data();
