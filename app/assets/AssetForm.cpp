@@ -180,7 +180,7 @@ void addAssetFrame(std::vector<ControlDef>& c) {
     c.push_back(number("mskSold", f, {cField, r2, 855, kBoxHeight}, 7, 21));
 
     c.push_back(label("lblLocation", f, {a, r3 + kLabelDrop, 900, 255}, "Location:", "cboLocations"));
-    c.push_back(list("cboLocations", f, {aField, r3 - 8, 2175, kListHeight}, 9, 29));
+    c.push_back(list("cboLocations", f, {aField, r3 - 8, 2235, kListHeight}, 9, 29));
     c.push_back(label("LblSerialNbr", f, {b, r3 + kLabelDrop, 780, 255}, "Serial Nbr:", "txtSerialNbr"));
     c.push_back(box("txtSerialNbr", f, {bField, r3, 1560, kBoxHeight}, 11, 8, kPlain, 25));
     c.push_back(label("lblDispositionAmt", f, {cl, r3 + kLabelDrop, 1170, 255},
@@ -188,7 +188,7 @@ void addAssetFrame(std::vector<ControlDef>& c) {
     c.push_back(number("txtDispositionAmt", f, {cField, r3, 1215, kBoxHeight}, 8, 21, 9));
 
     c.push_back(label("lblAccount", f, {a, r4 + kLabelDrop, 900, 255}, "Accounts:", "cboAccounts"));
-    c.push_back(list("cboAccounts", f, {aField, r4 - 8, 2175, kListHeight}, 10, 8));
+    c.push_back(list("cboAccounts", f, {aField, r4 - 8, 2235, kListHeight}, 10, 8));
     c.push_back(label("Label21", f, {b, r4 + kLabelDrop, 780, 255}, "Notes:", "txtNotes"));
     c.push_back(box("txtNotes", f, {bField, r4, 1560, kBoxHeight}, 12, 8, kPlain, 75));
     c.push_back(label("lblAmortize", f, {cl, r4 + kLabelDrop, 1170, 255}, "Amortize #:", "txtAmorizeCode"));
