@@ -142,4 +142,21 @@ inline double answerMB(const Recordset& answer) {
     return bytes / (1024.0 * 1024.0);
 }
 
+// The memory a recordset takes to hold the same answer, in megabytes: each row's vector of
+// values, and the heap of each text too long for a string's own room (malloc's overhead left
+// out).
+inline double heldMB(const Recordset& answer) {
+    constexpr std::size_t kInPlace = std::string().capacity();
+    double bytes = 0;
+    for (const auto& row : answer.rows()) {
+        bytes += static_cast<double>(sizeof(row) + row.capacity() * sizeof(Variant));
+        for (const Variant& v : row)
+            if (v.isText()) {
+                const std::size_t capacity = std::get<std::string>(v.storage()).capacity();
+                bytes += capacity > kInPlace ? static_cast<double>(capacity + 1) : 0.0;
+            }
+    }
+    return bytes / (1024.0 * 1024.0);
+}
+
 } // namespace qel::bench

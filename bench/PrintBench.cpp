@@ -42,14 +42,14 @@ qel::ReportList worksheet(std::int64_t rows) {
         list.addColumn({c.title, c.width, c.align, 202});
     list.reserveRows(static_cast<std::size_t>(rows));
     for (std::int64_t i = 1; i <= rows; ++i) {
-        qel::ReportRow& row = list.appendRow();
+        qel::ReportRow row = list.appendRow();
         const std::string n = std::to_string(i);
         const char* texts[] = {"MACRS",  "Asset", "",    "03/2010", "12,345", "100",
                                "12,345", "HY",    "7.0", "4,321",   "1,234"};
-        for (std::size_t c = 0; c < row.cells.size(); ++c)
-            row.cells[c].text = texts[c];
-        row.cells[1].text = "Asset " + n;
-        row.cells[2].text = n;
+        for (std::size_t c = 0; c < row.cellCount(); ++c)
+            row.set(c, texts[c]);
+        row.set(1, "Asset " + n);
+        row.set(2, n);
     }
     return list;
 }
@@ -71,15 +71,15 @@ double drawFloor(const qel::ReportList& list, const std::string& path) {
                             const int line = painter.fontMetrics().height();
                             int y = line;
                             int onPage = 0;
-                            for (const qel::ReportRow& row : list.rows()) {
+                            for (std::size_t row = 0; row < list.rowCount(); ++row) {
                                 if (onPage == 51) {
                                     pdf.newPage();
                                     y = line;
                                     onPage = 0;
                                 }
                                 std::string text;
-                                for (const qel::ReportCell& c : row.cells)
-                                    text += c.text + "  ";
+                                for (std::size_t c = 0; c < list.columnCount(); ++c)
+                                    (text += list.text(row, c)) += "  ";
                                 painter.drawText(0, y, QString::fromStdString(text));
                                 y += line;
                                 ++onPage;

@@ -3,14 +3,12 @@
 
 #include "app/printing/ProgramPrinter.h"
 #include "app/printing/RichText.h"
+#include "app/printing/rules/ShownFile.h"
 #include "app/shell/ErrorBox.h"
 #include "app/shell/FormTable.h"
 #include "app/shell/UiServices.h"
 #include "app/shell/WindowPosition.h"
-#include "common/RegularFile.h"
-#include "common/ServerError.h"
 
-#include <QFile>
 #include <QMdiSubWindow>
 #include <QPageLayout>
 #include <QPrinter>
@@ -116,18 +114,7 @@ void FrmRichText::showListing(const RichDocument& doc) {
 }
 
 void FrmRichText::loadPlainText(const QString& path) {
-    // Told before the file is opened: opening a named pipe would wait for a writer.
-    if (const auto cause = notARegularFile(path.toStdString()))
-        throw ServerError(kErrInvalidArgument, "frmRichText",
-                          "The file '" + path.toStdString() + "' cannot be read: " + *cause + ".",
-                          ErrorKind::Io);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ServerError(kErrInvalidArgument, "frmRichText",
-                          "The file '" + path.toStdString() +
-                              "' cannot be read: " + file.errorString().toStdString(),
-                          ErrorKind::Io);
-    rtbReport->setPlainText(QString::fromUtf8(file.readAll()));
+    rtbReport->setPlainText(QString::fromStdString(readShownFile(path.toStdString()).text));
 }
 
 void FrmRichText::cmdPrint_Click() {

@@ -31,8 +31,10 @@ public:
     // Replaces the text with the document, laid out for the printer's full sheet width, and
     // brings the first "Asset Listing" title into view.
     void showListing(const RichDocument& doc);
-    // Replaces the text with the file's, as plain text. Throws ServerError (kind Io) naming the
-    // file when it cannot be read or is no regular file (a named pipe is refused unopened).
+    // Replaces the text with the file's, as plain text; of a file longer than 8 MB only its end,
+    // under a line that says the start was left out (readShownFile). Throws ServerError (kind
+    // Io) naming the file when it cannot be read or is no regular file (a named pipe is refused
+    // unopened).
     void loadPlainText(const QString& path);
 
     // Prints the whole text after the print dialog, 0.75 inch from the left edge, 1 inch from the

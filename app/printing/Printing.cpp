@@ -57,9 +57,9 @@ int openReportWindows(const MdiMain& main) {
 
 Printing::Printing() : today(systemToday) {}
 
-void Printing::PrintListView(const ReportList& list, const QString& title) {
+void Printing::PrintListView(const ShownList& list, const QString& title) {
     runWithErrorBox(QStringLiteral("Error in PrintListView. "), [&] {
-        const std::optional<ListTier> tier = chooseListTier(columnWidths(list));
+        const std::optional<ListTier> tier = chooseListTier(columnWidths(list.list()));
         if (!tier) {
             ui().messageBox(QString::fromStdString(kTooWide));
             return;

@@ -17,7 +17,7 @@ class FrmRichText;
 
 class Printing : public PrintingServices {
 public:
-    void PrintListView(const ReportList& list, const QString& title) override;
+    void PrintListView(const ShownList& list, const QString& title) override;
     void PrintAssetDetail(const AssetDetailPage& asset) override;
     void ShowAssetLedger(std::int32_t locationId) override;
     void showRichText(const QString& path, const QString& caption) override;

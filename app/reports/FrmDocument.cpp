@@ -246,7 +246,7 @@ void FrmDocument::resizeEvent(QResizeEvent* event) {
 void FrmDocument::cmdPrint_Click() {
     // What prints is what the list shows, sorted or not.
     if (PrintingServices* printing = subsystems().printing)
-        printing->PrintListView(model_ ? model_->shownList() : list(), windowTitle());
+        printing->PrintListView(model_ ? model_->shown() : ShownList(list()), windowTitle());
 }
 
 void FrmDocument::cmdCancel_Click() {

@@ -22,7 +22,8 @@ void readSortKeys(const ReportList& list, std::size_t column, SortKeys& keys) {
     const std::int32_t type = c.typeCode == kDateType ? kDateType : number ? kNumberType : kTextType;
     keys.start(sortKindOf(type), list.rowCount());
     for (std::size_t r = 0; r < list.rowCount(); ++r) {
-        const QString cell = QString::fromStdString(list.text(r, column)).trimmed();
+        const std::string_view text = list.text(r, column);
+        const QString cell = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).trimmed();
         if (type == kTextType) {
             keys.addText(QStringView(cell));
         } else if (type == kDateType) {
@@ -55,8 +56,10 @@ QVariant ReportListModel::data(const QModelIndex& index, int role) const {
         return {};
     const auto column = static_cast<std::size_t>(index.column());
     switch (role) {
-    case Qt::DisplayRole:
-        return QString::fromStdString(order_.shownCell(static_cast<std::size_t>(index.row()), column).text);
+    case Qt::DisplayRole: {
+        const std::string_view text = order_.shownCell(static_cast<std::size_t>(index.row()), column).text;
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
     case Qt::FontRole:
         if (order_.shownCell(static_cast<std::size_t>(index.row()), column).bold)
             return bold_;
@@ -80,18 +83,6 @@ QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, i
         return QVariant::fromValue((column.align == CellAlign::Right ? Qt::AlignRight : Qt::AlignLeft) |
                                    Qt::AlignVCenter);
     return {};
-}
-
-ReportList ReportListModel::shownList() const {
-    ReportList shown;
-    shown.columns() = list_.columns();
-    shown.reserveRows(order_.rowCount());
-    for (std::size_t v = 0; v < order_.rowCount(); ++v) {
-        ReportRow& row = shown.appendRow(list_.row(order_.sourceRow(v)).kind);
-        for (std::size_t c = 0; c < row.cells.size(); ++c)
-            row.cells[c] = order_.shownCell(v, c);
-    }
-    return shown;
 }
 
 void ReportListModel::sort(int column, Qt::SortOrder order) {

@@ -25,9 +25,10 @@ public:
     ReportListModel(ReportList list, const QFont& font, QObject* parent = nullptr);
 
     const ReportList& list() const { return list_; }
-    // The list as the view shows it: its rows in the order shown, each cell as shown (a group's
-    // name on the group's first row shown).
-    ReportList shownList() const;
+    // The list as the view shows it, read through the model's order without a copy: its rows
+    // in the order shown, each cell as shown (a group's name on the group's first row shown).
+    // Valid until the model sorts again or goes.
+    ShownList shown() const { return ShownList(list_, order_); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

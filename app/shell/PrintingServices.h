@@ -12,7 +12,7 @@
 
 namespace qel {
 
-class ReportList;
+class ShownList;
 
 class PrintingServices {
 public:
@@ -20,8 +20,9 @@ public:
     // Prints the list's column titles and rows with a heading on each page that carries the
     // title (the report window's caption), in the width tier its columns fit, after the print
     // dialog; a list too wide for every tier is refused with "To Wide to Print". The rows print
-    // in the list's order, cell by cell as the list holds them. Reports its own failures.
-    virtual void PrintListView(const ReportList& list, const QString& title) = 0;
+    // in the order shown, cell by cell as shown (a plain list: in its own order, as it holds
+    // them). Reports its own failures.
+    virtual void PrintListView(const ShownList& list, const QString& title) = 0;
     // Prints the "Asset Detail" page of the asset as the asset form shows it, after the print
     // dialog. Reports its own failures.
     virtual void PrintAssetDetail(const AssetDetailPage& asset) = 0;

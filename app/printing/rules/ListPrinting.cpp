@@ -89,7 +89,7 @@ void fitToWidth(std::vector<std::optional<Room>>& cells, std::vector<std::option
 
 class ListJob {
 public:
-    ListJob(PrintSurface& surface, const ReportList& list, const ListTier& tier, const std::string& title,
+    ListJob(PrintSurface& surface, const ShownList& list, const ListTier& tier, const std::string& title,
             const Date& today, const MessageSink& messages)
         : s_(surface), list_(list), tier_(tier), title_(title), today_(monthDayYear(today)),
           messages_(messages), rule_(repeated('_', static_cast<std::size_t>(tier.ruleLength))) {}
@@ -109,7 +109,7 @@ public:
         if (!tier_.rowsBold)
             s_.setBold(false);
         std::int32_t onPage = 0;
-        for (const ReportRow& row : list_.rows()) {
+        for (std::size_t row = 0; row < list_.rowCount(); ++row) {
             // A page takes its tier's rows, or fewer when its printable area is shorter.
             if (onPage == tier_.rowsPerPage() || (onPage > 0 && !nextRowFits())) {
                 if (!trap.step([&] { s_.newPage(); }))
@@ -189,14 +189,14 @@ private:
 
     // One row: a bare line end ends the line before (under the heading, it leaves an empty
     // line), then the cells. The first column moves the row on even when it is hidden.
-    void printRow(const ReportRow& row) {
+    void printRow(std::size_t row) {
         s_.endLine();
         const auto& columns = list_.columns();
         for (std::size_t k = 0; k < columns.size(); ++k) {
             const ReportColumn& c = columns[k];
             if (!cellRooms_[k] || c.width <= 0)
                 continue;
-            const std::string& text = k < row.cells.size() ? row.cells[k].text : kEmpty;
+            const std::string_view text = list_.cell(row, k).text;
             const Room& room = *cellRooms_[k];
             printAt(k == 0 ? fitLeft(s_, text, room.x, room.end, area_.width)
                            : fitted(cellField(text, c), c, room, 3),
@@ -204,10 +204,8 @@ private:
         }
     }
 
-    static inline const std::string kEmpty;
-
     PrintSurface& s_;
-    const ReportList& list_;
+    const ShownList& list_;
     const ListTier& tier_;
     const std::string& title_;
     std::string today_;
@@ -228,14 +226,14 @@ std::vector<std::int32_t> columnWidths(const ReportList& list) {
     return widths;
 }
 
-std::string cellField(const std::string& text, const ReportColumn& column) {
+std::string cellField(std::string_view text, const ReportColumn& column) {
     if (column.align != CellAlign::Right)
-        return "   " + text;
+        return "   " + std::string(text);
     const bool wide = column.width >= kWideColumn;
     // An amount longer than its field prints whole: cut, it would read as another amount.
     if (characterCount(text) > (wide ? 14u : 9u))
-        return text;
-    return wide ? rightSet(text + "    ", 14) : rightSet(text + "     ", 9);
+        return std::string(text);
+    return wide ? rightSet(std::string(text) + "    ", 14) : rightSet(std::string(text) + "     ", 9);
 }
 
 std::string captionField(const ReportColumn& column) {
@@ -245,7 +243,7 @@ std::string captionField(const ReportColumn& column) {
                                        : rightSet(column.title + "   ", 9);
 }
 
-void printList(PrintSurface& surface, const ReportList& list, const ListTier& tier, const std::string& title,
+void printList(PrintSurface& surface, const ShownList& list, const ListTier& tier, const std::string& title,
                const Date& today, const MessageSink& messages) {
     ListJob(surface, list, tier, title, today, messages).run();
 }

@@ -19,6 +19,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qel::printing {
@@ -31,20 +32,21 @@ std::vector<std::int32_t> columnWidths(const ReportList& list);
 // A cell of a right-aligned column as printed: the text and 5 blanks right-set into 9
 // characters when the column is narrower than 800 twips, else the text and 4 blanks into 14 (a
 // text longer than its field is printed whole); a left-aligned cell: 3 blanks and the text.
-std::string cellField(const std::string& text, const ReportColumn& column);
+std::string cellField(std::string_view text, const ReportColumn& column);
 // A caption as printed: right-aligned, the caption and 2 blanks in 14 characters for a column
 // of 800 twips or more, else the caption and 3 blanks in 9; left-aligned, 2 blanks and the
 // caption.
 std::string captionField(const ReportColumn& column);
 
-// Prints the list in the tier (chooseListTier of its widths) under `title`, dated `today`, and
-// ends the job. The job sets the tier's orientation. A page holds tier.rowsPerPage() rows (or as
-// many as its area holds, at least one); a new page starts only when a row follows,
-// so no page holds the heading alone but that of an empty list. A failing step shows "Error in
-// PrintListView. " (or "Error in PrintHeadings. " within a heading) with the description,
-// " Error Number: " and the number, and the printout goes on; a failure repeating the one before
-// stops the list, or the heading, with "Can not complete operation. Exiting operation.".
-void printList(PrintSurface& surface, const ReportList& list, const ListTier& tier, const std::string& title,
+// Prints the list, its rows in the order shown, in the tier (chooseListTier of its widths)
+// under `title`, dated `today`, and ends the job. The job sets the tier's orientation. A page
+// holds tier.rowsPerPage() rows (or as many as its area holds, at least one); a new page starts
+// only when a row follows, so no page holds the heading alone but that of an empty list. A
+// failing step shows "Error in PrintListView. " (or "Error in PrintHeadings. " within a heading)
+// with the description, " Error Number: " and the number, and the printout goes on; a failure
+// repeating the one before stops the list, or the heading, with "Can not complete operation.
+// Exiting operation.".
+void printList(PrintSurface& surface, const ShownList& list, const ListTier& tier, const std::string& title,
                const Date& today, const MessageSink& messages);
 
 } // namespace qel::printing

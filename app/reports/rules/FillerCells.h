@@ -9,14 +9,14 @@
 #include "common/ShownTotal.h"
 
 #include <string>
+#include <string_view>
 
 namespace qel::reports {
 
 // Writes a cell; a position beyond the list's columns is left alone (the list builder makes one
 // column per field, so a filler never meets one).
-inline void put(ReportRow& row, std::size_t column, std::string text, bool bold = false) {
-    if (column < row.cells.size())
-        row.cells[column] = ReportCell{std::move(text), bold};
+inline void put(ReportRow row, std::size_t column, std::string_view text, bool bold = false) {
+    row.set(column, text, bold);
 }
 
 inline bool isRight(const ReportList& list, std::size_t column) {
@@ -86,8 +86,8 @@ private:
 // Adds the amount a cell shows to a total: totals add the cells as shown, so that they add up
 // to the column above them.
 inline void addShown(ShownTotal& total, const ReportRow& row, std::size_t column) {
-    if (column < row.cells.size())
-        total.add(row.cells[column].text);
+    if (column < row.cellCount())
+        total.add(row.text(column));
 }
 
 // Appends a row whose every cell holds one blank.

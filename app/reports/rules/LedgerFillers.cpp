@@ -37,7 +37,7 @@ const std::string kLedgerGrandTotal = "       Grand Total";
 
 void appendLedgerTotal(ReportList& list, RowKind kind, const std::string& label,
                        const std::array<ShownTotal, 3>& totals) {
-    ReportRow& row = list.appendFilledRow(kind, " ");
+    ReportRow row = list.appendFilledRow(kind, " ");
     put(row, 1, label, true);
     for (std::size_t j = 0; j < kLedgerSummed.size(); ++j)
         put(row, kLedgerSummed[j], formatNumber(totals[j].value(), kTwoDecimals), true);
@@ -54,7 +54,7 @@ std::int32_t PopulateJvDepr(ReportList& list, const Recordset& rs, const Message
     ShownTotal grandDebit;
     ShownTotal grandCredit;
     auto appendSubtotal = [&] {
-        ReportRow& row = list.appendFilledRow(RowKind::Subtotal, " ");
+        ReportRow row = list.appendFilledRow(RowKind::Subtotal, " ");
         put(row, 0, kJournalSubtotal);
         // An account whose lines come to nothing shows no amount.
         if (!debit.isZero())
@@ -77,9 +77,9 @@ std::int32_t PopulateJvDepr(ReportList& list, const Recordset& rs, const Message
             appendBlankRow(list);
         }
         const bool head = step != RecordGroups::Step::Same;
-        ReportRow& row = list.appendRow();
+        ReportRow row = list.appendRow();
         put(row, 0, head ? accounts.key() : " ");
-        row.groupCells = head ? 1 : 0;
+        row.setGroupCells(head ? 1 : 0);
         for (std::size_t j = 1; j < fields; ++j) {
             const Variant& v = record[j];
             if (v.isNull())
@@ -104,7 +104,7 @@ std::int32_t PopulateJvDepr(ReportList& list, const Recordset& rs, const Message
     appendSubtotal();
     appendBlankRow(list);
     appendBlankRow(list);
-    ReportRow& total = list.appendFilledRow(RowKind::Total, " ");
+    ReportRow total = list.appendFilledRow(RowKind::Total, " ");
     put(total, 0, kJournalGrandTotal);
     put(total, kDebit, formatNumber(grandDebit.value(), kTwoDecimalsNoZero), true);
     put(total, kCredit, formatNumber(grandCredit.value(), kTwoDecimalsNoZero), true);
@@ -135,9 +135,9 @@ std::int32_t PopulateBookAssetLedger(ReportList& list, const Recordset& rs, cons
             closeGroup();
         const bool head = step != RecordGroups::Step::Same;
 
-        ReportRow& row = list.appendRow();
+        ReportRow row = list.appendRow();
         put(row, 0, head ? accounts.key() : " ");
-        row.groupCells = head ? 2 : 0;
+        row.setGroupCells(head ? 2 : 0);
         for (std::size_t i = 1; i < fields; ++i) {
             const Variant& v = record[i];
             if (!trap.step([&] {

@@ -11,11 +11,10 @@ ListOrder::ListOrder(const ReportList& list) : list_(list) {
     run_.resize(n);
     bool inRun = false;
     for (std::size_t r = 0; r < n; ++r) {
-        const ReportRow& row = list.row(r);
         // An added row stands alone; a record starts a run after an added row or when it heads
         // a group.
-        const bool record = row.kind == RowKind::Data;
-        if (!record || !inRun || row.groupCells > 0)
+        const bool record = list.kind(r) == RowKind::Data;
+        if (!record || !inRun || list.groupCells(r) > 0)
             runHead_.push_back(r);
         run_[r] = static_cast<std::uint32_t>(runHead_.size() - 1);
         inRun = record;
@@ -48,21 +47,17 @@ void ListOrder::sortRuns(const std::function<void(RowIt first, RowIt last)>& sor
     }
 }
 
-const ReportCell& ListOrder::shownCell(std::size_t viewRow, std::size_t column) const {
-    static const ReportCell none;
-    static const ReportCell blank{" ", false};
+ReportCell ListOrder::shownCell(std::size_t viewRow, std::size_t column) const {
     const std::size_t source = order_.at(viewRow);
-    const ReportRow& row = list_.row(source);
     const std::size_t head = runHead_[run_[source]];
-    const std::uint8_t naming = list_.row(head).groupCells;
-    if (column < naming) {
+    if (column < list_.groupCells(head)) {
         const bool firstShown = viewRow == 0 || run_[order_[viewRow - 1]] != run_[source];
         if (firstShown)
-            return list_.row(head).cells.at(column);
+            return list_.cell(head, column);
         if (source == head)
-            return blank;
+            return ReportCell{" ", false};
     }
-    return column < row.cells.size() ? row.cells[column] : none;
+    return list_.cell(source, column);
 }
 
 } // namespace qel::reports

@@ -16,7 +16,7 @@
 
 namespace qel::reports {
 
-class ListOrder {
+class ListOrder : public ShownOrder {
 public:
     explicit ListOrder(const ReportList& list);
 
@@ -30,11 +30,11 @@ public:
     // Back to the order of the report.
     void reset();
 
-    std::size_t rowCount() const { return order_.size(); }
+    std::size_t rowCount() const override { return order_.size(); }
     // The list's row shown at a position.
     std::size_t sourceRow(std::size_t viewRow) const { return order_.at(viewRow); }
     // The cell shown at a position.
-    const ReportCell& shownCell(std::size_t viewRow, std::size_t column) const;
+    ReportCell shownCell(std::size_t viewRow, std::size_t column) const override;
 
 private:
     const ReportList& list_;

@@ -4,6 +4,8 @@
 #include "app/reports/rules/ReportFillers.h"
 #include "common/Text.h"
 
+#include <optional>
+
 namespace qel::reports {
 
 std::string rightCell(const Variant& value, std::int32_t typeCode, const std::string& title,
@@ -22,19 +24,19 @@ std::string rightCell(const Variant& value, std::int32_t typeCode, const std::st
 namespace {
 
 // Appends a record's row: the first field's trimmed text, then each other field that is not
-// Null as `cell`(field, value) shows it. Returns nullptr when the trap says stop.
+// Null as `cell`(field, value) shows it. Returns nothing when the trap says stop.
 template <typename Cell>
-ReportRow* appendRecord(ReportList& list, const std::vector<Variant>& record, FailureTrap& trap,
-                        Cell&& cell) {
-    ReportRow& row = list.appendRow();
+std::optional<ReportRow> appendRecord(ReportList& list, const std::vector<Variant>& record, FailureTrap& trap,
+                                      Cell&& cell) {
+    ReportRow row = list.appendRow();
     put(row, 0, trimmedText(record[0]));
     for (std::size_t i = 1; i < record.size(); ++i) {
         if (record[i].isNull())
             continue;
         if (!trap.step([&] { put(row, i, cell(i, record[i])); }))
-            return nullptr;
+            return std::nullopt;
     }
-    return &row;
+    return row;
 }
 
 } // namespace
@@ -72,7 +74,7 @@ std::int32_t PopulateLVAutoUseRpt(ReportList& list, const Recordset& rs, const M
                 return " ";
             return rightCell(v, type, titleOf(list, i), kPlainFormats);
         };
-        ReportRow* row = appendRecord(list, record, trap, cell);
+        const std::optional<ReportRow> row = appendRecord(list, record, trap, cell);
         if (!row)
             return 0;
         ++count;

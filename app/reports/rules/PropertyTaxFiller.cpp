@@ -20,7 +20,7 @@ bool showsAboveZero(const ShownTotal& total) {
 }
 
 void appendGroupTotal(ReportList& list, const std::string& label, const ShownTotal& total) {
-    ReportRow& row = list.appendFilledRow(RowKind::Subtotal, " ");
+    ReportRow row = list.appendFilledRow(RowKind::Subtotal, " ");
     put(row, kLabelColumn, label, true);
     put(row, kAmountColumn, formatNumber(total.value(), kWholeNoZero), true);
 }
@@ -75,10 +75,10 @@ std::int32_t PopLVPropertyTax(ReportList& list, const Recordset& rs, std::int16_
             closeClass(false);
             classKey = classText;
         }
-        ReportRow& row = list.appendRow();
+        ReportRow row = list.appendRow();
         if (head) {
             put(row, 0, classText, true);
-            row.groupCells = 1;
+            row.setGroupCells(1);
         } else {
             put(row, 0, " ");
         }
@@ -104,7 +104,7 @@ std::int32_t PopLVPropertyTax(ReportList& list, const Recordset& rs, std::int16_
     closeClass(true);
     if (list.rowCount() - start > 1) {
         appendBlankRow(list);
-        ReportRow& total = list.appendFilledRow(RowKind::Total, " ");
+        ReportRow total = list.appendFilledRow(RowKind::Total, " ");
         put(total, kLabelColumn, kGrandTotalLabel, true);
         for (std::size_t t = 0; t < totalled; ++t)
             put(total, firstTotalled + t, formatNumber(trailing[t].value(), kWhole), true);

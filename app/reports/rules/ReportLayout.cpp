@@ -56,7 +56,7 @@ std::int32_t applyColumnLayout(std::string_view name, ReportList& list) {
     for (const ColumnSetting& s : report->columns) {
         if (s.position < 1 || s.position > list.columnCount())
             continue;
-        ReportColumn& column = list.columns()[s.position - 1];
+        ReportColumn& column = list.column(s.position - 1);
         if (s.width)
             column.width = *s.width;
         if (s.title)

@@ -36,7 +36,7 @@ std::int32_t totalLastField(ReportList& list, const Recordset& rs, std::int16_t 
     list.reserveRows(list.rowCount() + rs.RecordCount() + 2);
     std::int32_t count = 0;
     for (const auto& record : rs.rows()) {
-        ReportRow& row = list.appendRow();
+        ReportRow row = list.appendRow();
         put(row, 0, trimmedText(record[0]));
         for (std::size_t i = 1; i < fields; ++i) {
             const Variant& v = record[i];
@@ -56,7 +56,7 @@ std::int32_t totalLastField(ReportList& list, const Recordset& rs, std::int16_t 
         return count;
 
     appendBlankRow(list);
-    ReportRow& total = list.appendFilledRow(RowKind::Total, " ");
+    ReportRow total = list.appendFilledRow(RowKind::Total, " ");
     put(total, 0, kTotalLabel, true);
     for (std::size_t t = 0; t < totalled; ++t)
         put(total, firstTotalled + t, formatNumber(totals[t].value(), decimal ? kTwoDecimalsNoZero : kWhole),

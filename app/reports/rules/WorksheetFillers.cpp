@@ -27,10 +27,20 @@ const WorksheetShape kCurrentWorksheet{
 // every other cell one blank.
 void appendTotalRow(ReportList& list, RowKind kind, const WorksheetShape& shape, const char* label,
                     const std::vector<ShownTotal>& totals) {
-    ReportRow& row = list.appendFilledRow(kind, " ");
+    ReportRow row = list.appendFilledRow(kind, " ");
     put(row, 1, label, true);
     for (std::size_t j = 0; j < shape.summed.size(); ++j)
         put(row, shape.summed[j], formatNumber(totals[j].value(), kWhole), true);
+}
+
+// The rows a worksheet of the records takes: each record's, three around each method's subtotal
+// and the grand total.
+std::size_t worksheetRows(const Recordset& rs) {
+    RecordGroups methods;
+    std::size_t groups = 0;
+    for (const auto& record : rs.rows())
+        groups += methods.next(record[0].toString()) == RecordGroups::Step::Same ? 0 : 1;
+    return rs.RecordCount() + 3 * groups + 1;
 }
 
 std::int32_t worksheet(ReportList& list, const Recordset& rs, const MessageSink& sink,
@@ -50,7 +60,7 @@ std::int32_t worksheet(ReportList& list, const Recordset& rs, const MessageSink&
         }
     };
 
-    list.reserveRows(start + rs.RecordCount() * 5 / 4 + 4);
+    list.reserveRows(start + worksheetRows(rs));
     RecordGroups methods;
     for (const auto& record : rs.rows()) {
         // Methods compare as exact text: "MACRS" and "Macrs" are two groups.
@@ -59,9 +69,9 @@ std::int32_t worksheet(ReportList& list, const Recordset& rs, const MessageSink&
             closeGroup();
         const bool head = step != RecordGroups::Step::Same;
 
-        ReportRow& row = list.appendRow();
+        ReportRow row = list.appendRow();
         put(row, 0, head ? methods.key() : " ");
-        row.groupCells = head ? 1 : 0;
+        row.setGroupCells(head ? 1 : 0);
         for (std::size_t k = 1; k < fields; ++k) {
             const Variant& v = record[k];
             if (!trap.step([&] {

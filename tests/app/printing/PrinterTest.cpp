@@ -37,10 +37,10 @@ ReportList wideList(int rows, std::int32_t width) {
     list.addColumn({"Cost", 1400, CellAlign::Right, 5});
     list.addColumn({"Net Book Value", 1400, CellAlign::Right, 5});
     for (int i = 1; i <= rows; ++i) {
-        ReportRow& row = list.appendRow();
-        row.cells = {{"Conference table " + std::to_string(i) + " " + std::string(150, 'x'), false},
-                     {"1,234,567.89", false},
-                     {"123,456,789.01", false}};
+        ReportRow row = list.appendRow();
+        row.set(0, "Conference table " + std::to_string(i) + " " + std::string(150, 'x'));
+        row.set(1, "1,234,567.89");
+        row.set(2, "123,456,789.01");
     }
     return list;
 }

@@ -2,6 +2,7 @@
 
 #include "app/printing/FrmRichText.h"
 #include "app/printing/Printing.h"
+#include "app/printing/rules/ShownFile.h"
 #include "app/shell/ChildWindows.h"
 #include "app/shell/WindowPosition.h"
 #include "tests/app/shell/FakeSubsystems.h"
@@ -107,6 +108,24 @@ void RichTextWindowTest::aLogThatCannotBeReadIsReported() {
     QCOMPARE(f.shell.ui.messages().size(), 1);
     QVERIFY(f.shell.ui.messages()[0].startsWith("Error in mnuImportLog. "));
     QVERIFY(f.shell.ui.messages()[0].contains("gone.txt"));
+}
+
+// A log of a sheet of many failed rows is shown by its end, under a line that says the start
+// was left out.
+void RichTextWindowTest::aLogLongerThanTheBoundShowsItsEnd() {
+    PrintingFixture f;
+    std::string log = "3/7/2012 2:05:09 PM\n";
+    for (int row = 2; log.size() <= printing::kMostShownFileBytes; ++row)
+        log += "Cost is required for row " + std::to_string(row) + "\n";
+    f.chooseLog(f.writeLog("ImportLog-3-7-2012-14-5-9.txt", log));
+    QVERIFY(f.shell.ui.messages().isEmpty());
+    const QString shown = f.form()->rtbReport->toPlainText();
+    const QString note = QStringLiteral("[The start of this file is left out: its first ");
+    QVERIFY2(shown.startsWith(note), qPrintable(shown.left(200)));
+    QVERIFY(!shown.contains(QStringLiteral("2:05:09 PM")));
+    const QString lastLines = QString::fromStdString(log.substr(log.size() - 1000));
+    QVERIFY(shown.endsWith(lastLines));
+    QVERIFY(shown.size() <= qsizetype(printing::kMostShownFileBytes) + note.size() + 100);
 }
 
 void RichTextWindowTest::theListingShowsTheCompanysAssets() {

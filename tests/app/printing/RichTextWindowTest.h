@@ -13,6 +13,7 @@ private slots:
     void theImportLogItemShowsTheChosenLog();
     void aSecondLogReplacesTheFirst();
     void aLogThatCannotBeReadIsReported();
+    void aLogLongerThanTheBoundShowsItsEnd();
     void theListingShowsTheCompanysAssets();
     void aListingReplacesTheLogAndItsCaption();
     void aLocationWithoutAssetsShowsNoDataFound();

@@ -23,7 +23,7 @@ namespace {
 // Printing that records which listings it was asked for.
 class ListingPrinter : public PrintingServices {
 public:
-    void PrintListView(const ReportList&, const QString&) override {}
+    void PrintListView(const ShownList&, const QString&) override {}
     void PrintAssetDetail(const AssetDetailPage&) override {}
     void ShowAssetLedger(std::int32_t locationId) override { listed << locationId; }
     void showRichText(const QString&, const QString&) override {}

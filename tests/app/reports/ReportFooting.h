@@ -70,10 +70,10 @@ inline long long roundedToShown(long long sum, int decimals) {
 // The columns in which a subtotal or total row shows an amount.
 inline std::set<std::size_t> totalledColumns(const ReportList& list) {
     std::set<std::size_t> out;
-    for (const ReportRow& row : list.rows())
-        if (row.kind == RowKind::Subtotal || row.kind == RowKind::Total)
-            for (std::size_t c = 0; c < row.cells.size(); ++c)
-                if (shownThousandths(row.cells[c].text))
+    for (std::size_t r = 0; r < list.rowCount(); ++r)
+        if (list.kind(r) == RowKind::Subtotal || list.kind(r) == RowKind::Total)
+            for (std::size_t c = 0; c < list.columnCount(); ++c)
+                if (shownThousandths(std::string(list.text(r, c))))
                     out.insert(c);
     return out;
 }
@@ -85,11 +85,12 @@ struct Footing {
 
 // The label of a subtotal row: the texts of its columns that hold no amount, without blanks and
 // digits ("Total for 2010" and "Total for 2011" close groups of one kind).
-inline std::string subtotalKind(const ReportRow& row, const std::set<std::size_t>& amounts) {
+inline std::string subtotalKind(const ReportList& list, std::size_t row,
+                                const std::set<std::size_t>& amounts) {
     std::string label;
-    for (std::size_t c = 0; c < row.cells.size(); ++c)
+    for (std::size_t c = 0; c < list.columnCount(); ++c)
         if (!amounts.contains(c))
-            for (char ch : row.cells[c].text)
+            for (char ch : list.text(row, c))
                 if (ch != ' ' && (ch < '0' || ch > '9'))
                     label += ch;
     return label;
@@ -103,16 +104,16 @@ inline Footing checkFooting(const ReportList& list, const std::set<std::size_t>&
         long long all = 0;
         std::map<std::string, long long> atLast; // the running sum at the last subtotal of a kind
         for (std::size_t r = 0; r < list.rowCount(); ++r) {
-            const ReportRow& row = list.row(r);
-            const std::string& text = list.text(r, column);
-            if (row.kind == RowKind::Data) {
+            const RowKind rowKind = list.kind(r);
+            const std::string text(list.text(r, column));
+            if (rowKind == RowKind::Data) {
                 all += shownThousandths(text).value_or(0);
                 continue;
             }
-            if (row.kind != RowKind::Subtotal && row.kind != RowKind::Total)
+            if (rowKind != RowKind::Subtotal && rowKind != RowKind::Total)
                 continue;
-            const std::string kind = subtotalKind(row, amounts);
-            const long long sum = row.kind == RowKind::Total ? all : all - atLast[kind];
+            const std::string kind = subtotalKind(list, r, amounts);
+            const long long sum = rowKind == RowKind::Total ? all : all - atLast[kind];
             const std::optional<long long> shown = shownThousandths(text);
             const long long expected = roundedToShown(sum, shown ? decimalsShown(text) : 2);
             if (shown ? *shown != expected : expected != 0)
@@ -120,7 +121,7 @@ inline Footing checkFooting(const ReportList& list, const std::set<std::size_t>&
                                          ": '" + text + "' under amounts that add up to " +
                                          std::to_string(sum / 1000.0));
             footing.checked += shown ? 1 : 0;
-            if (row.kind == RowKind::Subtotal)
+            if (rowKind == RowKind::Subtotal)
                 atLast[kind] = all;
         }
     }

@@ -3,6 +3,7 @@
 
 #include "app/reports/WindowArrangement.h"
 #include "app/shell/PrintingServices.h"
+#include "app/shell/ReportList.h"
 #include "app/shell/WindowPosition.h"
 #include "tests/app/reports/ReportsFixture.h"
 #include "tests/testsupport/CutOffTexts.h"
@@ -69,7 +70,7 @@ void clickColumnTitle(reports::FrmDocument& doc, int column) {
 
 class RecordingPrinter : public PrintingServices {
 public:
-    void PrintListView(const ReportList& list, const QString& title) override {
+    void PrintListView(const ShownList& list, const QString& title) override {
         printed << QStringLiteral("%1 (%2 rows)").arg(title).arg(list.rowCount());
     }
     void PrintAssetDetail(const AssetDetailPage&) override {}

@@ -97,7 +97,7 @@ public:
     void showRichText(const QString& path, const QString& caption) override {
         log << "showRichText(" + path + "," + caption + ")";
     }
-    void PrintListView(const ReportList&, const QString& title) override {
+    void PrintListView(const ShownList&, const QString& title) override {
         log << "PrintListView(" + title + ")";
     }
     void PrintAssetDetail(const AssetDetailPage& asset) override {

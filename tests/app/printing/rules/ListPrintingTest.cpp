@@ -21,9 +21,9 @@ ReportList twoColumns(int rows, std::int32_t nameWidth = 2000, std::int32_t amou
     list.addColumn({"Name", nameWidth, CellAlign::Left, 202});
     list.addColumn({"Amount", amountWidth, CellAlign::Right, 5});
     for (int i = 1; i <= rows; ++i) {
-        ReportRow& row = list.appendRow();
-        row.cells[0].text = "Asset " + std::to_string(i);
-        row.cells[1].text = std::to_string(i * 100);
+        ReportRow row = list.appendRow();
+        row.set(0, "Asset " + std::to_string(i));
+        row.set(1, std::to_string(i * 100));
     }
     return list;
 }
@@ -160,8 +160,9 @@ TEST(ListPrinting, HiddenColumns) {
     list.addColumn({"Name", 1000, CellAlign::Left, 202});
     list.addColumn({"Key", 0, CellAlign::Left, 3});
     list.addColumn({"Cost", 1000, CellAlign::Right, 5});
-    ReportRow& row = list.appendRow();
-    row.cells = {{"7", false}, {"Desk", false}, {"k", false}, {"500", false}};
+    ReportRow row = list.appendRow();
+    for (const auto& [column, text] : {std::pair{0, "7"}, {1, "Desk"}, {2, "k"}, {3, "500"}})
+        row.set(column, text);
     Printed p;
     print(p, list);
     const ListTier tier = *chooseListTier(columnWidths(list));
@@ -196,11 +197,10 @@ ReportList longTexts(std::int32_t textWidth, std::int32_t amountWidth, int rows)
     list.addColumn({"Net Book Value", amountWidth, CellAlign::Right, 5});
     list.addColumn({"Account", 1000, CellAlign::Left, 202});
     for (int i = 1; i <= rows; ++i) {
-        ReportRow& row = list.appendRow();
-        row.cells[0].text = "Row " + std::to_string(i) + " " + std::string(200, 'x');
-        row.cells[1].text = i % 10 == 0 ? "123,456,789,012.34" : "1,234,567.89";
-        row.cells[2].text =
-            i % 10 == 0 ? "                             Subtotal" : "Office Equipment and Fixtures";
+        ReportRow row = list.appendRow();
+        row.set(0, "Row " + std::to_string(i) + " " + std::string(200, 'x'));
+        row.set(1, i % 10 == 0 ? "123,456,789,012.34" : "1,234,567.89");
+        row.set(2, i % 10 == 0 ? "                             Subtotal" : "Office Equipment and Fixtures");
     }
     return list;
 }

@@ -35,7 +35,7 @@ TEST(WorksheetFiller, OneRecordGivesFiveRows) {
     EXPECT_EQ(kinds(list), (Kinds{D, B, S, B, T}));
     EXPECT_EQ(texts(list, 0),
               (Texts{"MACRS", "Desk", "1", "03/2010", "1,000", "100", "1,000", "HY", "27.5", "51", "10.50"}));
-    EXPECT_EQ(list.row(0).groupCells, 1);
+    EXPECT_EQ(list.groupCells(0), 1);
     EXPECT_EQ(texts(list, 1), Texts(11, " "));
     EXPECT_EQ(texts(list, 2), (Texts{" ", "                             Subtotal", " ", " ", "1,000", " ",
                                      "1,000", " ", " ", "51", "11"}));
@@ -251,7 +251,7 @@ TEST(BookLedgerFiller, OneAssetGivesFiveRowsAndTheSubtotalEqualsTheGrandTotal) {
     EXPECT_EQ(texts(list, 4),
               (Texts{" ", "       Grand Total", " ", " ", " ", " ", "1,234.57", "100.00", "1,134.57"}));
     EXPECT_EQ(boldCells(list, 4), (std::vector<std::size_t>{1, 6, 7, 8}));
-    EXPECT_EQ(list.row(0).groupCells, 2);
+    EXPECT_EQ(list.groupCells(0), 2);
 }
 
 TEST(BookLedgerFiller, ThreeAccountsOfTwoOneAndThreeAssetsGiveSixteenRows) {

@@ -57,8 +57,8 @@ inline ReportList columnsOf(const Recordset& rs) {
 // One row's cell texts.
 inline std::vector<std::string> texts(const ReportList& list, std::size_t row) {
     std::vector<std::string> out;
-    for (const ReportCell& c : list.row(row).cells)
-        out.push_back(c.text);
+    for (std::size_t c = 0; c < list.columnCount(); ++c)
+        out.emplace_back(list.text(row, c));
     return out;
 }
 
@@ -66,23 +66,22 @@ inline std::vector<std::string> texts(const ReportList& list, std::size_t row) {
 inline std::vector<std::string> columnTexts(const ReportList& list, std::size_t column) {
     std::vector<std::string> out;
     for (std::size_t r = 0; r < list.rowCount(); ++r)
-        out.push_back(list.text(r, column));
+        out.emplace_back(list.text(r, column));
     return out;
 }
 
 inline std::vector<RowKind> kinds(const ReportList& list) {
     std::vector<RowKind> out;
-    for (const ReportRow& r : list.rows())
-        out.push_back(r.kind);
+    for (std::size_t r = 0; r < list.rowCount(); ++r)
+        out.push_back(list.kind(r));
     return out;
 }
 
 // The positions of the bold cells of a row.
 inline std::vector<std::size_t> boldCells(const ReportList& list, std::size_t row) {
     std::vector<std::size_t> out;
-    const auto& cells = list.row(row).cells;
-    for (std::size_t i = 0; i < cells.size(); ++i)
-        if (cells[i].bold)
+    for (std::size_t i = 0; i < list.columnCount(); ++i)
+        if (list.cell(row, i).bold)
             out.push_back(i);
     return out;
 }

@@ -31,14 +31,15 @@ ReportList twoGroups() {
 Texts shown(const ListOrder& order, std::size_t column) {
     Texts out;
     for (std::size_t r = 0; r < order.rowCount(); ++r)
-        out.push_back(order.shownCell(r, column).text);
+        out.emplace_back(order.shownCell(r, column).text);
     return out;
 }
 
 // Compares the cost column's amounts.
 auto byCost(const ReportList& list) {
     return [&list](std::size_t a, std::size_t b) {
-        return std::atof(list.text(a, 4).c_str()) < std::atof(list.text(b, 4).c_str());
+        return std::atof(std::string(list.text(a, 4)).c_str()) <
+               std::atof(std::string(list.text(b, 4)).c_str());
     };
 }
 
