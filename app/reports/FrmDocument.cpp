@@ -115,13 +115,12 @@ std::vector<int> widestCells(const ReportList& list, const QTableView& view) {
     const TextWidths plain(view.font());
     const TextWidths bold(boldFont);
     std::vector<qreal> widest(list.columnCount(), 0);
-    for (const ReportRow& row : list.rows()) {
-        for (std::size_t c = 0; c < row.cells.size() && c < widest.size(); ++c) {
-            const std::string_view text = row.cells[c].text;
-            const std::size_t end = text.find_last_not_of(' ');
+    for (std::size_t r = 0; r < list.rowCount(); ++r) {
+        for (std::size_t c = 0; c < widest.size(); ++c) {
+            const ReportCell cell = list.cell(r, c);
+            const std::size_t end = cell.text.find_last_not_of(' ');
             if (end != std::string_view::npos)
-                widest[c] =
-                    std::max(widest[c], (row.cells[c].bold ? bold : plain).of(text.substr(0, end + 1)));
+                widest[c] = std::max(widest[c], (cell.bold ? bold : plain).of(cell.text.substr(0, end + 1)));
         }
     }
     // The margin either side and the grid line, and a pixel for rounding.
