@@ -148,6 +148,19 @@ void ReportWindowTest::aShortReportShowsEveryRowWhole() {
     QVERIFY(!view.verticalScrollBar()->isVisible());
 }
 
+// A schedule's window is as narrow as its three columns; its title names the asset, and the
+// window widens for the frame to show it whole.
+void ReportWindowTest::aScheduleShowsItsWholeTitle() {
+    ReportsFixture f;
+    const QString description = QStringLiteral("Oak desk and return for the sales office");
+    subsystems().reports->showSchedule(Schedule::Tax, 1, description, kFederal);
+    QCOMPARE(f.reportWindows().size(), 1);
+    reports::FrmDocument& doc = *f.reportWindows().front();
+    QVERIFY2(doc.windowTitle().contains(description), qPrintable(doc.windowTitle()));
+    const QStringList cut = cutOffTexts(doc);
+    QVERIFY2(!cut.contains(QStringLiteral("title:") + doc.windowTitle()), qPrintable(cut.join(", ")));
+}
+
 void ReportWindowTest::aReportWithoutRowsOpensNoWindowAndSaysSo() {
     ReportsFixture f(false);
     f.choose("mnuAssetWorkSheet", QStringLiteral("2010"));

@@ -14,6 +14,7 @@ private slots:
     void theWindowIsSizedByItsRows();
     void aShortReportShowsEveryRowWhole_data();
     void aShortReportShowsEveryRowWhole();
+    void aScheduleShowsItsWholeTitle();
     void aReportWithoutRowsOpensNoWindowAndSaysSo();
     void aFailedQueryShowsOneErrorAndOpensNoWindow();
     void theOnlyReportWindowGoesToTheTopLeftCorner();
