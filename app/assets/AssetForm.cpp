@@ -163,8 +163,11 @@ void addAssetFrame(std::vector<ControlDef>& c) {
         {.name = f, .kind = K::GroupBox, .at = {120, 735, 9495, 1800}, .caption = "Asset", .helpId = 560});
     // Three columns of label and field, four rows.
     constexpr double r1 = 330, r2 = 675, r3 = 1020, r4 = 1365;
-    // The lists of the first column take the room of the longest accounts and locations.
-    constexpr double a = 120, aField = 1080, b = 3360, bField = 4200, cl = 5880, cField = 7080;
+    // The lists of the first column take the room of accounts and locations as long as the
+    // sample company's ("Furniture and equipment"); the tag, serial number and notes boxes of the
+    // second, which scroll, give it up.
+    constexpr double a = 120, aField = 1080, aWidth = 2355, b = 3540, bField = 4380, bWidth = 1380, cl = 5880,
+                     cField = 7080;
     c.push_back(label("lblDescription", f, {a, r1 + kLabelDrop, 900, 255}, "Description:", "txtDescription"));
     c.push_back(box("txtDescription", f, {aField, r1, 4695, kBoxHeight}, 4, 8, kPlain, 35));
     c.push_back(label("Label8", f, {cl, r1 + kLabelDrop, 1170, 255}, "Asset ID:"));
@@ -175,22 +178,22 @@ void addAssetFrame(std::vector<ControlDef>& c) {
     inService.tip = "Calendar date";
     c.push_back(inService);
     c.push_back(label("lblTagNbr", f, {b, r2 + kLabelDrop, 780, 255}, "Tag Nbr:", "txtTagNbr"));
-    c.push_back(box("txtTagNbr", f, {bField, r2, 1560, kBoxHeight}, 6, 8, kPlain, 25));
+    c.push_back(box("txtTagNbr", f, {bField, r2, bWidth, kBoxHeight}, 6, 8, kPlain, 25));
     c.push_back(label("lblSoldDate", f, {cl, r2 + kLabelDrop, 1170, 255}, "Disposed Date:", "mskSold"));
     c.push_back(number("mskSold", f, {cField, r2, 855, kBoxHeight}, 7, 21));
 
     c.push_back(label("lblLocation", f, {a, r3 + kLabelDrop, 900, 255}, "Location:", "cboLocations"));
-    c.push_back(list("cboLocations", f, {aField, r3 - 8, 2175, kListHeight}, 9, 29));
+    c.push_back(list("cboLocations", f, {aField, r3 - 8, aWidth, kListHeight}, 9, 29));
     c.push_back(label("LblSerialNbr", f, {b, r3 + kLabelDrop, 780, 255}, "Serial Nbr:", "txtSerialNbr"));
-    c.push_back(box("txtSerialNbr", f, {bField, r3, 1560, kBoxHeight}, 11, 8, kPlain, 25));
+    c.push_back(box("txtSerialNbr", f, {bField, r3, bWidth, kBoxHeight}, 11, 8, kPlain, 25));
     c.push_back(label("lblDispositionAmt", f, {cl, r3 + kLabelDrop, 1170, 255},
                       "Disposed Amt:", "txtDispositionAmt"));
     c.push_back(number("txtDispositionAmt", f, {cField, r3, 1215, kBoxHeight}, 8, 21, 9));
 
     c.push_back(label("lblAccount", f, {a, r4 + kLabelDrop, 900, 255}, "Accounts:", "cboAccounts"));
-    c.push_back(list("cboAccounts", f, {aField, r4 - 8, 2175, kListHeight}, 10, 8));
+    c.push_back(list("cboAccounts", f, {aField, r4 - 8, aWidth, kListHeight}, 10, 8));
     c.push_back(label("Label21", f, {b, r4 + kLabelDrop, 780, 255}, "Notes:", "txtNotes"));
-    c.push_back(box("txtNotes", f, {bField, r4, 1560, kBoxHeight}, 12, 8, kPlain, 75));
+    c.push_back(box("txtNotes", f, {bField, r4, bWidth, kBoxHeight}, 12, 8, kPlain, 75));
     c.push_back(label("lblAmortize", f, {cl, r4 + kLabelDrop, 1170, 255}, "Amortize #:", "txtAmorizeCode"));
     c.push_back(number("txtAmorizeCode", f, {cField, r4, 615, kBoxHeight}, 13, 560));
     c.push_back(label("lblVehicleNum", f, {7815, r4 + kLabelDrop, 720, 255}, "Vehicle #:"));

@@ -12,6 +12,7 @@
 #include "app/reports/WindowArrangement.h"
 #include "app/shell/ChildWindows.h"
 #include "app/shell/ErrorBox.h"
+#include "app/shell/FormParts.h"
 #include "app/shell/MdiMain.h"
 #include "app/shell/PrintingServices.h"
 #include "app/shell/ProgramState.h"
@@ -65,6 +66,11 @@ void ReportWindows::DoReports(const QString& reportName, std::int32_t value, con
         window->showNormal();
     setWindowWidth(*window, static_cast<double>(size.width));
     setWindowHeight(*window, static_cast<double>(size.height));
+    // The frame shows the whole title (a schedule's names its asset), as far as the main window
+    // has room.
+    if (const int forTitle = widthForTitle(*window, window->windowTitle()); window->width() < forTitle)
+        window->resize(std::min(forTitle, std::max(window->width(), main->mdiArea()->viewport()->width())),
+                       window->height());
     // A window sized to show all its rows shows each of them whole, as far as the main window has
     // room.
     if (QLayout* frame = window->layout())

@@ -34,6 +34,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qel {
 namespace {
 
@@ -330,9 +332,11 @@ void MdiMain::selectCompany() {
 }
 
 // One behind the other, each a title bar's height below and to the right of the one before, the
-// active window in front. Each keeps its size: Qt's own cascade sizes a window by what its
+// active window in front. Each keeps its size (Qt's own cascade sizes a window by what its
 // contents hint, and the forms, placed without layouts, hint none, so they would shrink to their
-// title bars. A window that would reach past the bottom of the area starts again at the top.
+// title bars), but for a window that may be resized and would reach past the right edge of the
+// area: it is made narrower to end there. A window that would reach past the bottom of the area
+// starts again at the top.
 void MdiMain::cascade() {
     QList<QMdiSubWindow*> windows;
     for (QMdiSubWindow* w : childWindows_->list())
@@ -343,12 +347,15 @@ void MdiMain::cascade() {
     if (QMdiSubWindow* active = mdiArea_->activeSubWindow(); windows.removeOne(active))
         windows.append(active);
     const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.first());
-    const int bottom = mdiArea_->viewport()->height();
+    const QSize area = mdiArea_->viewport()->size();
     int offset = 0;
     for (QMdiSubWindow* w : windows) {
         w->showNormal();
-        if (offset > 0 && offset + w->height() > bottom)
+        if (offset > 0 && offset + w->height() > area.height())
             offset = 0;
+        if (const int room = area.width() - offset;
+            w->width() > room && w->minimumWidth() < w->maximumWidth())
+            w->resize(std::max(room, w->minimumWidth()), w->height());
         w->move(offset, offset);
         w->raise();
         offset += step;

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QSpacerItem>
@@ -27,6 +28,21 @@ UiServices* gInstalled = nullptr;
 
 QString titleOr(const QString& title) {
     return title.isEmpty() ? kAppTitle : title;
+}
+
+// The window a box or dialog stands over: the active window. Right after another box has
+// closed, the window system has not yet made the window under it active again and there is
+// none; then the innermost modal window still open, else the main window. A box without an owner
+// would open in the middle of the screen, away from the program.
+QWidget* ownerWindow() {
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(w) && w->isVisible())
+            return w;
+    return nullptr;
 }
 
 QString startPath(const FileDialogRequest& r) {
@@ -74,7 +90,7 @@ MsgResult defaultAnswerOf(MsgButtons buttons, std::optional<MsgResult> chosen) {
 MsgResult QtUiServices::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
                                    const QString& title, std::optional<MsgResult> defaultAnswer) {
     const MsgResult enterAnswer = defaultAnswerOf(buttons, defaultAnswer);
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(ownerWindow());
     box.setWindowTitle(titleOr(title));
     box.setText(text);
     switch (icon) {
@@ -141,7 +157,7 @@ MsgResult QtUiServices::messageBox(const QString& text, MsgButtons buttons, MsgI
 
 QString QtUiServices::inputBox(const QString& prompt, const QString& title, const QString& proposed,
                                std::optional<QPoint> at) {
-    QInputDialog box(QApplication::activeWindow());
+    QInputDialog box(ownerWindow());
     box.setWindowTitle(titleOr(title));
     box.setLabelText(prompt);
     box.setTextValue(proposed);
@@ -156,7 +172,7 @@ QString QtUiServices::inputBox(const QString& prompt, const QString& title, cons
 
 // The chosen file, or empty on Cancel.
 QString QtUiServices::chooseFile(const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(QApplication::activeWindow(), request.title, startPath(request), request.filter);
+    QFileDialog dialog(ownerWindow(), request.title, startPath(request), request.filter);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
@@ -179,7 +195,7 @@ QString QtUiServices::saveFileName(const FileDialogRequest& request) {
 }
 
 bool QtUiServices::printDialog(QPrinter& printer) {
-    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    QPrintDialog dialog(&printer, ownerWindow());
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -197,23 +197,28 @@ FormDef makeAutoUseForm() {
 }
 
 FormDef makeAutoQstForm() {
+    // The window is wide enough for a desktop's frame to show its whole title in the desktop's
+    // title font; the questions, their answers and the buttons take the room to its right edge.
+    constexpr double width = 9375, wider = width - 7815;
     FormDef form = {
         .name = "frmAutoQst",
         .caption = "Questions for Employers Who Provide Vehicles for Use by their Employees",
-        // Wide enough for the frame to show the whole title.
-        .size = {.width = 7815, .height = 4620},
+        .size = {.width = width, .height = 4620},
         .border = Border::FixedDialog,
         .controls =
             {
                 {.name = "lblTitle",
                  .kind = K::Label,
-                 .at = {120, 120, 7575, 255},
+                 .at = {120, 120, 7575 + wider, 255},
                  .font = kBoldGreenFont,
                  .foreColor = kMessageGreen},
-                {.name = "lblYesNo", .kind = K::Label, .at = {6840, 420, 855, 210}, .caption = "Yes / No"},
+                {.name = "lblYesNo",
+                 .kind = K::Label,
+                 .at = {6840 + wider, 420, 855, 210},
+                 .caption = "Yes / No"},
                 {.name = "lblNote",
                  .kind = K::Label,
-                 .at = {120, 3720, 7575, 255},
+                 .at = {120, 3720, 7575 + wider, 255},
                  .caption =
                      "See page 8 of the instructions for vehicles used by corporate officers, or 1% or "
                      "more owners."},
@@ -224,28 +229,28 @@ FormDef makeAutoQstForm() {
         const double y = 660 + 610 * q;
         form.controls.push_back({.name = question.label,
                                  .kind = K::Label,
-                                 .at = {120, y, 6540, 600},
+                                 .at = {120, y, 6540 + wider, 600},
                                  .caption = question.caption,
                                  .style = kWordWrap});
-        addPair(form.controls, nullptr, QString::fromUtf8(question.pair), {6840, y, 735, 395},
+        addPair(form.controls, nullptr, QString::fromUtf8(question.pair), {6840 + wider, y, 735, 395},
                 QStringLiteral("Line %1").arg(question.formLine), 2 * q);
     }
     // The buttons come after the questions, so that the first question takes the focus.
     const std::vector<ControlDef> buttons = {
         {.name = "cmdSave",
          .kind = K::CommandButton,
-         .at = {4380, 4110, 1000, 375},
+         .at = {4380 + wider, 4110, 1000, 375},
          .caption = "&Save",
          .tabIndex = 20,
          .style = kDefaultButton},
         {.name = "cmdCancel",
          .kind = K::CommandButton,
-         .at = {5490, 4110, 1000, 375},
+         .at = {5490 + wider, 4110, 1000, 375},
          .caption = "&Cancel",
          .tabIndex = 21},
         {.name = "cmdDelete",
          .kind = K::CommandButton,
-         .at = {6600, 4110, 1000, 375},
+         .at = {6600 + wider, 4110, 1000, 375},
          .caption = "&Delete",
          .tabIndex = 22},
     };

@@ -10,6 +10,7 @@
 #include "app/shell/UserSettings.h"
 #include "app/shell/WindowPosition.h"
 #include "tests/app/assets/AssetsFixture.h"
+#include "tests/testsupport/CutOffTexts.h"
 #include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 #include "tests/testsupport/TestData.h"
@@ -167,6 +168,20 @@ void AssetFormTest::opensOnceAndClosesWithItsWindow() {
     QVERIFY(f.entry->unloadAsset());
     QVERIFY(f.shell.ui.messages().isEmpty());
     QCOMPARE(f.status(), QString());
+}
+
+// The sample company's accounts and locations, the longest a new user sees first, show whole in
+// the lists, as does everything else of the window.
+void AssetFormTest::theSampleCompanysListsShowWhole() {
+    AssetsFixture f;
+    for (const char* account :
+         {"Buildings and land", "Furniture and equipment", "Intangible assets", "Vehicles"})
+        addAccount(account, "1500-00", "1505-00", "6100-00");
+    for (const char* location : {"Elm Court", "Main office", "Warehouse"})
+        addLocation(location);
+    assets::FrmAsset& form = f.open();
+    QVERIFY(entries(*form.cboAccounts).contains(QStringLiteral("Furniture and equipment")));
+    QCOMPARE(cutOffTexts(form), QStringList());
 }
 
 void AssetFormTest::everyControlHasItsCaptionAndState() {

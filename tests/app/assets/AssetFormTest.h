@@ -14,6 +14,7 @@ private slots:
     void theMainWindowMakesRoomForTheAssetWindow_data();
     void theMainWindowMakesRoomForTheAssetWindow();
     void opensOnceAndClosesWithItsWindow();
+    void theSampleCompanysListsShowWhole();
     void everyControlHasItsCaptionAndState();
     void tabOrderFollowsTheEntryOfAnAsset();
     void helpIdsOfTheControls_data();

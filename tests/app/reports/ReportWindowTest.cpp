@@ -6,6 +6,7 @@
 #include "app/shell/ReportList.h"
 #include "app/shell/WindowPosition.h"
 #include "tests/app/reports/ReportsFixture.h"
+#include "tests/testsupport/CutOffTexts.h"
 #include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 
@@ -145,6 +146,19 @@ void ReportWindowTest::aShortReportShowsEveryRowWhole() {
     settle();
     QCOMPARE(rowsNotWhole(view), QStringList());
     QVERIFY(!view.verticalScrollBar()->isVisible());
+}
+
+// A schedule's window is as narrow as its three columns; its title names the asset, and the
+// window widens for the frame to show it whole.
+void ReportWindowTest::aScheduleShowsItsWholeTitle() {
+    ReportsFixture f;
+    const QString description = QStringLiteral("Oak desk and return for the sales office");
+    subsystems().reports->showSchedule(Schedule::Tax, 1, description, kFederal);
+    QCOMPARE(f.reportWindows().size(), 1);
+    reports::FrmDocument& doc = *f.reportWindows().front();
+    QVERIFY2(doc.windowTitle().contains(description), qPrintable(doc.windowTitle()));
+    const QStringList cut = cutOffTexts(doc);
+    QVERIFY2(!cut.contains(QStringLiteral("title:") + doc.windowTitle()), qPrintable(cut.join(", ")));
 }
 
 void ReportWindowTest::aReportWithoutRowsOpensNoWindowAndSaysSo() {
@@ -307,6 +321,29 @@ void ReportWindowTest::theListShowsBoldTotalsAndHiddenColumns() {
     QVERIFY(!view.isColumnHidden(1));
     QCOMPARE(shownColumn(view, 1), QStringList{"1"});
     QCOMPARE(shownColumn(view, 3), QStringList{"12,000"});
+}
+
+void ReportWindowTest::aCellWiderThanItsColumnWidensIt_data() {
+    QTest::addColumn<QString>("tag");
+    QTest::newRow("the widest letter") << QString(25, QLatin1Char('W'));
+    QTest::newRow("letters drawn closer in pairs") << QStringLiteral("AVAWAYTeToYaWaLTAVAWAYTeT");
+    QTest::newRow("letters beyond ASCII") << QStringLiteral("ÅÉÎØÜŒÆÑÇÐÞŴŶÀÈÌÒÙÂÊÔÛÄËÏ");
+}
+
+// Each cell shows whole, however narrow the width its column is given, and the window grows by
+// what the columns gained: the list still shows every column.
+void ReportWindowTest::aCellWiderThanItsColumnWidensIt() {
+    QFETCH(QString, tag);
+    ReportsFixture f(false);
+    addTaggedAssets(f, 2);
+    f.fresh.exec("UPDATE tblAssetDescription SET [Tag Number] = " + sqlText(tag.toStdString()) +
+                 " WHERE [Tag Number] = 'T-100'");
+    f.choose("mnuTagToAssetId");
+    reports::FrmDocument* doc = f.reportWindows().front();
+    QVERIFY(shownColumn(*doc->lvListView, 0).contains(tag));
+    QCOMPARE(cutOffCells(*doc->lvListView), QStringList());
+    settle();
+    QVERIFY(headerOf(*doc).length() <= doc->lvListView->viewport()->width());
 }
 
 QEL_QTEST_REGISTER(ReportWindowTest);

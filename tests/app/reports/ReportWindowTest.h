@@ -14,6 +14,7 @@ private slots:
     void theWindowIsSizedByItsRows();
     void aShortReportShowsEveryRowWhole_data();
     void aShortReportShowsEveryRowWhole();
+    void aScheduleShowsItsWholeTitle();
     void aReportWithoutRowsOpensNoWindowAndSaysSo();
     void aFailedQueryShowsOneErrorAndOpensNoWindow();
     void theOnlyReportWindowGoesToTheTopLeftCorner();
@@ -24,6 +25,8 @@ private slots:
     void aColumnClickSortsWithinTheGroups_data();
     void aColumnClickSortsWithinTheGroups();
     void theListShowsBoldTotalsAndHiddenColumns();
+    void aCellWiderThanItsColumnWidensIt_data();
+    void aCellWiderThanItsColumnWidensIt();
 };
 
 } // namespace qel::test

@@ -19,6 +19,8 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 
+#include <algorithm>
+
 namespace qel::test {
 namespace {
 
@@ -465,7 +467,7 @@ void MenuTest::cascadeStepsTheWindowsAndKeepsTheirSizes() {
     MdiMain w;
     w.resize(900, 700);
     w.show();
-    const QSize sizes[] = {{300, 200}, {420, 260}, {250, 180}};
+    const QSize sizes[] = {{300, 200}, {420, 260}, {250, 180}, {2000, 150}};
     QList<QMdiSubWindow*> windows;
     for (const QSize& size : sizes) {
         QMdiSubWindow* sub = w.mdiArea()->addSubWindow(new QWidget);
@@ -477,12 +479,15 @@ void MenuTest::cascadeStepsTheWindowsAndKeepsTheirSizes() {
 
     w.menuItem("MnuCascade")->trigger();
     // The active window comes last, in front.
-    const QList<QMdiSubWindow*> order = {windows[1], windows[2], windows[0]};
+    const QList<QMdiSubWindow*> order = {windows[1], windows[2], windows[3], windows[0]};
     const int step = order[1]->y() - order[0]->y();
     QVERIFY(step > 0);
+    const int areaWidth = w.mdiArea()->viewport()->width();
     for (int i = 0; i < order.size(); ++i) {
         QCOMPARE(order[i]->pos(), QPoint(i * step, i * step));
-        QCOMPARE(order[i]->size(), sizes[windows.indexOf(order[i])]);
+        const QSize size = sizes[windows.indexOf(order[i])];
+        // The one wider than the area ends at its right edge.
+        QCOMPARE(order[i]->size(), QSize(std::min(size.width(), areaWidth - i * step), size.height()));
     }
     QCOMPARE(w.mdiArea()->activeSubWindow(), windows[0]);
 }

@@ -5,6 +5,9 @@
 #include "tests/testsupport/QtTestMain.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QInputDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -72,6 +75,50 @@ void MessageBoxTest::aDefaultThatIsNoButtonIsRefused() {
     QFETCH(MsgButtons, buttons);
     QFETCH(MsgResult, chosen);
     QVERIFY_THROWS_EXCEPTION(std::logic_error, defaultAnswerOf(buttons, chosen));
+}
+
+void MessageBoxTest::aBoxStandsOverTheProgramWhenNoWindowIsActive_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("modalOpen");
+    QTest::newRow("message box over the main window") << "message" << false;
+    QTest::newRow("input box over the main window") << "input" << false;
+    QTest::newRow("message box over an open modal window") << "message" << true;
+}
+
+// Right after a box closes, the window system has not yet made the window under it active; a box
+// opened then (the question after a year prompt) stands over the program, not in the middle of
+// the screen.
+void MessageBoxTest::aBoxStandsOverTheProgramWhenNoWindowIsActive() {
+    QFETCH(QString, kind);
+    QFETCH(bool, modalOpen);
+    QMainWindow main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QDialog modal(&main);
+    if (modalOpen) {
+        modal.setModal(true);
+        modal.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&modal));
+    }
+    QApplication::setActiveWindow(nullptr);
+    QVERIFY(!QApplication::activeWindow());
+
+    QtUiServices qt;
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, qApp, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if ((qobject_cast<QMessageBox*>(w) || qobject_cast<QInputDialog*>(w)) && w->isVisible()) {
+                owner = w->parentWidget();
+                QTest::keyClick(w, Qt::Key_Escape);
+            }
+    });
+    if (kind == QLatin1String("message"))
+        qt.messageBox(QStringLiteral("A PDF viewer is required."), MsgButtons::YesNo, MsgIcon::None, {},
+                      std::nullopt);
+    else
+        qt.inputBox(QStringLiteral("Enter Fiscal Year"), QStringLiteral("Form 4562"), QStringLiteral("2025"),
+                    std::nullopt);
+    QCOMPARE(owner, modalOpen ? static_cast<QWidget*>(&modal) : static_cast<QWidget*>(&main));
 }
 
 QEL_QTEST_REGISTER(MessageBoxTest);

@@ -13,6 +13,8 @@ private slots:
     void enterPressesTheDefaultButton();
     void aDefaultThatIsNoButtonIsRefused_data();
     void aDefaultThatIsNoButtonIsRefused();
+    void aBoxStandsOverTheProgramWhenNoWindowIsActive_data();
+    void aBoxStandsOverTheProgramWhenNoWindowIsActive();
 };
 
 } // namespace qel::test

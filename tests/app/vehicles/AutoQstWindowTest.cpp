@@ -1,11 +1,14 @@
 // The employer questions window on a database copy.
 #include "tests/app/vehicles/AutoQstWindowTest.h"
 
+#include "app/shell/WindowPosition.h"
 #include "app/vehicles/FrmAutoQst.h"
 #include "tests/app/vehicles/VehicleFixture.h"
 #include "tests/testsupport/CutOffTexts.h"
 #include "tests/testsupport/QtTestMain.h"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -245,6 +248,22 @@ void AutoQstWindowTest::everyTextFits() {
     OpenWindow open(f);
     const QStringList cutOff = cutOffTexts(open.w);
     QVERIFY2(cutOff.isEmpty(), qPrintable(cutOff.join(", ")));
+}
+
+// The title is long, and a desktop's frame draws it in a font of its own: at least the desktop's
+// general font, bold, beside the frame's icon and buttons. (The window's own font, in which the
+// other texts are checked, is smaller.)
+void AutoQstWindowTest::theFrameShowsTheWholeTitle() {
+    VehicleFixture f;
+    OpenWindow open(f);
+    QFont title = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    title.setBold(true);
+    const int needed = QFontMetrics(title).horizontalAdvance(open.w.windowTitle()) +
+                       twipsToPixelsX(open.w, kTitleFrameTwips);
+    QVERIFY2(open.w.frameGeometry().width() >= needed,
+             qPrintable(QStringLiteral("%1 px wide, the title needs %2")
+                            .arg(open.w.frameGeometry().width())
+                            .arg(needed)));
 }
 
 QEL_QTEST_REGISTER(AutoQstWindowTest);

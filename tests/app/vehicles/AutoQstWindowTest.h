@@ -20,6 +20,7 @@ private slots:
     void closingAsksWhileAnswersAreUnsaved_data();
     void closingAsksWhileAnswersAreUnsaved();
     void everyTextFits();
+    void theFrameShowsTheWholeTitle();
 };
 
 } // namespace qel::test
