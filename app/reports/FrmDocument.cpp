@@ -10,6 +10,7 @@
 #include "app/shell/UiServices.h"
 #include "app/shell/WindowPosition.h"
 
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -18,7 +19,11 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <limits>
+#include <string_view>
+#include <vector>
 
 namespace qel::reports {
 namespace {
@@ -73,6 +78,58 @@ WindowSize mainWindowSize() {
     }
     constexpr auto unlimited = std::numeric_limits<std::int32_t>::max();
     return {unlimited, unlimited};
+}
+
+// The width of texts in one font, at most a pixel short of what the list draws: the advances of
+// their characters added up (the list also moves some pairs of letters closer), so that a
+// report of any length is measured in one quick pass.
+class TextWidths {
+public:
+    explicit TextWidths(const QFont& font) : metrics_(font) {
+        for (std::size_t c = 0; c < ascii_.size(); ++c)
+            ascii_[c] = metrics_.horizontalAdvance(QChar(static_cast<char16_t>(c)));
+    }
+    qreal of(std::string_view text) const {
+        qreal sum = 0;
+        for (const char ch : text) {
+            const auto code = static_cast<unsigned char>(ch);
+            if (code >= ascii_.size())
+                return metrics_.horizontalAdvance(
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+            sum += ascii_[code];
+        }
+        return sum;
+    }
+
+private:
+    QFontMetricsF metrics_;
+    std::array<qreal, 128> ascii_{};
+};
+
+// The width in pixels each column's widest cell needs in the list: its text in the list's font
+// (bold for a bold cell), with the margin the style keeps either side of a cell's text and a
+// pixel for the grid line; blanks at the end of a text need no room.
+std::vector<int> widestCells(const ReportList& list, const QTableView& view) {
+    QFont boldFont = view.font();
+    boldFont.setBold(true);
+    const TextWidths plain(view.font());
+    const TextWidths bold(boldFont);
+    std::vector<qreal> widest(list.columnCount(), 0);
+    for (std::size_t r = 0; r < list.rowCount(); ++r) {
+        for (std::size_t c = 0; c < widest.size(); ++c) {
+            const ReportCell cell = list.cell(r, c);
+            const std::size_t end = cell.text.find_last_not_of(' ');
+            if (end != std::string_view::npos)
+                widest[c] = std::max(widest[c], (cell.bold ? bold : plain).of(cell.text.substr(0, end + 1)));
+        }
+    }
+    // The margin either side and the grid line, and a pixel for rounding.
+    const int margins = 2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1) + 2;
+    std::vector<int> out;
+    out.reserve(widest.size());
+    for (const qreal w : widest)
+        out.push_back(w > 0 ? static_cast<int>(std::ceil(w)) + margins : 0);
+    return out;
 }
 
 } // namespace
@@ -134,14 +191,24 @@ std::int32_t FrmDocument::showReport(const QString& strReport) {
     lvListView->setModel(model_);
     QHeaderView* header = lvListView->horizontalHeader();
     const auto& columns = model_->list().columns();
+    // A column is at least as wide as its widest cell, so that the list cuts none short; the
+    // window grows by what the columns gained.
+    const std::vector<int> widest = widestCells(model_->list(), *lvListView);
+    int gained = 0;
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
         const std::int32_t width = columns[static_cast<std::size_t>(c)].width;
-        if (width <= 0)
+        if (width <= 0) {
             lvListView->setColumnHidden(c, true);
-        else
-            header->resizeSection(c, twipsToPixelsX(*this, width));
+            continue;
+        }
+        const int given = twipsToPixelsX(*this, width);
+        const int shown = std::max(given, widest[static_cast<std::size_t>(c)]);
+        gained += shown - given;
+        header->resizeSection(c, shown);
     }
-    return fixedWidth;
+    const auto gainedTwips = static_cast<std::int32_t>(std::lround(pixelsToTwipsX(*this, gained)));
+    ownSize_.width += gainedTwips;
+    return fixedWidth > 0 ? fixedWidth + gainedTwips : 0;
 }
 
 const ReportList& FrmDocument::list() const {

@@ -33,7 +33,9 @@ public:
     WindowSize ownSize() const { return ownSize_; }
 
     // Gives the built report its columns' widths, titles and alignment (ReportLayout.h) and shows
-    // it; returns the report's fixed window width, 0 when it has none.
+    // it; a column narrower than its widest cell is widened to it, and the window's own size and
+    // fixed width grow by what the columns gained. Returns the report's fixed window width, 0
+    // when it has none.
     std::int32_t showReport(const QString& strReport);
 
     // The report's rows, for printing and other windows.

@@ -1,8 +1,8 @@
-// The whole program on the report fixture's company: every enabled item of the main window's
-// menus is chosen in turn, its prompt answered with a year or a period, and every window it opens
-// (a child window, a modal window, a window of its own) is checked as a user who reads it through
-// a screen reader and works it by keyboard would: each push button is read by its caption, no
-// text is cut off, and Esc closes the window.
+// The whole program on the report fixture's company and on the sample company: every enabled
+// item of the main window's menus is chosen in turn, its prompt answered with a year or a period,
+// and every window it opens (a child window, a modal window, a window of its own) is checked as a
+// user who reads it through a screen reader and works it by keyboard would: each push button is
+// read by its caption, no text is cut off, and Esc closes the window.
 #include "tests/app/program/MenuWalkTest.h"
 
 #include "app/assets/Assets.h"
@@ -66,9 +66,11 @@ void pressEsc(QWidget& window) {
     QTest::keyClick(focus && window.isAncestorOf(focus) ? focus : &window, Qt::Key_Escape);
 }
 
-// The program's fixture: the report company, every subsystem registered as main() does.
+// The program's fixture: the report company (or the sample one), every subsystem registered as
+// main() does.
 struct ProgramFixture : ReportsFixture {
-    ProgramFixture() {
+    template <typename... Args>
+    explicit ProgramFixture(Args&&... args) : ReportsFixture(std::forward<Args>(args)...) {
         registerProgramCommands(parts);
         registerAssets(parts);
         registerBooks(parts);
@@ -81,8 +83,26 @@ struct ProgramFixture : ReportsFixture {
 
 } // namespace
 
+void MenuWalkTest::everyWindowReadsWholeAndClosesWithEsc_data() {
+    QTest::addColumn<bool>("sample");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("period");
+    QTest::newRow("report company") << false << "2010"
+                                    << "201006";
+    // The data a new user first sees, with its longer names and amounts.
+    QTest::newRow("sample company") << true << "2025"
+                                    << "202511";
+}
+
 void MenuWalkTest::everyWindowReadsWholeAndClosesWithEsc() {
-    ProgramFixture f;
+    QFETCH(bool, sample);
+    QFETCH(QString, year);
+    QFETCH(QString, period);
+    const auto made = sample ? std::make_unique<ProgramFixture>(std::filesystem::path(QEL_SAMPLE_DATABASE), 1,
+                                                                QStringLiteral("Sample Company"),
+                                                                std::int16_t{2025}, QDate(2025, 12, 15))
+                             : std::make_unique<ProgramFixture>();
+    ProgramFixture& f = *made;
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
     // The help the source tree holds, and an import log to view.
     subsystems().program->CHMFile(
@@ -123,10 +143,10 @@ void MenuWalkTest::everyWindowReadsWholeAndClosesWithEsc() {
             // Year prompts take the fixture's year, period prompts its posted period.
             const reports::ReportDef* report =
                 def.action == MenuAction::Report ? reports::findReport(def.argument) : nullptr;
-            const bool period = (report && report->prompt == reports::ReportPrompt::Period) ||
-                                def.action == MenuAction::ExportPeriod;
+            const bool asksPeriod = (report && report->prompt == reports::ReportPrompt::Period) ||
+                                    def.action == MenuAction::ExportPeriod;
             for (int i = 0; i < 3; ++i)
-                f.ui.answerInput(period ? QStringLiteral("201006") : QStringLiteral("2010"));
+                f.ui.answerInput(asksPeriod ? period : year);
             if (item == QLatin1String("mnuImportLog"))
                 f.ui.answerFile(importLog);
             const QList<QMdiSubWindow*> before = f.window.childWindows().list();

@@ -9,6 +9,7 @@ namespace qel::test {
 class MenuWalkTest : public QObject {
     Q_OBJECT
 private slots:
+    void everyWindowReadsWholeAndClosesWithEsc_data();
     void everyWindowReadsWholeAndClosesWithEsc();
 };
 

@@ -323,6 +323,29 @@ void ReportWindowTest::theListShowsBoldTotalsAndHiddenColumns() {
     QCOMPARE(shownColumn(view, 3), QStringList{"12,000"});
 }
 
+void ReportWindowTest::aCellWiderThanItsColumnWidensIt_data() {
+    QTest::addColumn<QString>("tag");
+    QTest::newRow("the widest letter") << QString(25, QLatin1Char('W'));
+    QTest::newRow("letters drawn closer in pairs") << QStringLiteral("AVAWAYTeToYaWaLTAVAWAYTeT");
+    QTest::newRow("letters beyond ASCII") << QStringLiteral("ÅÉÎØÜŒÆÑÇÐÞŴŶÀÈÌÒÙÂÊÔÛÄËÏ");
+}
+
+// Each cell shows whole, however narrow the width its column is given, and the window grows by
+// what the columns gained: the list still shows every column.
+void ReportWindowTest::aCellWiderThanItsColumnWidensIt() {
+    QFETCH(QString, tag);
+    ReportsFixture f(false);
+    addTaggedAssets(f, 2);
+    f.fresh.exec("UPDATE tblAssetDescription SET [Tag Number] = " + sqlText(tag.toStdString()) +
+                 " WHERE [Tag Number] = 'T-100'");
+    f.choose("mnuTagToAssetId");
+    reports::FrmDocument* doc = f.reportWindows().front();
+    QVERIFY(shownColumn(*doc->lvListView, 0).contains(tag));
+    QCOMPARE(cutOffCells(*doc->lvListView), QStringList());
+    settle();
+    QVERIFY(headerOf(*doc).length() <= doc->lvListView->viewport()->width());
+}
+
 QEL_QTEST_REGISTER(ReportWindowTest);
 
 } // namespace qel::test

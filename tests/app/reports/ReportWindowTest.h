@@ -25,6 +25,8 @@ private slots:
     void aColumnClickSortsWithinTheGroups_data();
     void aColumnClickSortsWithinTheGroups();
     void theListShowsBoldTotalsAndHiddenColumns();
+    void aCellWiderThanItsColumnWidensIt_data();
+    void aCellWiderThanItsColumnWidensIt();
 };
 
 } // namespace qel::test

@@ -43,13 +43,15 @@ struct ReportsFixture : ShellFixture {
         company = addCompany(kCompanyName);
         if (withAssets)
             addAssets();
-        setCurrentCompany(company, QString::fromLatin1(kCompanyName));
-        setWorkingYear(2010);
-        reports::reportToday() = [] { return QDate(2010, 6, 15); };
-        reports::programFilesFolder() = [] { return std::filesystem::path(QEL_FILES_DIR); };
-        reports::pdfViewerQuery() = [] { return QStringLiteral("viewer.desktop"); };
-        registerReports(parts);
-        window.show();
+        start(QString::fromLatin1(kCompanyName), 2010, QDate(2010, 6, 15));
+    }
+    // On a copy of another built database (the sample one), its company `id` of that name
+    // current, in the working year, on the day given.
+    ReportsFixture(const std::filesystem::path& database, std::int32_t id, const QString& name,
+                   std::int16_t year, QDate today)
+        : ShellFixture(database) {
+        company = id;
+        start(name, year, today);
     }
     ~ReportsFixture() {
         reports::reportToday() = today_;
@@ -146,6 +148,15 @@ struct ReportsFixture : ShellFixture {
                    sqlNumber(company));
     }
 
+    void start(const QString& name, std::int16_t year, QDate today) {
+        setCurrentCompany(company, name);
+        setWorkingYear(year);
+        reports::reportToday() = [today] { return today; };
+        reports::programFilesFolder() = [] { return std::filesystem::path(QEL_FILES_DIR); };
+        reports::pdfViewerQuery() = [] { return QStringLiteral("viewer.desktop"); };
+        registerReports(parts);
+        window.show();
+    }
     // The report windows open now, in the order they were opened.
     QList<reports::FrmDocument*> reportWindows() const {
         QList<reports::FrmDocument*> out;

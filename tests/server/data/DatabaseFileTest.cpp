@@ -411,8 +411,9 @@ TEST_F(DatabaseFileTest, TheChecksLeaveTheFileTheyReadAsItWas) {
         EXPECT_EQ(isSystemDatabase(path.string()), f.ofThisSystem);
         EXPECT_NO_THROW(refuseDamagedDatabase(path.string()));
         // Refused before the live database, still open here, is looked at.
-        if (!f.ofThisSystem)
+        if (!f.ofThisSystem) {
             EXPECT_THROW(restoreDatabase(path.string(), live()), ServerError);
+        }
 
         EXPECT_EQ(bytesOf(path), before);
         EXPECT_EQ(namesIn(folder), std::vector<std::string>{"VOSSMERE.MDB"});
