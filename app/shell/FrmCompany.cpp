@@ -16,10 +16,13 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace qel {
 
@@ -113,6 +116,7 @@ FrmCompany::FrmCompany(QWidget* parent) : QDialog(parent), picker_(std::make_uni
             [this](const QModelIndex& current) { lstPickClient_Selected(current.row()); });
     connect(lstPickClient, &QListView::doubleClicked, this, [this] { cmdOk_Click(); });
     lstPickClient->viewport()->installEventFilter(this);
+    txtClientList->installEventFilter(this);
     connect(cmdOK, &QPushButton::clicked, this, &FrmCompany::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &FrmCompany::reject);
     connect(cmdNew, &QPushButton::clicked, this, &FrmCompany::cmdNew_Click);
@@ -193,6 +197,34 @@ void FrmCompany::lstPickClient_Selected(int row) {
 }
 
 bool FrmCompany::eventFilter(QObject* watched, QEvent* event) {
+    // The arrow and page keys in the type-ahead box move through the list, so that a company
+    // near the one found is chosen without leaving the box.
+    if (watched == txtClientList && event->type() == QEvent::KeyPress && picker_->rowCount() > 0) {
+        const int rowHeight = std::max(1, lstPickClient->sizeHintForRow(0));
+        const int page = std::max(1, lstPickClient->viewport()->height() / rowHeight - 1);
+        int step = 0;
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up:
+            step = -1;
+            break;
+        case Qt::Key_Down:
+            step = 1;
+            break;
+        case Qt::Key_PageUp:
+            step = -page;
+            break;
+        case Qt::Key_PageDown:
+            step = page;
+            break;
+        default:
+            break;
+        }
+        if (step != 0) {
+            const int from = std::max(selectedRow(), step < 0 ? 0 : -1);
+            selectRow(std::clamp(from + step, 0, picker_->rowCount() - 1));
+            return true;
+        }
+    }
     // Releasing a mouse button over the list empties the type-ahead box.
     if (watched == lstPickClient->viewport() && event->type() == QEvent::MouseButtonRelease)
         txtClientList->clear();

@@ -91,6 +91,16 @@ void CompanyPickerTest::theWindowListsTheCompaniesAndSelectsAsTyped() {
     QCOMPARE(picker.selectedRow(), 1);
     picker.txtClientList->setText("ZE");
     QCOMPARE(picker.lblCompanyId->text(), QStringLiteral("Company Id 7"));
+    // Up and Down in the box move through the list; the box keeps the focus and its text.
+    QTest::keyClick(picker.txtClientList, Qt::Key_Up);
+    QCOMPARE(picker.selectedRow(), 1);
+    QCOMPARE(picker.lblCompanyId->text(), QStringLiteral("Company Id 1"));
+    QTest::keyClick(picker.txtClientList, Qt::Key_Up);
+    QTest::keyClick(picker.txtClientList, Qt::Key_Up);
+    QCOMPARE(picker.selectedRow(), 0);
+    QTest::keyClick(picker.txtClientList, Qt::Key_Down);
+    QCOMPARE(picker.selectedRow(), 1);
+    QCOMPARE(picker.txtClientList->text(), QStringLiteral("ZE"));
     QCOMPARE(f.ui.messages(), QStringList());
 }
 
