@@ -1,6 +1,11 @@
 // The control-character filter of text boxes.
 #include "app/shell/ControlCharacterFilter.h"
 
+#include <QEvent>
+#include <QKeyEvent>
+#include <QObject>
+#include <QWidget>
+
 #include <algorithm>
 
 namespace qel {
@@ -10,12 +15,33 @@ bool isControl(QChar c) {
     return c.category() == QChar::Other_Control;
 }
 
+// Swallows the key presses that would type a letter with Alt held (Control or Meta with it make
+// another key, which passes).
+class AltLetterFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers();
+        return (mods & Qt::AltModifier) && !(mods & (Qt::ControlModifier | Qt::MetaModifier)) &&
+               !key->text().isEmpty() && key->text().front().isPrint();
+    }
+};
+
 } // namespace
 
 QString withoutControlCharacters(const QString& text) {
     QString kept = text;
     kept.removeIf(isControl);
     return kept;
+}
+
+void refuseAltLetters(QWidget& field) {
+    field.installEventFilter(new AltLetterFilter(&field));
 }
 
 QValidator::State ControlCharacterFilter::validate(QString& input, int& pos) const {

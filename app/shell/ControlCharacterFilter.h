@@ -8,6 +8,8 @@
 
 #include <QValidator>
 
+class QWidget;
+
 namespace qel {
 
 // The text without its control characters (Unicode category Cc).
@@ -20,5 +22,11 @@ public:
     // character; every text is then acceptable.
     State validate(QString& input, int& pos) const override;
 };
+
+// Keeps a field (a text box, a combo box) from taking a letter typed with Alt. Alt and a letter
+// is an access key; when no control takes it (the control that marks it is disabled, say), the
+// field would otherwise type the letter, or a list choose an entry by it, and mark a record
+// changed. Alt with a key that types nothing (Alt+Down opens a list) still reaches the field.
+void refuseAltLetters(QWidget& field);
 
 } // namespace qel

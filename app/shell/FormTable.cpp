@@ -69,13 +69,17 @@ QWidget* makeControl(const ControlDef& def, QWidget* parent) {
         if (def.maxLength > 0)
             box->setMaxLength(def.maxLength);
         box->setValidator(new ControlCharacterFilter(box));
+        refuseAltLetters(*box);
         return box;
     }
     case ControlKind::ComboBox: {
         auto* combo = new QComboBox(parent);
         combo->setEditable((def.style & kEditable) != 0);
-        if (combo->isEditable())
+        if (combo->isEditable()) {
             combo->setValidator(new ControlCharacterFilter(combo));
+            refuseAltLetters(*combo->lineEdit());
+        }
+        refuseAltLetters(*combo);
         return combo;
     }
     case ControlKind::ListBox:

@@ -51,21 +51,41 @@ bool confirmPasswordChange(const QString& prompt) {
     return ui().inputBox(prompt, QStringLiteral("Password"), QStringLiteral("Yes")) == QLatin1String("Yes");
 }
 
-// The Alt keys the window's controls answer to: the marked letters of its buttons' and
-// frames' captions and of the labels that name a control.
-QSet<QKeySequence> accessKeysOf(const QWidget& window) {
-    QStringList captions;
-    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
-        captions << button->text();
-    for (const QGroupBox* frame : window.findChildren<QGroupBox*>())
-        captions << frame->title();
-    for (const QLabel* label : window.findChildren<QLabel*>())
+// The controls of a window that can mark an access key: its buttons, its frames and the labels
+// that lead to a field.
+QList<QWidget*> keyedControls(const QWidget& window) {
+    QList<QWidget*> controls;
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        controls << button;
+    for (QGroupBox* frame : window.findChildren<QGroupBox*>())
+        controls << frame;
+    for (QLabel* label : window.findChildren<QLabel*>())
         if (label->buddy())
-            captions << label->text();
+            controls << label;
+    return controls;
+}
+
+// The caption whose access key a control marks.
+QString keyCaption(const QWidget& control) {
+    if (const auto* label = qobject_cast<const QLabel*>(&control))
+        return label->text();
+    if (const auto* frame = qobject_cast<const QGroupBox*>(&control))
+        return frame->title();
+    return static_cast<const QAbstractButton&>(control).text();
+}
+
+// The access keys a window's controls take: only a control that is shown and can be used takes
+// its key (a label's, its field's), so that a disabled Delete leaves the menu bar its D.
+QSet<QKeySequence> accessKeysOf(const QWidget& window) {
     QSet<QKeySequence> keys;
-    for (const QString& caption : captions)
-        if (const QKeySequence key = QKeySequence::mnemonic(caption); !key.isEmpty())
+    for (const QWidget* control : keyedControls(window)) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const QWidget* target = label ? label->buddy() : control;
+        if (!target->isEnabled() || !target->isVisibleTo(&window))
+            continue;
+        if (const QKeySequence key = QKeySequence::mnemonic(keyCaption(*control)); !key.isEmpty())
             keys.insert(key);
+    }
     return keys;
 }
 
@@ -247,6 +267,33 @@ void MdiMain::shareAccessKeys() {
         const QString caption = QString::fromUtf8(def.caption);
         title->setText(taken.contains(QKeySequence::mnemonic(caption)) ? withoutAccessKey(caption) : caption);
     }
+    // A control enabled or disabled, shown or hidden later takes or gives back its key.
+    QWidget* window = active ? active->widget() : nullptr;
+    if (window && window != keysWatched_) {
+        for (QWidget* control : keyedControls(*window)) {
+            const auto* label = qobject_cast<const QLabel*>(control);
+            (label ? label->buddy() : control)->installEventFilter(this);
+        }
+    }
+    keysWatched_ = window;
+}
+
+bool MdiMain::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::EnabledChange || type == QEvent::ShowToParent || type == QEvent::HideToParent) &&
+        !keysPending_) {
+        // One share for all the controls a change reaches (disabling a frame disables each of
+        // its controls).
+        keysPending_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                keysPending_ = false;
+                shareAccessKeys();
+            },
+            Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QAction* MdiMain::addItem(QAction* action, const char* name, unsigned needs, Shown shown) {

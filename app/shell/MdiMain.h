@@ -19,6 +19,7 @@
 #include "common/StatusColours.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <cstdint>
 #include <vector>
@@ -82,6 +83,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Watches the active child window's controls that mark access keys (shareAccessKeys).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // A menu item with what decides its state.
@@ -108,6 +111,10 @@ private:
     std::vector<Item> items_;
     std::vector<QString> ownCommands_;
     bool unloaded_ = false;
+    // The child window whose controls are watched for their keys, and whether a new share of
+    // the keys is on its way.
+    QPointer<QWidget> keysWatched_;
+    bool keysPending_ = false;
 };
 
 // DisplayMsg on the main window's status line; nothing when there is no main window.

@@ -597,6 +597,11 @@ void AssetFormTest::theActiveWindowsAccessKeysWin_data() {
     QTest::newRow("RetrieveNotFederalReports") << int(Qt::Key_R) << true << "";
     // No control of the asset window marks F: the File menu keeps it.
     QTest::newRow("FileMenuKeepsItsKey") << int(Qt::Key_F) << false << "mnuFile";
+    // Delete marks D but is disabled until an asset is retrieved: the Defaults menu keeps it, and
+    // the field types no "d".
+    QTest::newRow("DisabledDeleteLeavesDefaultsItsKey") << int(Qt::Key_D) << false << "mnuDefaults";
+    // No control and no menu marks Q: nothing happens, and the field types no "q" either.
+    QTest::newRow("AKeyNobodyMarksTypesNothing") << int(Qt::Key_Q) << false << "";
 }
 
 void AssetFormTest::theActiveWindowsAccessKeysWin() {
@@ -617,10 +622,13 @@ void AssetFormTest::theActiveWindowsAccessKeysWin() {
 
     // From a field whose rules take no key of their own (any key down in the description marks
     // the asset changed, and Retrieve would then ask to save it first).
+    QVERIFY(!form.cmdDelete->isEnabled());
+    QCOMPARE(f.main->menuItem("mnuDefaults")->text(), QStringLiteral("&Defaults"));
     form.txtTagNbr->setFocus();
     QTest::keyClick(form.txtTagNbr, Qt::Key(key), Qt::AltModifier);
     QTRY_COMPARE(done.contains("Search"), retrieved);
-    for (const char* name : {"mnuFile", "mnuReports"}) {
+    QCOMPARE(form.txtTagNbr->text(), QString());
+    for (const char* name : {"mnuFile", "mnuReports", "mnuDefaults"}) {
         QMenu* menu = f.main->menuItem(name)->menu();
         if (menuOpen == QLatin1String(name))
             QTRY_VERIFY(menu->isVisible());
@@ -628,6 +636,13 @@ void AssetFormTest::theActiveWindowsAccessKeysWin() {
             QVERIFY2(!menu->isVisible(), name);
         menu->close();
     }
+
+    // Delete enabled takes its D from the menu bar, disabled again gives it back.
+    QAction* defaults = f.main->menuItem("mnuDefaults");
+    form.cmdDelete->setEnabled(true);
+    QTRY_COMPARE(defaults->text(), QStringLiteral("Defaults"));
+    form.cmdDelete->setEnabled(false);
+    QTRY_COMPARE(defaults->text(), QStringLiteral("&Defaults"));
 
     // Once the window is gone the menu bar has its key back.
     f.main->mdiArea()->closeAllSubWindows();
