@@ -381,6 +381,15 @@ void MdiMain::selectCompany() {
     pickCompany();
 }
 
+// The child windows an arrangement moves: those shown and not minimized.
+QList<QMdiSubWindow*> MdiMain::arrangedWindows() const {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : childWindows_->list())
+        if (w->isVisible() && !w->isMinimized())
+            windows.append(w);
+    return windows;
+}
+
 // One behind the other, each a title bar's height below and to the right of the one before, the
 // active window in front. Each keeps its size (Qt's own cascade sizes a window by what its
 // contents hint, and the forms, placed without layouts, hint none, so they would shrink to their
@@ -388,10 +397,7 @@ void MdiMain::selectCompany() {
 // area: it is made narrower to end there. A window that would reach past the bottom of the area
 // starts again at the top.
 void MdiMain::cascade() {
-    QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* w : childWindows_->list())
-        if (w->isVisible() && !w->isMinimized())
-            windows.append(w);
+    QList<QMdiSubWindow*> windows = arrangedWindows();
     if (windows.isEmpty())
         return;
     if (QMdiSubWindow* active = mdiArea_->activeSubWindow(); windows.removeOne(active))
@@ -415,10 +421,7 @@ void MdiMain::cascade() {
 
 // Side by side: each window the full height of the area and an equal share of its width.
 void MdiMain::tileVertical() {
-    QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* w : childWindows_->list())
-        if (w->isVisible() && !w->isMinimized())
-            windows.append(w);
+    const QList<QMdiSubWindow*> windows = arrangedWindows();
     if (windows.isEmpty())
         return;
     const QRect area = mdiArea_->viewport()->rect();

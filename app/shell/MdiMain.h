@@ -30,6 +30,7 @@ class QResizeEvent;
 class QFrame;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 
 namespace qel {
@@ -97,6 +98,7 @@ private:
 
     void buildMenus();
     void shareAccessKeys();
+    QList<QMdiSubWindow*> arrangedWindows() const;
     QAction* addItem(QAction* action, const char* name, unsigned needs, Shown shown);
     void registerOwnCommands();
     void runCommand(const QString& name);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -31,6 +32,20 @@ inline PeakReading readInAProcessOfItsOwn(const std::filesystem::path& path) {
     if (peak != std::string::npos)
         reading.peakKb = std::stol(run.output.substr(peak + 8));
     return reading;
+}
+
+// Reads the workbook at `path` in a process of its own and checks what it tells: the outcome
+// (its "%1" standing for the path) and a peak of memory above nothing and below `mostKb`. The
+// peak is printed beside the test's output, under `name`.
+inline void expectReadingWithin(const std::filesystem::path& path, std::string outcome, long mostKb,
+                                const char* name) {
+    const PeakReading reading = readInAProcessOfItsOwn(path);
+    if (const auto at = outcome.find("%1"); at != std::string::npos)
+        outcome.replace(at, 2, path.string());
+    EXPECT_EQ(reading.outcome, outcome);
+    EXPECT_GT(reading.peakKb, 0);
+    EXPECT_LT(reading.peakKb, mostKb);
+    std::printf("[   INFO   ] %s: peak %ld KB\n", name, reading.peakKb);
 }
 
 } // namespace qel::test
