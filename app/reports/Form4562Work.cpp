@@ -91,6 +91,7 @@ void Form4562Work::Do4562Form(std::int16_t year, std::int32_t companyId) {
         if (!ui().openDocument(file))
             ui().messageBox(formSavedNoViewer(file), MsgButtons::Ok, MsgIcon::Information);
     });
+    CopyMissingYearFiles(year);
     form.Do4562Form(year, companyId);
 }
 

@@ -106,4 +106,23 @@ void MoveYearPdfFiles(int year) {
         fillDocumentsFolder();
 }
 
+void CopyMissingYearFiles(int year) {
+    const auto y = static_cast<std::int16_t>(year);
+    for (const fs::path& target :
+         {fs::path(Display4562::TemplatePath(y)), fs::path(Display4562::MarkerPath(y))}) {
+        std::error_code error;
+        if (fs::exists(target, error) || error)
+            continue; // a file that cannot be looked at is the form's to report
+        const fs::path source = programFilesFolder()() / target.filename();
+        if (!fs::is_regular_file(source, error))
+            continue;
+        fs::create_directories(target.parent_path(), error);
+        if (error)
+            accessError("cannot create", target.parent_path(), error);
+        fs::copy_file(source, target, error);
+        if (error)
+            accessError("cannot copy into", target, error);
+    }
+}
+
 } // namespace qel::reports

@@ -31,4 +31,12 @@ bool MovePdfFiles();
 // shows "Error in Move<year>PdfFiles " and nothing is copied.
 void MoveYearPdfFiles(int year);
 
+// Before Form 4562 for any year: when the year's template "4562_YY.pdf" or its marker
+// "4562_YY.fdf" is missing from the user documents folder and the program's "Files" folder has
+// it, copies it in, leaving the folder's other files as they are. A folder filled by an earlier
+// release of the program thus gets the templates of the years added since. A copy that fails is
+// thrown (ServerError 75); a year the program has no template for is left to the form, which
+// says the template is missing.
+void CopyMissingYearFiles(int year);
+
 } // namespace qel::reports

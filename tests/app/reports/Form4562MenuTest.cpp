@@ -103,37 +103,43 @@ void Form4562MenuTest::aFolderThatCannotBeFilledIsToldAndTheItemGoesOn() {
     QCOMPARE(f.ui.callsOf(UiCall::Input).size(), 1u);
 }
 
-void Form4562MenuTest::theTemplatesOf2010To2012AreRefreshedWhenTheirMarkerIsGone_data() {
+void Form4562MenuTest::aYearsMissingTemplateIsTakenFromTheProgramsFiles_data() {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("marker");
-    QTest::addColumn<bool>("refreshed");
+    QTest::addColumn<bool>("markerBack"); // the marker is in the folder again
+    QTest::addColumn<bool>("refilled");   // the whole folder was filled again
+    // 2010 to 2012 typed exactly fill the whole folder again when their marker is gone.
     QTest::newRow("2011 without its marker") << "2011"
-                                             << "4562_11.fdf" << true;
+                                             << "4562_11.fdf" << true << true;
     QTest::newRow("2010 without its marker") << "2010"
-                                             << "4562_10.fdf" << true;
+                                             << "4562_10.fdf" << true << true;
+    // Any other year takes its own files from the program's, and only those: a folder filled by an
+    // earlier release gets the years added since.
     QTest::newRow("2011 typed with a blank") << " 2011"
-                                             << "4562_11.fdf" << false;
+                                             << "4562_11.fdf" << true << false;
     QTest::newRow("a later year") << "2013"
-                                  << "4562_13.fdf" << false;
+                                  << "4562_13.fdf" << true << false;
+    QTest::newRow("a year the program has no form for") << "2030"
+                                                        << "4562_30.fdf" << false << false;
 }
 
-void Form4562MenuTest::theTemplatesOf2010To2012AreRefreshedWhenTheirMarkerIsGone() {
+void Form4562MenuTest::aYearsMissingTemplateIsTakenFromTheProgramsFiles() {
     QFETCH(QString, answer);
     QFETCH(QString, marker);
-    QFETCH(bool, refreshed);
+    QFETCH(bool, markerBack);
+    QFETCH(bool, refilled);
     ReportsFixture f;
     fillDocuments();
     fs::remove(documents() / marker.toStdString());
     writeFile(documents() / "4562_12.pdf", "changed by hand");
 
     f.choose("mnuForm4562_2", answer);
-    QCOMPARE(fs::exists(documents() / marker.toStdString()), refreshed);
-    // A refresh fills the whole folder again.
-    QCOMPARE(fs::file_size(documents() / "4562_12.pdf") == std::uintmax_t{15}, !refreshed);
-    // Without its marker the form says that the year's template is missing.
+    QCOMPARE(fs::exists(documents() / marker.toStdString()), markerBack);
+    QCOMPARE(fs::file_size(documents() / "4562_12.pdf") == std::uintmax_t{15}, !refilled);
+    // Without its files the form says that the year's template is missing.
     const std::vector<UiCall> boxes = f.ui.callsOf(UiCall::Message);
     QVERIFY(!boxes.empty());
-    QCOMPARE(boxes.back().title == QStringLiteral("4562 Form Error"), !refreshed);
+    QCOMPARE(boxes.back().title == QStringLiteral("4562 Form Error"), !markerBack);
 }
 
 void Form4562MenuTest::theChecksCountPerCompanyAndYear_data() {

@@ -14,8 +14,8 @@ private slots:
     void firstUseMakesTheFolderWithItsParentsAndFillsIt();
     void anExistingFolderIsFilledAgain();
     void aFolderThatCannotBeFilledIsToldAndTheItemGoesOn();
-    void theTemplatesOf2010To2012AreRefreshedWhenTheirMarkerIsGone_data();
-    void theTemplatesOf2010To2012AreRefreshedWhenTheirMarkerIsGone();
+    void aYearsMissingTemplateIsTakenFromTheProgramsFiles_data();
+    void aYearsMissingTemplateIsTakenFromTheProgramsFiles();
     void theChecksCountPerCompanyAndYear_data();
     void theChecksCountPerCompanyAndYear();
     void aFailedCheckIsToldAndCountsAsMissing();
