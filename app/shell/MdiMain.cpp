@@ -51,39 +51,33 @@ bool confirmPasswordChange(const QString& prompt) {
     return ui().inputBox(prompt, QStringLiteral("Password"), QStringLiteral("Yes")) == QLatin1String("Yes");
 }
 
-// The controls of a window that can mark an access key: its buttons, its frames and the labels
-// that lead to a field.
-QList<QWidget*> keyedControls(const QWidget& window) {
-    QList<QWidget*> controls;
+// A control that can mark an access key (a button, a frame, a label that leads to a field), its
+// caption, and the control the key reaches (the label's field).
+struct KeyedControl {
+    QString caption;
+    QWidget* target;
+};
+
+QList<KeyedControl> keyedControls(const QWidget& window) {
+    QList<KeyedControl> controls;
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
-        controls << button;
+        controls.append({button->text(), button});
     for (QGroupBox* frame : window.findChildren<QGroupBox*>())
-        controls << frame;
+        controls.append({frame->title(), frame});
     for (QLabel* label : window.findChildren<QLabel*>())
         if (label->buddy())
-            controls << label;
+            controls.append({label->text(), label->buddy()});
     return controls;
 }
 
-// The caption whose access key a control marks.
-QString keyCaption(const QWidget& control) {
-    if (const auto* label = qobject_cast<const QLabel*>(&control))
-        return label->text();
-    if (const auto* frame = qobject_cast<const QGroupBox*>(&control))
-        return frame->title();
-    return static_cast<const QAbstractButton&>(control).text();
-}
-
 // The access keys a window's controls take: only a control that is shown and can be used takes
-// its key (a label's, its field's), so that a disabled Delete leaves the menu bar its D.
+// its key, so that a disabled Delete leaves the menu bar its D.
 QSet<QKeySequence> accessKeysOf(const QWidget& window) {
     QSet<QKeySequence> keys;
-    for (const QWidget* control : keyedControls(window)) {
-        const auto* label = qobject_cast<const QLabel*>(control);
-        const QWidget* target = label ? label->buddy() : control;
-        if (!target->isEnabled() || !target->isVisibleTo(&window))
+    for (const KeyedControl& c : keyedControls(window)) {
+        if (!c.target->isEnabled() || !c.target->isVisibleTo(&window))
             continue;
-        if (const QKeySequence key = QKeySequence::mnemonic(keyCaption(*control)); !key.isEmpty())
+        if (const QKeySequence key = QKeySequence::mnemonic(c.caption); !key.isEmpty())
             keys.insert(key);
     }
     return keys;
@@ -270,10 +264,8 @@ void MdiMain::shareAccessKeys() {
     // A control enabled or disabled, shown or hidden later takes or gives back its key.
     QWidget* window = active ? active->widget() : nullptr;
     if (window && window != keysWatched_) {
-        for (QWidget* control : keyedControls(*window)) {
-            const auto* label = qobject_cast<const QLabel*>(control);
-            (label ? label->buddy() : control)->installEventFilter(this);
-        }
+        for (const KeyedControl& c : keyedControls(*window))
+            c.target->installEventFilter(this);
     }
     keysWatched_ = window;
 }
