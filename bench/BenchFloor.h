@@ -9,7 +9,6 @@
 #include "server/data/Connection.h"
 
 #include <algorithm>
-#include <bit>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -37,83 +36,6 @@ struct FloorSteps {
     std::function<void()> within;
 };
 
-// The rows a floor takes out of a table to insert them again, held compactly: a floor of
-// 1,500,000 yearly rows would hold 430 MB as a recordset (a vector per row, 40 bytes per value)
-// and so measure its own copy. Each value is its kind and eight bytes: a number, a date's
-// digits (yyyymmdd), or where its text lies in one buffer.
-class HeldRows {
-public:
-    // The rows the statement selects from the connection, as the recordset would read them.
-    HeldRows(Connection& conn, const std::string& countSql, const std::string& selectSql) {
-        const auto expected = static_cast<std::size_t>(conn.query(countSql).rows().at(0).at(0).toInt64());
-        Statement select = conn.prepare(selectSql);
-        fields_ = static_cast<std::size_t>(select.columnCount());
-        kinds_.reserve(expected * fields_);
-        bits_.reserve(expected * fields_);
-        while (select.step())
-            for (std::size_t c = 0; c < fields_; ++c)
-                hold(select.column(static_cast<int>(c)));
-    }
-
-    std::size_t fieldCount() const { return fields_; }
-    std::size_t rowCount() const { return fields_ == 0 ? 0 : kinds_.size() / fields_; }
-    Variant value(std::size_t row, std::size_t column) const {
-        const std::size_t i = row * fields_ + column;
-        const std::uint64_t bits = bits_[i];
-        switch (static_cast<Kind>(kinds_[i])) {
-        case Kind::Integer:
-            return Variant(static_cast<std::int64_t>(bits));
-        case Kind::Double:
-            return Variant(std::bit_cast<double>(bits));
-        case Kind::Text:
-            return Variant(texts_.substr(bits >> 32, bits & 0xFFFF'FFFFu));
-        case Kind::Date: {
-            const auto digits = static_cast<int>(bits);
-            return Variant(Date(digits / 10000, digits / 100 % 100, digits % 100));
-        }
-        case Kind::Bool:
-            return Variant(bits != 0);
-        case Kind::Null:
-            break;
-        }
-        return {};
-    }
-
-private:
-    enum class Kind : std::uint8_t { Null, Integer, Double, Text, Date, Bool };
-
-    void hold(const Variant& v) {
-        std::uint64_t bits = 0;
-        Kind kind = Kind::Null;
-        if (v.isInteger()) {
-            kind = Kind::Integer;
-            bits = static_cast<std::uint64_t>(std::get<std::int64_t>(v.storage()));
-        } else if (v.isDouble()) {
-            kind = Kind::Double;
-            bits = std::bit_cast<std::uint64_t>(std::get<double>(v.storage()));
-        } else if (v.isText()) {
-            kind = Kind::Text;
-            const std::string& text = std::get<std::string>(v.storage());
-            bits = static_cast<std::uint64_t>(texts_.size()) << 32 | text.size();
-            texts_ += text;
-        } else if (v.isDate()) {
-            kind = Kind::Date;
-            const Date d = std::get<Date>(v.storage());
-            bits = static_cast<std::uint64_t>(d.year() * 10000 + d.month() * 100 + d.day());
-        } else if (v.isBool()) {
-            kind = Kind::Bool;
-            bits = std::get<bool>(v.storage()) ? 1 : 0;
-        }
-        kinds_.push_back(static_cast<std::uint8_t>(kind));
-        bits_.push_back(bits);
-    }
-
-    std::size_t fields_ = 0;
-    std::vector<std::uint8_t> kinds_; // row by row, fieldCount() each
-    std::vector<std::uint64_t> bits_; // beside kinds_
-    std::string texts_;
-};
-
 // The floor of writing the rows of several tables together: the rows each (table, where) selects
 // (where is " WHERE ...", or empty for all) are taken out and inserted again, one prepared
 // statement per table re-bound per row, all in one transaction. The tables end as they were.
@@ -126,9 +48,10 @@ inline double insertFloor(Connection& conn, const std::vector<std::pair<std::str
         for (std::size_t i = 0; i < tables.size(); ++i)
             conn.execute("CREATE TEMP TABLE " + kept(i).substr(5) + " AS SELECT * FROM " + tables[i].first +
                          tables[i].second);
-    std::vector<std::pair<HeldRows, std::string>> writes;
+    // The rows taken out are held as a recordset holds them, nine bytes a value and the texts.
+    std::vector<std::pair<Recordset, std::string>> writes;
     for (const auto& [table, where] : tables) {
-        HeldRows rows(conn, "SELECT count(*) FROM " + table + where, "SELECT * FROM " + table + where);
+        Recordset rows = conn.query("SELECT * FROM " + table + where);
         std::string sql = "INSERT INTO " + table + " VALUES (";
         for (std::size_t c = 0; c < rows.fieldCount(); ++c)
             sql += c == 0 ? "?" : ", ?";
@@ -144,7 +67,7 @@ inline double insertFloor(Connection& conn, const std::vector<std::pair<std::str
         Transaction tx(conn);
         for (const auto& [rows, sql] : writes) {
             Statement insert = conn.prepare(sql);
-            for (std::size_t r = 0; r < rows.rowCount(); ++r) {
+            for (std::size_t r = 0; r < rows.RecordCount(); ++r) {
                 for (std::size_t c = 0; c < rows.fieldCount(); ++c)
                     insert.bind(static_cast<int>(c) + 1, rows.value(r, c));
                 insert.run();
@@ -233,27 +156,16 @@ inline double sortFloor(std::int64_t count) {
 // other value; what holding the answer needs at the least.
 inline double answerMB(const Recordset& answer) {
     double bytes = 0;
-    for (const auto& row : answer.rows())
-        for (const Variant& v : row)
-            bytes += v.isText() ? static_cast<double>(std::get<std::string>(v.storage()).size()) : 8.0;
+    for (std::size_t r = 0; r < answer.RecordCount(); ++r)
+        for (std::size_t c = 0; c < answer.fieldCount(); ++c)
+            bytes +=
+                answer.kind(r, c) == ValueKind::Text ? static_cast<double>(answer.text(r, c).size()) : 8.0;
     return bytes / (1024.0 * 1024.0);
 }
 
-// The memory a recordset takes to hold the same answer, in megabytes: each row's vector of
-// values, and the heap of each text too long for a string's own room (malloc's overhead left
-// out).
+// The memory the recordset takes to hold the answer, in megabytes.
 inline double heldMB(const Recordset& answer) {
-    constexpr std::size_t kInPlace = std::string().capacity();
-    double bytes = 0;
-    for (const auto& row : answer.rows()) {
-        bytes += static_cast<double>(sizeof(row) + row.capacity() * sizeof(Variant));
-        for (const Variant& v : row)
-            if (v.isText()) {
-                const std::size_t capacity = std::get<std::string>(v.storage()).capacity();
-                bytes += capacity > kInPlace ? static_cast<double>(capacity + 1) : 0.0;
-            }
-    }
-    return bytes / (1024.0 * 1024.0);
+    return static_cast<double>(answer.heldBytes()) / (1024.0 * 1024.0);
 }
 
 } // namespace qel::bench

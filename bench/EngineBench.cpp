@@ -15,7 +15,7 @@
 // ("us/asset", which stays flat when the time grows linearly); the peak memory of the engine's
 // runs ("peak MB") beside the memory resident before them ("before MB") and SQLite's share after
 // them ("sqlite MB": the page cache the writes filled, up to the connection's cache size), and
-// the floor's own peak ("floor peak MB"), which holds every written row in memory (HeldRows,
+// the floor's own peak ("floor peak MB"), which holds every written row in memory (a recordset,
 // nine bytes a value) to insert it again.
 #include "bench/BenchFloor.h"
 #include "bench/BenchRun.h"

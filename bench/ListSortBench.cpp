@@ -27,7 +27,7 @@ qel::Recordset generate(std::int64_t count) {
     qel::Recordset rs({{"Cost", qel::FieldType::Currency, 8},
                        {"In Service", qel::FieldType::Date, 8},
                        {"Description         ", qel::FieldType::Text, 50}});
-    rs.rows().reserve(static_cast<std::size_t>(count));
+    rs.reserve(static_cast<std::size_t>(count));
     for (std::int64_t i = 0; i < count; ++i) {
         const std::int64_t scrambled = (i * 7919) % count;
         rs.addRow({i % 50 == 0 ? qel::Variant() : qel::Variant(static_cast<double>(scrambled) / 4.0),

@@ -27,7 +27,7 @@ void FillCboBox(Recordset rs, QComboBox& cbo, bool withItemData, bool add100Perc
     cbo.clear();
     FailureTrap trap("FillCboBox",
                      [](const std::string& text) { showErrorBox(QString::fromStdString(text)); });
-    for (const std::vector<Variant>& row : rs.rows()) {
+    for (const RecordsetRow row : rs.rows()) {
         const bool goOn = trap.step([&] {
             cbo.addItem(trimBlanks(QString::fromStdString(row.at(0).toString())));
             if (withItemData)

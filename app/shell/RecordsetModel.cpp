@@ -2,6 +2,7 @@
 #include "app/shell/RecordsetModel.h"
 
 #include <cmath>
+#include <stdexcept>
 
 namespace qel {
 
@@ -14,7 +15,7 @@ void RecordsetModel::setRecordset(Recordset rows) {
     endResetModel();
 }
 
-const Variant& RecordsetModel::value(int row, int column) const {
+Variant RecordsetModel::value(int row, int column) const {
     return rows_.rows().at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
 }
 
@@ -39,7 +40,7 @@ QString RecordsetModel::defaultText(const Variant& value) {
 }
 
 QString RecordsetModel::text(int row, int column) const {
-    const Variant& v = value(row, column);
+    const Variant v = value(row, column);
     const auto it = formatters_.find(column);
     return it != formatters_.end() ? it->second(v) : defaultText(v);
 }
@@ -93,8 +94,7 @@ bool RecordsetModel::removeRows(int row, int count, const QModelIndex& parent) {
     if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount())
         return false;
     beginRemoveRows(parent, row, row + count - 1);
-    auto& records = rows_.rows();
-    records.erase(records.begin() + row, records.begin() + row + count);
+    rows_.removeRows(static_cast<std::size_t>(row), static_cast<std::size_t>(count));
     endRemoveRows();
     return true;
 }
@@ -108,8 +108,7 @@ void RecordsetModel::appendRecord(std::vector<Variant> values) {
 }
 
 void RecordsetModel::setRecord(int row, std::vector<Variant> values) {
-    values.resize(rows_.fieldCount());
-    rows_.rows().at(static_cast<std::size_t>(row)) = std::move(values);
+    rows_.setRow(static_cast<std::size_t>(row), values);
     emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::DisplayRole});
 }
 
@@ -117,8 +116,15 @@ void RecordsetModel::readSortKeys(int column, std::int32_t typeCode, SortKeys& k
     const SortKind kind = sortKindOf(typeCode);
     const bool shownByDefault = !formatters_.contains(column);
     const auto c = static_cast<std::size_t>(column);
-    for (const std::vector<Variant>& record : rows_.rows()) {
-        const Variant& v = record.at(c);
+    if (c >= rows_.fieldCount())
+        throw std::out_of_range("no such column");
+    for (std::size_t r = 0; r < rows_.RecordCount(); ++r) {
+        // A text shown as it is: its key read from the recordset's own bytes.
+        if (shownByDefault && kind == SortKind::Text && rows_.kind(r, c) == ValueKind::Text) {
+            keys.addText(rows_.text(r, c));
+            continue;
+        }
+        const Variant v = rows_.value(r, c);
         // The default text of a Null, a number or a date reads back as the same key (a number to
         // the 15 significant digits its text shows).
         if (shownByDefault && kind != SortKind::Text && kind != SortKind::None) {
@@ -143,10 +149,6 @@ void RecordsetModel::readSortKeys(int column, std::int32_t typeCode, SortKeys& k
                     keys.addNumber(static_cast<double>(d.serial()));
                 continue;
             }
-        }
-        if (shownByDefault && kind == SortKind::Text && v.isText()) {
-            keys.addText(std::string_view(std::get<std::string>(v.storage())));
-            continue;
         }
         const QString shown = shownByDefault ? defaultText(v) : formatters_.at(column)(v);
         if (kind == SortKind::Text)

@@ -37,7 +37,7 @@ public:
     const Recordset& recordset() const { return rows_; }
     const Field& field(int column) const { return rows_.field(static_cast<std::size_t>(column)); }
     // The value of a cell.
-    const Variant& value(int row, int column) const;
+    Variant value(int row, int column) const;
 
     // Shows the column's cells through the formatter; an empty one gives the default text back.
     void setFormatter(int column, Formatter formatter);

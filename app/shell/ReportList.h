@@ -16,6 +16,8 @@
 // list reads it through an order of its own (ShownList) instead of copying it.
 #pragma once
 
+#include "common/TextBlocks.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -106,8 +108,8 @@ public:
     std::size_t heldBytes() const;
 
 private:
-    // A cell's text starts at `offset` of the texts' address space: in block offset >> 16, at
-    // offset & 0xFFFF. The top bit of lengthAndBold is the bold mark.
+    // A cell's text starts at `offset` of the list's texts; the top bit of lengthAndBold is the
+    // bold mark.
     struct Cell {
         std::uint32_t offset = 0;
         std::uint32_t lengthAndBold = 0;
@@ -117,21 +119,14 @@ private:
         std::uint8_t groupCells = 0;
     };
     static constexpr std::uint32_t kBold = 0x8000'0000u;
-    static constexpr unsigned kBlockBits = 16;
-    static constexpr std::size_t kBlockBytes = std::size_t{1} << kBlockBits;
+    static_assert(TextBlocks::kLongestText < kBold);
 
     std::size_t checkedRow(std::size_t index) const;
-    // Copies the text into the blocks; returns where it starts.
-    std::uint32_t store(std::string_view text);
 
     std::vector<ReportColumn> columns_;
     std::vector<RowMark> rows_;
     std::vector<Cell> cells_; // row by row, columnCount() each
-    // The texts: a text fits whole in one block; a text longer than a block has a buffer of its
-    // own at the first of the block numbers it spans, the others left empty.
-    std::vector<std::unique_ptr<char[]>> blocks_;
-    std::uint64_t textEnd_ = 0; // where the next text may start
-    std::size_t textBytes_ = 0; // bytes of the blocks and buffers
+    TextBlocks texts_;
 };
 
 // The order in which a window shows a list's rows, and the cell it shows at each place: where
@@ -205,42 +200,13 @@ inline ReportCell ReportList::cell(std::size_t row, std::size_t column) const {
     if (row >= rows_.size() || column >= columns_.size())
         return {};
     const Cell& c = cells_[row * columns_.size() + column];
-    const bool bold = (c.lengthAndBold & kBold) != 0;
-    const std::uint32_t length = c.lengthAndBold & ~kBold;
-    if (length == 0)
-        return {std::string_view(), bold};
-    const char* block = blocks_[c.offset >> kBlockBits].get();
-    return {std::string_view(block + (c.offset & (kBlockBytes - 1)), length), bold};
+    return {texts_.view(c.offset, c.lengthAndBold & ~kBold), (c.lengthAndBold & kBold) != 0};
 }
 
 inline std::size_t ReportList::checkedRow(std::size_t index) const {
     if (index >= rows_.size())
         throw std::out_of_range("no such report row");
     return index;
-}
-
-inline std::uint32_t ReportList::store(std::string_view text) {
-    if (text.empty())
-        return 0;
-    const std::size_t size = text.size();
-    std::uint64_t start = textEnd_;
-    const std::size_t used = start & (kBlockBytes - 1);
-    // A text starts a block when the current one is full, lacks room for it, or is too small.
-    if (used == 0 || used + size > kBlockBytes)
-        start = (start + kBlockBytes - 1) >> kBlockBits << kBlockBits;
-    const std::size_t spans = (size + kBlockBytes - 1) >> kBlockBits;
-    if (size >= kBold || start + spans * kBlockBytes > (std::uint64_t{1} << 32))
-        throw std::length_error("a report list's texts are limited to 4 GB");
-    const std::size_t index = start >> kBlockBits;
-    if (index == blocks_.size()) {
-        const std::size_t bytes = std::max(size, kBlockBytes);
-        blocks_.resize(index + spans);
-        blocks_[index] = std::make_unique_for_overwrite<char[]>(bytes);
-        textBytes_ += bytes;
-    }
-    std::copy(text.begin(), text.end(), blocks_[index].get() + (start & (kBlockBytes - 1)));
-    textEnd_ = size > kBlockBytes ? (index + spans) << kBlockBits : start + size;
-    return static_cast<std::uint32_t>(start);
 }
 
 inline ReportRow ReportList::appendRow(RowKind kind) {
@@ -251,7 +217,7 @@ inline ReportRow ReportList::appendRow(RowKind kind) {
 
 inline ReportRow ReportList::appendFilledRow(RowKind kind, std::string_view text) {
     ReportRow row = appendRow(kind);
-    const Cell filled{store(text), static_cast<std::uint32_t>(text.size())};
+    const Cell filled{texts_.store(text), static_cast<std::uint32_t>(text.size())};
     std::fill(cells_.end() - static_cast<std::ptrdiff_t>(columns_.size()), cells_.end(), filled);
     return row;
 }
@@ -260,7 +226,7 @@ inline void ReportList::setCell(std::size_t row, std::size_t column, std::string
     checkedRow(row);
     if (column >= columns_.size())
         return;
-    const std::uint32_t offset = store(text);
+    const std::uint32_t offset = texts_.store(text);
     cells_[row * columns_.size() + column] =
         Cell{offset, static_cast<std::uint32_t>(text.size()) | (bold ? kBold : 0u)};
 }
@@ -278,8 +244,7 @@ inline std::int64_t ReportList::width() const {
 }
 
 inline std::size_t ReportList::heldBytes() const {
-    return rows_.capacity() * sizeof(RowMark) + cells_.capacity() * sizeof(Cell) +
-           blocks_.capacity() * sizeof(blocks_[0]) + textBytes_;
+    return rows_.capacity() * sizeof(RowMark) + cells_.capacity() * sizeof(Cell) + texts_.heldBytes();
 }
 
 } // namespace qel

@@ -54,15 +54,15 @@ Field fieldFromDeclType(std::string name, const char* declType) {
 }
 
 // A computed column's shape, from the first value it holds.
-void inferComputedField(Field& f, const std::vector<std::vector<Variant>>& rows, std::size_t column) {
-    for (const auto& row : rows) {
-        const Variant& v = row[column];
-        if (v.isNull())
+void inferComputedField(Field& f, const Recordset& rs, std::size_t column) {
+    for (std::size_t row = 0; row < rs.RecordCount(); ++row) {
+        const ValueKind kind = rs.kind(row, column);
+        if (kind == ValueKind::Null)
             continue;
-        if (v.isInteger()) {
+        if (kind == ValueKind::Integer) {
             f.type = FieldType::Integer;
             f.definedSize = 4;
-        } else if (v.isDouble()) {
+        } else if (kind == ValueKind::Double) {
             f.type = FieldType::Double;
             f.definedSize = 8;
         }
@@ -249,6 +249,22 @@ Variant Statement::readColumn(int index, Stored stored) const {
     }
 }
 
+void Statement::readColumnInto(Recordset& rs, std::size_t row, int index, Stored stored) const {
+    const int type = sqlite3_column_type(stmt_, index);
+    const auto column = static_cast<std::size_t>(index);
+    if (type == SQLITE_NULL)
+        return;
+    if (stored == Stored::Plain && type == SQLITE_TEXT) {
+        // The text as it lies in the statement's buffer, without a string of its own.
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
+        rs.setText(
+            row, column,
+            std::string_view(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt_, index))));
+        return;
+    }
+    rs.set(row, column, readColumn(index, stored));
+}
+
 Recordset Statement::fetchAll() {
     const int n = columnCount();
     std::vector<Field> fields;
@@ -263,16 +279,14 @@ Recordset Statement::fetchAll() {
     }
     Recordset rs(std::move(fields));
     while (step()) {
-        std::vector<Variant> row;
-        row.reserve(static_cast<std::size_t>(n));
+        const std::size_t row = rs.appendRow();
         for (int i = 0; i < n; ++i)
-            row.push_back(readColumn(i, stored[static_cast<std::size_t>(i)]));
-        rs.addRow(std::move(row));
+            readColumnInto(rs, row, i, stored[static_cast<std::size_t>(i)]);
     }
     for (int i = 0; i < n; ++i) {
         if (computed[static_cast<std::size_t>(i)]) {
             Field f = rs.field(static_cast<std::size_t>(i));
-            inferComputedField(f, rs.rows(), static_cast<std::size_t>(i));
+            inferComputedField(f, rs, static_cast<std::size_t>(i));
             rs.setFieldType(static_cast<std::size_t>(i), f.type, f.definedSize);
         }
     }

@@ -54,10 +54,10 @@ void addJournal(report::ExportWorkbook& book, const Recordset& rs) {
                           ErrorKind::Sql);
     book.addTitles(report::titlesOf(rs));
     for (const bool debitLines : {true, false}) {
-        for (const std::vector<Variant>& row : rs.rows()) {
+        for (const RecordsetRow row : rs.rows()) {
             if (isBlank(row[credit]) != debitLines)
                 continue;
-            std::vector<Variant> cells = row;
+            std::vector<Variant> cells = row.values();
             for (const std::size_t side : {debit, credit})
                 if (isBlank(cells[side]))
                     cells[side] = Variant(0.0);
@@ -96,9 +96,7 @@ bool DeprSupport::ExportPropertyTax(const std::string& strPeriod, std::int32_t l
         // The report titles the class column "Asset Class"; the sheet calls it "Category".
         std::vector<std::string> titles = report::titlesOf(rs);
         titles.at(0) = "Category";
-        book.addTitles(titles);
-        for (const std::vector<Variant>& row : rs.rows())
-            book.addRow(row);
+        report::addRecordset(book, rs, titles);
         book.commit();
         return true;
     });

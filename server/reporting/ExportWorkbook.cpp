@@ -151,9 +151,16 @@ std::vector<std::string> titlesOf(const Recordset& rs) {
 }
 
 void addRecordset(ExportWorkbook& book, const Recordset& rs) {
-    book.addTitles(titlesOf(rs));
-    for (const auto& row : rs.rows())
-        book.addRow(row);
+    addRecordset(book, rs, titlesOf(rs));
+}
+
+void addRecordset(ExportWorkbook& book, const Recordset& rs, const std::vector<std::string>& titles) {
+    book.addTitles(titles);
+    std::vector<Variant> cells;
+    for (const RecordsetRow row : rs.rows()) {
+        cells.assign(row.begin(), row.end());
+        book.addRow(cells);
+    }
 }
 
 } // namespace qel::report

@@ -78,5 +78,7 @@ std::vector<std::string> titlesOf(const Recordset& rs);
 
 // Appends the recordset's title row and every row in the recordset's order.
 void addRecordset(ExportWorkbook& book, const Recordset& rs);
+// The same under titles of the caller's.
+void addRecordset(ExportWorkbook& book, const Recordset& rs, const std::vector<std::string>& titles);
 
 } // namespace qel::report

@@ -32,8 +32,8 @@ namespace {
 constexpr std::int16_t kTaxBook = 1;
 
 // The current row's value of a field the run needs; a Null is refused.
-const Variant& required(const Recordset& rs, const char* field) {
-    const Variant& v = rs[field];
+Variant required(const Recordset& rs, const char* field) {
+    Variant v = rs[field];
     if (v.isNull())
         throw ServerError(kErrInvalidUseOfNull, "DeprSupport",
                           std::string("Invalid use of Null: the field ") + field + " is empty.",

@@ -43,7 +43,7 @@ TEST_F(SampleDatabaseTest, PassesTheIntegrityCheck) {
 TEST_F(SampleDatabaseTest, EveryDepreciableAssetHasAScheduleThatAddsUp) {
     const Recordset rs = assets();
     ASSERT_GE(rs.RecordCount(), 10u);
-    for (const std::vector<Variant>& a : rs.rows()) {
+    for (const RecordsetRow a : rs.rows()) {
         SCOPED_TRACE(a[1].toString());
         const Recordset rows =
             db.conn().query("SELECT [year], depr, accum_depr FROM tblDepr WHERE asset_num = ? "
@@ -56,7 +56,7 @@ TEST_F(SampleDatabaseTest, EveryDepreciableAssetHasAScheduleThatAddsUp) {
         ASSERT_GT(rows.RecordCount(), 0u);
         double sum = 0;
         std::int64_t year = rows.rows().front()[0].toInt64() - 1;
-        for (const std::vector<Variant>& r : rows.rows()) {
+        for (const RecordsetRow r : rows.rows()) {
             EXPECT_EQ(r[0].toInt64(), year + 1) << "the years follow each other";
             year = r[0].toInt64();
             sum += r[1].toDouble();
@@ -74,7 +74,7 @@ TEST_F(SampleDatabaseTest, EveryDepreciableAssetHasAScheduleThatAddsUp) {
 TEST_F(SampleDatabaseTest, TheDisposedAssetCarriesItsGain) {
     int disposed = 0;
     const Recordset rs = assets();
-    for (const std::vector<Variant>& a : rs.rows()) {
+    for (const RecordsetRow a : rs.rows()) {
         if (!(a[4].toDate() > Date::noDate()))
             continue;
         ++disposed;
@@ -127,7 +127,7 @@ assets::AssetSnapshot shownOnForm(const assets::StoredAsset& s, const std::strin
 
 // The text of the entry with that item data (field 1) of a combo source; "" when none has it.
 std::string entryText(const Recordset& source, std::int32_t itemData) {
-    for (const std::vector<Variant>& row : source.rows())
+    for (const RecordsetRow row : source.rows())
         if (row.at(1).toInt32() == itemData)
             return row.at(0).toString();
     return {};
@@ -136,7 +136,7 @@ std::string entryText(const Recordset& source, std::int32_t itemData) {
 TEST_F(SampleDatabaseTest, EveryAssetShowsOnTheAssetFormAndSavesAgainUnchanged) {
     DeprSupport support;
     const Recordset rs = assets();
-    for (const std::vector<Variant>& row : rs.rows()) {
+    for (const RecordsetRow row : rs.rows()) {
         SCOPED_TRACE(row[1].toString());
         const assets::StoredAsset s =
             assets::StoredAssetOf(support.GetAsset(row[0].toInt32(), kSampleCompany));

@@ -50,7 +50,7 @@ template <typename F> auto entering(const std::string& what, F&& part) {
 // The item data of the entry of a combo source (text in field 0, item data in field 1) that
 // reads `text`, as the user picks it.
 std::int32_t pick(const Recordset& source, const std::string& text, const std::string& what) {
-    for (const std::vector<Variant>& row : source.rows())
+    for (const RecordsetRow row : source.rows())
         if (row.at(0).toString() == text)
             return row.at(1).toInt32();
     refuse(what, "the list offers no \"" + text + "\"");
@@ -167,7 +167,7 @@ AssetSnapshot filledForm(const SampleAsset& s, const std::string& what) {
     if (!s.className.empty()) {
         const Recordset classes = DeprSupport().GetTypes(a.methodId);
         const std::string lead = s.className + std::string(50, ' ');
-        for (const std::vector<Variant>& row : classes.rows())
+        for (const RecordsetRow row : classes.rows())
             if (row.at(0).toString().starts_with(lead)) {
                 a.classText = row.at(0).toString();
                 a.classId = row.at(1).toInt32();

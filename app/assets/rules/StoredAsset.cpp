@@ -31,7 +31,7 @@ std::string monthText(const Date& month) {
 }
 
 StoredAsset StoredAssetOf(const Recordset& row) {
-    auto field = [&](const char* name) -> const Variant& { return row[name]; };
+    auto field = [&](const char* name) { return row[name]; };
     auto text = [&](const char* name) { return field(name).toString(); };
     StoredAsset s;
     s.assetNum = field("Asset_num").toInt32();

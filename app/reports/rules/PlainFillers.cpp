@@ -26,14 +26,15 @@ namespace {
 // Appends a record's row: the first field's trimmed text, then each other field that is not
 // Null as `cell`(field, value) shows it. Returns nothing when the trap says stop.
 template <typename Cell>
-std::optional<ReportRow> appendRecord(ReportList& list, const std::vector<Variant>& record, FailureTrap& trap,
+std::optional<ReportRow> appendRecord(ReportList& list, const RecordsetRow& record, FailureTrap& trap,
                                       Cell&& cell) {
     ReportRow row = list.appendRow();
     put(row, 0, trimmedText(record[0]));
     for (std::size_t i = 1; i < record.size(); ++i) {
-        if (record[i].isNull())
+        const Variant value = record[i];
+        if (value.isNull())
             continue;
-        if (!trap.step([&] { put(row, i, cell(i, record[i])); }))
+        if (!trap.step([&] { put(row, i, cell(i, value)); }))
             return std::nullopt;
     }
     return row;

@@ -32,7 +32,7 @@ QStringList assetRows(const FreshDatabase& db, std::int32_t asset) {
     for (const auto& [table, assetColumn] : kAssetTables) {
         const Recordset columns = db.conn().query(std::string("PRAGMA table_info(") + table + ")");
         std::string values;
-        for (const std::vector<Variant>& column : columns.rows()) {
+        for (const RecordsetRow column : columns.rows()) {
             const std::string c = "[" + column.at(1).toString() + "]";
             values += std::string(values.empty() ? "" : " || '|' || ") + "typeof(" + c + ") || ':' || " +
                       "CASE typeof(" + c + ") WHEN 'real' THEN printf('%!.20e', " + c + ") ELSE quote(" + c +
@@ -40,7 +40,7 @@ QStringList assetRows(const FreshDatabase& db, std::int32_t asset) {
         }
         const Recordset rs = db.conn().query("SELECT " + values + " AS v FROM " + table + " WHERE " +
                                              assetColumn + " = " + std::to_string(asset) + " ORDER BY 1");
-        for (const std::vector<Variant>& row : rs.rows())
+        for (const RecordsetRow row : rs.rows())
             rows << QString::fromStdString(std::string(table) + " " + row.at(0).toString());
     }
     return rows;
@@ -160,7 +160,7 @@ void AssetReloadTest::everySampleAssetSavesBackUnchanged() {
     const Recordset assets = f.shell.fresh.conn().query(
         "SELECT Asset_num, Asset_name FROM tblAssets WHERE Company_Id = 1 ORDER BY 1");
     QVERIFY(assets.RecordCount() >= 10);
-    for (const std::vector<Variant>& row : assets.rows()) {
+    for (const RecordsetRow row : assets.rows()) {
         const std::string name = row.at(1).toString();
         reloadAndSave(f, form, row.at(0).toInt32());
         if (QTest::currentTestFailed())

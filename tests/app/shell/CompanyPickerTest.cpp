@@ -23,7 +23,7 @@ namespace {
 Recordset companies(const std::vector<std::pair<const char*, int>>& rows) {
     Recordset rs({{"Company Name", FieldType::Text, 50}, {"ID", FieldType::Integer, 4}});
     for (const auto& [name, id] : rows)
-        rs.rows().push_back({Variant(name), Variant(id)});
+        rs.addRow({Variant(name), Variant(id)});
     return rs;
 }
 

@@ -56,10 +56,8 @@ protected:
     std::vector<std::vector<Variant>> storedAssets() const {
         Recordset rs = fresh_.conn().query("SELECT * FROM tblAssets ORDER BY Asset_num");
         std::vector<std::vector<Variant>> rows;
-        for (auto row : rs.rows()) {
-            row.erase(row.begin());
-            rows.push_back(std::move(row));
-        }
+        for (const RecordsetRow row : rs.rows())
+            rows.emplace_back(std::next(row.begin()), row.end());
         return rows;
     }
 

@@ -24,7 +24,7 @@ std::map<std::string, std::vector<std::string>> contents(const test::FreshDataba
     std::map<std::string, std::vector<std::string>> all;
     for (const char* table : kTables) {
         Recordset rs = db.conn().query(std::string("SELECT * FROM ") + table + " ORDER BY rowid");
-        for (const std::vector<Variant>& row : rs.rows()) {
+        for (const RecordsetRow row : rs.rows()) {
             std::string line;
             for (const Variant& v : row)
                 line += v.toString() + "|";
