@@ -7,12 +7,15 @@
 #include <QAbstractItemView>
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
 #include <iterator>
 #include <limits>
 #include <numeric>
 #include <optional>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 
 namespace qel {
@@ -235,48 +238,62 @@ void SortKeys::addEmpty() {
 
 namespace {
 
-// Sorts the entries by their keys (`compare` is negative, zero or positive as the first key
-// comes before, with or after the second), those with equal keys in the order they stood, and
-// writes their rows back in that order. Ordering ties by their place makes an unstable sort
-// stable without the buffer of a merge sort.
-template <class Entry, class RowIt, class Compare>
-void sortEntries(std::vector<Entry>& entries, RowIt first, bool descending, Compare compare) {
-    if (descending)
-        std::sort(entries.begin(), entries.end(), [&compare](const Entry& a, const Entry& b) {
-            const int c = compare(a, b);
-            return c > 0 || (c == 0 && a.at < b.at);
-        });
-    else
-        std::sort(entries.begin(), entries.end(), [&compare](const Entry& a, const Entry& b) {
-            const int c = compare(a, b);
-            return c < 0 || (c == 0 && a.at < b.at);
-        });
-    using Row = typename std::iterator_traits<RowIt>::value_type;
-    for (const Entry& e : entries)
-        *first++ = static_cast<Row>(e.row);
+// The bits of a number as an unsigned number that orders as the numbers do: -0 as 0, and NaN,
+// which no key should be, as minus infinity (an empty key).
+std::uint64_t orderedBits(double d) {
+    if (std::isnan(d))
+        d = -std::numeric_limits<double>::infinity();
+    if (d == 0)
+        d = 0.0;
+    const auto bits = std::bit_cast<std::uint64_t>(d);
+    return (bits >> 63) != 0 ? ~bits : bits | (std::uint64_t{1} << 63);
 }
 
-template <class T> int threeWay(T a, T b) {
-    return a < b ? -1 : b < a ? 1 : 0;
+// Sorts the entries by their key words, most significant first, a byte at a time from the
+// least significant (a radix sort): stable, so entries with equal keys keep the order they came
+// in, and its time grows as the rows do. A byte every entry shares takes no pass.
+template <class Entry> void radixSort(std::vector<Entry>& entries, std::vector<Entry>& scratch) {
+    constexpr std::size_t kWords = std::tuple_size_v<decltype(Entry::key)>;
+    scratch.resize(entries.size());
+    for (std::size_t w = kWords; w-- > 0;) {
+        std::array<std::array<std::size_t, 256>, 8> counts{};
+        for (const Entry& e : entries)
+            for (unsigned b = 0; b < 8; ++b)
+                ++counts[b][(e.key[w] >> (8 * b)) & 0xFF];
+        for (unsigned b = 0; b < 8; ++b) {
+            std::array<std::size_t, 256>& starts = counts[b];
+            if (std::find(starts.begin(), starts.end(), entries.size()) != starts.end())
+                continue;
+            std::size_t sum = 0;
+            for (std::size_t& c : starts)
+                sum += std::exchange(c, sum);
+            for (const Entry& e : entries)
+                scratch[starts[(e.key[w] >> (8 * b)) & 0xFF]++] = e;
+            entries.swap(scratch);
+        }
+    }
 }
 
 } // namespace
 
 // The rows are sorted as entries holding their keys, copied out in their current order, so that
-// most comparisons read neighbouring memory rather than a key elsewhere. A text's entry holds its
-// head, eight of its units after the prefix all the column's texts share; only texts that agree
-// there are compared whole.
+// the sort reads neighbouring memory rather than a key elsewhere, and rows with equal keys keep
+// their order. A text's entry holds its head, eight of its units after the prefix all the
+// column's texts share; only texts that agree there are compared whole. Descending, the keys'
+// bits are turned over.
 template <class RowIt> void SortKeys::sortRows(RowIt first, RowIt last, bool descending) const {
+    using Row = typename std::iterator_traits<RowIt>::value_type;
     const auto count = static_cast<std::size_t>(last - first);
+    const std::uint64_t turn = descending ? ~std::uint64_t{0} : 0;
     if (kind_ == SortKind::Number || kind_ == SortKind::Date) {
         numberEntries_.clear();
         numberEntries_.reserve(count);
-        std::uint32_t at = 0;
         for (RowIt r = first; r != last; ++r)
-            numberEntries_.push_back(
-                {numbers_[static_cast<std::size_t>(*r)], at++, static_cast<std::uint32_t>(*r)});
-        sortEntries(numberEntries_, first, descending,
-                    [](const Entry<double>& a, const Entry<double>& b) { return threeWay(a.key, b.key); });
+            numberEntries_.push_back({{orderedBits(numbers_[static_cast<std::size_t>(*r)]) ^ turn},
+                                      static_cast<std::uint32_t>(*r)});
+        radixSort(numberEntries_, numberScratch_);
+        for (const Entry<1>& e : numberEntries_)
+            *first++ = static_cast<Row>(e.row);
         return;
     }
     if (kind_ != SortKind::Text)
@@ -285,16 +302,25 @@ template <class RowIt> void SortKeys::sortRows(RowIt first, RowIt last, bool des
         makeHeads();
     textEntries_.clear();
     textEntries_.reserve(count);
-    std::uint32_t at = 0;
-    for (RowIt r = first; r != last; ++r)
-        textEntries_.push_back({heads_[static_cast<std::size_t>(*r)], at++, static_cast<std::uint32_t>(*r)});
-    sortEntries(textEntries_, first, descending, [this](const Entry<TextHead>& a, const Entry<TextHead>& b) {
-        if (a.key[0] != b.key[0])
-            return threeWay(a.key[0], b.key[0]);
-        if (a.key[1] != b.key[1])
-            return threeWay(a.key[1], b.key[1]);
-        return text(a.row).compare(text(b.row));
-    });
+    for (RowIt r = first; r != last; ++r) {
+        const TextHead& head = heads_[static_cast<std::size_t>(*r)];
+        textEntries_.push_back({{head[0] ^ turn, head[1] ^ turn}, static_cast<std::uint32_t>(*r)});
+    }
+    radixSort(textEntries_, textScratch_);
+    // Texts whose heads agree are ordered by their whole keys.
+    const auto whole = [this, descending](const Entry<2>& a, const Entry<2>& b) {
+        const int c = text(a.row).compare(text(b.row));
+        return descending ? c > 0 : c < 0;
+    };
+    for (auto run = textEntries_.begin(); run != textEntries_.end();) {
+        const auto end = std::find_if(run + 1, textEntries_.end(),
+                                      [&run](const Entry<2>& e) { return e.key != run->key; });
+        if (end - run > 1)
+            std::stable_sort(run, end, whole);
+        run = end;
+    }
+    for (const Entry<2>& e : textEntries_)
+        *first++ = static_cast<Row>(e.row);
 }
 
 std::u16string_view SortKeys::text(std::size_t row) const {

@@ -110,11 +110,10 @@ private:
     };
     // Eight UTF-16 units of a text key, after the prefix all the keys share, packed in order.
     using TextHead = std::array<std::uint64_t, 2>;
-    // What a sort orders: a row's key (or a text's head), where the row stood before the sort,
-    // and the row.
-    template <class Key> struct Entry {
-        Key key;
-        std::uint32_t at;
+    // What a sort orders: a row's key as words that order as unsigned numbers, most significant
+    // first (a number's ordered bits, or a text's head), and the row.
+    template <std::size_t Words> struct Entry {
+        std::array<std::uint64_t, Words> key;
         std::uint32_t row;
     };
 
@@ -129,9 +128,12 @@ private:
     std::u16string folded_; // every text key, one after the other
     // Made by the first sort of text keys, one per key.
     mutable std::vector<TextHead> heads_;
-    // The entries of the last sort, kept for their memory.
-    mutable std::vector<Entry<double>> numberEntries_;
-    mutable std::vector<Entry<TextHead>> textEntries_;
+    // The entries of the last sort and the room the sort moves them through, kept for their
+    // memory.
+    mutable std::vector<Entry<1>> numberEntries_;
+    mutable std::vector<Entry<1>> numberScratch_;
+    mutable std::vector<Entry<2>> textEntries_;
+    mutable std::vector<Entry<2>> textScratch_;
 };
 
 // A model that reads a column's sort keys itself (RecordsetModel), from its values rather than

@@ -14,7 +14,10 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
+#include <optional>
+#include <random>
 
 namespace qel::test {
 namespace {
@@ -226,6 +229,40 @@ void ListSortTest::sortKeysOrderTextsAsTheTextRules() {
             keys.sort(rows.begin(), rows.end(), descending);
             QCOMPARE(rows, expected);
         }
+    }
+}
+
+// Number and date keys (an empty one lowest) sort as < orders them, both ways, equal keys in
+// their first order: signs, -0 and 0, the extremes, and enough rows with repeats that every
+// byte of the keys differs somewhere.
+void ListSortTest::sortKeysOrderNumbersAsTheyCompare() {
+    std::vector<std::optional<double>> values{3,   -1,  0.0,    -0.0,         std::nullopt, 1e300, -1e-300,
+                                              2.5, 2.5, -1e300, std::nullopt, 4.9e-324,     42};
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> amounts(-50'000, 50'000);
+    for (int i = 0; i < 2000; ++i)
+        values.push_back(i % 3 == 0 ? std::optional<double>(std::round(amounts(random))) : amounts(random));
+    SortKeys keys(SortKind::Number, values.size());
+    for (const std::optional<double>& v : values) {
+        if (v)
+            keys.addNumber(*v);
+        else
+            keys.addEmpty();
+    }
+    const auto less = [&values](int a, int b) {
+        const std::optional<double>& x = values[std::size_t(a)];
+        const std::optional<double>& y = values[std::size_t(b)];
+        return y && (!x || *x < *y);
+    };
+    for (const bool descending : {false, true}) {
+        std::vector<int> rows(values.size());
+        std::iota(rows.begin(), rows.end(), 0);
+        std::shuffle(rows.begin(), rows.end(), random);
+        std::vector<int> expected = rows;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [&](int a, int b) { return descending ? less(b, a) : less(a, b); });
+        keys.sort(rows.begin(), rows.end(), descending);
+        QCOMPARE(rows, expected);
     }
 }
 

@@ -22,6 +22,7 @@ private slots:
     void rowsWithEqualKeysKeepTheOrderShown();
     void sortKeysOrderTextsAsTheTextRules_data();
     void sortKeysOrderTextsAsTheTextRules();
+    void sortKeysOrderNumbersAsTheyCompare();
     void theSelectionFollowsItsRowThroughASort();
     void theListFollowsEveryChangeOfItsModel();
     void removingTheSelectedRowKeepsTheSort();
