@@ -300,26 +300,37 @@ template <class RowIt> void SortKeys::sortRows(RowIt first, RowIt last, bool des
         return;
     if (heads_.size() != texts_.size())
         makeHeads();
-    textEntries_.clear();
-    textEntries_.reserve(count);
-    for (RowIt r = first; r != last; ++r) {
-        const TextHead& head = heads_[static_cast<std::size_t>(*r)];
-        textEntries_.push_back({{head[0] ^ turn, head[1] ^ turn}, static_cast<std::uint32_t>(*r)});
-    }
-    radixSort(textEntries_, textScratch_);
+    if (narrowHeads_)
+        sortTexts(first, last, descending, textEntries_, textScratch_,
+                  [turn](const TextHead& head) { return std::array<std::uint64_t, 1>{head[0] ^ turn}; });
+    else
+        sortTexts(first, last, descending, wideTextEntries_, wideTextScratch_, [turn](const TextHead& head) {
+            return std::array<std::uint64_t, 2>{head[0] ^ turn, head[1] ^ turn};
+        });
+}
+
+template <class RowIt, class TextEntry, class KeyOf>
+void SortKeys::sortTexts(RowIt first, RowIt last, bool descending, std::vector<TextEntry>& entries,
+                         std::vector<TextEntry>& scratch, KeyOf keyOf) const {
+    using Row = typename std::iterator_traits<RowIt>::value_type;
+    entries.clear();
+    entries.reserve(static_cast<std::size_t>(last - first));
+    for (RowIt r = first; r != last; ++r)
+        entries.push_back({keyOf(heads_[static_cast<std::size_t>(*r)]), static_cast<std::uint32_t>(*r)});
+    radixSort(entries, scratch);
     // Texts whose heads agree are ordered by their whole keys.
-    const auto whole = [this, descending](const Entry<2>& a, const Entry<2>& b) {
+    const auto whole = [this, descending](const TextEntry& a, const TextEntry& b) {
         const int c = text(a.row).compare(text(b.row));
         return descending ? c > 0 : c < 0;
     };
-    for (auto run = textEntries_.begin(); run != textEntries_.end();) {
-        const auto end = std::find_if(run + 1, textEntries_.end(),
-                                      [&run](const Entry<2>& e) { return e.key != run->key; });
+    for (auto run = entries.begin(); run != entries.end();) {
+        const auto end =
+            std::find_if(run + 1, entries.end(), [&run](const TextEntry& e) { return e.key != run->key; });
         if (end - run > 1)
             std::stable_sort(run, end, whole);
         run = end;
     }
-    for (const Entry<2>& e : textEntries_)
+    for (const TextEntry& e : entries)
         *first++ = static_cast<Row>(e.row);
 }
 
@@ -346,13 +357,26 @@ void SortKeys::makeHeads() const {
     }
     const std::size_t skip = shared ? shared->size() : 0;
     heads_.resize(texts_.size());
+    // Heads of units below 256 only (plain letters, folded) are packed a byte a unit, so that
+    // the sort moves entries of half the size.
+    narrowHeads_ = true;
     for (std::size_t row = 0; row < texts_.size(); ++row) {
         const std::u16string_view t = text(row);
         TextHead& head = heads_[row];
         head = {};
-        for (std::size_t i = 0; i < 8; ++i)
-            head[i / 4] = (head[i / 4] << 16) | (skip + i < t.size() ? t[skip + i] : 0);
+        for (std::size_t i = 0; i < 8; ++i) {
+            const char16_t unit = skip + i < t.size() ? t[skip + i] : 0;
+            narrowHeads_ = narrowHeads_ && unit < 0x100;
+            head[i / 4] = (head[i / 4] << 16) | unit;
+        }
     }
+    if (narrowHeads_)
+        for (TextHead& head : heads_) {
+            std::uint64_t packed = 0;
+            for (unsigned i = 0; i < 8; ++i)
+                packed = (packed << 8) | ((head[i / 4] >> (16 * (3 - i % 4))) & 0xFF);
+            head = {packed, 0};
+        }
 }
 
 void SortKeys::sort(std::vector<int>::iterator first, std::vector<int>::iterator last,

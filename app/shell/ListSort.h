@@ -118,6 +118,9 @@ private:
     };
 
     template <class RowIt> void sortRows(RowIt first, RowIt last, bool descending) const;
+    template <class RowIt, class TextEntry, class KeyOf>
+    void sortTexts(RowIt first, RowIt last, bool descending, std::vector<TextEntry>& entries,
+                   std::vector<TextEntry>& scratch, KeyOf keyOf) const;
     void appendFolded(QStringView text);
     std::u16string_view text(std::size_t row) const;
     void makeHeads() const;
@@ -126,14 +129,18 @@ private:
     std::vector<double> numbers_;
     std::vector<TextSpan> texts_;
     std::u16string folded_; // every text key, one after the other
-    // Made by the first sort of text keys, one per key.
+    // Made by the first sort of text keys, one per key; when no head holds a unit of 256 or
+    // more, each is packed into its first word, a byte a unit.
     mutable std::vector<TextHead> heads_;
+    mutable bool narrowHeads_ = false;
     // The entries of the last sort and the room the sort moves them through, kept for their
     // memory.
     mutable std::vector<Entry<1>> numberEntries_;
     mutable std::vector<Entry<1>> numberScratch_;
-    mutable std::vector<Entry<2>> textEntries_;
-    mutable std::vector<Entry<2>> textScratch_;
+    mutable std::vector<Entry<1>> textEntries_;
+    mutable std::vector<Entry<1>> textScratch_;
+    mutable std::vector<Entry<2>> wideTextEntries_;
+    mutable std::vector<Entry<2>> wideTextScratch_;
 };
 
 // A model that reads a column's sort keys itself (RecordsetModel), from its values rather than

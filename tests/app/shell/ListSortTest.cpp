@@ -201,6 +201,8 @@ void ListSortTest::sortKeysOrderTextsAsTheTextRules_data() {
         "Office chair, black", "office chair, BLACK leather", "Office chair, blue", "Office chair"};
     QTest::newRow("letters beyond ASCII")
         << QStringList{"Ärger", "ärger", "Zebra", "Äpfel", "apfel", "Éclair", "eclair", "\u00A0", "Øre"};
+    QTest::newRow("letters beyond Latin-1")
+        << QStringList{"Ωmega", "alpha", "ωmega", "Яблоко", "яблоко 2", "Zebra", "Äpfel", "Ωmega"};
     QTest::newRow("no shared prefix, one text") << QStringList{"only"};
 }
 
