@@ -51,11 +51,41 @@ static_assert(std::variant_size_v<Variant::Storage> == 6 &&
 
 class Recordset;
 
+// An input iterator over a range read by position (a row's values, a recordset's rows): it
+// holds the range, a light reference, and reads range[position] when dereferenced.
+template <class Range, class Value> class PositionIterator {
+public:
+    using iterator_category = std::input_iterator_tag;
+    using value_type = Value;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = Value;
+
+    PositionIterator(Range range, std::size_t position) : range_(range), position_(position) {}
+    Value operator*() const { return range_[position_]; }
+    PositionIterator& operator++() {
+        ++position_;
+        return *this;
+    }
+    PositionIterator operator++(int) {
+        PositionIterator was = *this;
+        ++position_;
+        return was;
+    }
+    friend bool operator==(const PositionIterator& a, const PositionIterator& b) {
+        return a.position_ == b.position_;
+    }
+
+private:
+    Range range_;
+    std::size_t position_;
+};
+
 // One row of a recordset, read by field position. It refers to the recordset, which must
 // outlive it; its values are made when read.
 class RecordsetRow {
 public:
-    class iterator;
+    using iterator = PositionIterator<RecordsetRow, Variant>;
 
     RecordsetRow(const Recordset& rs, std::size_t row) : rs_(&rs), row_(row) {}
 
@@ -78,7 +108,7 @@ private:
 // The rows of a recordset, as a range of RecordsetRow (for loops, size, indexing).
 class RecordsetRows {
 public:
-    class iterator;
+    using iterator = PositionIterator<RecordsetRows, RecordsetRow>;
 
     explicit RecordsetRows(const Recordset& rs) : rs_(&rs) {}
 
@@ -169,59 +199,6 @@ private:
     long position_ = 0;
 };
 
-class RecordsetRow::iterator {
-public:
-    using iterator_category = std::input_iterator_tag;
-    using value_type = Variant;
-    using difference_type = std::ptrdiff_t;
-    using pointer = void;
-    using reference = Variant;
-
-    iterator(RecordsetRow row, std::size_t column) : row_(row), column_(column) {}
-    Variant operator*() const { return row_[column_]; }
-    iterator& operator++() {
-        ++column_;
-        return *this;
-    }
-    iterator operator++(int) {
-        iterator was = *this;
-        ++column_;
-        return was;
-    }
-    friend bool operator==(const iterator& a, const iterator& b) { return a.column_ == b.column_; }
-
-private:
-    RecordsetRow row_;
-    std::size_t column_ = 0;
-};
-
-class RecordsetRows::iterator {
-public:
-    using iterator_category = std::input_iterator_tag;
-    using value_type = RecordsetRow;
-    using difference_type = std::ptrdiff_t;
-    using pointer = void;
-    using reference = RecordsetRow;
-
-    iterator() = default;
-    iterator(const Recordset* rs, std::size_t row) : rs_(rs), row_(row) {}
-    RecordsetRow operator*() const { return RecordsetRow(*rs_, row_); }
-    iterator& operator++() {
-        ++row_;
-        return *this;
-    }
-    iterator operator++(int) {
-        iterator was = *this;
-        ++row_;
-        return was;
-    }
-    friend bool operator==(const iterator& a, const iterator& b) { return a.row_ == b.row_; }
-
-private:
-    const Recordset* rs_ = nullptr;
-    std::size_t row_ = 0;
-};
-
 inline std::size_t RecordsetRow::size() const {
     return rs_->fieldCount();
 }
@@ -243,11 +220,11 @@ inline std::size_t RecordsetRows::size() const {
 }
 
 inline RecordsetRows::iterator RecordsetRows::begin() const {
-    return iterator(rs_, 0);
+    return iterator(*this, 0);
 }
 
 inline RecordsetRows::iterator RecordsetRows::end() const {
-    return iterator(rs_, size());
+    return iterator(*this, size());
 }
 
 } // namespace qel

@@ -18,18 +18,17 @@ TEST(BookColumns, LoadedFromTheStoredRow) {
         "INSERT INTO tblBookMethods (ClientId, AssetId, BookId, DeprMethodId, Life, Cost, BusinessPercent,"
         " ConventionId, BonusCboId) VALUES (1, 57, 4, 99, 27.5, 1000, 1, 0, NULL)");
     DeprSupport support;
-    BookColumn amt;
-    amt.section179 = "100";
-    amt.businessPercent = "50";
-    amt.cost = "800";
-    amt.life = "5";
-    amt.salvage = "50";
-    amt.bonusId = kBonus30;
-    amt.conventionId = 1;
-    amt.methodId = 1;
-    amt.allowance = "75";
-    amt.methodCaption = "200 DB ";
-    amt.costBasis = "175";
+    const BookColumn amt{.section179 = "100",
+                         .businessPercent = "50",
+                         .cost = "800",
+                         .life = "5",
+                         .salvage = "50",
+                         .bonusId = kBonus30,
+                         .conventionId = 1,
+                         .methodId = 1,
+                         .allowance = "75",
+                         .methodCaption = "200 DB ",
+                         .costBasis = "175"};
     EXPECT_EQ(BookColumnOf(support.GetBooksAsset(57, 1, Variant(3))), amt);
 
     // An id no list carries is still handed on (the list then shows no choice); 0 and Null are
