@@ -160,7 +160,10 @@ public:
 
     // Rows.
     std::size_t RecordCount() const { return rowCount_; }
-    RecordsetRows rows() const { return RecordsetRows(*this); }
+    // The rows refer to the recordset, so a temporary one has none to give (its rows would
+    // outlive it in a for loop over them).
+    RecordsetRows rows() const& { return RecordsetRows(*this); }
+    RecordsetRows rows() const&& = delete;
     // A value by row and field position (neither checked: callers stay within RecordCount() and
     // fieldCount()).
     Variant value(std::size_t row, std::size_t column) const;

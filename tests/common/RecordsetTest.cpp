@@ -9,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qel {
@@ -113,6 +114,15 @@ TEST(RecordsetTest, RowsAreFilledChangedAndRemovedAsWhole) {
     EXPECT_TRUE(rs.IsEOF());
     EXPECT_TRUE(rs.rows().empty());
 }
+
+// The rows of a recordset refer to it: a temporary one gives none, so that a loop cannot read
+// rows the recordset no longer holds.
+template <class R>
+concept GivesRows = requires(R&& rs) {
+    std::forward<R>(rs).rows();
+};
+static_assert(GivesRows<const Recordset&> && GivesRows<Recordset&>);
+static_assert(!GivesRows<Recordset> && !GivesRows<const Recordset>);
 
 // A copy holds its own texts: changing or dropping the original leaves it as it was.
 TEST(RecordsetTest, ACopyKeepsItsOwnTexts) {

@@ -121,7 +121,8 @@ TEST_F(DeprSupportListsTest, AccountCombosAgreeAndCombosAreSorted) {
     fresh_.exec("INSERT INTO tblLocations ([Short Location], [Long Location]) VALUES ('East', 'East yard')");
     DeprSupport ds;
     const Recordset accounts = ds.GetAccounts();
-    EXPECT_EQ(accounts.rows(), ds.GetAccountsCbo().rows());
+    const Recordset cbo = ds.GetAccountsCbo();
+    EXPECT_EQ(accounts.rows(), cbo.rows());
     EXPECT_EQ(column(accounts, 0), (std::vector<std::string>{"Buildings", "Vehicles"}));
     EXPECT_EQ(column(ds.GetLocationsCbo(), 0), (std::vector<std::string>{"East", "West"}));
     EXPECT_EQ(column(ds.GetLocationMaint(), 1), (std::vector<std::string>{"East yard", "West yard"}));

@@ -296,13 +296,9 @@ TEST_F(ProcessTest, AVehicleIsHeldToItsFirstYearLimit) {
             a.vehicle = c.vehicle;
         }));
         ASSERT_TRUE(DeprSupport().ProcessImportedAssets(1));
-        EXPECT_EQ(
-            fresh_.conn()
-                .query("SELECT depr FROM tblDepr WHERE BookId = 1 AND asset_num = ? ORDER BY [year]", {asset})
-                .rows()
-                .at(0)[0]
-                .toDouble(),
-            c.firstYear);
+        const Recordset depr = fresh_.conn().query(
+            "SELECT depr FROM tblDepr WHERE BookId = 1 AND asset_num = ? ORDER BY [year]", {asset});
+        EXPECT_EQ(depr.rows().at(0)[0].toDouble(), c.firstYear);
     }
 }
 

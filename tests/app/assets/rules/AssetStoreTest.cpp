@@ -116,8 +116,9 @@ TEST_F(AssetStoreTest, ABookNotGivenIsUntouched) {
     // The company no longer keeps the Other book; AMT changes.
     save.books = {book(kAmtBook, "MACRS", "7", "950")};
     store(save);
-    EXPECT_EQ(db.conn().query("SELECT * FROM tblDepr WHERE asset_num = " + a + " AND BookId = 5").rows(),
-              otherBefore.rows());
+    const Recordset otherAfter =
+        db.conn().query("SELECT * FROM tblDepr WHERE asset_num = " + a + " AND BookId = 5");
+    EXPECT_EQ(otherAfter.rows(), otherBefore.rows());
     EXPECT_EQ(count(db, "tblBookMethods WHERE AssetId = " + a + " AND BookId = 5 AND Cost = 700"), 1);
     EXPECT_EQ(count(db, "tblBookMethods WHERE AssetId = " + a + " AND BookId = 3 AND Cost = 950"), 1);
     EXPECT_EQ(count(db, "tblDepr WHERE asset_num = " + a + " AND BookId = 3"), 8);
