@@ -282,18 +282,11 @@ template <class Entry> void radixSort(std::vector<Entry>& entries, std::vector<E
 // column's texts share; only texts that agree there are compared whole. Descending, the keys'
 // bits are turned over.
 template <class RowIt> void SortKeys::sortRows(RowIt first, RowIt last, bool descending) const {
-    using Row = typename std::iterator_traits<RowIt>::value_type;
-    const auto count = static_cast<std::size_t>(last - first);
     const std::uint64_t turn = descending ? ~std::uint64_t{0} : 0;
     if (kind_ == SortKind::Number || kind_ == SortKind::Date) {
-        numberEntries_.clear();
-        numberEntries_.reserve(count);
-        for (RowIt r = first; r != last; ++r)
-            numberEntries_.push_back({{orderedBits(numbers_[static_cast<std::size_t>(*r)]) ^ turn},
-                                      static_cast<std::uint32_t>(*r)});
-        radixSort(numberEntries_, numberScratch_);
-        for (const Entry<1>& e : numberEntries_)
-            *first++ = static_cast<Row>(e.row);
+        orderRows(first, last, descending, entries_, scratch_, [this, turn](std::size_t row) {
+            return std::array<std::uint64_t, 1>{orderedBits(numbers_[row]) ^ turn};
+        });
         return;
     }
     if (kind_ != SortKind::Text)
@@ -301,36 +294,39 @@ template <class RowIt> void SortKeys::sortRows(RowIt first, RowIt last, bool des
     if (heads_.size() != texts_.size())
         makeHeads();
     if (narrowHeads_)
-        sortTexts(first, last, descending, textEntries_, textScratch_,
-                  [turn](const TextHead& head) { return std::array<std::uint64_t, 1>{head[0] ^ turn}; });
+        orderRows(first, last, descending, entries_, scratch_, [this, turn](std::size_t row) {
+            return std::array<std::uint64_t, 1>{heads_[row][0] ^ turn};
+        });
     else
-        sortTexts(first, last, descending, wideTextEntries_, wideTextScratch_, [turn](const TextHead& head) {
-            return std::array<std::uint64_t, 2>{head[0] ^ turn, head[1] ^ turn};
+        orderRows(first, last, descending, wideEntries_, wideScratch_, [this, turn](std::size_t row) {
+            return std::array<std::uint64_t, 2>{heads_[row][0] ^ turn, heads_[row][1] ^ turn};
         });
 }
 
-template <class RowIt, class TextEntry, class KeyOf>
-void SortKeys::sortTexts(RowIt first, RowIt last, bool descending, std::vector<TextEntry>& entries,
-                         std::vector<TextEntry>& scratch, KeyOf keyOf) const {
+template <class RowIt, class SortEntry, class KeyOf>
+void SortKeys::orderRows(RowIt first, RowIt last, bool descending, std::vector<SortEntry>& entries,
+                         std::vector<SortEntry>& scratch, KeyOf keyOf) const {
     using Row = typename std::iterator_traits<RowIt>::value_type;
     entries.clear();
     entries.reserve(static_cast<std::size_t>(last - first));
     for (RowIt r = first; r != last; ++r)
-        entries.push_back({keyOf(heads_[static_cast<std::size_t>(*r)]), static_cast<std::uint32_t>(*r)});
+        entries.push_back({keyOf(static_cast<std::size_t>(*r)), static_cast<std::uint32_t>(*r)});
     radixSort(entries, scratch);
-    // Texts whose heads agree are ordered by their whole keys.
-    const auto whole = [this, descending](const TextEntry& a, const TextEntry& b) {
-        const int c = text(a.row).compare(text(b.row));
-        return descending ? c > 0 : c < 0;
-    };
-    for (auto run = entries.begin(); run != entries.end();) {
-        const auto end =
-            std::find_if(run + 1, entries.end(), [&run](const TextEntry& e) { return e.key != run->key; });
-        if (end - run > 1)
-            std::stable_sort(run, end, whole);
-        run = end;
+    if (kind_ == SortKind::Text) {
+        // Texts whose heads agree are ordered by their whole keys.
+        const auto whole = [this, descending](const SortEntry& a, const SortEntry& b) {
+            const int c = text(a.row).compare(text(b.row));
+            return descending ? c > 0 : c < 0;
+        };
+        for (auto run = entries.begin(); run != entries.end();) {
+            const auto end = std::find_if(run + 1, entries.end(),
+                                          [&run](const SortEntry& e) { return e.key != run->key; });
+            if (end - run > 1)
+                std::stable_sort(run, end, whole);
+            run = end;
+        }
     }
-    for (const TextEntry& e : entries)
+    for (const SortEntry& e : entries)
         *first++ = static_cast<Row>(e.row);
 }
 

@@ -118,9 +118,10 @@ private:
     };
 
     template <class RowIt> void sortRows(RowIt first, RowIt last, bool descending) const;
-    template <class RowIt, class TextEntry, class KeyOf>
-    void sortTexts(RowIt first, RowIt last, bool descending, std::vector<TextEntry>& entries,
-                   std::vector<TextEntry>& scratch, KeyOf keyOf) const;
+    // Orders the rows by the key keyOf(row) gives each, through the entries and their scratch.
+    template <class RowIt, class SortEntry, class KeyOf>
+    void orderRows(RowIt first, RowIt last, bool descending, std::vector<SortEntry>& entries,
+                   std::vector<SortEntry>& scratch, KeyOf keyOf) const;
     void appendFolded(QStringView text);
     std::u16string_view text(std::size_t row) const;
     void makeHeads() const;
@@ -134,13 +135,11 @@ private:
     mutable std::vector<TextHead> heads_;
     mutable bool narrowHeads_ = false;
     // The entries of the last sort and the room the sort moves them through, kept for their
-    // memory.
-    mutable std::vector<Entry<1>> numberEntries_;
-    mutable std::vector<Entry<1>> numberScratch_;
-    mutable std::vector<Entry<1>> textEntries_;
-    mutable std::vector<Entry<1>> textScratch_;
-    mutable std::vector<Entry<2>> wideTextEntries_;
-    mutable std::vector<Entry<2>> wideTextScratch_;
+    // memory: of one word (numbers, dates, packed heads) or two (heads of wider letters).
+    mutable std::vector<Entry<1>> entries_;
+    mutable std::vector<Entry<1>> scratch_;
+    mutable std::vector<Entry<2>> wideEntries_;
+    mutable std::vector<Entry<2>> wideScratch_;
 };
 
 // A model that reads a column's sort keys itself (RecordsetModel), from its values rather than

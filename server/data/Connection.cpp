@@ -227,6 +227,11 @@ Statement::Stored Statement::storedAs(FieldType type) {
     return Stored::Plain;
 }
 
+std::string_view Statement::columnText(int index) const {
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
+    return std::string_view(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt_, index)));
+}
+
 Variant Statement::readColumn(int index, Stored stored) const {
     const int type = sqlite3_column_type(stmt_, index);
     if (type == SQLITE_NULL)
@@ -239,12 +244,11 @@ Variant Statement::readColumn(int index, Stored stored) const {
     case SQLITE_FLOAT:
         return Variant(sqlite3_column_double(stmt_, index));
     default: {
-        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
-        std::string text(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt_, index)));
+        const std::string_view text = columnText(index);
         if (stored == Stored::IsoDate)
             if (auto d = Date::fromIso(text))
                 return Variant(*d);
-        return Variant(std::move(text));
+        return Variant(std::string(text));
     }
     }
 }
@@ -256,10 +260,7 @@ void Statement::readColumnInto(Recordset& rs, std::size_t row, int index, Stored
         return;
     if (stored == Stored::Plain && type == SQLITE_TEXT) {
         // The text as it lies in the statement's buffer, without a string of its own.
-        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
-        rs.setText(
-            row, column,
-            std::string_view(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt_, index))));
+        rs.setText(row, column, columnText(index));
         return;
     }
     rs.set(row, column, readColumn(index, stored));

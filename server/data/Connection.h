@@ -66,6 +66,8 @@ private:
     enum class Stored { Plain, YesNo, IsoDate };
     static Stored storedAs(FieldType type);
     Variant readColumn(int index, Stored stored) const;
+    // The current row's value of a column as text, valid until the statement steps on.
+    std::string_view columnText(int index) const;
     // Writes the current row's value of a column into a recordset's row.
     void readColumnInto(Recordset& rs, std::size_t row, int index, Stored stored) const;
 
