@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QStyle>
@@ -106,6 +107,11 @@ void AddCboBox(MaintEditControls& m, int index) {
         QWidget::setTabOrder(field, combo);
         combo->show();
         field->hide();
+        // The label of the field names the box in its place: a screen reader reads a drop-down
+        // list's label through it, and the label's key reaches the box.
+        for (QLabel* label : field->parentWidget()->findChildren<QLabel*>())
+            if (label->buddy() == field)
+                label->setBuddy(combo);
     });
 }
 

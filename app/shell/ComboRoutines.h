@@ -69,7 +69,8 @@ struct MaintEditControls {
 
 // Puts a lookup combo box over edit field `index`: the element of that index (made when it does
 // not exist), placed 25 twips above the field, at its left, 50 twips wider, in its place in the
-// tab order; the edit field is hidden. Failures show "Error in AddCboBox ".
+// tab order; the edit field is hidden, and a label of the field names the box instead. Failures
+// show "Error in AddCboBox ".
 void AddCboBox(MaintEditControls& m, int index);
 
 // Copies each lookup's text into the edit field of its position: position 0 when its combo box

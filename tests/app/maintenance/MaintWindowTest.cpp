@@ -12,9 +12,14 @@
 #include "tests/testsupport/EventWait.h"
 #include "tests/testsupport/QtTestMain.h"
 
+#include <QAccessible>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace qel::test {
 
@@ -156,7 +161,15 @@ void MaintWindowTest::eachItemOpensItsTable() {
         for (const QString& pick : picks) {
             const int position = pick.section(':', 0, 0).toInt();
             QVERIFY(w->editControls().mskEdit.at(static_cast<std::size_t>(position))->isHidden());
-            QVERIFY(!w->editControls().cboEdit.at(position)->isHidden());
+            QComboBox* combo = w->editControls().cboEdit.at(position);
+            QVERIFY(!combo->isHidden());
+            // A screen reader names the list by its field's label (a drop-down list's own name
+            // is its entry).
+            QLabel* label = w->lblEdit.at(static_cast<std::size_t>(position));
+            QCOMPARE(label->buddy(), combo);
+            const auto labels = QAccessible::queryAccessibleInterface(combo)->relations(QAccessible::Label);
+            QVERIFY(std::any_of(labels.begin(), labels.end(),
+                                [label](const auto& r) { return r.first->object() == label; }));
         }
     }
     QCOMPARE(f.window->childWindows().list().size(), 1);
